@@ -1,0 +1,31 @@
+# The two commands of the README. Each first makes sure the Debian packages are
+# present, then configures and builds in build/.
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: setup build run test test-asan bench clean
+
+setup:
+	@sh scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@$(BUILD_DIR)/selvako-cli perft 7
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE slow
+
+test-asan: setup
+	@cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSELVAKO_SANITIZE=ON -DSELVAKO_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	@cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS) -LE slow
+
+bench: build
+	@$(BUILD_DIR)/bench/selvako-bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,0 +1,50 @@
+#include "app/cli/cli_options.h"
+
+#include <iostream>
+
+namespace selvako::cli {
+
+std::optional<std::string_view> Arguments::value_of(std::string_view name,
+                                                    bool& missing_value) const {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != name) continue;
+        if (i + 1 >= words.size()) {
+            missing_value = true;
+            return std::nullopt;
+        }
+        return words[i + 1];
+    }
+    return std::nullopt;
+}
+
+bool Arguments::has_flag(std::string_view name) const {
+    for (auto w : words)
+        if (w == name) return true;
+    return false;
+}
+
+int usage_error(std::string_view problem) {
+    if (!problem.empty()) std::cerr << "selvako-cli: " << problem << '\n';
+    std::cerr << "usage:\n"
+                 "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
+                 "  selvako-cli moves --fen FEN\n";
+    return EXIT_USAGE;
+}
+
+std::optional<Position> position_option(const Arguments& args) {
+    bool missing = false;
+    const auto fen = args.value_of("--fen", missing);
+    if (missing) {
+        std::cerr << "selvako-cli: --fen needs a position\n";
+        return std::nullopt;
+    }
+    if (!fen) return Position{start_position(), WHITE};
+    FenResult parsed = parse_fen(*fen);
+    if (!parsed.position) {
+        std::cerr << "selvako-cli: bad FEN: " << parsed.error << '\n';
+        return std::nullopt;
+    }
+    return parsed.position;
+}
+
+} // namespace selvako::cli

@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers shared by selvako-cli's commands: argument lists, usage errors
+// and reading the --fen option.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/fen.h"
+
+namespace selvako::cli {
+
+inline constexpr int EXIT_USAGE = 2;
+
+struct Arguments {
+    std::vector<std::string_view> words;
+    // The value after `name`, if the option is present; sets `missing_value`
+    // when the option is last on the line.
+    std::optional<std::string_view> value_of(std::string_view name, bool& missing_value) const;
+    bool has_flag(std::string_view name) const;
+};
+
+// Prints the usage text to standard error and returns EXIT_USAGE.
+int usage_error(std::string_view problem);
+
+// The position of --fen, or the start position with White to move. On a
+// malformed FEN prints the one-line error and returns nothing.
+std::optional<Position> position_option(const Arguments& args);
+
+} // namespace selvako::cli

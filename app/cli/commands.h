@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/cli/cli_options.h"
+
+namespace selvako::cli {
+
+int run_perft(const Arguments& args);
+int run_moves(const Arguments& args);
+
+} // namespace selvako::cli

@@ -1,0 +1,16 @@
+// selvako-cli: the headless face of the engine.
+
+#include <string_view>
+
+#include "app/cli/commands.h"
+
+int main(int argc, char** argv) {
+    using namespace selvako::cli;
+    Arguments args;
+    for (int i = 1; i < argc; ++i) args.words.emplace_back(argv[i]);
+    if (args.words.empty()) return usage_error("");
+    const std::string_view command = args.words[0];
+    if (command == "perft") return run_perft(args);
+    if (command == "moves") return run_moves(args);
+    return usage_error("unknown command '" + std::string(command) + "'");
+}

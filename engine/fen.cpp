@@ -1,0 +1,135 @@
+#include "engine/fen.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace selvako {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+std::optional<int> parse_number(std::string_view s) {
+    if (s.empty() || s.size() > 2) return std::nullopt;
+    int value = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+FenResult failure(std::string message) { return FenResult{std::nullopt, std::move(message)}; }
+
+// Adds one comma-separated item of a side's list ("c3", "K22", "21-32").
+std::string add_item(Position& pos, std::string_view item, int side) {
+    if (item.empty()) return "empty square in the list of " + std::string(side == WHITE ? "White" : "Black");
+    bool king = false;
+    std::string_view body = item;
+    if (body.front() == 'K' || body.front() == 'k') {
+        king = true;
+        body.remove_prefix(1);
+    }
+    Square first = 0;
+    Square last = 0;
+    const auto dash = body.find('-');
+    if (dash != std::string_view::npos) {
+        const auto a = parse_number(body.substr(0, dash));
+        const auto b = parse_number(body.substr(dash + 1));
+        if (!a || !b || *a < 1 || *b > NUM_SQUARES || *a > *b)
+            return "bad square range '" + std::string(item) + "'";
+        first = static_cast<Square>(*a);
+        last = static_cast<Square>(*b);
+    } else {
+        first = last = parse_square(body);
+        if (first == 0) return "unknown square '" + std::string(item) + "'";
+    }
+    const std::uint8_t code = king ? own_king(side) : own_man(side);
+    for (int s = first; s <= last; ++s) {
+        if (pos.board[s] != EMPTY)
+            return "square " + std::string(SQUARE_NAMES[s]) + " listed twice";
+        pos.board[s] = code;
+    }
+    return {};
+}
+
+} // namespace
+
+Square parse_square(std::string_view text) {
+    if (text.size() == 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
+        std::isdigit(static_cast<unsigned char>(text[1]))) {
+        const int file = std::tolower(static_cast<unsigned char>(text[0])) - 'a';
+        const int rank = text[1] - '0';
+        if (file < 0 || file > 7 || rank < 1 || rank > 8) return 0;
+        return square_at(8 - rank, file);
+    }
+    const auto n = parse_number(text);
+    if (!n || *n < 1 || *n > NUM_SQUARES) return 0;
+    return static_cast<Square>(*n);
+}
+
+FenResult parse_fen(std::string_view text) {
+    text = trim(text);
+    Position pos;
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) return failure("missing ':' after the side to move");
+    const std::string_view side = text.substr(0, colon);
+    if (side == "W" || side == "w")
+        pos.side_to_move = WHITE;
+    else if (side == "B" || side == "b")
+        pos.side_to_move = BLACK;
+    else
+        return failure("bad side letter '" + std::string(side) + "' (W or B)");
+
+    bool seen[2] = {false, false};
+    std::string_view rest = text.substr(colon + 1);
+    while (true) {
+        const auto next = rest.find(':');
+        const std::string_view section = rest.substr(0, next);
+        if (section.empty()) return failure("empty section (expected W<squares> or B<squares>)");
+        int owner;
+        if (section.front() == 'W' || section.front() == 'w')
+            owner = WHITE;
+        else if (section.front() == 'B' || section.front() == 'b')
+            owner = BLACK;
+        else
+            return failure("bad side letter '" + std::string(1, section.front()) + "' in '" +
+                           std::string(section) + "'");
+        if (seen[owner]) return failure(std::string(owner == WHITE ? "White" : "Black") + " listed twice");
+        seen[owner] = true;
+        std::string_view items = section.substr(1);
+        while (!items.empty()) {
+            const auto comma = items.find(',');
+            const std::string_view item = items.substr(0, comma);
+            if (std::string error = add_item(pos, item, owner); !error.empty()) return failure(error);
+            if (comma == std::string_view::npos) break;
+            items.remove_prefix(comma + 1);
+            if (items.empty()) return failure("trailing ',' in '" + std::string(section) + "'");
+        }
+        if (next == std::string_view::npos) break;
+        rest.remove_prefix(next + 1);
+    }
+    if (!seen[WHITE] || !seen[BLACK]) return failure("both W and B lists are needed");
+    return FenResult{pos, {}};
+}
+
+std::string to_fen(const Position& position) {
+    std::string text = position.side_to_move == BLACK ? "B" : "W";
+    for (int side : {WHITE, BLACK}) {
+        text += side == WHITE ? ":W" : ":B";
+        bool first = true;
+        for (int s = 1; s <= NUM_SQUARES; ++s) {
+            const std::uint8_t code = position.board[s];
+            if (code != own_man(side) && code != own_king(side)) continue;
+            if (!first) text += ',';
+            first = false;
+            if (is_king(code)) text += 'K';
+            text += SQUARE_NAMES[s];
+        }
+    }
+    return text;
+}
+
+} // namespace selvako

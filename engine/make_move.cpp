@@ -1,0 +1,50 @@
+#include "engine/make_move.h"
+
+namespace selvako {
+
+namespace {
+
+// Men count 1 and kings 3, seen from the side that moves at the root.
+int material_value(std::uint8_t code) { return is_king(code) ? 3 : 1; }
+
+int root_sign(const EngineState& st, std::uint8_t code) {
+    const bool root_piece = (st.root_side == BLACK) ? is_black_piece(code) : is_white_piece(code);
+    return root_piece ? 1 : -1;
+}
+
+// Every change of a square's content goes through these two, which is where the
+// position keys and the evaluation's running terms follow the board.
+void remove_piece(EngineState& st, Square square, std::uint8_t code) {
+    st.board[square] = EMPTY;
+    --st.counts[code];
+}
+
+void place_piece(EngineState& st, Square square, std::uint8_t code) {
+    st.board[square] = code;
+    ++st.counts[code];
+}
+
+} // namespace
+
+void make_move(EngineState& st, const Move& move) {
+    const std::uint8_t code = st.board[move.from];
+    remove_piece(st, move.from, code);
+    for (int i = 0; i < move.taken; ++i) {
+        const Square s = move.captured[i];
+        const std::uint8_t victim = st.board[s];
+        if (victim < WHITE_MAN || victim > BLACK_KING) continue;
+        remove_piece(st, s, victim);
+        st.material_balance -= root_sign(st, victim) * material_value(victim);
+    }
+    std::uint8_t arriving = code;
+    if (code == WHITE_MAN && move.to <= 4) arriving = WHITE_KING;
+    if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
+    if (arriving != code) st.material_balance += root_sign(st, code) * 2;
+    place_piece(st, move.to, arriving);
+    st.board[0] = SENTINEL;
+    st.last_destination = move.to;
+}
+
+void make_move(EngineState& st, int index) { make_move(st, st.current_list()[index]); }
+
+} // namespace selvako
