@@ -81,5 +81,52 @@ TEST(CaptureRules, ShortCaptureBranchesAreDropped) {
     EXPECT_EQ(legal_moves("W:Wc3:Bd4,f6"), (Moves{"c3xg7:d4,f6"}));
 }
 
+// The largest move lists tools/move_list_maximum found by hill climbing over
+// boards with up to 12 pieces a side: every move must be stored, none lost.
+TEST(MoveListRoom, LargestListsFound) {
+    struct Case {
+        const char* fen;
+        std::size_t moves;
+        std::size_t distinct; // different from-, to- and captured squares
+    };
+    const Case cases[] = {
+        {"W:WKb8,Kd8,Kf8,Kh8,Ka7,Ka5,Kf4,Kh4,Ka3,Ka1,Ke1,Kg1:B", 68, 68},
+        {"W:WKb8,Kh8,Kc5,Ka3,e3,Kh2,c1:Bf8,e7,Kg7,Kb6,d6,g5,Kb4,d4,Kf4,d2,f2,g1", 54, 26},
+        {"W:WKa7,h6,Kf4,h2,Ka1,Kg1:Bb8,c7,Ke7,Kc5,Ke5,g5,b4,Ka3,e3,Kg3,Kb2,Kd2", 54, 26},
+    };
+    for (const Case& c : cases) {
+        const Position pos = testing::position_from(c.fen);
+        EngineState st;
+        st.set_position(pos.board);
+        st.ordering_enabled = false;
+        const int count = generate_root_moves(st, WHITE);
+        EXPECT_EQ(static_cast<std::size_t>(count), c.moves) << c.fen;
+        EXPECT_LE(count, MOVE_LIST_CAPACITY);
+        std::set<std::string> distinct;
+        for (int i = 0; i < count; ++i) {
+            const Move& m = st.list(1)[i];
+            EXPECT_EQ(pos.board[m.to] == EMPTY || m.to == m.from, true) << "lands on an empty square";
+            std::string key = move_text(m);
+            std::set<int> taken(m.captured, m.captured + m.taken);
+            for (int s : taken) key += ',' + std::to_string(s);
+            distinct.insert(key);
+        }
+        EXPECT_EQ(distinct.size(), c.distinct) << c.fen;
+    }
+}
+
+TEST(MoveListRoom, TwelveFreeKingsMoveToEveryOpenSquareOfTheirLines) {
+    const Position pos = testing::position_from("W:WKb8,Kd8,Kf8,Kh8,Ka7,Ka5,Kf4,Kh4,Ka3,Ka1,Ke1,Kg1:B");
+    int expected = 0;
+    for (int s = 1; s <= 32; ++s) {
+        if (pos.board[s] != WHITE_KING) continue;
+        for (int d = 0; d < 4; ++d)
+            for (Square t = NEIGHBOUR[d][s]; t != 0 && pos.board[t] == EMPTY; t = NEIGHBOUR[d][t])
+                ++expected;
+    }
+    EXPECT_EQ(legal_moves(to_fen(pos)).size(), static_cast<std::size_t>(expected));
+    EXPECT_GT(expected, 60);
+}
+
 } // namespace
 } // namespace selvako
