@@ -192,7 +192,7 @@ bool position_can_occur(const TableLayout& layout, const TableSquares& sq) {
     std::uint32_t occupied = 0;
     for (int i = 0; i < n; ++i) {
         if (sq[i] < 1 || sq[i] > NUM_SQUARES) return false;
-        const std::uint32_t bit = 1u << sq[i];
+        const std::uint32_t bit = 1u << (sq[i] - 1);
         if (occupied & bit) return false;
         occupied |= bit;
         // White to move in this orientation: own men promote on 1-4, the other's on 29-32.

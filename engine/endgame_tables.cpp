@@ -7,7 +7,9 @@ namespace selvako {
 namespace {
 
 constexpr int WIN_SCORE = 32000;
-// Four-piece tables may only settle a node with a draw or a decisive score.
+// Four-piece tables may only settle a node with a draw or a decisive score. The
+// tables of tools/endgame_generator hold exact distances, which always score
+// beyond it; the bound keeps any other table's approximate values out of the search.
 constexpr int FOUR_PIECE_THRESHOLD = 1000;
 
 // The file's bytes if it holds exactly `size` of them, else nothing.
