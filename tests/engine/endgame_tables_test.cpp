@@ -110,6 +110,20 @@ TEST(EndgameTheory, ThreeKingsAgainstOne) {
     EXPECT_EQ(-*loss % 2, 0);
 }
 
+// Three kings holding the long diagonal build Petrov's triangle and catch the
+// lone king within 15 moves; the 15-move limit of the rules of Russian
+// draughts for this ending rests on it. No win of the kings may take longer.
+TEST(EndgameTheory, ThreeKingsWinWithinFifteenMoves) {
+    const auto& kings_to_move = generated_tables().tables[find_table({0, 3, 0, 1})];
+    const auto& lone_to_move = generated_tables().tables[find_table({0, 1, 0, 3})];
+    ASSERT_FALSE(kings_to_move.empty());
+    ASSERT_FALSE(lone_to_move.empty());
+    int longest = 0;
+    for (std::int8_t v : kings_to_move) longest = std::max<int>(longest, v);
+    for (std::int8_t v : lone_to_move) longest = std::max<int>(longest, -v);
+    EXPECT_LE(longest, 30);
+}
+
 TEST(EndgameTheory, ManAgainstKing) {
     // The man on a1 has only b2, where the king on h8 takes it.
     EXPECT_EQ(value_of("W:W29:BK4"), -2);

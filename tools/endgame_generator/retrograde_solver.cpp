@@ -13,7 +13,7 @@ namespace {
 
 // A table and the table of the same material with the other side to move: a
 // move that neither captures nor promotes leads from one to the other, so they
-// are solved together. Kings-only endings of equal sides are their own mate.
+// are solved together. An ending whose sides have the same pieces is its own mate.
 struct Group {
     std::vector<int> tables;
     int pieces = 0;
@@ -47,7 +47,7 @@ std::vector<Group> solving_order() {
 
 constexpr std::uint16_t NONE = 0xFFFF;
 
-// What a position's moves that leave the group lead to, already known.
+// What is known of a position's moves while its group is solved.
 struct Node {
     std::uint16_t exit_win = NONE; // shortest win through a capture or promotion
     std::uint16_t longest = 0;     // longest loss through the moves seen so far
@@ -74,7 +74,7 @@ class GroupSolver {
     void run() {
         build_graph();
         spread_results();
-        for (std::size_t k = 0; k < m_group.tables.size(); ++k) m_done[m_group.tables[k]] = true;
+        for (int t : m_group.tables) m_done[t] = true;
     }
 
   private:
