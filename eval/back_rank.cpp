@@ -79,14 +79,14 @@ int sum_matches(const std::array<Formation, BACK_RANK_TEXT.size()>& catalogue, c
                 int root_phase, bool wtm) {
     int sum = 0;
     for (const Formation& f : catalogue)
-        if (conditions_match(f, root_phase, wtm) && squares_match(f, m)) sum += f.amount;
+        sum += (conditions_match(f, root_phase, wtm) & squares_match(f, m)) ? f.amount : 0;
     return sum;
 }
 
 } // namespace
 
 int back_rank_structure(const PatternBoard& pb, int side) {
-    const BoardMasks m = board_masks(pb.board);
+    const BoardMasks& m = pb.masks;
     const bool wtm = white_to_move(pb.ply, side);
     int sum = sum_matches(WHITE_BACK_RANK, m, pb.root_phase, wtm) +
               sum_matches(BLACK_BACK_RANK, m, pb.root_phase, wtm);

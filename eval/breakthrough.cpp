@@ -22,7 +22,7 @@ int first_match(const std::array<Formation, BREAKTHROUGH_TEXT.size()>& catalogue
 } // namespace
 
 int breakthrough_patterns(const PatternBoard& pb, int side) {
-    const BoardMasks m = board_masks(pb.board);
+    const BoardMasks& m = pb.masks;
     const int value = white_to_move(pb.ply, side) ? first_match(WHITE_BREAKTHROUGHS, m)
                                                   : first_match(BLACK_BREAKTHROUGHS, m);
     return side != WHITE ? -value : value;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/board.h"
+#include "eval/formations.h"
 
 namespace selvako {
 
@@ -14,6 +15,7 @@ struct PatternBoard {
     const PieceCounts& counts;
     int ply;        // the engine's side moves at odd plies
     int root_phase; // 0 opening .. 3 final
+    BoardMasks masks = board_masks(board); // for the formation catalogues
 };
 
 // White is to move when the ply is odd and the side is White, or the ply is
