@@ -13,8 +13,8 @@ namespace selvako {
 struct PatternBoard {
     const BoardArray& board;
     const PieceCounts& counts;
-    int ply;        // the engine's side moves at odd plies
-    int root_phase; // 0 opening .. 3 final
+    int ply;                               // the engine's side moves at odd plies
+    int root_phase;                        // 0 opening .. 3 final
     BoardMasks masks = board_masks(board); // for the formation catalogues
 };
 

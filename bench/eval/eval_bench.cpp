@@ -70,7 +70,8 @@ void BM_Evaluate(benchmark::State& state) {
     std::vector<Saved> saved;
     for (const Leaf& leaf : leaves) {
         st.set_position(leaf.board);
-        saved.push_back({st.board, st.counts, running_terms_from_scratch(eval.term_tables, st.board),
+        saved.push_back({st.board, st.counts,
+                         running_terms_from_scratch(eval.term_tables, st.board),
                          leaf.last_destination});
     }
     st.ply = 3;
