@@ -155,6 +155,30 @@ TEST(Evaluate, TruncationTowardZeroOnNegativeTotals) {
     }
 }
 
+// Square tables worth 200 a man: a material edge turns into a positional sum
+// far past both clamps, which must then hold it at exactly 45 and 170.
+TEST(Evaluate, PositionalClamps) {
+    EvalParameters p = default_like();
+    for (auto& t : p.tables) t.fill(200);
+    // 16 men: the clamp at 45 applies (more than T3 pieces).
+    for (int side : {WHITE, BLACK}) {
+        const EvalBreakdown t = Evaluator("W:W21-32:B1-4", p).at(side, 1);
+        const int early = t.long_diagonal + t.square_tables + t.tempo + t.centre + t.wing_balance;
+        EXPECT_EQ(early + t.clamp_45, side == WHITE ? 45 : -45);
+        EXPECT_NE(t.clamp_45, 0);
+    }
+    // 5 pieces, no clamp at 45; the sum before the promotion term stops at 170.
+    for (int side : {WHITE, BLACK}) {
+        const EvalBreakdown t = Evaluator("W:W29-32:B1", p).at(side, 1);
+        EXPECT_EQ(t.clamp_45, 0);
+        const int before = t.long_diagonal + t.square_tables + t.tempo + t.centre + t.wing_balance +
+                           t.opening_wings + t.back_rank + t.man_safety + t.hanging_piece;
+        EXPECT_EQ(before + t.clamp_170, side == WHITE ? 170 : -170);
+        EXPECT_EQ(t.total, t.material + (side == WHITE ? 170 : -170) + t.promotion +
+                               t.two_kings_ending + t.breakthrough + t.root_man_move);
+    }
+}
+
 TEST(Evaluate, ThreeKingsBonus) {
     // Black man on 14 (c5, file 3); white kings on 11 (f6), 22 (c3), 30 (c1).
     const BoardArray b = board_of("W:WK11,K22,K30:B14,K1");
