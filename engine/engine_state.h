@@ -9,6 +9,7 @@
 
 #include "engine/board.h"
 #include "engine/move.h"
+#include "eval/running_terms.h"
 
 namespace selvako {
 
@@ -76,6 +77,10 @@ struct EngineState {
     int root_side = WHITE;
     std::int32_t material_balance = 0;
     Square last_destination = 0;
+    // The evaluation's running terms, kept by make_move once prepare_evaluation
+    // has chosen their tables; without tables (perft, tools) nothing is kept.
+    RunningTerms running_terms{};
+    const TermTables* term_tables = nullptr;
 
     Move* list(int at_ply) { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }
     const Move* list(int at_ply) const { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }

@@ -19,11 +19,13 @@ int root_sign(const EngineState& st, std::uint8_t code) {
 void remove_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = EMPTY;
     --st.counts[code];
+    if (st.term_tables) running_terms_remove(st.running_terms, *st.term_tables, square, code);
 }
 
 void place_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = code;
     ++st.counts[code];
+    if (st.term_tables) running_terms_place(st.running_terms, *st.term_tables, square, code);
 }
 
 } // namespace
@@ -43,6 +45,8 @@ void make_move(EngineState& st, const Move& move) {
     if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
     if (arriving != code) st.material_balance += root_sign(st, code) * 2;
     place_piece(st, move.to, arriving);
+    if (arriving != code && st.term_tables)
+        running_terms_keep_promoted_man(st.running_terms, *st.term_tables, move.to, code);
     st.board[0] = SENTINEL;
     st.last_destination = move.to;
 }
