@@ -276,6 +276,7 @@ QString MainWindow::user_path(const QString& name) const {
 }
 
 void MainWindow::report_error(const QString& text) {
+    m_reported << text;
     if (m_config.headless) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(texte(ERREUR, langue_cochee())),
                      qPrintable(text));

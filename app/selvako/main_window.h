@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow {
     QAction* action(std::string_view key) const;
     QToolButton* navigation_button(int index) const { return m_navigation[index]; }
     bool start_screen_shown() const;
+    // Every error message shown so far, in order.
+    const QStringList& reported_errors() const { return m_reported; }
     // The language whose item is checked, tested in the usual order, French by default.
     int langue_cochee() const;
 
@@ -105,6 +107,7 @@ class MainWindow : public QMainWindow {
     bool m_activated = false;
     bool m_startup_done = false;
     bool m_images_reported = false;
+    QStringList m_reported;
 
     QStackedWidget* m_stack = nullptr;
     IntroScreen* m_intro = nullptr;
