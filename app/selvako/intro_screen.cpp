@@ -116,7 +116,7 @@ IntroScreen::IntroScreen(const BoardImages& images, QWidget* parent) : QWidget(p
         m_languages[b.langue] = button;
     }
     for (int k = 0; k < 4; ++k) {
-        m_credits[k] = label(this, {300, 140 + 20 * k, 250, 18}, 12);
+        m_credits[k] = label(this, {300, 140 + 20 * k, 320, 18}, 12);
         m_credits[k]->setText(QString::fromUtf8(CREDITS[k]));
     }
     for (int k = 0; k < 6; ++k) {
