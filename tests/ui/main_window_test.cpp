@@ -263,6 +263,34 @@ class MainWindowTest : public QObject {
         QVERIFY(!QFile::exists(QDir(m_user->path()).filePath(QStringLiteral("last32.dam"))));
     }
 
+    void gameLoopPassesNeverNest() {
+        int depth = 0;
+        int deepest = 0;
+        int passes = 0;
+        GameLoop* loop = nullptr;
+        QObject owner;
+        loop = new GameLoop(
+            [&] {
+                ++passes;
+                deepest = std::max(deepest, ++depth);
+                if (passes == 1) {
+                    // What a dialog opened inside a pass does: ask for another
+                    // pass and run the event loop.
+                    loop->schedule();
+                    loop->schedule();
+                    for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+                }
+                --depth;
+            },
+            &owner);
+        loop->schedule();
+        loop->schedule();
+        settle();
+        settle();
+        QCOMPARE(deepest, 1);
+        QCOMPARE(passes, 2);
+    }
+
     void missingImagesAreReportedOnceAndTheBoardStillDraws() {
         QTemporaryDir empty_data;
         MainWindow& w = start(config(empty_data.path()));
