@@ -9,6 +9,8 @@ EndOfGamePanel::EndOfGamePanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(3);
     setAutoFillBackground(true);
+    // Clicks on the panel are not clicks on the board beneath it.
+    setAttribute(Qt::WA_NoMousePropagation);
     auto* layout = new QVBoxLayout(this);
     m_qui_gagne = new QLabel(this);
     m_qui_gagne->setObjectName(QStringLiteral("qui_gagne"));

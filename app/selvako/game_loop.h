@@ -15,7 +15,6 @@ class GameLoop : public QObject {
     GameLoop(std::function<void()> pass, QObject* parent);
 
     void schedule();
-    bool pending() const { return m_scheduled; }
 
   private:
     void run();

@@ -45,7 +45,6 @@ class MainWindow : public QMainWindow {
     void quitter();
 
     const AppState& state() const { return m_state; }
-    const AppConfig& config() const { return m_config; }
     BoardView* board_view() const { return m_board; }
     QListWidget* move_list() const { return m_liste; }
     IntroScreen* intro() const { return m_intro; }

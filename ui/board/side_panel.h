@@ -21,7 +21,6 @@ class SidePanel : public QWidget {
     void set_name(const QString& name);
     void set_piece(const QImage& piece, bool black);
 
-    QString clock_text() const { return m_clock; }
     QString count_text() const { return m_count; }
     QString name() const { return m_name; }
 
