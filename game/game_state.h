@@ -10,6 +10,8 @@
 
 #include "engine/board.h"
 #include "game/fiche_coup.h"
+#include "game/outcome.h"
+#include "game/rating.h"
 
 namespace selvako {
 
@@ -42,6 +44,14 @@ struct PendingClick {
     bool waiting = false;
     int x = 0;
     int y = 0;
+};
+
+// A rated match: both ratings before the game and each player's line in the
+// player list (-1 for a player who has none).
+struct MatchPlayers {
+    Ratings classements{1500, 2050};
+    std::int32_t index_blanc = -1;
+    std::int32_t index_noir = 0;
 };
 
 struct GameState {
@@ -79,6 +89,9 @@ struct GameState {
 
     MoveList liste_coups;
     PersistentSettings settings;
+    MatchPlayers match;
+    // The result of the last game that ended, for the text export.
+    Outcome dernier_resultat = Outcome::none;
 };
 
 } // namespace selvako

@@ -19,11 +19,18 @@ EndOfGamePanel::EndOfGamePanel(QWidget* parent) : QFrame(parent) {
     font.setBold(true);
     m_qui_gagne->setFont(font);
     m_qui_gagne->setAlignment(Qt::AlignCenter);
+    m_resultat_blanc = new QLabel(this);
+    m_resultat_blanc->setObjectName(QStringLiteral("Resultat_blanc"));
+    m_resultat_noir = new QLabel(this);
+    m_resultat_noir->setObjectName(QStringLiteral("Resultat_noir"));
+    for (QLabel* l : {m_resultat_blanc, m_resultat_noir}) l->setAlignment(Qt::AlignCenter);
     m_message = new QLabel(this);
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignCenter);
     m_bitbtn13 = new QPushButton(QStringLiteral("OK"), this);
     layout->addWidget(m_qui_gagne);
+    layout->addWidget(m_resultat_blanc);
+    layout->addWidget(m_resultat_noir);
     layout->addWidget(m_message);
     layout->addWidget(m_bitbtn13, 0, Qt::AlignHCenter);
     connect(m_bitbtn13, &QPushButton::clicked, this, [this] {
@@ -33,8 +40,13 @@ EndOfGamePanel::EndOfGamePanel(QWidget* parent) : QFrame(parent) {
     hide();
 }
 
-void EndOfGamePanel::show_result(const QString& qui_gagne, const QString& message) {
+void EndOfGamePanel::show_result(const QString& qui_gagne, const QString& blanc,
+                                 const QString& noir, const QString& message) {
     m_qui_gagne->setText(qui_gagne);
+    m_resultat_blanc->setText(blanc);
+    m_resultat_noir->setText(noir);
+    m_resultat_blanc->setVisible(!blanc.isEmpty());
+    m_resultat_noir->setVisible(!noir.isEmpty());
     m_message->setText(message);
     m_message->setVisible(!message.isEmpty());
     setFixedWidth(300);

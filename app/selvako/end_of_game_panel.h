@@ -1,6 +1,6 @@
 #pragma once
-// The end-of-game panel shown over the board: who won, and an OK button
-// that hides it.
+// The end-of-game panel shown over the board: who won, after a rated match
+// how both ratings moved, and an OK button that hides it.
 
 #include <QFrame>
 #include <QLabel>
@@ -13,8 +13,13 @@ class EndOfGamePanel : public QFrame {
   public:
     explicit EndOfGamePanel(QWidget* parent);
 
-    void show_result(const QString& qui_gagne, const QString& message);
+    // `blanc` and `noir` are the rating lines (empty outside a rated match);
+    // `message` a note under them, hidden when empty.
+    void show_result(const QString& qui_gagne, const QString& blanc, const QString& noir,
+                     const QString& message = {});
     QString result_text() const { return m_qui_gagne->text(); }
+    QString resultat_blanc() const { return m_resultat_blanc->text(); }
+    QString resultat_noir() const { return m_resultat_noir->text(); }
     QPushButton* ok_button() const { return m_bitbtn13; }
 
   signals:
@@ -22,6 +27,8 @@ class EndOfGamePanel : public QFrame {
 
   private:
     QLabel* m_qui_gagne;
+    QLabel* m_resultat_blanc;
+    QLabel* m_resultat_noir;
     QLabel* m_message;
     QPushButton* m_bitbtn13;
 };

@@ -14,6 +14,8 @@
 
 #include "app/selvako/app_config.h"
 #include "app/selvako/main_window.h"
+#include "app/selvako/sound_player.h"
+#include "game/time_source.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -40,7 +42,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    selvako::MainWindow window(config);
+    // One sound player and one clock for the whole run.
+    selvako::EffectSoundPlayer sound(config.data_dir);
+    const selvako::SteadyTimeSource time;
+    selvako::MainWindow window(config, sound, time);
     window.show();
     window.FormActivate();
     bool ok = true;

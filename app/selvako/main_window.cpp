@@ -29,16 +29,9 @@ constexpr int CLIENT_HEIGHT = 520;
 constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
                                "Selvako 3D, the game", "Selvako 3D, o jogo",
                                "Selvako 3D, el juego", "Selvako 3D, il gioco"};
-constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
-                                      "Treino",       "Entrenamiento", "Allenamento"};
 constexpr Traductions ERREUR = {"Erreur"};
 constexpr Traductions IMPOSSIBLE = {"Impossible d'ouvrir ce fichier"};
 constexpr Traductions IMAGE_MANQUANTE = {"Images du damier introuvables :"};
-constexpr Traductions GAIN_BLANCS = {"Gain des blancs"};
-constexpr Traductions GAIN_NOIRS = {"Gain des noirs"};
-constexpr Traductions MATCH_NUL = {"Match nul !"};
-constexpr Traductions RELEVE_PLEIN = {
-    "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup."};
 constexpr Traductions NAVIGATION_HINTS[] = {
     {"Revenir au début"}, {"Reculer d'un coup"}, {"Avancer d'un coup"}, {"Aller à la fin"}};
 constexpr Traductions INVERSER_HINT = {"Inverser le damier"};
@@ -52,8 +45,12 @@ QString name_of(const PlayerName& name) {
 
 } // namespace
 
-MainWindow::MainWindow(const AppConfig& config, QWidget* parent)
-    : QMainWindow(parent), m_config(config), m_loop([this] { boucle_jeu(); }, this) {
+MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+                       QWidget* parent)
+    : QMainWindow(parent), m_config(config), m_sound(sound), m_time(time), m_clocks(time),
+      m_loop([this] { boucle_jeu(); }, this) {
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
     // The start screen's board button shows the images before the start-up
     // sequence reads them; a missing one is reported then.
     m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1")));
@@ -87,33 +84,36 @@ QAction* MainWindow::add_item(QMenu* menu, const char* key) {
 }
 
 void MainWindow::build_menus() {
-    QMenu* fichier = add_menu("Fichier1");
-    QAction* nouveau = add_item(fichier, "Nouveau2");
-    nouveau->setShortcut(QKeySequence::New);
-    connect(nouveau, &QAction::triggered, this, &MainWindow::nouveau);
-    m_hvh = add_item(fichier, "Humaincontrehumain1");
+    m_fichier = add_menu("Fichier1");
+    m_nouveau = add_item(m_fichier, "Nouveau2");
+    m_nouveau->setShortcut(QKeySequence::New);
+    connect(m_nouveau, &QAction::triggered, this, &MainWindow::nouveau);
+    m_hvh = add_item(m_fichier, "Humaincontrehumain1");
     m_hvh->setCheckable(true);
     connect(m_hvh, &QAction::triggered, this, &MainWindow::Ordinateur);
-    fichier->addSeparator();
-    QAction* ouvrir = add_item(fichier, "Ouvrir1");
-    ouvrir->setShortcut(QKeySequence::Open);
-    connect(ouvrir, &QAction::triggered, this, &MainWindow::ouvre);
-    QAction* sauver = add_item(fichier, "Sauver1");
-    sauver->setShortcut(QKeySequence::Save);
-    connect(sauver, &QAction::triggered, this, &MainWindow::save);
-    fichier->addSeparator();
-    QAction* quitter_item = add_item(fichier, "Quitter1");
-    quitter_item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quitter_item, &QAction::triggered, this, &MainWindow::quitter);
+    m_cvc = add_item(m_fichier, "Ordinateurcontreordinateur1");
+    m_cvc->setCheckable(true);
+    connect(m_cvc, &QAction::triggered, this, &MainWindow::Ordinateurcontreordinateur1Click);
+    m_fichier->addSeparator();
+    m_ouvrir = add_item(m_fichier, "Ouvrir1");
+    m_ouvrir->setShortcut(QKeySequence::Open);
+    connect(m_ouvrir, &QAction::triggered, this, &MainWindow::ouvre);
+    m_sauver = add_item(m_fichier, "Sauver1");
+    m_sauver->setShortcut(QKeySequence::Save);
+    connect(m_sauver, &QAction::triggered, this, &MainWindow::save);
+    m_fichier->addSeparator();
+    m_quitter = add_item(m_fichier, "Quitter1");
+    m_quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_quitter, &QAction::triggered, this, &MainWindow::quitter);
 
-    QMenu* edition = add_menu("Edition1");
-    connect(add_item(edition, "Reprendrecoups1"), &QAction::triggered, this,
+    m_edition = add_menu("Edition1");
+    connect(add_item(m_edition, "Reprendrecoups1"), &QAction::triggered, this,
             [this] { naviguer(&reprise); });
-    connect(add_item(edition, "Avancercoups1"), &QAction::triggered, this,
+    connect(add_item(m_edition, "Avancercoups1"), &QAction::triggered, this,
             [this] { naviguer(&avancer); });
-    connect(add_item(edition, "Reveniraudbut1"), &QAction::triggered, this,
+    connect(add_item(m_edition, "Reveniraudbut1"), &QAction::triggered, this,
             [this] { naviguer(&revenir_debut); });
-    connect(add_item(edition, "Allerlafin1"), &QAction::triggered, this,
+    connect(add_item(m_edition, "Allerlafin1"), &QAction::triggered, this,
             [this] { naviguer(&Aller_fin); });
 
     QMenu* affichage = add_menu("Affichage1");
@@ -121,13 +121,54 @@ void MainWindow::build_menus() {
     m_inverser->setShortcut(QKeySequence(Qt::Key_F3));
     connect(m_inverser, &QAction::triggered, this, &MainWindow::Inverser);
 
+    m_joueurs = add_menu("Joueurs1");
+    m_inverser_joueurs = add_item(m_joueurs, "Inverserlesjoueurs1");
+    connect(m_inverser_joueurs, &QAction::triggered, this, &MainWindow::inverser_joueurs);
+
+    // The named levels first, then the timed ones and "Autre" under "Spécial".
+    m_niveau = add_menu("Niveau1");
+    auto* special = new QMenu(m_niveau);
+    m_captioned.emplace_back("XSpecial1", special->menuAction());
+    m_levels = new LevelMenu(
+        m_niveau, special, [this](QMenu* menu, const char* key) { return add_item(menu, key); },
+        this);
+    m_niveau->addSeparator();
+    m_niveau->addMenu(special);
+    connect(m_levels, &LevelMenu::level_chosen, this, &MainWindow::choisir_niveau);
+    connect(m_levels, &LevelMenu::autre_requested, this, &MainWindow::N8Autre1Click);
+
     QMenu* options = add_menu("Options1");
     m_numeroter = add_item(options, "Numroterlescase1");
     m_numeroter->setCheckable(true);
     connect(m_numeroter, &QAction::triggered, this, &MainWindow::numerotation);
-    m_decomposer = add_item(options, "Dcomposerlesprises1");
-    m_decomposer->setCheckable(true);
-    m_decomposer->setChecked(true);
+    m_pause1 = add_item(options, "Pause1");
+    connect(m_pause1, &QAction::triggered, this, &MainWindow::pause);
+    m_horloges = add_item(options, "Horlogeszro1");
+    connect(m_horloges, &QAction::triggered, this, &MainWindow::Horlogeszro1Click);
+    m_pause2 = add_item(options, "Pause2");
+    m_pause2->setCheckable(true);
+    connect(m_pause2, &QAction::triggered, this, &MainWindow::Pause2Click);
+    options->addSeparator();
+    // Toggles: each only flips its check mark, read where it matters.
+    const auto toggle = [this, options](const char* key, bool checked) {
+        QAction* item = add_item(options, key);
+        item->setCheckable(true);
+        item->setChecked(checked);
+        return item;
+    };
+    m_reflexion = toggle("Rflexionsurtempsadverse1", true);
+    m_arret_clic = toggle("Arretrflexionparclicsouris1", true);
+    m_indication = toggle("Indicationdesmouvements1", true);
+    m_decomposer = toggle("Dcomposerlesprises1", true);
+    auto* sons = new QMenu(options);
+    m_captioned.emplace_back("Bipchaquecoup1", sons->menuAction());
+    options->addMenu(sons);
+    m_bip = add_item(sons, "Bipchaquecoup2");
+    m_autres = add_item(sons, "Commentaires1");
+    for (QAction* item : {m_bip, m_autres}) {
+        item->setCheckable(true);
+        item->setChecked(true);
+    }
 
     m_aide_menu = add_menu("Aide1");
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
@@ -137,7 +178,20 @@ void MainWindow::build_menus() {
     m_francais->setCheckable(true);
     connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
 
-    m_game_menus = {fichier, edition, affichage, options};
+    m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options};
+}
+
+QPushButton* MainWindow::add_button(QWidget* parent, const char* key) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(key));
+    m_buttons.emplace_back(key, b);
+    return b;
+}
+
+QPushButton* MainWindow::button(std::string_view key) const {
+    for (const auto& [k, b] : m_buttons)
+        if (k == key) return b;
+    return nullptr;
 }
 
 void MainWindow::build_game_area() {
@@ -225,6 +279,31 @@ void MainWindow::build_game_area() {
     notice->addStretch();
     middle_layout->addLayout(notice);
 
+    // The buttons of play: stop the computer's thinking, offer a draw (the
+    // refusal offers again when clicked), resign a rated match.
+    auto* play_row = new QHBoxLayout;
+    play_row->setSpacing(4);
+    m_joue = add_button(middle, "Joue");
+    connect(m_joue, &QPushButton::clicked, this, &MainWindow::pause);
+    m_proposernul = add_button(middle, "Proposernul");
+    connect(m_proposernul, &QPushButton::clicked, this, &MainWindow::ProposernulClick);
+    m_nulrefus = add_button(middle, "Nulrefus");
+    m_nulrefus->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    connect(m_nulrefus, &QPushButton::clicked, this, &MainWindow::ProposernulClick);
+    m_nulrefus->hide();
+    m_abandon1 = add_button(middle, "Abandon1");
+    connect(m_abandon1, &QPushButton::clicked, this, &MainWindow::AbandonClick);
+    m_abandon1->hide();
+    for (QPushButton* b : {m_joue, m_proposernul, m_nulrefus, m_abandon1}) play_row->addWidget(b);
+    play_row->addStretch();
+    middle_layout->addLayout(play_row);
+    m_zut = new QLabel(middle);
+    m_zut->setObjectName(QStringLiteral("Zut"));
+    m_zut->setWordWrap(true);
+    m_zut->setStyleSheet(QStringLiteral("color: #000080; font-style: italic;"));
+    m_zut->hide();
+    middle_layout->addWidget(m_zut);
+
     m_column->addWidget(m_panel6);
     m_column->addWidget(middle, 1);
     m_column->addWidget(m_panel7);
@@ -232,6 +311,15 @@ void MainWindow::build_game_area() {
 
     m_fin_de_parties = new EndOfGamePanel(m_board);
     connect(m_fin_de_parties, &EndOfGamePanel::closed, m_board, qOverload<>(&QWidget::update));
+    m_panel9 = new AutrePanel(m_board);
+    connect(m_panel9, &AutrePanel::accepted, this, [this](const LevelParameters& level) {
+        m_levels->check(NIVEAU_AUTRE);
+        choisir_niveau(level);
+    });
+    connect(m_panel9, &AutrePanel::cancelled, m_board, qOverload<>(&QWidget::update));
+    m_match_nul = new DrawOfferPanel(m_board);
+    connect(m_match_nul, &DrawOfferPanel::accepted, this,
+            [this] { fin_partie(GameEndKind::draw); });
 }
 
 void MainWindow::apply_captions(int langue) {
@@ -242,6 +330,10 @@ void MainWindow::apply_captions(int langue) {
     m_label30->setText(caption("Label30", langue));
     m_label31->setText(caption("Label31", langue));
     for (int k = 0; k < 4; ++k) m_navigation[k]->setToolTip(texte(NAVIGATION_HINTS[k], langue));
+    for (auto& [key, b] : m_buttons) b->setText(caption(key, langue));
+    m_zut->setText(caption("Zut", langue));
+    m_panel9->set_captions(langue);
+    m_match_nul->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
     setWindowTitle(texte(TITLE, langue));
 }
@@ -323,6 +415,7 @@ void MainWindow::choisir_damier_2d() {
 void MainWindow::Introduction() {
     GameState& g = m_state.game;
     m_startup_done = true;
+    g.dernier_resultat = Outcome::none;
     g.fin_programme = 0;
     m_stack->setCurrentWidget(m_game_area);
 
@@ -336,24 +429,20 @@ void MainWindow::Introduction() {
     m_state.display.menu_visible = true;
     for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(true);
     remplir();
+    Horlogeszro1Click();
+    m_timer1.start();
 
-    g.settings.niveau = 5;
-    g.settings.budget_recherche = 160;
-    g.settings.temps_alloue = 178;
-    g.settings.minutes_autre = 3;
+    choisir_niveau(LEVEL_ITEMS[5].parameters);
+    m_levels->check(LEVEL_ITEMS[5].parameters.niveau);
 
-    // Until the computer can play, both sides are human: the game against
-    // the computer starts here once its player is wired in.
     g.ordinateur_au_trait = 0;
-    g.adversaire_ordinateur = 0;
-    m_hvh->setChecked(true);
-    m_hvh->setEnabled(false);
+    g.adversaire_ordinateur = 1;
     g.couleur_ordinateur = BLACK;
     g.nom_noir = make_name("Selvako");
     g.nom_blanc = make_name("Inconnu");
     noter_coup(g, m_state.engine);
     g.mode_edition = 0;
-    g.sans_reflexion = 0;
+    m_computer.reflexion = false;
     refresh();
 }
 
@@ -366,116 +455,22 @@ void MainWindow::remplir() {
     m_state.input.drop(m_state.game);
     m_state.input.capture_notice = false;
     nouvelle_partie(m_state.game, m_state.engine);
+    m_clocks.reset();
+    show_clocks();
+    m_state.game.sans_reflexion = 1;
+    m_computer.reflexion_ce_tour = false;
     m_fin_de_parties->hide();
+    m_match_nul->hide();
+    m_nulrefus->hide();
+    m_zut->hide();
     compter_pions();
-}
-
-void MainWindow::nouveau() {
-    m_state.game.arret_demande = 1;
-    remplir();
-    refresh();
-    m_loop.schedule();
-}
-
-void MainWindow::Ordinateur() {
-    GameState& g = m_state.game;
-    g.adversaire_ordinateur ^= 1;
-    m_hvh->setChecked(g.adversaire_ordinateur == 0);
-    m_loop.schedule();
-}
-
-void MainWindow::boucle_jeu() {
-    GameState& g = m_state.game;
-    if (g.fin_programme) return;
-    if (g.coup_demande) g.ordinateur_au_trait = 1;
-    if (g.ordinateur_au_trait) m_state.input.capture_notice = false;
-
-    if (g.mode_match != 0)
-        m_panel11->setText(caption("Match1", langue_cochee()));
-    else if (!m_hvh->isChecked())
-        m_panel11->setText(texte(ENTRAINEMENT, langue_cochee()));
-    else
-        m_panel11->setText(caption("Humain", langue_cochee()));
-
-    const bool free_play = g.mode_match != 1;
-    m_game_menus[0]->setEnabled(free_play);
-    for (const char* key : {"Reprendrecoups1", "Avancercoups1", "Reveniraudbut1", "Allerlafin1"})
-        action(key)->setEnabled(free_play);
-    for (QToolButton* button : m_navigation) button->setEnabled(free_play);
-
-    if (!g.mode_edition && m_hvh->isChecked()) {
-        g.arret_demande = 0;
-        g.damier_affiche = m_state.engine.board;
-    }
-    g.coup_demande = 0;
-    if (g.clic_en_attente.waiting) {
-        g.clic_en_attente.waiting = false;
-        clic1(g.clic_en_attente.x, g.clic_en_attente.y);
-    }
-    refresh();
-}
-
-void MainWindow::clic(int x, int y) {
-    // While a capture is shown step by step the board takes no new move.
-    if (!m_startup_done || m_board->animating()) return;
-    GameState& g = m_state.game;
-    g.clic_en_attente = {true, x, y};
-    g.arret_demande = 1;
-    m_loop.schedule();
-}
-
-void MainWindow::clic1(int x, int y) {
-    GameState& g = m_state.game;
-    if (m_state.input.piece_prise == 0) compter_pions();
-    if (g.ordinateur_au_trait && !m_hvh->isChecked() && !g.mode_edition) return;
-    const Square s = square_from_click(x, y, m_state.display.damier_inverse);
-    if (s == 0) return;
-    if (!m_hvh->isChecked()) m_state.engine.board = g.damier_affiche;
-    g.arret_demande = 1;
-    const InputResult result = clic_case(m_state.input, g, m_state.engine, s);
-    if (result.outcome == InputOutcome::move_played) after_move(result);
-}
-
-void MainWindow::after_move(const InputResult& result) {
-    GameState& g = m_state.game;
-    // The notice speaks of the position in which it was shown.
-    m_state.input.capture_notice = false;
-    const Move& move = result.played.move;
-    if (move.taken > 1 && m_decomposer->isChecked()) {
-        std::vector<Square> landings(result.played.landings.begin(),
-                                     result.played.landings.begin() + move.taken);
-        m_board->animate_capture(result.before, move.from, landings);
-    }
-    if (g.adversaire_ordinateur) {
-        g.ordinateur_au_trait = 1;
-        return;
-    }
-    compter_pions();
-    const GameEnd end = fin_entre_humains(g, m_state.engine);
-    if (end != GameEnd::none) fin_partie(end);
-}
-
-void MainWindow::fin_partie(GameEnd end) {
-    const int langue = langue_cochee();
-    switch (end) {
-    case GameEnd::white_wins:
-        m_fin_de_parties->show_result(texte(GAIN_BLANCS, langue), {});
-        break;
-    case GameEnd::black_wins:
-        m_fin_de_parties->show_result(texte(GAIN_NOIRS, langue), {});
-        break;
-    case GameEnd::record_full:
-        m_fin_de_parties->show_result(texte(MATCH_NUL, langue), texte(RELEVE_PLEIN, langue));
-        break;
-    case GameEnd::none:
-        break;
-    }
 }
 
 void MainWindow::naviguer(bool (*command)(GameState&, EngineState&)) {
     if (!m_startup_done) return;
     m_board->stop_animation();
     command(m_state.game, m_state.engine);
+    game_to_clocks();
     m_state.input.drop(m_state.game);
     m_state.input.capture_notice = false;
     compter_pions();
@@ -488,6 +483,7 @@ void MainWindow::double_clic_liste() {
     if (line < 0) return;
     m_board->stop_animation();
     revenir_n(m_state.game, m_state.engine, line);
+    game_to_clocks();
     m_state.input.drop(m_state.game);
     compter_pions();
     refresh();
@@ -531,8 +527,6 @@ void MainWindow::compter_pions() {
 
 void MainWindow::refresh() {
     const GameState& g = m_state.game;
-    m_panel6->set_clock(g.temps_noir);
-    m_panel7->set_clock(g.temps_blanc);
     m_panel6->set_name(name_of(g.nom_noir) + QStringLiteral(" : "));
     m_panel7->set_name(name_of(g.nom_blanc) + QStringLiteral(" : "));
     for (QLabel* l : {m_label29, m_label30, m_label31}) l->setVisible(m_state.input.capture_notice);
@@ -561,6 +555,7 @@ bool MainWindow::sauver_fichier(const QString& path) {
     GameState& g = m_state.game;
     m_state.engine.board = g.damier_affiche;
     g.settings.langue = static_cast<std::uint8_t>(langue_cochee());
+    g.settings.minutes_autre = m_panel9->minutes();
     const bool written = write_game_file(path.toStdString(), game_file_image(g));
     if (!written) report_error(texte(IMPOSSIBLE, langue_cochee()));
     m_board->update();
@@ -582,6 +577,9 @@ bool MainWindow::ouvrir_fichier(const QString& path) {
     g.settings.langue = langue;
     g.settings.taille_tables = taille;
     choisir_langue(langue);
+    m_levels->check(g.settings.niveau);
+    m_panel9->set_minutes(g.settings.minutes_autre);
+    game_to_clocks();
     m_state.input.drop(g);
     m_state.input.capture_notice = false;
     m_fin_de_parties->hide();
@@ -618,6 +616,7 @@ void MainWindow::quitter() {
     g.arret_demande = 1;
     m_state.engine.board = g.damier_affiche;
     g.settings.langue = static_cast<std::uint8_t>(langue_cochee());
+    g.settings.minutes_autre = m_panel9->minutes();
     if (!write_game_file(user_path(QStringLiteral("last32.dam")).toStdString(), game_file_image(g)))
         report_error(texte(IMPOSSIBLE, langue_cochee()));
     g.fin_programme = 1;

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 
 #include <array>
@@ -17,10 +19,17 @@
 
 #include "app/selvako/app_config.h"
 #include "app/selvako/app_state.h"
+#include "app/selvako/board_panels.h"
 #include "app/selvako/end_of_game_panel.h"
 #include "app/selvako/game_loop.h"
 #include "app/selvako/intro_screen.h"
+#include "app/selvako/level_menu.h"
+#include "app/selvako/sound_player.h"
+#include "game/clocks.h"
+#include "game/computer_play.h"
+#include "game/game_end.h"
 #include "game/game_record.h"
+#include "game/time_source.h"
 #include "ui/board/board_images.h"
 #include "ui/board/side_panel.h"
 
@@ -31,7 +40,10 @@ namespace selvako {
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(const AppConfig& config, QWidget* parent = nullptr);
+    // The sound player and the time source outlive the window: the program
+    // owns one of each, tests inject their own.
+    MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+               QWidget* parent = nullptr);
 
     // The first activation: reads the settings of "last32.dam" and shows the start screen.
     void FormActivate();
@@ -45,10 +57,18 @@ class MainWindow : public QMainWindow {
     void quitter();
 
     const AppState& state() const { return m_state; }
+    const GameClocks& clocks() const { return m_clocks; }
+    const ComputerPlay& computer() const { return m_computer; }
     BoardView* board_view() const { return m_board; }
     QListWidget* move_list() const { return m_liste; }
     IntroScreen* intro() const { return m_intro; }
     EndOfGamePanel* end_panel() const { return m_fin_de_parties; }
+    AutrePanel* autre_panel() const { return m_panel9; }
+    DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
+    QPushButton* button(std::string_view key) const;
+    bool zut_visible() const { return m_zut->isVisible(); }
+    // One tick of the one-second clock timer.
+    void ajouter_temps();
     SidePanel* panel_noir() const { return m_panel6; }
     SidePanel* panel_blanc() const { return m_panel7; }
     bool capture_notice_visible() const { return m_label29->isVisible(); }
@@ -69,6 +89,7 @@ class MainWindow : public QMainWindow {
     void build_menus();
     void build_game_area();
     QAction* add_item(QMenu* menu, const char* key);
+    QPushButton* add_button(QWidget* parent, const char* key);
     QMenu* add_menu(const char* key);
     void apply_captions(int langue);
     void choisir_langue(int langue);
@@ -78,7 +99,25 @@ class MainWindow : public QMainWindow {
     void clic(int x, int y);
     void clic1(int x, int y);
     void after_move(const InputResult& result);
-    void fin_partie(GameEnd end);
+    void fin_partie(GameEndKind kind);
+    void fin_releve_plein();
+    void ProposernulClick();
+    // "Arrêter le calcul" and "Arrêt du calcul": the search plays its best move so far.
+    void pause();
+    void AbandonClick();
+    void controle_temps();
+
+    void show_clocks();
+    void clocks_to_game();
+    void game_to_clocks();
+    void Horlogeszro1Click();
+    void Pause2Click();
+    void choisir_niveau(const LevelParameters& level);
+    void N8Autre1Click();
+    void inverser_joueurs();
+    void Ordinateurcontreordinateur1Click();
+    void set_game_commands_enabled(bool enabled);
+    void apply_mode_menus();
 
     void remplir();
     void nouveau();
@@ -100,7 +139,12 @@ class MainWindow : public QMainWindow {
     QString user_path(const QString& name) const;
 
     AppConfig m_config;
+    SoundPlayer& m_sound;
+    const TimeSource& m_time;
     AppState m_state;
+    GameClocks m_clocks;
+    ComputerPlay m_computer;
+    QTimer m_timer1;
     BoardImages m_images;
     GameLoop m_loop;
     bool m_activated = false;
@@ -123,12 +167,39 @@ class MainWindow : public QMainWindow {
     QLabel* m_label30 = nullptr;
     QLabel* m_label31 = nullptr;
     EndOfGamePanel* m_fin_de_parties = nullptr;
+    AutrePanel* m_panel9 = nullptr;
+    DrawOfferPanel* m_match_nul = nullptr;
+    LevelMenu* m_levels = nullptr;
+    QPushButton* m_joue = nullptr;
+    QPushButton* m_proposernul = nullptr;
+    QPushButton* m_nulrefus = nullptr;
+    QPushButton* m_abandon1 = nullptr;
+    QLabel* m_zut = nullptr;
+    std::vector<std::pair<std::string_view, QPushButton*>> m_buttons;
 
     std::vector<std::pair<std::string_view, QAction*>> m_captioned;
     std::vector<QMenu*> m_game_menus;
     QMenu* m_langue_menu = nullptr;
     QMenu* m_aide_menu = nullptr;
     QAction* m_hvh = nullptr;
+    QAction* m_cvc = nullptr;
+    QAction* m_nouveau = nullptr;
+    QAction* m_ouvrir = nullptr;
+    QAction* m_sauver = nullptr;
+    QAction* m_quitter = nullptr;
+    QAction* m_inverser_joueurs = nullptr;
+    QAction* m_pause1 = nullptr; // "Arrêt du calcul"
+    QAction* m_horloges = nullptr;
+    QAction* m_pause2 = nullptr; // "Pause"
+    QAction* m_reflexion = nullptr;
+    QAction* m_arret_clic = nullptr;
+    QAction* m_indication = nullptr;
+    QAction* m_bip = nullptr;
+    QAction* m_autres = nullptr;
+    QMenu* m_fichier = nullptr;
+    QMenu* m_edition = nullptr;
+    QMenu* m_joueurs = nullptr;
+    QMenu* m_niveau = nullptr;
     QAction* m_inverser = nullptr;
     QAction* m_numeroter = nullptr;
     QAction* m_decomposer = nullptr;

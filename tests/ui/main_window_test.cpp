@@ -1,91 +1,15 @@
-#include <QAction>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <fstream>
-#include <memory>
 
-#include "app/selvako/main_window.h"
-#include "engine/fen.h"
-#include "files/game_file.h"
-#include "ui/board/board_geometry.h"
+#include "tests/ui/window_fixture.h"
 
 using namespace selvako;
+using namespace selvako::test;
 
-namespace {
-
-// A game file holding one position, White to move, made the way the
-// program writes them.
-void write_position(const QString& path, const char* fen, PersistentSettings settings = {}) {
-    EngineState engine;
-    GameState game;
-    nouvelle_partie(game, engine);
-    engine.set_position(parse_fen(fen).position->board);
-    game.damier_affiche = engine.board;
-    noter_coup(game, engine);
-    game.settings = settings;
-    QVERIFY(write_game_file(path.toStdString(), game_file_image(game)));
-}
-
-} // namespace
-
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowFixture {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<QTemporaryDir> m_user;
-    std::unique_ptr<MainWindow> m_window;
-
-    AppConfig config(const QString& data = QStringLiteral(SELVAKO_TEST_DATA_DIR)) const {
-        AppConfig c;
-        c.data_dir = data;
-        c.user_dir = m_user->path();
-        c.headless = true;
-        return c;
-    }
-
-    MainWindow& start(const AppConfig& c) {
-        prepare_user_folder(c);
-        m_window = std::make_unique<MainWindow>(c);
-        m_window->show();
-        m_window->FormActivate();
-        return *m_window;
-    }
-
-    MainWindow& start_2d() {
-        MainWindow& w = start(config());
-        w.choisir_damier_2d();
-        settle();
-        return w;
-    }
-
-    static void settle() {
-        for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
-    }
-
-    void click(Square s) {
-        BoardView* board = m_window->board_view();
-        const PixelPoint at = square_origin(s, m_window->state().display.damier_inverse);
-        const QPointF centre = board->logical_transform().map(QPointF(at.x + 30, at.y + 30));
-        QTest::mouseClick(board, Qt::LeftButton, {}, centre.toPoint());
-        settle();
-    }
-
-    const GameState& game() const { return m_window->state().game; }
-
-    QStringList lines() const {
-        QStringList out;
-        for (int k = 0; k < m_window->move_list()->count(); ++k)
-            out << m_window->move_list()->item(k)->text();
-        return out;
-    }
-
   private slots:
-    void init() {
-        m_user = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_user->isValid());
-    }
+    void init() { new_user_folder(); }
     void cleanup() { m_window.reset(); }
 
     void firstRunShowsTheStartScreenSilently() {
@@ -108,7 +32,7 @@ class MainWindowTest : public QObject {
     }
 
     void clicksMapInBothOrientationsAndAtAnySize() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start_hvh();
         click(21); // a3 has one move: played at once
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
 
@@ -128,7 +52,7 @@ class MainWindowTest : public QObject {
     }
 
     void captureIsEnteredAndShownStepByStep() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/parting.dam"));
         write_position(path, "W:W30:B26,19,11,18,9");
         QVERIFY(w.ouvrir_fichier(path));
@@ -149,7 +73,7 @@ class MainWindowTest : public QObject {
     }
 
     void gameEndsWhenTheSideToMoveIsStuck() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/last.dam"));
         write_position(path, "W:W22:B18");
         QVERIFY(w.ouvrir_fichier(path));
@@ -161,7 +85,7 @@ class MainWindowTest : public QObject {
     }
 
     void navigationButtonsAndDoubleClick() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start_hvh();
         click(22);
         click(18);
         click(11);
@@ -194,7 +118,7 @@ class MainWindowTest : public QObject {
     }
 
     void sevenPliesSavedAndReopened() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start_hvh();
         const Square plies[][2] = {{22, 18}, {11, 15}, {18, 11}, {8, 15},
                                    {21, 17}, {12, 16}, {17, 13}};
         for (const auto& p : plies) {

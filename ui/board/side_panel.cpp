@@ -10,10 +10,8 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     setFixedSize(PANEL_WIDTH, PANEL_HEIGHT);
 }
 
-void SidePanel::set_clock(int seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60, seconds % 60);
-    m_clock = QString::fromLatin1(text);
+void SidePanel::set_clock(const QString& minutes, const QString& seconds) {
+    m_clock = minutes + QLatin1Char(':') + seconds;
     update();
 }
 

@@ -16,19 +16,21 @@ class SidePanel : public QWidget {
 
     explicit SidePanel(QWidget* parent = nullptr);
 
-    void set_clock(int seconds);
+    // The `min...` and `sec...` labels of the side's clock.
+    void set_clock(const QString& minutes, const QString& seconds);
     void set_count(int pieces);
     void set_name(const QString& name);
     void set_piece(const QImage& piece, bool black);
 
     QString count_text() const { return m_count; }
+    QString clock_text() const { return m_clock; }
     QString name() const { return m_name; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QString m_clock = QStringLiteral("00:00");
+    QString m_clock = QStringLiteral("0:00");
     QString m_count;
     QString m_name;
     QImage m_piece;

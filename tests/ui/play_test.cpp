@@ -1,0 +1,195 @@
+// Playing in the window: options, levels, clocks, the end of the game, draws
+// and new games.
+
+#include "tests/ui/window_fixture.h"
+
+using namespace selvako;
+using namespace selvako::test;
+
+namespace {
+
+constexpr const char* LEVEL_KEYS[] = {
+    "Dbutant1",        "Niveau01",         "Niveau02",         "Niveau03",       "Niveau04",
+    "Niveau05",        "Niveau06",         "Niveau07",         "Niveau081",      "N150coupsen3mn1",
+    "N250coupsen5mn1", "N350coupsen10mn1", "N450coupsen30mn1", "N550coupsen1h1", "N650coupsen2h1",
+    "N7longlong1",     "N8Autre1"};
+
+} // namespace
+
+class PlayTest : public WindowFixture {
+    Q_OBJECT
+
+    QStringList checked_levels() const {
+        QStringList out;
+        for (const char* key : LEVEL_KEYS)
+            if (m_window->action(key)->isChecked()) out << QString::fromLatin1(key);
+        return out;
+    }
+
+  private slots:
+    void init() { new_user_folder(); }
+    void cleanup() { m_window.reset(); }
+
+    void optionsStartAtTheirDefaultsAndOnlyFlip() {
+        MainWindow& w = start_2d();
+        for (const char* key :
+             {"Rflexionsurtempsadverse1", "Arretrflexionparclicsouris1", "Indicationdesmouvements1",
+              "Dcomposerlesprises1", "Bipchaquecoup2", "Commentaires1"})
+            QVERIFY2(w.action(key)->isChecked(), key);
+        for (const char* key :
+             {"Ordinateurcontreordinateur1", "Humaincontrehumain1", "Numroterlescase1", "Pause2"})
+            QVERIFY2(!w.action(key)->isChecked(), key);
+        QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
+        QCOMPARE(w.state().game.adversaire_ordinateur, 1);
+        QCOMPARE(w.state().game.couleur_ordinateur, BLACK);
+
+        const BoardArray before = game().damier_affiche;
+        w.action("Bipchaquecoup2")->trigger();
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        QVERIFY(!w.action("Bipchaquecoup2")->isChecked());
+        QVERIFY(!w.action("Rflexionsurtempsadverse1")->isChecked());
+        QCOMPARE(game().damier_affiche, before);
+    }
+
+    void levelItemsSetTheirParameters() {
+        MainWindow& w = start_2d();
+        struct Row {
+            const char* key;
+            std::int32_t budget, alloue, minutes;
+            int niveau;
+        };
+        const Row rows[] = {{"Dbutant1", 5, 58, 1, 0},
+                            {"Niveau01", 2, 58, 1, 1},
+                            {"Niveau04", 10, 600, 1, 4},
+                            {"Niveau081", 1680, 1798, 30, 8},
+                            {"N150coupsen3mn1", 160, 178, 3, 11},
+                            {"N650coupsen2h1", 6700, 7198, 120, 16},
+                            {"N7longlong1", 320000, 319998, 500, 17}};
+        for (const Row& r : rows) {
+            w.action(r.key)->trigger();
+            const PersistentSettings& s = game().settings;
+            QCOMPARE(s.budget_recherche, r.budget);
+            QCOMPARE(s.temps_alloue, r.alloue);
+            QCOMPARE(int(s.niveau), r.niveau);
+            QCOMPARE(w.autre_panel()->field()->text(), QString::number(r.minutes));
+            QCOMPARE(checked_levels(), QStringList{QString::fromLatin1(r.key)});
+        }
+    }
+
+    void autrePanelTakesOnlyAPositiveNumber() {
+        MainWindow& w = start_2d();
+        w.action("N8Autre1")->trigger();
+        QVERIFY(w.autre_panel()->isVisible());
+        QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
+        for (const char* refused : {"0", "-3", "sept", ""}) {
+            w.autre_panel()->field()->setText(QString::fromLatin1(refused));
+            QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
+            QVERIFY2(w.autre_panel()->isVisible(), refused);
+            QCOMPARE(int(game().settings.niveau), 5);
+        }
+        w.autre_panel()->field()->setText(QStringLiteral("7"));
+        QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
+        QVERIFY(!w.autre_panel()->isVisible());
+        QCOMPARE(game().settings.budget_recherche, 385);
+        QCOMPARE(game().settings.temps_alloue, 418);
+        QCOMPARE(int(game().settings.niveau), 18);
+        QCOMPARE(checked_levels(), QStringList{QStringLiteral("N8Autre1")});
+
+        w.action("N8Autre1")->trigger();
+        w.autre_panel()->field()->setText(QStringLiteral("9"));
+        QTest::mouseClick(w.autre_panel()->cancel_button(), Qt::LeftButton);
+        QVERIFY(!w.autre_panel()->isVisible());
+        QCOMPARE(game().settings.budget_recherche, 385);
+        QCOMPARE(checked_levels(), QStringList{QStringLiteral("N8Autre1")});
+    }
+
+    void clocksRunForTheSideToMovePauseAndReset() {
+        MainWindow& w = start_hvh();
+        m_time.advance_seconds(65);
+        w.ajouter_temps();
+        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("1:05"));
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        m_time.advance_ms(400);
+        click(21); // a3-b4
+        QCOMPARE(w.clocks().temps_blanc(), 65);
+        QCOMPARE(game().historique[1].temps_blanc, 65);
+
+        m_time.advance_seconds(9);
+        w.ajouter_temps();
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:09"));
+        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("1:05"));
+
+        w.action("Pause2")->trigger();
+        QVERIFY(w.action("Pause2")->isChecked());
+        m_time.advance_seconds(30);
+        w.ajouter_temps();
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:09"));
+        click(9); // a click on the board starts the clocks again, without the 9 s
+        QVERIFY(!w.action("Pause2")->isChecked());
+        m_time.advance_seconds(2);
+        w.ajouter_temps();
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:02"));
+
+        w.action("Horlogeszro1")->trigger();
+        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(w.clocks().temps_blanc(), 0);
+    }
+
+    void humanWinAgainstTheComputerWithItsSound() {
+        MainWindow& w = start_2d();
+        open_position("W:W22:B18");
+        click(22); // c3xe5 leaves Black without a piece
+        QVERIFY(w.end_panel()->isVisible());
+        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Bravo, vous avez gagné"));
+        QCOMPARE(m_sound.played, QStringList{QStringLiteral("gagne.wav")});
+        QCOMPARE(game().dernier_resultat, Outcome::white_won);
+        QCOMPARE(game().ordinateur_au_trait, 0);
+
+        w.action("Commentaires1")->trigger(); // "Autres": no sound at the end
+        open_position("W:W22:B18", "again.dam");
+        click(22);
+        QVERIFY(w.end_panel()->isVisible());
+        QCOMPARE(m_sound.played.size(), 1);
+    }
+
+    void drawOfferRefusedUntilTheEnding() {
+        MainWindow& w = start_2d();
+        QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
+        QVERIFY(w.button("Nulrefus")->isVisible());
+        QVERIFY(!w.end_panel()->isVisible());
+        click(21); // any board click hides the refusal
+        QVERIFY(!w.button("Nulrefus")->isVisible());
+
+        open_position("W:Wc3,Ke1:Bf6");
+        QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
+        QVERIFY(!w.button("Nulrefus")->isVisible());
+        QVERIFY(w.end_panel()->isVisible());
+        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+        QCOMPARE(game().dernier_resultat, Outcome::draw);
+    }
+
+    void nouveauStartsATrainingGameWithTheComputerBlack() {
+        MainWindow& w = start_hvh();
+        click(21);
+        m_time.advance_seconds(5);
+        w.ajouter_temps();
+        w.action("Arretrflexionparclicsouris1")->trigger();
+        w.action("Nouveau2")->trigger();
+        settle();
+        QVERIFY(!w.action("Humaincontrehumain1")->isChecked());
+        QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
+        QVERIFY(w.action("Arretrflexionparclicsouris1")->isChecked());
+        QCOMPARE(game().adversaire_ordinateur, 1);
+        QCOMPARE(game().couleur_ordinateur, BLACK);
+        QCOMPARE(game().mode_match, 0);
+        QCOMPARE(w.panel_noir()->name(), QStringLiteral("Selvako : "));
+        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Mister X : "));
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(w.move_list()->count(), 0);
+        QCOMPARE(game().damier_affiche, start_position());
+    }
+};
+
+QTEST_MAIN(PlayTest)
+#include "play_test.moc"

@@ -1,0 +1,116 @@
+#pragma once
+// The window driven headless: a temporary user folder, a recording sound
+// player, a clock the test moves by hand, and clicks on board squares.
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/selvako/main_window.h"
+#include "engine/fen.h"
+#include "files/game_file.h"
+#include "ui/board/board_geometry.h"
+
+namespace selvako::test {
+
+// A game file holding one position, White to move, made the way the
+// program writes them.
+inline void write_position(const QString& path, const char* fen, PersistentSettings settings = {}) {
+    EngineState engine;
+    GameState game;
+    nouvelle_partie(game, engine);
+    engine.set_position(parse_fen(fen).position->board);
+    game.damier_affiche = engine.board;
+    noter_coup(game, engine);
+    game.settings = settings;
+    QVERIFY(write_game_file(path.toStdString(), game_file_image(game)));
+}
+
+// Remembers what the window asked to play instead of playing it.
+class RecordingSound final : public SoundPlayer {
+  public:
+    void play(std::string_view file) override {
+        if (!file.empty()) played << QString::fromUtf8(file.data(), qsizetype(file.size()));
+    }
+    QStringList played;
+};
+
+class WindowFixture : public QObject {
+  protected:
+    std::unique_ptr<QTemporaryDir> m_user;
+    std::unique_ptr<MainWindow> m_window;
+    RecordingSound m_sound;
+    ManualTimeSource m_time{1'000'000};
+
+    AppConfig config(const QString& data = QStringLiteral(SELVAKO_TEST_DATA_DIR)) const {
+        AppConfig c;
+        c.data_dir = data;
+        c.user_dir = m_user->path();
+        c.headless = true;
+        return c;
+    }
+
+    MainWindow& start(const AppConfig& c) {
+        prepare_user_folder(c);
+        m_window = std::make_unique<MainWindow>(c, m_sound, m_time);
+        m_window->show();
+        m_window->FormActivate();
+        return *m_window;
+    }
+
+    MainWindow& start_2d() {
+        MainWindow& w = start(config());
+        w.choisir_damier_2d();
+        settle();
+        return w;
+    }
+
+    // Both sides played by clicks.
+    MainWindow& start_hvh() {
+        MainWindow& w = start_2d();
+        w.action("Humaincontrehumain1")->trigger();
+        settle();
+        return w;
+    }
+
+    static void settle() {
+        for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+    }
+
+    void click(Square s) {
+        BoardView* board = m_window->board_view();
+        const PixelPoint at = square_origin(s, m_window->state().display.damier_inverse);
+        const QPointF centre = board->logical_transform().map(QPointF(at.x + 30, at.y + 30));
+        QTest::mouseClick(board, Qt::LeftButton, {}, centre.toPoint());
+        settle();
+    }
+
+    const GameState& game() const { return m_window->state().game; }
+
+    QStringList lines() const {
+        QStringList out;
+        for (int k = 0; k < m_window->move_list()->count(); ++k)
+            out << m_window->move_list()->item(k)->text();
+        return out;
+    }
+
+    // Opens a game holding one position, White to move.
+    void open_position(const char* fen, const char* name = "position.dam") {
+        const QString path =
+            QDir(m_user->path()).filePath(QStringLiteral("Sauve/") + QString::fromLatin1(name));
+        write_position(path, fen);
+        QVERIFY(m_window->ouvrir_fichier(path));
+        settle();
+    }
+
+    void new_user_folder() {
+        m_sound.played.clear();
+        m_user = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_user->isValid());
+    }
+};
+
+} // namespace selvako::test
