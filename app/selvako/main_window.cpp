@@ -258,7 +258,11 @@ void MainWindow::build_game_area() {
     buttons->addWidget(m_speedbutton3);
     liste_layout->addLayout(buttons);
     pages->addTab(liste_page, QString());
+    m_calcul = new CalculPage(pages);
+    connect(m_calcul->best_button(), &QPushButton::clicked, this, &MainWindow::Best1Click);
+    pages->addTab(m_calcul, QString());
     pages->setObjectName(QStringLiteral("Liste"));
+    m_pages = pages;
     middle_layout->addWidget(pages, 1);
 
     auto* notice = new QHBoxLayout;
@@ -326,6 +330,8 @@ void MainWindow::apply_captions(int langue) {
     for (auto& [key, item] : m_captioned) item->setText(caption(key, langue));
     auto* pages = m_game_area->findChild<QTabWidget*>(QStringLiteral("Liste"));
     pages->setTabText(0, caption("Liste", langue));
+    pages->setTabText(1, caption("Calcul", langue));
+    m_calcul->set_captions(langue);
     m_label29->setText(caption("Label29", langue));
     m_label30->setText(caption("Label30", langue));
     m_label31->setText(caption("Label31", langue));
@@ -604,6 +610,11 @@ void MainWindow::ouvre() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         ouvrir_fichier(dialog.selectedFiles().first());
+}
+
+void MainWindow::Best1Click() {
+    if (!m_calcul->write_bestmove(user_path(QStringLiteral("Bestmove.txt"))))
+        report_error(texte(IMPOSSIBLE, langue_cochee()));
 }
 
 void MainWindow::a_propos() {

@@ -20,6 +20,7 @@
 #include "app/selvako/app_config.h"
 #include "app/selvako/app_state.h"
 #include "app/selvako/board_panels.h"
+#include "app/selvako/calcul_page.h"
 #include "app/selvako/end_of_game_panel.h"
 #include "app/selvako/game_loop.h"
 #include "app/selvako/intro_screen.h"
@@ -33,6 +34,7 @@
 #include "ui/board/board_images.h"
 #include "ui/board/side_panel.h"
 
+class QTabWidget;
 class QVBoxLayout;
 
 namespace selvako {
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow {
     IntroScreen* intro() const { return m_intro; }
     EndOfGamePanel* end_panel() const { return m_fin_de_parties; }
     AutrePanel* autre_panel() const { return m_panel9; }
+    CalculPage* calcul_page() const { return m_calcul; }
+    QTabWidget* pages() const { return m_pages; }
     DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
     QPushButton* button(std::string_view key) const;
     bool zut_visible() const { return m_zut->isVisible(); }
@@ -129,6 +133,7 @@ class MainWindow : public QMainWindow {
     void save();
     void ouvre();
     void a_propos();
+    void Best1Click();
 
     void compter_pions();
     void refresh();
@@ -168,6 +173,8 @@ class MainWindow : public QMainWindow {
     QLabel* m_label31 = nullptr;
     EndOfGamePanel* m_fin_de_parties = nullptr;
     AutrePanel* m_panel9 = nullptr;
+    CalculPage* m_calcul = nullptr;
+    QTabWidget* m_pages = nullptr;
     DrawOfferPanel* m_match_nul = nullptr;
     LevelMenu* m_levels = nullptr;
     QPushButton* m_joue = nullptr;
