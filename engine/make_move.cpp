@@ -17,11 +17,15 @@ int root_sign(const EngineState& st, std::uint8_t code) {
 void remove_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = EMPTY;
     --st.counts[code];
+    st.index_key ^= st.keys.index[key_slot(code, square)];
+    st.check_key ^= st.keys.check[key_slot(code, square)];
 }
 
 void place_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = code;
     ++st.counts[code];
+    st.index_key ^= st.keys.index[key_slot(code, square)];
+    st.check_key ^= st.keys.check[key_slot(code, square)];
 }
 
 } // namespace
