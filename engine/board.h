@@ -41,7 +41,9 @@ inline constexpr int UP_RIGHT = 1;
 inline constexpr int DOWN_LEFT = 2;
 inline constexpr int DOWN_RIGHT = 3;
 
-constexpr int square_row_from_top(Square s) { return (s - 1) / 4; }
+constexpr int square_row_from_top(Square s) {
+    return (s - 1) / 4;
+}
 // File 0 = a .. 7 = h. Rows 8, 6, 4, 2 (even index from the top) hold files b, d, f, h.
 constexpr int square_file(Square s) {
     const int r = square_row_from_top(s);
@@ -75,15 +77,29 @@ extern const std::array<std::string_view, BOARD_CELLS> SQUARE_NAMES;
 // The same names in upper case ("B8" ... "G1"), read by the text-file reader.
 extern const std::array<std::string_view, BOARD_CELLS> SQUARE_NAMES_UPPER;
 
-constexpr bool is_white_piece(std::uint8_t code) { return code == WHITE_MAN || code == WHITE_KING; }
-constexpr bool is_black_piece(std::uint8_t code) { return code == BLACK_MAN || code == BLACK_KING; }
-constexpr bool is_king(std::uint8_t code) { return code == WHITE_KING || code == BLACK_KING; }
+constexpr bool is_white_piece(std::uint8_t code) {
+    return code == WHITE_MAN || code == WHITE_KING;
+}
+constexpr bool is_black_piece(std::uint8_t code) {
+    return code == BLACK_MAN || code == BLACK_KING;
+}
+constexpr bool is_king(std::uint8_t code) {
+    return code == WHITE_KING || code == BLACK_KING;
+}
 
 // Side 1 is Black; every other value means White, as the engine passes sides.
-constexpr std::uint8_t own_man(int side) { return side == BLACK ? BLACK_MAN : WHITE_MAN; }
-constexpr std::uint8_t own_king(int side) { return side == BLACK ? BLACK_KING : WHITE_KING; }
-constexpr std::uint8_t enemy_man(int side) { return side == BLACK ? WHITE_MAN : BLACK_MAN; }
-constexpr std::uint8_t enemy_king(int side) { return side == BLACK ? WHITE_KING : BLACK_KING; }
+constexpr std::uint8_t own_man(int side) {
+    return side == BLACK ? BLACK_MAN : WHITE_MAN;
+}
+constexpr std::uint8_t own_king(int side) {
+    return side == BLACK ? BLACK_KING : WHITE_KING;
+}
+constexpr std::uint8_t enemy_man(int side) {
+    return side == BLACK ? WHITE_MAN : BLACK_MAN;
+}
+constexpr std::uint8_t enemy_king(int side) {
+    return side == BLACK ? WHITE_KING : BLACK_KING;
+}
 
 BoardArray start_position();
 BoardArray empty_board();

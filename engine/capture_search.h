@@ -8,6 +8,24 @@
 
 namespace selvako::detail {
 
+// The enemy's king code is its man code + 1, so one subtraction tells both.
+inline bool is_enemy_code(std::uint8_t code, std::uint8_t enemy_man_code) {
+    return static_cast<std::uint8_t>(code - enemy_man_code) <= 1;
+}
+
+// Whether the piece on s has a first jump at all: most pieces have none, and
+// this spares them the recursive search, which would find nothing.
+inline bool has_first_jump(const BoardArray& board, Square s, bool king_piece,
+                           std::uint8_t enemy_man_code) {
+    for (int d = 0; d < 4; ++d) {
+        Square n = NEIGHBOUR[d][s];
+        if (king_piece)
+            while (board[n] == EMPTY) n = NEIGHBOUR[d][n];
+        if (is_enemy_code(board[n], enemy_man_code) && board[NEIGHBOUR[d][n]] == EMPTY) return true;
+    }
+    return false;
+}
+
 // Sink interface:
 //   std::uint8_t& greatest();            greatest number taken so far
 //   void landing(int k, Square square);  the piece lands on `square` after jump k
@@ -15,10 +33,9 @@ namespace selvako::detail {
 template <class Sink> struct CaptureSearch {
     EngineState& st;
     Sink& sink;
-    std::uint8_t enemy1;
-    std::uint8_t enemy2;
+    std::uint8_t enemy1; // the enemy's man code; its king's is one more
 
-    bool is_enemy(std::uint8_t code) const { return code == enemy1 || code == enemy2; }
+    bool is_enemy(std::uint8_t code) const { return is_enemy_code(code, enemy1); }
 
     // A capture of k pieces ending on `to` is kept unless a longer one is known;
     // a longer one than any before throws the shorter ones away.

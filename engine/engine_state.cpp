@@ -21,6 +21,7 @@ void EngineState::set_position(const BoardArray& new_board) {
     board = new_board;
     board[0] = SENTINEL;
     counts = count_pieces(board);
+    material_balance = 0;
     reset_keys();
 }
 

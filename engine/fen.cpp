@@ -21,11 +21,14 @@ std::optional<int> parse_number(std::string_view s) {
     return value;
 }
 
-FenResult failure(std::string message) { return FenResult{std::nullopt, std::move(message)}; }
+FenResult failure(std::string message) {
+    return FenResult{std::nullopt, std::move(message)};
+}
 
 // Adds one comma-separated item of a side's list ("c3", "K22", "21-32").
 std::string add_item(Position& pos, std::string_view item, int side) {
-    if (item.empty()) return "empty square in the list of " + std::string(side == WHITE ? "White" : "Black");
+    if (item.empty())
+        return "empty square in the list of " + std::string(side == WHITE ? "White" : "Black");
     bool king = false;
     std::string_view body = item;
     if (body.front() == 'K' || body.front() == 'k') {
@@ -97,13 +100,15 @@ FenResult parse_fen(std::string_view text) {
         else
             return failure("bad side letter '" + std::string(1, section.front()) + "' in '" +
                            std::string(section) + "'");
-        if (seen[owner]) return failure(std::string(owner == WHITE ? "White" : "Black") + " listed twice");
+        if (seen[owner])
+            return failure(std::string(owner == WHITE ? "White" : "Black") + " listed twice");
         seen[owner] = true;
         std::string_view items = section.substr(1);
         while (!items.empty()) {
             const auto comma = items.find(',');
             const std::string_view item = items.substr(0, comma);
-            if (std::string error = add_item(pos, item, owner); !error.empty()) return failure(error);
+            if (std::string error = add_item(pos, item, owner); !error.empty())
+                return failure(error);
             if (comma == std::string_view::npos) break;
             items.remove_prefix(comma + 1);
             if (items.empty()) return failure("trailing ',' in '" + std::string(section) + "'");
@@ -112,6 +117,12 @@ FenResult parse_fen(std::string_view text) {
         rest.remove_prefix(next + 1);
     }
     if (!seen[WHITE] || !seen[BLACK]) return failure("both W and B lists are needed");
+    // The generators keep at most 15 captured squares; no side has more than its 12 pieces.
+    const PieceCounts counts = count_pieces(pos.board);
+    if (counts[WHITE_MAN] + counts[WHITE_KING] > 12)
+        return failure("White has more than 12 pieces");
+    if (counts[BLACK_MAN] + counts[BLACK_KING] > 12)
+        return failure("Black has more than 12 pieces");
     return FenResult{pos, {}};
 }
 

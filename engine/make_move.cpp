@@ -5,7 +5,9 @@ namespace selvako {
 namespace {
 
 // Men count 1 and kings 3, seen from the side that moves at the root.
-int material_value(std::uint8_t code) { return is_king(code) ? 3 : 1; }
+int material_value(std::uint8_t code) {
+    return is_king(code) ? 3 : 1;
+}
 
 int root_sign(const EngineState& st, std::uint8_t code) {
     const bool root_piece = (st.root_side == BLACK) ? is_black_piece(code) : is_white_piece(code);
@@ -49,6 +51,8 @@ void make_move(EngineState& st, const Move& move) {
     st.last_destination = move.to;
 }
 
-void make_move(EngineState& st, int index) { make_move(st, st.current_list()[index]); }
+void make_move(EngineState& st, int index) {
+    make_move(st, st.current_list()[index]);
+}
 
 } // namespace selvako

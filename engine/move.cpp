@@ -11,7 +11,9 @@ std::string move_text(Square from, Square to, bool capture) {
     return text;
 }
 
-std::string move_text(const Move& move) { return move_text(move.from, move.to, move.taken > 0); }
+std::string move_text(const Move& move) {
+    return move_text(move.from, move.to, move.taken > 0);
+}
 
 std::string root_move_line(const Move& move, int shown_score, bool being_searched) {
     char line[40];

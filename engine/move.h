@@ -23,7 +23,9 @@ struct Move {
 static_assert(sizeof(Move) == 20, "the move record is 3 + 15 bytes and a 16-bit key");
 
 // Equality for killer and alternative moves: from and to only.
-constexpr bool same_squares(const Move& a, const Move& b) { return a.from == b.from && a.to == b.to; }
+constexpr bool same_squares(const Move& a, const Move& b) {
+    return a.from == b.from && a.to == b.to;
+}
 
 // "c3-d4" for a plain move, "c3xe5" for a capture: only from and to are written.
 std::string move_text(const Move& move);

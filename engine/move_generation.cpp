@@ -2,6 +2,9 @@
 
 #include "engine/capture_search.h"
 #include "engine/move_ordering.h"
+#include "engine/square_sets.h"
+
+#include <bit>
 
 namespace selvako {
 
@@ -35,6 +38,58 @@ void store_plain(EngineState& st, Square from, Square to) {
     m.key = 0;
 }
 
+// What the generator needs to know of one side's position, as square sets.
+struct SideSets {
+    SquareSet men;
+    SquareSet kings;
+    SquareSet enemies;
+    SquareSet empty;
+};
+
+// Outside a capture search the playable squares hold only piece codes 0..4,
+// so whatever is neither empty nor one's own is the enemy's.
+SideSets side_sets(const BoardArray& board, int side) {
+    SideSets sets;
+    sets.men = squares_holding(board, own_man(side));
+    sets.kings = squares_holding(board, own_king(side));
+    sets.empty = squares_holding(board, EMPTY);
+    sets.enemies = ~(sets.men | sets.kings | sets.empty);
+    return sets;
+}
+
+// The men of the side that have a first jump: a man jumps in direction d when
+// the square beyond it in d holds an enemy and the one beyond that is empty.
+SquareSet jumping_men(const SideSets& sets) {
+    SquareSet jumpers = 0;
+    for (int d = 0; d < 4; ++d)
+        jumpers |= sets.men & step(sets.enemies & step(sets.empty, 3 - d), 3 - d);
+    return jumpers;
+}
+
+// The pieces of the side that have a first jump. When there are none, the
+// capture searches would find nothing and are skipped.
+SquareSet jumping_pieces(const BoardArray& board, const SideSets& sets, std::uint8_t enemy) {
+    SquareSet jumpers = jumping_men(sets);
+    for (SquareSet k = sets.kings; k != 0; k &= k - 1) {
+        const Square s = static_cast<Square>(std::countr_zero(k) + 1);
+        if (detail::has_first_jump(board, s, true, enemy)) jumpers |= square_bit(s);
+    }
+    return jumpers;
+}
+
+// Own pieces in the generator's scan order: from Black's side of the board for
+// Black, from White's side for White. The order decides the order of the list.
+int own_pieces_in_scan_order(const SideSets& sets, int side, Square* own) {
+    int count = 0;
+    SquareSet pieces = sets.men | sets.kings;
+    while (pieces != 0) {
+        const int bit = side == BLACK ? std::countr_zero(pieces) : 31 - std::countl_zero(pieces);
+        pieces &= ~(SquareSet{1} << bit);
+        own[count++] = static_cast<Square>(bit + 1);
+    }
+    return count;
+}
+
 void generate_plain_moves(EngineState& st, int side, const Square* own, int own_count) {
     const auto& board = st.board;
     const int first_dir = side == BLACK ? DOWN_LEFT : UP_LEFT;
@@ -53,42 +108,65 @@ void generate_plain_moves(EngineState& st, int side, const Square* own, int own_
     }
 }
 
-} // namespace
+// The recursive search is kept out of line: most pieces have no jump, and the
+// scan over the board stays small and fast for them.
+[[gnu::noinline]] void search_captures_from(EngineState& st, Square s, bool king_piece) {
+    PlyListSink sink{st};
+    detail::CaptureSearch<PlyListSink> search{st, sink, st.enemy_man_code};
+    const std::uint8_t code = st.board[s];
+    st.capture_origin = s;
+    if (king_piece)
+        search.king(s, 7, 1);
+    else
+        search.man(s, 1);
+    st.board[s] = code;
+}
 
-int generate_moves(EngineState& st, int side) {
+void generate_captures(EngineState& st, const Square* own, int own_count, SquareSet jumpers) {
+    for (int i = 0; i < own_count; ++i)
+        if (jumpers & square_bit(own[i]))
+            search_captures_from(st, own[i], is_king(st.board[own[i]]));
+}
+
+int generate_with_sets(EngineState& st, int side, const SideSets& sets, SquareSet jumpers) {
     st.move_count[st.ply] = 0;
     st.greatest_taken = 0;
     st.capture_scratch.fill(0);
     st.enemy_man_code = enemy_man(side);
     st.enemy_king_code = enemy_king(side);
-    PlyListSink sink{st};
-    detail::CaptureSearch<PlyListSink> search{st, sink, st.enemy_man_code, st.enemy_king_code};
-    const std::uint8_t man = own_man(side);
-    const std::uint8_t king = own_king(side);
 
     Square own[NUM_SQUARES];
-    int own_count = 0;
-    auto visit = [&](Square s) {
-        const std::uint8_t code = st.board[s];
-        if (code != man && code != king) return;
-        st.capture_origin = s;
-        if (code == man)
-            search.man(s, 1);
-        else
-            search.king(s, 7, 1);
-        st.board[s] = code;
-        own[own_count++] = s;
-    };
-    if (side == BLACK)
-        for (int s = 1; s <= NUM_SQUARES; ++s) visit(static_cast<Square>(s));
-    else
-        for (int s = NUM_SQUARES; s >= 1; --s) visit(static_cast<Square>(s));
+    const int own_count = own_pieces_in_scan_order(sets, side, own);
+    if (jumpers != 0) generate_captures(st, own, own_count, jumpers);
 
     const bool captures = st.greatest_taken > 0;
     if (!captures) generate_plain_moves(st, side, own, own_count);
 
     const int count = st.move_count[st.ply];
     if (st.ordering_enabled) order_moves(st, count, captures);
+    return count;
+}
+
+} // namespace
+
+int generate_moves(EngineState& st, int side) {
+    const SideSets sets = side_sets(st.board, side);
+    return generate_with_sets(st, side, sets, jumping_pieces(st.board, sets, enemy_man(side)));
+}
+
+int count_moves(EngineState& st, int side) {
+    const SideSets sets = side_sets(st.board, side);
+    if (const SquareSet jumpers = jumping_pieces(st.board, sets, enemy_man(side)); jumpers != 0)
+        return generate_with_sets(st, side, sets, jumpers);
+    st.greatest_taken = 0;
+    const int first_dir = side == BLACK ? DOWN_LEFT : UP_LEFT;
+    int count = std::popcount(step(sets.men, first_dir) & sets.empty) +
+                std::popcount(step(sets.men, first_dir + 1) & sets.empty);
+    for (SquareSet k = sets.kings; k != 0; k &= k - 1) {
+        const Square s = static_cast<Square>(std::countr_zero(k) + 1);
+        for (int d = 0; d < 4; ++d)
+            for (Square t = NEIGHBOUR[d][s]; st.board[t] == EMPTY; t = NEIGHBOUR[d][t]) ++count;
+    }
     return count;
 }
 

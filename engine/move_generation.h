@@ -13,6 +13,10 @@ namespace selvako {
 // `side`, ordered, and returns their number; 0 means the side cannot move.
 int generate_moves(EngineState& st, int side);
 
+// The number of moves generate_moves would store, without storing plain moves
+// (positions with a capture are generated in full). For counting leaves.
+int count_moves(EngineState& st, int side);
+
 // The entry at the root: ply 1, lists allocated, killers and alternatives reset.
 int generate_root_moves(EngineState& st, int side);
 

@@ -48,7 +48,8 @@ void apply_killer_ordering(EngineState& st, int count) {
             } else if (!killer2_matched && killer2.from != 0 && same_squares(m, killer2)) {
                 m.key = 200;
                 killer2_matched = true;
-            } else if (st.alternatives[p + i].from != 0 && same_squares(m, st.alternatives[p + i])) {
+            } else if (st.alternatives[p + i].from != 0 &&
+                       same_squares(m, st.alternatives[p + i])) {
                 m.key = static_cast<std::int16_t>(150 - j);
             }
         }

@@ -26,8 +26,13 @@ int generate_for_perft(EngineState& st, int side, bool unique) {
 }
 
 std::uint64_t perft_at(EngineState& st, int side, int depth, bool unique) {
+    if (depth == 1) {
+        int count = count_moves(st, side);
+        if (unique && st.greatest_taken > 0)
+            count = remove_duplicate_captures(st.current_list(), count);
+        return static_cast<std::uint64_t>(count);
+    }
     const int count = generate_for_perft(st, side, unique);
-    if (depth == 1) return static_cast<std::uint64_t>(count);
     const BoardArray saved_board = st.board;
     const PieceCounts saved_counts = st.counts;
     const int ply = st.ply;

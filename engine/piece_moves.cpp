@@ -58,8 +58,7 @@ int generate_piece_moves(EngineState& st, Square square, int side) {
     if (code < WHITE_MAN || code > BLACK_KING) return 0;
     const int piece_side = is_black_piece(code) ? BLACK : WHITE;
     PieceRowsSink sink{st};
-    detail::CaptureSearch<PieceRowsSink> search{st, sink, enemy_man(piece_side),
-                                                 enemy_king(piece_side)};
+    detail::CaptureSearch<PieceRowsSink> search{st, sink, enemy_man(piece_side)};
     st.capture_origin = square;
     if (is_king(code))
         search.king(square, 5, 1);

@@ -11,8 +11,10 @@ int run_perft(const Arguments& args) {
     if (args.words.size() < 2) return usage_error("perft needs a depth");
     const std::string_view depth_text = args.words[1];
     int depth = 0;
-    auto [end, ec] = std::from_chars(depth_text.data(), depth_text.data() + depth_text.size(), depth);
-    if (ec != std::errc{} || end != depth_text.data() + depth_text.size() || depth < 1 || depth > 20)
+    auto [end, ec] =
+        std::from_chars(depth_text.data(), depth_text.data() + depth_text.size(), depth);
+    if (ec != std::errc{} || end != depth_text.data() + depth_text.size() || depth < 1 ||
+        depth > 20)
         return usage_error("perft depth must be a number from 1 to 20");
     for (std::size_t i = 2; i < args.words.size(); ++i) {
         const auto w = args.words[i];

@@ -8,7 +8,8 @@ namespace {
 
 TEST(NeighbourTable, TellingRows) {
     auto row = [](int s) {
-        return std::array<int, 4>{NEIGHBOUR[0][s], NEIGHBOUR[1][s], NEIGHBOUR[2][s], NEIGHBOUR[3][s]};
+        return std::array<int, 4>{NEIGHBOUR[0][s], NEIGHBOUR[1][s], NEIGHBOUR[2][s],
+                                  NEIGHBOUR[3][s]};
     };
     EXPECT_EQ(row(1), (std::array<int, 4>{0, 0, 5, 6}));
     EXPECT_EQ(row(4), (std::array<int, 4>{0, 0, 8, 0}));

@@ -1,0 +1,43 @@
+#pragma once
+// Rule tests read like the rulebook: a position goes in, the exact multiset
+// of legal moves comes out, written "c3xe5:d4" (captured squares in the
+// order jumped) or "c3-d4".
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/fen.h"
+#include "engine/move_generation.h"
+
+namespace selvako::testing {
+
+inline std::string describe(const Move& m) {
+    std::string text = move_text(m);
+    for (int i = 0; i < m.taken; ++i) {
+        text += i == 0 ? ':' : ',';
+        text += SQUARE_NAMES[m.captured[i]];
+    }
+    return text;
+}
+
+inline Position position_from(const std::string& fen) {
+    FenResult parsed = parse_fen(fen);
+    EXPECT_TRUE(parsed.position.has_value()) << fen << ": " << parsed.error;
+    return parsed.position.value_or(Position{});
+}
+
+inline std::multiset<std::string> legal_moves(const std::string& fen) {
+    const Position pos = position_from(fen);
+    EngineState st;
+    st.set_position(pos.board);
+    st.ordering_enabled = false;
+    const int count = generate_root_moves(st, pos.side_to_move);
+    std::multiset<std::string> moves;
+    for (int i = 0; i < count; ++i) moves.insert(describe(st.list(1)[i]));
+    EXPECT_EQ(st.board, pos.board) << "generation must leave the board as it found it";
+    return moves;
+}
+
+} // namespace selvako::testing
