@@ -27,7 +27,8 @@ int usage_error(std::string_view problem) {
     if (!problem.empty()) std::cerr << "selvako-cli: " << problem << '\n';
     std::cerr << "usage:\n"
                  "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
-                 "  selvako-cli moves --fen FEN\n";
+                 "  selvako-cli moves --fen FEN\n"
+                 "  selvako-cli probe --fen FEN [--data FOLDER]\n";
     return EXIT_USAGE;
 }
 

@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     const std::string_view command = args.words[0];
     if (command == "perft") return run_perft(args);
     if (command == "moves") return run_moves(args);
+    if (command == "probe") return run_probe(args);
     return usage_error("unknown command '" + std::string(command) + "'");
 }

@@ -1,0 +1,77 @@
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "app/cli/commands.h"
+#include "engine/endgame_tables.h"
+
+namespace selvako::cli {
+
+namespace {
+
+// The tables are generated into "data" beside selvako-cli.
+std::filesystem::path default_data_folder() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "data";
+    return executable.parent_path() / "data";
+}
+
+std::string meaning(std::int8_t value, const char* side) {
+    const std::string mover = std::string(side) + " to move";
+    if (value == 0) return "draw";
+    if (value == -1) return mover + " has no legal move and has lost";
+    const int plies = value > 0 ? value : -value;
+    const std::string distance = std::to_string(plies) + (plies == 127 ? " plies or more"
+                                                          : plies == 1 ? " ply"
+                                                                       : " plies");
+    return mover + (value > 0 ? " wins in " : " loses in ") + distance;
+}
+
+} // namespace
+
+int run_probe(const Arguments& args) {
+    for (std::size_t i = 1; i < args.words.size(); ++i) {
+        if (args.words[i] == "--fen" || args.words[i] == "--data")
+            ++i;
+        else
+            return usage_error("unknown option '" + std::string(args.words[i]) + "'");
+    }
+    if (!args.has_flag("--fen")) return usage_error("probe needs --fen");
+    const auto position = position_option(args);
+    if (!position) return EXIT_USAGE;
+    bool missing = false;
+    const auto data = args.value_of("--data", missing);
+    if (missing) return usage_error("--data needs a folder");
+    const std::filesystem::path folder =
+        data ? std::filesystem::path(*data) : default_data_folder();
+
+    const PieceCounts counts = count_pieces(position->board);
+    const auto entry = locate_position(position->board, counts, position->side_to_move);
+    if (!entry) {
+        std::printf("no endgame table holds this material\n");
+        return 1;
+    }
+    const TableLayout& layout = TABLE_LAYOUTS[entry->table];
+    std::printf("table %s, offset %u\n", layout.file_name.data(), entry->offset);
+
+    EndgameTables tables;
+    load_databases(tables, folder);
+    const auto value = stored_value(tables, *entry);
+    if (!value) {
+        std::printf("%s is missing or incomplete in %s\n", layout.file_name.data(),
+                    folder.string().c_str());
+        return 1;
+    }
+    const auto squares = table_squares(layout, entry->offset);
+    if (!squares || !position_can_occur(layout, *squares)) {
+        std::printf("value %d: the position cannot occur in a game\n", *value);
+        return 0;
+    }
+    const char* side = position->side_to_move == BLACK ? "Black" : "White";
+    std::printf("value %d: %s\n", *value, meaning(*value, side).c_str());
+    return 0;
+}
+
+} // namespace selvako::cli

@@ -1,0 +1,113 @@
+// endgame_generator OUTPUT_FOLDER: solves the endgame tables and writes the 22
+// ".bib" files, with a line per file that lets a later change of the tables
+// be noticed (counts of results, longest win, CRC-32).
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "tools/endgame_generator/crc32.h"
+#include "tools/endgame_generator/retrograde_solver.h"
+
+namespace {
+
+using namespace selvako;
+using namespace selvako::tables;
+
+constexpr int LONGEST_STORED = 127;
+
+struct FileReport {
+    std::uint32_t wins = 0;
+    std::uint32_t losses = 0;
+    std::uint32_t draws = 0;
+    std::uint32_t clamped = 0;
+    int longest_win = 0;
+    int longest_loss = 0;
+};
+
+std::int8_t stored_byte(std::uint16_t d) {
+    if (d == NO_RESULT) return 0;
+    if (d == 0) return -1; // no legal move: a loss the encoding could not tell from a draw
+    const int plies = d > LONGEST_STORED ? LONGEST_STORED : d;
+    return static_cast<std::int8_t>(d % 2 == 1 ? plies : -plies);
+}
+
+std::vector<std::int8_t> encode_table(int table, const std::vector<std::uint16_t>& distance,
+                                      FileReport& report) {
+    const TableLayout& layout = TABLE_LAYOUTS[table];
+    std::vector<std::int8_t> bytes(layout.size, 0);
+    for (std::uint32_t offset = 0; offset < layout.size; ++offset) {
+        const auto squares = table_squares(layout, offset);
+        if (!squares || !position_can_occur(layout, *squares)) continue;
+        const std::uint16_t d = distance[offset];
+        bytes[offset] = stored_byte(d);
+        if (d == NO_RESULT) {
+            ++report.draws;
+            continue;
+        }
+        if (d > LONGEST_STORED) ++report.clamped;
+        if (d % 2 == 1) {
+            ++report.wins;
+            if (d > report.longest_win) report.longest_win = d;
+        } else {
+            ++report.losses;
+            if (d > report.longest_loss) report.longest_loss = d;
+        }
+    }
+    return bytes;
+}
+
+// Written beside the target and renamed, so that an interrupted run never
+// leaves a partial table with the right name.
+bool write_file(const std::filesystem::path& path, const std::vector<std::int8_t>& bytes) {
+    const std::filesystem::path temporary = path.string() + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        if (!out) return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    return !error;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: endgame_generator OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+
+    const auto start = std::chrono::steady_clock::now();
+    const SolvedTables solved = solve_all_tables();
+
+    std::printf("%-10s %7s %7s %7s %7s %8s %8s %8s  %s\n", "file", "size", "wins", "losses",
+                "draws", "max win", "max loss", "over 127", "crc32");
+    for (int t = 0; t < NUM_TABLES; ++t) {
+        const TableLayout& layout = TABLE_LAYOUTS[t];
+        FileReport r;
+        const auto bytes = encode_table(t, solved.distance[t], r);
+        if (!write_file(folder / layout.file_name, bytes)) {
+            std::fprintf(stderr, "endgame_generator: cannot write %s\n",
+                         (folder / layout.file_name).string().c_str());
+            return 1;
+        }
+        std::printf("%-10s %7u %7u %7u %7u %8d %8d %8u  %08x\n", layout.file_name.data(),
+                    layout.size, r.wins, r.losses, r.draws, r.longest_win, r.longest_loss,
+                    r.clamped, crc32(bytes.data(), bytes.size()));
+    }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    std::printf("endgame tables generated in %.1f s\n",
+                static_cast<double>(elapsed.count()) / 1000.0);
+    return 0;
+}
