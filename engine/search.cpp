@@ -82,6 +82,13 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     const int pieces = total_pieces(counts);
     const int depth = m_st.iteration_depth;
 
+    const int side = MAX ? m_root_side : m_other_side;
+    if (p > 1 && pieces <= 4 && databases) {
+        if (!databases->loaded) load_databases(*databases, database_folder);
+        if (const auto score = probe_database(*databases, m_st.board, counts, side, p))
+            return *score;
+    }
+
     if (p > 2 && pieces > 3) {
         const int trait_sign = game.trait == WHITE ? 1 : -1;
         if (counts[WHITE_KING] > 0 && counts[BLACK_KING] == 0 && counts[BLACK_MAN] < 7) {
@@ -111,7 +118,6 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
     }
 
-    const int side = MAX ? m_root_side : m_other_side;
     if (p > 1) {
         const LearnedEntry* learned = m_learned.probe_learned(m_st.index_key, m_st.check_key, side);
         if (learned && learned->score != 0) return MAX ? learned->score : -learned->score;

@@ -7,11 +7,13 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "engine/endgame_tables.h"
 #include "engine/engine_state.h"
 #include "engine/leaf_evaluation.h"
 #include "engine/learned_positions.h"
@@ -82,6 +84,10 @@ class Search {
     GameContext game;
     SearchHooks hooks;
     const Repertoires* repertoires = nullptr;
+    // The endgame tables, read from `database_folder` at the first node that
+    // needs them while they are not loaded; none when null.
+    EndgameTables* databases = nullptr;
+    std::filesystem::path database_folder;
     // Stops after this iteration depth (0: the level decides).
     int depth_limit = 0;
 
