@@ -22,6 +22,8 @@ class LeafEvaluation {
     virtual bool opening_phase() const = 0;
     // The code of the piece moved by the root move being searched.
     virtual void set_root_piece(std::uint8_t code) = 0;
+    // Told before an evaluation at the search's horizon.
+    virtual void mark_leaf() = 0;
 };
 
 } // namespace selvako

@@ -136,8 +136,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         info.root_lines.clear();
     }
 
-    if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth)
+    if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth) {
+        m_evaluation.mark_leaf();
         return evaluate_here(alpha, beta);
+    }
     if (n == 0) return MAX ? p - WIN_SCORE : WIN_SCORE - p;
 
     m_extension[p + 1] = static_cast<std::uint8_t>(m_extension[p] + (captures ? 1 : 0));

@@ -24,6 +24,7 @@ class ScriptedEvaluation final : public LeafEvaluation {
     }
     bool opening_phase() const override { return false; }
     void set_root_piece(std::uint8_t) override {}
+    void mark_leaf() override {}
     void next_pass() {
         ++passes;
         m_window_seen = false;

@@ -17,6 +17,7 @@ class MaterialEvaluation final : public LeafEvaluation {
     }
     bool opening_phase() const override { return false; }
     void set_root_piece(std::uint8_t) override {}
+    void mark_leaf() override {}
 };
 
 } // namespace selvako::testing
