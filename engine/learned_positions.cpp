@@ -1,5 +1,6 @@
 #include "engine/learned_positions.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "engine/atomic_file.h"
@@ -32,13 +33,20 @@ std::optional<std::vector<LearnedEntry>> read_table(const std::string& path) {
 
 LearnedTable::LearnedTable() : m_entries(LEARNED_ENTRIES) {}
 
+void LearnedTable::note_scores() {
+    m_any_score = std::any_of(m_entries.begin(), m_entries.end(),
+                              [](const LearnedEntry& e) { return e.score != 0; });
+}
+
 bool LearnedTable::load_learned(const std::string& path) {
     auto entries = read_table(path);
     if (!entries) {
         m_entries.assign(LEARNED_ENTRIES, LearnedEntry{});
+        note_scores();
         return false;
     }
     m_entries = std::move(*entries);
+    note_scores();
     return true;
 }
 
@@ -46,6 +54,7 @@ std::optional<std::string> LearnedTable::load_lessons(const std::string& path) {
     auto entries = read_table(path);
     if (!entries) return std::string(FILE_OPEN_ERROR);
     m_entries = std::move(*entries);
+    note_scores();
     return std::nullopt;
 }
 
@@ -58,6 +67,7 @@ std::optional<std::string> LearnedTable::learn_position(const std::string& path,
     if (e.score > -30000 && e.score < 30000) {
         e.check = check_key;
         e.score = score;
+        note_scores();
     }
     if (!save(path)) return std::string(FILE_OPEN_ERROR);
     return std::nullopt;

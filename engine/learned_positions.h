@@ -42,6 +42,8 @@ class LearnedTable {
     const LearnedEntry* probe_learned(std::uint32_t index_key, std::uint32_t check_key,
                                       int side_to_move) const;
     bool save(const std::string& path) const;
+    // No slot holds a score: a probe cannot give anything, so the search skips it.
+    bool holds_no_score() const { return !m_any_score; }
 
     static std::uint32_t slot_of(std::uint32_t index_key, int side_to_move) {
         return (index_key + (side_to_move == WHITE ? 1u : 0u)) % LEARNED_ENTRIES;
@@ -49,7 +51,10 @@ class LearnedTable {
     const LearnedEntry& entry(std::uint32_t slot) const { return m_entries[slot]; }
 
   private:
+    void note_scores();
+
     std::vector<LearnedEntry> m_entries;
+    bool m_any_score = false;
 };
 
 } // namespace selvako

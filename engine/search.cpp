@@ -118,7 +118,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
     }
 
-    if (p > 1) {
+    if (p > 1 && !m_learned.holds_no_score()) {
         const LearnedEntry* learned = m_learned.probe_learned(m_st.index_key, m_st.check_key, side);
         if (learned && learned->score != 0) return MAX ? learned->score : -learned->score;
     }
