@@ -14,7 +14,7 @@ build: setup
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@$(BUILD_DIR)/selvako-cli perft 7
+	@$(BUILD_DIR)/selvako
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -LE slow

@@ -70,7 +70,7 @@ constexpr int material_key(const TableMaterial& m) {
 constexpr TableLookup make_table_lookup() {
     TableLookup lookup{};
     for (auto& entry : lookup) entry = -1;
-    for (int t = 0; t < NUM_TABLES; ++t)
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t)
         lookup[material_key(TABLE_LAYOUTS[t].material())] = static_cast<std::int8_t>(t);
     return lookup;
 }

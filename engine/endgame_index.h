@@ -65,10 +65,10 @@ struct TableLayout {
     constexpr int pieces() const { return material().pieces(); }
 };
 
-inline constexpr int NUM_TABLES = 22;
+inline constexpr int NUM_ENDGAME_TABLES = 22;
 
 // In the order in which the files are read.
-constexpr std::array<TableLayout, NUM_TABLES> make_table_layouts() {
+constexpr std::array<TableLayout, NUM_ENDGAME_TABLES> make_table_layouts() {
     using F = IndexFamily;
     using R = PieceRole;
     // clang-format off
@@ -99,7 +99,7 @@ constexpr std::array<TableLayout, NUM_TABLES> make_table_layouts() {
     // clang-format on
 }
 
-inline constexpr std::array<TableLayout, NUM_TABLES> TABLE_LAYOUTS = make_table_layouts();
+inline constexpr std::array<TableLayout, NUM_ENDGAME_TABLES> TABLE_LAYOUTS = make_table_layouts();
 
 // The squares of a table's pieces in the table's orientation, in the order the
 // family's formula reads them: a pair or a triple first and ascending, then the

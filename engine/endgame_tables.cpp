@@ -27,7 +27,7 @@ std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint
 
 int load_databases(EndgameTables& tables, const std::filesystem::path& folder) {
     int read = 0;
-    for (int t = 0; t < NUM_TABLES; ++t) {
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
         tables.tables[t] = read_table(folder / layout.file_name, layout.size);
         if (!tables.tables[t].empty()) ++read;
@@ -37,7 +37,7 @@ int load_databases(EndgameTables& tables, const std::filesystem::path& folder) {
 }
 
 std::optional<std::int8_t> stored_value(const EndgameTables& tables, const TableEntry& entry) {
-    if (entry.table < 0 || entry.table >= NUM_TABLES) return std::nullopt;
+    if (entry.table < 0 || entry.table >= NUM_ENDGAME_TABLES) return std::nullopt;
     const auto& bytes = tables.tables[entry.table];
     if (entry.offset >= bytes.size()) return std::nullopt;
     return bytes[entry.offset];

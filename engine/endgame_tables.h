@@ -18,7 +18,7 @@ namespace selvako {
 struct EndgameTables {
     // One vector per file of TABLE_LAYOUTS; empty when the file was missing or
     // had the wrong size, and every probe of that table then misses.
-    std::array<std::vector<std::int8_t>, NUM_TABLES> tables;
+    std::array<std::vector<std::int8_t>, NUM_ENDGAME_TABLES> tables;
     // Set by load_databases; whoever changes the files clears it to have them read again.
     bool loaded = false;
 };

@@ -10,6 +10,7 @@
 #include "engine/board.h"
 #include "engine/hash_keys.h"
 #include "engine/move.h"
+#include "eval/running_terms.h"
 
 namespace selvako {
 
@@ -77,6 +78,10 @@ struct EngineState {
     int root_side = WHITE;
     std::int32_t material_balance = 0;
     Square last_destination = 0;
+    // The evaluation's running terms, kept by make_move once prepare_evaluation
+    // has chosen their tables; without tables (perft, tools) nothing is kept.
+    RunningTerms running_terms{};
+    const TermTables* term_tables = nullptr;
 
     // The key tables and the two keys of the position on the board, which
     // make_move keeps up to date.

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "engine/board.h"
+// The one message of every file failure, FILE_OPEN_ERROR.
+#include "eval/parameters.h"
 
 namespace selvako {
 
 inline constexpr std::uint32_t LEARNED_ENTRIES = 131071;
 inline constexpr std::size_t LEARNED_FILE_BYTES = LEARNED_ENTRIES * 8u;
 inline constexpr const char* LEARNED_FILE_NAME = "vako.dat";
-inline constexpr const char* FILE_OPEN_ERROR = "Impossible d'ouvrir ce fichier";
 
 struct LearnedEntry {
     std::uint32_t check = 0;

@@ -21,6 +21,7 @@ void remove_piece(EngineState& st, Square square, std::uint8_t code) {
     --st.counts[code];
     st.index_key ^= st.keys.index[key_slot(code, square)];
     st.check_key ^= st.keys.check[key_slot(code, square)];
+    if (st.term_tables) running_terms_remove(st.running_terms, *st.term_tables, square, code);
 }
 
 void place_piece(EngineState& st, Square square, std::uint8_t code) {
@@ -28,6 +29,7 @@ void place_piece(EngineState& st, Square square, std::uint8_t code) {
     ++st.counts[code];
     st.index_key ^= st.keys.index[key_slot(code, square)];
     st.check_key ^= st.keys.check[key_slot(code, square)];
+    if (st.term_tables) running_terms_place(st.running_terms, *st.term_tables, square, code);
 }
 
 } // namespace
@@ -47,6 +49,8 @@ void make_move(EngineState& st, const Move& move) {
     if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
     if (arriving != code) st.material_balance += root_sign(st, code) * 2;
     place_piece(st, move.to, arriving);
+    if (arriving != code && st.term_tables)
+        running_terms_keep_promoted_man(st.running_terms, *st.term_tables, move.to, code);
     st.board[0] = SENTINEL;
     st.last_destination = move.to;
 }

@@ -28,7 +28,8 @@ int usage_error(std::string_view problem) {
     std::cerr << "usage:\n"
                  "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
                  "  selvako-cli moves --fen FEN\n"
-                 "  selvako-cli probe --fen FEN [--data FOLDER]\n";
+                 "  selvako-cli probe --fen FEN [--data FOLDER]\n"
+                 "  selvako-cli eval --fen FEN [--terms]\n";
     return EXIT_USAGE;
 }
 

@@ -7,5 +7,6 @@ namespace selvako::cli {
 int run_perft(const Arguments& args);
 int run_moves(const Arguments& args);
 int run_probe(const Arguments& args);
+int run_eval(const Arguments& args);
 
 } // namespace selvako::cli

@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     if (command == "perft") return run_perft(args);
     if (command == "moves") return run_moves(args);
     if (command == "probe") return run_probe(args);
+    if (command == "eval") return run_eval(args);
     return usage_error("unknown command '" + std::string(command) + "'");
 }

@@ -49,13 +49,13 @@ TEST(EndgameFiles, AllFilesHaveTheirSizes) {
                   size)
             << name;
     EndgameTables tables;
-    EXPECT_EQ(load_databases(tables, SELVAKO_TEST_DATA_DIR), NUM_TABLES);
+    EXPECT_EQ(load_databases(tables, SELVAKO_TEST_DATA_DIR), NUM_ENDGAME_TABLES);
     EXPECT_TRUE(tables.loaded);
 }
 
 // Offsets that hold no position store 0, and so does every impossible position.
 TEST(EndgameFiles, UnusedOffsetsAreZero) {
-    for (int t = 0; t < NUM_TABLES; ++t) {
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
         const auto& bytes = generated_tables().tables[t];
         ASSERT_EQ(bytes.size(), layout.size) << layout.file_name;
@@ -227,7 +227,7 @@ void check_tables(int min_pieces, int max_pieces) {
     EngineState st;
     st.allocate_move_lists();
     st.ordering_enabled = false;
-    for (int t = 0; t < NUM_TABLES; ++t) {
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
         if (layout.pieces() < min_pieces || layout.pieces() > max_pieces) continue;
         int faults = 0;

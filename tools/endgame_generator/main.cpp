@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
 
     std::printf("%-10s %7s %7s %7s %7s %8s %8s %8s  %s\n", "file", "size", "wins", "losses",
                 "draws", "max win", "max loss", "over 127", "crc32");
-    for (int t = 0; t < NUM_TABLES; ++t) {
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
         FileReport r;
         const auto bytes = encode_table(t, solved.distance[t], r);

@@ -24,8 +24,8 @@ struct Group {
 // leads only to groups of fewer pieces or, with as many pieces, fewer men.
 std::vector<Group> solving_order() {
     std::vector<Group> groups;
-    std::array<bool, NUM_TABLES> placed{};
-    for (int t = 0; t < NUM_TABLES; ++t) {
+    std::array<bool, NUM_ENDGAME_TABLES> placed{};
+    for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         if (placed[t]) continue;
         const TableMaterial m = TABLE_LAYOUTS[t].material();
         const int mate = find_table(m.swapped());
@@ -59,7 +59,7 @@ struct Node {
 
 class GroupSolver {
   public:
-    GroupSolver(const Group& group, SolvedTables& solved, std::array<bool, NUM_TABLES>& done)
+    GroupSolver(const Group& group, SolvedTables& solved, std::array<bool, NUM_ENDGAME_TABLES>& done)
         : m_group(group), m_solved(solved), m_done(done) {
         std::uint32_t base = 0;
         for (int t : group.tables) {
@@ -216,7 +216,7 @@ class GroupSolver {
 
     const Group& m_group;
     SolvedTables& m_solved;
-    std::array<bool, NUM_TABLES>& m_done;
+    std::array<bool, NUM_ENDGAME_TABLES>& m_done;
     std::vector<std::uint32_t> m_base;
     std::vector<Node> m_nodes;
     std::vector<std::uint32_t> m_back_start;
@@ -229,7 +229,7 @@ class GroupSolver {
 
 SolvedTables solve_all_tables() {
     SolvedTables solved;
-    std::array<bool, NUM_TABLES> done{};
+    std::array<bool, NUM_ENDGAME_TABLES> done{};
     for (const Group& group : solving_order()) GroupSolver(group, solved, done).run();
     return solved;
 }

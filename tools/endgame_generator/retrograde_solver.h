@@ -18,7 +18,7 @@ namespace selvako::tables {
 inline constexpr std::uint16_t NO_RESULT = 0xFFFF;
 
 struct SolvedTables {
-    std::array<std::vector<std::uint16_t>, NUM_TABLES> distance;
+    std::array<std::vector<std::uint16_t>, NUM_ENDGAME_TABLES> distance;
 };
 
 SolvedTables solve_all_tables();

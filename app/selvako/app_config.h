@@ -1,0 +1,26 @@
+#pragma once
+// Where the program finds its read-only data and keeps the user's files.
+
+#include <QString>
+
+namespace selvako {
+
+struct AppConfig {
+    // Images, tables, keys, default parameters: the "data" folder beside the
+    // executable, or SELVAKO_DATA_DIR.
+    QString data_dir;
+    // "last32.dam", "Sauve", "Parametres", "Problemes", players: a per-user
+    // folder, or SELVAKO_USER_DIR. It stands for the program folder.
+    QString user_dir;
+    // Nothing waits for a click: messages go to standard error.
+    bool headless = false;
+
+    static AppConfig from_environment();
+};
+
+// Creates the user folder and its sub-folders on first run and copies in the
+// default files of the data folder's "Parametres" and "Problemes" that the
+// user does not have yet. Returns false when the folder cannot be created.
+bool prepare_user_folder(const AppConfig& config);
+
+} // namespace selvako

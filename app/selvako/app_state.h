@@ -1,0 +1,18 @@
+#pragma once
+// Everything that changes while the program runs, owned by the main window.
+
+#include "engine/engine_state.h"
+#include "game/game_state.h"
+#include "game/move_input.h"
+#include "ui/board/board_view.h"
+
+namespace selvako {
+
+struct AppState {
+    EngineState engine;
+    GameState game;
+    MoveInput input;
+    DisplayState display;
+};
+
+} // namespace selvako

@@ -1,0 +1,48 @@
+#include "app/selvako/end_of_game_panel.h"
+
+#include <QVBoxLayout>
+
+namespace selvako {
+
+EndOfGamePanel::EndOfGamePanel(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("fin_de_parties"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(3);
+    setAutoFillBackground(true);
+    // Clicks on the panel are not clicks on the board beneath it.
+    setAttribute(Qt::WA_NoMousePropagation);
+    auto* layout = new QVBoxLayout(this);
+    m_qui_gagne = new QLabel(this);
+    m_qui_gagne->setObjectName(QStringLiteral("qui_gagne"));
+    QFont font = m_qui_gagne->font();
+    font.setPixelSize(22);
+    font.setBold(true);
+    m_qui_gagne->setFont(font);
+    m_qui_gagne->setAlignment(Qt::AlignCenter);
+    m_message = new QLabel(this);
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignCenter);
+    m_bitbtn13 = new QPushButton(QStringLiteral("OK"), this);
+    layout->addWidget(m_qui_gagne);
+    layout->addWidget(m_message);
+    layout->addWidget(m_bitbtn13, 0, Qt::AlignHCenter);
+    connect(m_bitbtn13, &QPushButton::clicked, this, [this] {
+        hide();
+        emit closed();
+    });
+    hide();
+}
+
+void EndOfGamePanel::show_result(const QString& qui_gagne, const QString& message) {
+    m_qui_gagne->setText(qui_gagne);
+    m_message->setText(message);
+    m_message->setVisible(!message.isEmpty());
+    setFixedWidth(300);
+    adjustSize();
+    if (parentWidget())
+        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+    show();
+    raise();
+}
+
+} // namespace selvako

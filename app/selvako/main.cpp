@@ -1,0 +1,61 @@
+// selvako: the program's window.
+//
+//   selvako [--open FILE.dam] [--snapshot FILE.png]
+//
+// --open chooses the 2D board and opens the game; --snapshot renders the
+// window to a PNG file and exits, with status 0 only when everything asked
+// for succeeded.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QImage>
+
+#include <cstdio>
+
+#include "app/selvako/app_config.h"
+#include "app/selvako/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Selvako"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Selvako"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Selvako, draughts on the 8x8 board"));
+    parser.addHelpOption();
+    const QCommandLineOption open_option(QStringLiteral("open"),
+                                         QStringLiteral("Open a game file on the 2D board."),
+                                         QStringLiteral("FILE.dam"));
+    const QCommandLineOption snapshot_option(
+        QStringLiteral("snapshot"), QStringLiteral("Render the window to a PNG file and exit."),
+        QStringLiteral("FILE.png"));
+    parser.addOption(open_option);
+    parser.addOption(snapshot_option);
+    parser.process(app);
+
+    selvako::AppConfig config = selvako::AppConfig::from_environment();
+    config.headless = parser.isSet(snapshot_option);
+    if (!selvako::prepare_user_folder(config)) {
+        std::fprintf(stderr, "selvako: cannot create the folder %s\n", qPrintable(config.user_dir));
+        return 1;
+    }
+
+    selvako::MainWindow window(config);
+    window.show();
+    window.FormActivate();
+    bool ok = true;
+    if (parser.isSet(open_option)) {
+        window.choisir_damier_2d();
+        ok = window.ouvrir_fichier(parser.value(open_option));
+    }
+    if (!parser.isSet(snapshot_option)) return QApplication::exec();
+
+    QCoreApplication::processEvents();
+    const QImage picture = window.grab().toImage();
+    if (!picture.save(parser.value(snapshot_option), "PNG")) {
+        std::fprintf(stderr, "selvako: cannot write %s\n",
+                     qPrintable(parser.value(snapshot_option)));
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}

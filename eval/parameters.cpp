@@ -1,0 +1,110 @@
+#include "eval/parameters.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace selvako {
+
+namespace {
+
+constexpr int TABLE_SIZE = 33;
+constexpr int THRESHOLDS_AT = NUM_SQUARE_TABLES * TABLE_SIZE; // 264
+constexpr int VARIANT1_WHITE_AT = THRESHOLDS_AT + 3;   // 267
+constexpr int VARIANT2_WHITE_AT = VARIANT1_WHITE_AT + 7;
+constexpr int VARIANT1_BLACK_AT = VARIANT2_WHITE_AT + 7;
+constexpr int VARIANT2_BLACK_AT = VARIANT1_BLACK_AT + 7;
+constexpr int TEMPO_AT = VARIANT2_BLACK_AT + 7; // 295
+static_assert(TEMPO_AT + NUM_SQUARE_TABLES == PARAMETER_BYTES);
+static_assert(sizeof(ParameterImage) == PARAMETER_FILE_SIZE);
+
+std::int8_t as_signed(std::uint8_t b) {
+    return static_cast<std::int8_t>(b);
+}
+std::uint8_t as_unsigned(std::int8_t b) {
+    return static_cast<std::uint8_t>(b);
+}
+
+void put_squares(const VariantSquares& squares, ParameterImage& image, int at) {
+    for (int i = 0; i < 7; ++i) image[at + i] = as_unsigned(squares[i]);
+}
+
+VariantSquares get_squares(const ParameterImage& image, int at) {
+    VariantSquares squares{};
+    for (int i = 0; i < 7; ++i) squares[i] = as_signed(image[at + i]);
+    return squares;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+} // namespace
+
+void parameters_to_image(const EvalParameters& params, ParameterImage& image) {
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t)
+        for (int k = 0; k < TABLE_SIZE; ++k) image[t * TABLE_SIZE + k] = params.tables[t][k];
+    image[THRESHOLDS_AT] = as_unsigned(params.t1);
+    image[THRESHOLDS_AT + 1] = as_unsigned(params.t2);
+    image[THRESHOLDS_AT + 2] = as_unsigned(params.t3);
+    put_squares(params.variant1_white, image, VARIANT1_WHITE_AT);
+    put_squares(params.variant2_white, image, VARIANT2_WHITE_AT);
+    put_squares(params.variant1_black, image, VARIANT1_BLACK_AT);
+    put_squares(params.variant2_black, image, VARIANT2_BLACK_AT);
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t) image[TEMPO_AT + t] = as_unsigned(params.tempo_weights[t]);
+}
+
+EvalParameters parameters_from_image(const ParameterImage& image) {
+    EvalParameters params;
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t)
+        for (int k = 0; k < TABLE_SIZE; ++k) params.tables[t][k] = image[t * TABLE_SIZE + k];
+    params.t1 = as_signed(image[THRESHOLDS_AT]);
+    params.t2 = as_signed(image[THRESHOLDS_AT + 1]);
+    params.t3 = as_signed(image[THRESHOLDS_AT + 2]);
+    params.variant1_white = get_squares(image, VARIANT1_WHITE_AT);
+    params.variant2_white = get_squares(image, VARIANT2_WHITE_AT);
+    params.variant1_black = get_squares(image, VARIANT1_BLACK_AT);
+    params.variant2_black = get_squares(image, VARIANT2_BLACK_AT);
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t) params.tempo_weights[t] = as_signed(image[TEMPO_AT + t]);
+    return params;
+}
+
+bool load_parameter_file(EvalParameters& params, ParameterImage& image,
+                         const std::filesystem::path& path) {
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) return false;
+    // Read into a copy first: a read error half way must not leave half a file applied.
+    ParameterImage read = image;
+    const std::size_t got = std::fread(read.data(), 1, read.size(), file.get());
+    if (got < read.size() && std::ferror(file.get())) return false;
+    image = read;
+    params = parameters_from_image(image);
+    return true;
+}
+
+bool save_parameter_file(const EvalParameters& params, ParameterImage& image,
+                         const std::filesystem::path& path) {
+    parameters_to_image(params, image);
+    std::filesystem::path temp = path;
+    temp += ".tmp";
+    {
+        File file(std::fopen(temp.c_str(), "wb"));
+        if (!file) return false;
+        bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size() &&
+                       std::fflush(file.get()) == 0;
+        written = std::fclose(file.release()) == 0 && written;
+        if (!written) {
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+} // namespace selvako

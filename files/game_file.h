@@ -1,0 +1,57 @@
+#pragma once
+// Game files ("*.dam" and the automatic "last32.dam"): a byte image of the
+// 255 ply records followed by the ply on show and the side to move, 22442
+// bytes, little-endian, with the persistent settings stored inside records
+// 253 and 254.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "engine/engine_state.h"
+#include "game/game_state.h"
+
+namespace selvako {
+
+inline constexpr std::size_t GAME_FILE_BYTES = 22442;
+inline constexpr std::size_t RECORD_AREA_BYTES = 22440;
+static_assert(RECORD_AREA_BYTES == HISTORY_PLIES * sizeof(FicheCoup));
+
+inline constexpr std::size_t OFFSET_MINUTES_AUTRE = 22300;
+inline constexpr std::size_t OFFSET_TAILLE_TABLES = 22304;
+inline constexpr std::size_t OFFSET_LANGUE = 22386;
+inline constexpr std::size_t OFFSET_NIVEAU = 22387;
+inline constexpr std::size_t OFFSET_BUDGET = 22388;
+inline constexpr std::size_t OFFSET_TEMPS_ALLOUE = 22392;
+
+struct GameFileImage {
+    // Byte 0 of record 0 carries longueur_partie.
+    std::array<FicheCoup, HISTORY_PLIES> historique{};
+    std::uint8_t num_demi_coup = 0;
+    std::uint8_t trait = WHITE;
+    PersistentSettings settings;
+};
+
+std::vector<std::uint8_t> encode_game_file(const GameFileImage& image);
+
+// Refuses (empty result) anything that is not exactly a game file: another
+// size, board bytes that are not piece codes, a ply or a side out of range,
+// move squares that name no square. Settings read as zero get the defaults.
+std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes);
+
+// Written through a temporary file renamed over the target, so a failed write
+// leaves the previous file whole.
+bool write_game_file(const std::filesystem::path& path, const GameFileImage& image);
+std::optional<GameFileImage> read_game_file(const std::filesystem::path& path);
+
+// The game as a file image: the length goes into byte 0 of record 0.
+GameFileImage game_file_image(const GameState& game);
+// Puts a file image into the game: record, ply on show, side to move and
+// settings, then the position on show and the move list.
+void load_game_file_image(GameState& game, EngineState& engine, const GameFileImage& image);
+
+} // namespace selvako

@@ -1,0 +1,230 @@
+#include "game/game_record.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/make_move.h"
+#include "engine/move_generation.h"
+
+namespace selvako {
+
+namespace {
+
+std::string_view square_name(Square s) {
+    return SQUARE_NAMES[s <= NUM_SQUARES ? s : 0];
+}
+
+std::string half_move(const FicheCoup& record) {
+    std::string text(square_name(record.from));
+    text += record.taken > 0 ? 'x' : '-';
+    text += square_name(record.to);
+    return text;
+}
+
+std::string move_number(int number) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%2d.", number);
+    return buffer;
+}
+
+void select_line(MoveList& list, int line) {
+    list.selected = (line >= 0 && line < static_cast<int>(list.lines.size())) ? line : -1;
+}
+
+// What every jump through the record shares: the names now shown are kept,
+// the record is restored and the display follows.
+void show_ply(GameState& game, EngineState& engine, int ply) {
+    game.num_demi_coup = static_cast<std::uint8_t>(ply);
+    FicheCoup& record = game.historique[game.num_demi_coup];
+    record.nom_blanc = game.nom_blanc;
+    record.nom_noir = game.nom_noir;
+    restaurer_coup(game, engine);
+    game.damier_affiche = engine.board;
+    game.arret_demande = 1;
+    game.navigation_historique = 1;
+}
+
+} // namespace
+
+void noter_coup(GameState& game, const EngineState& engine) {
+    FicheCoup& record = game.historique[game.num_demi_coup];
+    record.board = engine.board;
+    record.board[0] = SENTINEL;
+    record.taken = game.taken_to_record;
+    record.from = game.from_to_record;
+    record.to = game.to_to_record;
+    record.temps_blanc = game.temps_blanc;
+    record.temps_noir = game.temps_noir;
+    record.nom_blanc = game.nom_blanc;
+    record.nom_noir = game.nom_noir;
+    record.couleur_ordinateur = game.couleur_ordinateur;
+}
+
+void restaurer_coup(GameState& game, EngineState& engine) {
+    const FicheCoup& record = game.historique[game.num_demi_coup];
+    engine.set_position(record.board);
+    game.temps_blanc = record.temps_blanc;
+    game.temps_noir = record.temps_noir;
+    game.couleur_ordinateur = record.couleur_ordinateur;
+    game.nom_blanc = record.nom_blanc;
+    game.nom_noir = record.nom_noir;
+    game.nom_blanc.back() = '\0';
+    game.nom_noir.back() = '\0';
+}
+
+std::string ligne_complete(int number, const FicheCoup& white, const FicheCoup& black) {
+    return move_number(number) + half_move(white) + ' ' + half_move(black);
+}
+
+std::string demi_ligne(int number, const FicheCoup& white) {
+    return move_number(number) + half_move(white) + ' ';
+}
+
+void afficher_coup(GameState& game) {
+    MoveList& list = game.liste_coups;
+    if (game.longueur_partie <= 1) list.clear();
+    const int p = game.num_demi_coup;
+    if (p % 2 == 0) {
+        const int line = p / 2 - 1;
+        std::string text = ligne_complete(p / 2, game.historique[p - 1], game.historique[p]);
+        if (line < static_cast<int>(list.lines.size()))
+            list.lines[line] = std::move(text);
+        else
+            list.lines.push_back(std::move(text));
+        select_line(list, line);
+    } else {
+        list.lines.push_back(demi_ligne(p / 2 + 1, game.historique[p]));
+        select_line(list, static_cast<int>(list.lines.size()) - 1);
+    }
+}
+
+void jouer_coup(GameState& game, EngineState& engine, const Move& move) {
+    make_move(engine, move);
+    if (game.num_demi_coup < game.longueur_partie) {
+        auto& lines = game.liste_coups.lines;
+        const std::size_t keep = game.num_demi_coup / 2;
+        if (lines.size() > keep) lines.resize(keep);
+        select_line(game.liste_coups, game.liste_coups.selected);
+    }
+    game.damier_affiche = engine.board;
+    game.trait ^= 1;
+    ++game.num_demi_coup;
+    game.longueur_partie = game.num_demi_coup;
+    game.trait_fin = game.trait;
+    game.taken_to_record = move.taken;
+    game.from_to_record = move.from;
+    game.to_to_record = move.to;
+    game.dernier_coup = {move.from, move.to};
+    noter_coup(game, engine);
+    afficher_coup(game);
+}
+
+void nouvelle_partie(GameState& game, EngineState& engine) {
+    game.num_demi_coup = 0;
+    game.longueur_partie = 0;
+    game.temps_blanc = 0;
+    game.temps_noir = 0;
+    game.trait = WHITE;
+    game.trait_fin = WHITE;
+    engine.set_position(start_position());
+    game.damier_affiche = engine.board;
+    game.dernier_coup = {};
+    game.taken_to_record = 0;
+    game.from_to_record = 0;
+    game.to_to_record = 0;
+    game.ordinateur_au_trait = 0;
+    game.mode_match = 0;
+    game.liste_coups.clear();
+    noter_coup(game, engine);
+}
+
+bool reprise(GameState& game, EngineState& engine) {
+    const bool moved = game.num_demi_coup > 0;
+    if (moved) {
+        show_ply(game, engine, game.num_demi_coup - 1);
+        select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
+        game.trait ^= 1;
+    }
+    game.sans_reflexion = 1;
+    game.ordinateur_au_trait = 0;
+    return moved;
+}
+
+bool avancer(GameState& game, EngineState& engine) {
+    if (game.num_demi_coup >= game.longueur_partie) return false;
+    show_ply(game, engine, game.num_demi_coup + 1);
+    select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
+    game.trait ^= 1;
+    game.mode_match = 0;
+    game.sans_reflexion = 1;
+    return true;
+}
+
+bool revenir_debut(GameState& game, EngineState& engine) {
+    const bool moved = game.num_demi_coup != 0;
+    show_ply(game, engine, 0);
+    game.mode_match = 0;
+    game.trait = WHITE;
+    game.temps_blanc = 0;
+    game.temps_noir = 0;
+    return moved;
+}
+
+bool Aller_fin(GameState& game, EngineState& engine) {
+    const int last = game.longueur_partie & 0xFF;
+    const bool moved = game.num_demi_coup != last;
+    show_ply(game, engine, std::min(last, LAST_PLY));
+    game.mode_match = 0;
+    game.trait = game.trait_fin;
+    return moved;
+}
+
+bool revenir_n(GameState& game, EngineState& engine, int line) {
+    if (line < 0 || line >= static_cast<int>(game.liste_coups.lines.size())) return false;
+    int ply = 2 * line + (game.num_demi_coup % 2);
+    ply = std::min(ply, std::min<int>(game.longueur_partie, LAST_PLY));
+    const bool moved = ply != game.num_demi_coup;
+    show_ply(game, engine, ply);
+    select_line(game.liste_coups, line);
+    return moved;
+}
+
+void apres_lecture(GameState& game, EngineState& engine) {
+    FicheCoup& first = game.historique[0];
+    game.longueur_partie = first.board[0];
+    first.board[0] = SENTINEL;
+    restaurer_coup(game, engine);
+    game.damier_affiche = engine.board;
+
+    if (game.longueur_partie < game.num_demi_coup) game.longueur_partie = game.num_demi_coup;
+
+    // Every recorded ply is listed once: full lines for the move pairs, then
+    // a half line when the record ends on a White move.
+    MoveList& list = game.liste_coups;
+    list.clear();
+    const int length = std::min<int>(game.longueur_partie, LAST_PLY);
+    for (int p = 2; p <= length; p += 2)
+        list.lines.push_back(ligne_complete(p / 2, game.historique[p - 1], game.historique[p]));
+    if (length % 2 == 1) {
+        std::string half = demi_ligne(length / 2 + 1, game.historique[length]);
+        half.pop_back();
+        list.lines.push_back(std::move(half));
+    }
+    const int n = game.num_demi_coup;
+    select_line(list, n % 2 == 1 ? n / 2 : n / 2 - 1);
+    // The side to move after the last ply follows from the side on show and
+    // the number of plies between them.
+    game.trait_fin =
+        static_cast<std::uint8_t>(game.trait ^ ((game.longueur_partie - game.num_demi_coup) & 1));
+    game.sans_reflexion = 1;
+}
+
+GameEnd fin_entre_humains(GameState& game, EngineState& engine) {
+    const int count = generate_root_moves(engine, game.trait);
+    game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
+    if (count == 0) return game.trait == WHITE ? GameEnd::black_wins : GameEnd::white_wins;
+    if (game.num_demi_coup >= LAST_PLY) return GameEnd::record_full;
+    return GameEnd::none;
+}
+
+} // namespace selvako

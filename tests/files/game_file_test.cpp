@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/game_file.h"
+#include "tests/game/game_fixture.h"
+
+namespace selvako {
+namespace {
+
+using testing::TwoPlayerGame;
+
+void play_seven(TwoPlayerGame& t) {
+    const Square moves[][2] = {{22, 18}, {11, 15}, {18, 11}, {8, 15}, {21, 17}, {12, 16}, {17, 13}};
+    for (const auto& m : moves) t.play(m[0], m[1]);
+}
+
+std::filesystem::path temporary(const char* name) {
+    return std::filesystem::path(::testing::TempDir()) / name;
+}
+
+TEST(GameFile, SevenPlyGameSavedAndReopened) {
+    TwoPlayerGame t;
+    play_seven(t);
+    const auto path = temporary("seven.dam");
+    ASSERT_TRUE(write_game_file(path, game_file_image(t.game)));
+    EXPECT_EQ(std::filesystem::file_size(path), GAME_FILE_BYTES);
+
+    TwoPlayerGame u;
+    const auto image = read_game_file(path);
+    ASSERT_TRUE(image);
+    load_game_file_image(u.game, u.engine, *image);
+    EXPECT_EQ(u.game.num_demi_coup, 7);
+    EXPECT_EQ(u.game.longueur_partie, 7);
+    EXPECT_EQ(u.game.trait, BLACK);
+    EXPECT_EQ(u.game.damier_affiche, t.game.damier_affiche);
+    EXPECT_EQ(u.engine.board, t.engine.board);
+    EXPECT_EQ(u.game.historique[0].board[0], SENTINEL);
+    EXPECT_EQ(u.game.liste_coups.lines,
+              (std::vector<std::string>{" 1.c3-d4 f6-e5", " 2.d4xf6 g7xe5", " 3.a3-b4 h6-g5",
+                                        " 4.b4-a5"}));
+    EXPECT_EQ(u.game.liste_coups.selected, 3);
+    // The game goes on from there.
+    u.play(9, 14);
+    EXPECT_EQ(u.game.liste_coups.lines[3], " 4.b4-a5 b6-c5");
+}
+
+TEST(GameFile, GameSavedAtTheStartReopensWithAnEmptyList) {
+    TwoPlayerGame t;
+    const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
+    ASSERT_TRUE(image);
+    TwoPlayerGame u;
+    play_seven(u);
+    load_game_file_image(u.game, u.engine, *image);
+    EXPECT_TRUE(u.game.liste_coups.lines.empty());
+    EXPECT_EQ(u.game.damier_affiche, start_position());
+}
+
+TEST(GameFile, SavedAfterSteppingBackListsEveryPlyOnce) {
+    TwoPlayerGame t;
+    play_seven(t);
+    reprise(t.game, t.engine);
+    reprise(t.game, t.engine);
+    const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
+    ASSERT_TRUE(image);
+    TwoPlayerGame u;
+    load_game_file_image(u.game, u.engine, *image);
+    EXPECT_EQ(u.game.num_demi_coup, 5);
+    EXPECT_EQ(u.game.longueur_partie, 7);
+    EXPECT_EQ(u.game.liste_coups.lines.size(), 4u);
+    EXPECT_EQ(u.game.liste_coups.selected, 2);
+    ASSERT_TRUE(Aller_fin(u.game, u.engine));
+    EXPECT_EQ(u.game.trait, BLACK);
+}
+
+TEST(GameFile, SettingsSitInsideTheLastRecords) {
+    TwoPlayerGame t;
+    t.game.settings = {300, 330, 7, 18, 2, 350};
+    t.game.historique[200].temps_noir = 0x01020304;
+    const std::vector<std::uint8_t> bytes = encode_game_file(game_file_image(t.game));
+    ASSERT_EQ(bytes.size(), 22442u);
+    EXPECT_EQ(bytes[OFFSET_NIVEAU], 18);
+    EXPECT_EQ(bytes[OFFSET_LANGUE], 2);
+    EXPECT_EQ(bytes[22300], 7);    // minutes_autre, little-endian
+    EXPECT_EQ(bytes[22304], 0x5E); // 350 = 0x015E
+    EXPECT_EQ(bytes[22305], 0x01);
+    EXPECT_EQ(bytes[22388], 0x2C); // 300 = 0x012C
+    EXPECT_EQ(bytes[22392], 0x4A); // 330 = 0x014A
+    EXPECT_EQ(bytes[200 * 88 + 40], 0x04);
+    EXPECT_EQ(bytes[200 * 88 + 43], 0x01);
+    EXPECT_EQ(bytes[0], 0); // the length of a game not yet begun
+    EXPECT_EQ(bytes[1], BLACK_MAN);
+    EXPECT_EQ(bytes[22], WHITE_MAN);
+    const auto image = decode_game_file(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->settings.niveau, 18);
+    EXPECT_EQ(image->settings.minutes_autre, 7);
+    EXPECT_EQ(image->settings.taille_tables, 350);
+    EXPECT_EQ(image->settings.langue, 2);
+}
+
+TEST(GameFile, FileWithoutTimeSettingsGetsTheDefaults) {
+    TwoPlayerGame t;
+    t.game.settings.budget_recherche = 0;
+    t.game.settings.niveau = 2;
+    const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->settings.budget_recherche, 160);
+    EXPECT_EQ(image->settings.temps_alloue, 178);
+    EXPECT_EQ(image->settings.minutes_autre, 3);
+    EXPECT_EQ(image->settings.niveau, 5);
+    EXPECT_EQ(image->settings.langue, 3);
+}
+
+TEST(GameFile, ForeignFilesAreRefused) {
+    TwoPlayerGame t;
+    std::vector<std::uint8_t> good = encode_game_file(game_file_image(t.game));
+    ASSERT_TRUE(decode_game_file(good));
+
+    std::vector<std::uint8_t> shorter(good.begin(), good.end() - 1);
+    EXPECT_FALSE(decode_game_file(shorter));
+    std::vector<std::uint8_t> longer = good;
+    longer.push_back(0);
+    EXPECT_FALSE(decode_game_file(longer));
+    EXPECT_FALSE(decode_game_file({}));
+
+    auto bad = good;
+    bad[88 * 100 + 17] = 7; // not a piece code
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[22440] = 255; // no such ply
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[22441] = 2; // no such side
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[88 * 3 + 35] = 40; // no such square
+    EXPECT_FALSE(decode_game_file(bad));
+
+    const auto path = temporary("foreign.dam");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << std::string(GAME_FILE_BYTES + 10, 'x');
+    }
+    EXPECT_FALSE(read_game_file(path));
+    EXPECT_FALSE(read_game_file(temporary("missing.dam")));
+}
+
+TEST(GameFile, FailedWriteLeavesNoFileBehind) {
+    TwoPlayerGame t;
+    const auto folder = temporary("no-such-folder");
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(write_game_file(folder / "game.dam", game_file_image(t.game)));
+    EXPECT_FALSE(std::filesystem::exists(folder));
+
+    const auto path = temporary("kept.dam");
+    ASSERT_TRUE(write_game_file(path, game_file_image(t.game)));
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}
+
+} // namespace
+} // namespace selvako

@@ -1,0 +1,312 @@
+#include <QAction>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <memory>
+
+#include "app/selvako/main_window.h"
+#include "engine/fen.h"
+#include "files/game_file.h"
+#include "ui/board/board_geometry.h"
+
+using namespace selvako;
+
+namespace {
+
+// A game file holding one position, White to move, made the way the
+// program writes them.
+void write_position(const QString& path, const char* fen, PersistentSettings settings = {}) {
+    EngineState engine;
+    GameState game;
+    nouvelle_partie(game, engine);
+    engine.set_position(parse_fen(fen).position->board);
+    game.damier_affiche = engine.board;
+    noter_coup(game, engine);
+    game.settings = settings;
+    QVERIFY(write_game_file(path.toStdString(), game_file_image(game)));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> m_user;
+    std::unique_ptr<MainWindow> m_window;
+
+    AppConfig config(const QString& data = QStringLiteral(SELVAKO_TEST_DATA_DIR)) const {
+        AppConfig c;
+        c.data_dir = data;
+        c.user_dir = m_user->path();
+        c.headless = true;
+        return c;
+    }
+
+    MainWindow& start(const AppConfig& c) {
+        prepare_user_folder(c);
+        m_window = std::make_unique<MainWindow>(c);
+        m_window->show();
+        m_window->FormActivate();
+        return *m_window;
+    }
+
+    MainWindow& start_2d() {
+        MainWindow& w = start(config());
+        w.choisir_damier_2d();
+        settle();
+        return w;
+    }
+
+    static void settle() {
+        for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+    }
+
+    void click(Square s) {
+        BoardView* board = m_window->board_view();
+        const PixelPoint at = square_origin(s, m_window->state().display.damier_inverse);
+        const QPointF centre = board->logical_transform().map(QPointF(at.x + 30, at.y + 30));
+        QTest::mouseClick(board, Qt::LeftButton, {}, centre.toPoint());
+        settle();
+    }
+
+    const GameState& game() const { return m_window->state().game; }
+
+    QStringList lines() const {
+        QStringList out;
+        for (int k = 0; k < m_window->move_list()->count(); ++k)
+            out << m_window->move_list()->item(k)->text();
+        return out;
+    }
+
+  private slots:
+    void init() {
+        m_user = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_user->isValid());
+    }
+    void cleanup() { m_window.reset(); }
+
+    void firstRunShowsTheStartScreenSilently() {
+        MainWindow& w = start(config());
+        QVERIFY(w.start_screen_shown());
+        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(w.intro()->language_button(0)->isEnabled());
+        QVERIFY(!w.intro()->language_button(1)->isEnabled());
+        QVERIFY(!w.action("Fichier1")->isVisible());
+        QTest::mouseClick(w.intro()->board_2d_button(), Qt::LeftButton);
+        settle();
+        QVERIFY(!w.start_screen_shown());
+        QVERIFY(w.action("Fichier1")->isVisible());
+        QCOMPARE(w.action("Fichier1")->text(), QStringLiteral("Fichier"));
+        QVERIFY(w.action("Dcomposerlesprises1")->isChecked());
+        QVERIFY(!w.action("Numroterlescase1")->isChecked());
+        QCOMPARE(w.state().game.damier_affiche, start_position());
+        QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 12"));
+        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Inconnu : "));
+    }
+
+    void clicksMapInBothOrientationsAndAtAnySize() {
+        MainWindow& w = start_2d();
+        click(21); // a3 has one move: played at once
+        QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
+
+        w.action("Inverserdamier1")->trigger();
+        QVERIFY(w.state().display.damier_inverse);
+        QCOMPARE(w.action("Inverserdamier1")->shortcut(), QKeySequence(Qt::Key_F3));
+        click(9); // b6 drawn where the normal view shows g3
+        QCOMPARE(w.state().input.piece_prise, BLACK_MAN);
+        QCOMPARE(w.state().input.frames[9], FRAME_RED);
+
+        w.resize(w.width() * 2, w.height() * 2);
+        settle();
+        QVERIFY(w.board_view()->logical_transform().m11() > 1.5);
+        click(14);
+        QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 b6-c5")});
+        QCOMPARE(game().trait, WHITE);
+    }
+
+    void captureIsEnteredAndShownStepByStep() {
+        MainWindow& w = start_2d();
+        const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/parting.dam"));
+        write_position(path, "W:W30:B26,19,11,18,9");
+        QVERIFY(w.ouvrir_fichier(path));
+        click(30);
+        QVERIFY(w.capture_notice_visible());
+        QCOMPARE(w.state().input.frames[16], FRAME_BLUE);
+        QCOMPARE(w.state().input.frames[5], FRAME_MAGENTA);
+        click(16);
+        QCOMPARE(game().num_demi_coup, 1);
+        QCOMPARE(lines(), QStringList{QStringLiteral(" 1.c1xe7 ")});
+        QVERIFY(!w.capture_notice_visible());
+        QVERIFY(w.board_view()->animating());
+        click(9); // the board takes no move while the capture is shown
+        QCOMPARE(w.state().input.piece_prise, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
+        click(9);
+        QCOMPARE(w.state().input.piece_prise, BLACK_MAN);
+    }
+
+    void gameEndsWhenTheSideToMoveIsStuck() {
+        MainWindow& w = start_2d();
+        const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/last.dam"));
+        write_position(path, "W:W22:B18");
+        QVERIFY(w.ouvrir_fichier(path));
+        click(22);
+        QVERIFY(w.end_panel()->isVisible());
+        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Gain des blancs"));
+        QTest::mouseClick(w.end_panel()->ok_button(), Qt::LeftButton);
+        QVERIFY(!w.end_panel()->isVisible());
+    }
+
+    void navigationButtonsAndDoubleClick() {
+        MainWindow& w = start_2d();
+        click(22);
+        click(18);
+        click(11);
+        click(15);
+        click(18); // d4xf6, forced
+        QCOMPARE(game().num_demi_coup, 3);
+        QTest::mouseClick(w.navigation_button(1), Qt::LeftButton);
+        QCOMPARE(game().num_demi_coup, 2);
+        QCOMPARE(game().trait, WHITE);
+        QTest::mouseClick(w.navigation_button(0), Qt::LeftButton);
+        QCOMPARE(game().num_demi_coup, 0);
+        QCOMPARE(game().damier_affiche, start_position());
+        QTest::mouseClick(w.navigation_button(3), Qt::LeftButton);
+        QCOMPARE(game().num_demi_coup, 3);
+        QCOMPARE(game().trait, BLACK);
+        w.action("Reprendrecoups1")->trigger();
+        w.action("Avancercoups1")->trigger();
+        QCOMPARE(game().num_demi_coup, 3);
+
+        QListWidget* list = w.move_list();
+        list->setCurrentRow(0);
+        const QRect line = list->visualItemRect(list->item(0));
+        QSignalSpy spy(list, &QListWidget::itemDoubleClicked);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
+        settle();
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(game().num_demi_coup, 1);
+        QCOMPARE(game().longueur_partie, 3);
+    }
+
+    void sevenPliesSavedAndReopened() {
+        MainWindow& w = start_2d();
+        const Square plies[][2] = {{22, 18}, {11, 15}, {18, 11}, {8, 15},
+                                   {21, 17}, {12, 16}, {17, 13}};
+        for (const auto& p : plies) {
+            click(p[0]);
+            if (w.state().input.piece_prise != 0) click(p[1]);
+        }
+        QCOMPARE(game().num_demi_coup, 7);
+        const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/seven.dam"));
+        QVERIFY(w.sauver_fichier(path));
+        const BoardArray after_seven = game().damier_affiche;
+
+        w.action("Nouveau2")->trigger();
+        settle();
+        QVERIFY(lines().isEmpty());
+        QVERIFY(w.ouvrir_fichier(path));
+        QCOMPARE(game().num_demi_coup, 7);
+        QCOMPARE(game().longueur_partie, 7);
+        QCOMPARE(game().trait, BLACK);
+        QCOMPARE(game().damier_affiche, after_seven);
+        QCOMPARE(lines(),
+                 (QStringList{QStringLiteral(" 1.c3-d4 f6-e5"), QStringLiteral(" 2.d4xf6 g7xe5"),
+                              QStringLiteral(" 3.a3-b4 h6-g5"), QStringLiteral(" 4.b4-a5")}));
+        QCOMPARE(w.move_list()->currentRow(), 3);
+    }
+
+    void foreignFileIsRefusedAndNothingChanges() {
+        MainWindow& w = start_2d();
+        click(21);
+        const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/foreign.dam"));
+        {
+            std::ofstream out(path.toStdString(), std::ios::binary);
+            out << std::string(22442, '\x07');
+        }
+        QVERIFY(!w.ouvrir_fichier(path));
+        QCOMPARE(w.reported_errors(),
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
+        QCOMPARE(game().num_demi_coup, 1);
+        QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
+    }
+
+    void quitWritesTheAutomaticFileAndTheNextStartReadsIt() {
+        MainWindow& w = start_2d();
+        const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/autre.dam"));
+        PersistentSettings autre;
+        autre.niveau = 18;
+        autre.minutes_autre = 7;
+        write_position(path, "W:W21,22:B9,10", autre);
+        QVERIFY(w.ouvrir_fichier(path));
+        w.quitter();
+        const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
+        QCOMPARE(QFileInfo(last).size(), qint64(22442));
+
+        MainWindow& next = start(config());
+        QVERIFY(next.reported_errors().isEmpty());
+        QCOMPARE(int(next.state().game.settings.niveau), 18);
+        QCOMPARE(next.state().game.settings.minutes_autre, 7);
+        QCOMPARE(int(next.state().game.settings.langue), 0);
+        next.choisir_damier_2d();
+        QCOMPARE(next.state().game.damier_affiche, start_position()); // the 2D board starts afresh
+    }
+
+    void closingTheWindowDoesNotWriteTheAutomaticFile() {
+        MainWindow& w = start_2d();
+        click(21);
+        QVERIFY(w.close());
+        QVERIFY(!QFile::exists(QDir(m_user->path()).filePath(QStringLiteral("last32.dam"))));
+    }
+
+    void gameLoopPassesNeverNest() {
+        int depth = 0;
+        int deepest = 0;
+        int passes = 0;
+        GameLoop* loop = nullptr;
+        QObject owner;
+        loop = new GameLoop(
+            [&] {
+                ++passes;
+                deepest = std::max(deepest, ++depth);
+                if (passes == 1) {
+                    // What a dialog opened inside a pass does: ask for another
+                    // pass and run the event loop.
+                    loop->schedule();
+                    loop->schedule();
+                    for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+                }
+                --depth;
+            },
+            &owner);
+        loop->schedule();
+        loop->schedule();
+        settle();
+        settle();
+        QCOMPARE(deepest, 1);
+        QCOMPARE(passes, 2);
+    }
+
+    void missingImagesAreReportedOnceAndTheBoardStillDraws() {
+        QTemporaryDir empty_data;
+        MainWindow& w = start(config(empty_data.path()));
+        w.choisir_damier_2d();
+        settle();
+        QCOMPARE(w.reported_errors().size(), 1);
+        QVERIFY(w.reported_errors().first().contains(QStringLiteral("1pva.bmp")));
+        const QImage picture = w.board_view()->grab().toImage();
+        const PixelPoint at = square_origin(1, false);
+        QVERIFY(picture.pixelColor(at.x + 30, at.y + 30) !=
+                picture.pixelColor(at.x + 30 - 60, at.y + 30));
+        click(21);
+        QCOMPARE(game().num_demi_coup, 1);
+        QCOMPARE(w.reported_errors().size(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,78 @@
+#pragma once
+// The flat board: frame, light squares, the 32 playable squares drawn from
+// the display copy of the board, square frames, square names and
+// coordinates. The board keeps its pixel geometry in logical coordinates and
+// scales uniformly with the widget; clicks are mapped back through the same
+// transform before they are decoded.
+
+#include <QTimer>
+#include <QTransform>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/board.h"
+#include "game/square_frames.h"
+#include "ui/board/board_images.h"
+
+namespace selvako {
+
+struct DisplayState {
+    bool damier_inverse = false;
+    bool numerotation_active = false;
+    // The frame and the coordinates are drawn once the start screen is left.
+    bool menu_visible = false;
+};
+
+class BoardView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int LOGICAL_WIDTH = 512;
+    static constexpr int LOGICAL_HEIGHT = 515;
+
+    BoardView(const BoardArray& damier_affiche, const SquareFrames& frames,
+              const DisplayState& display, const BoardImages& images, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return {LOGICAL_WIDTH, LOGICAL_HEIGHT}; }
+    // Maps logical board pixels to widget pixels.
+    QTransform logical_transform() const;
+
+    // Shows a capture step by step: the piece on each intermediate landing
+    // square for 500 ms, then on its arrival square until a second has passed
+    // since the last intermediate step began. The window stays responsive.
+    void animate_capture(const BoardArray& before, Square from,
+                         const std::vector<Square>& landings);
+    bool animating() const { return !m_steps.empty(); }
+    void stop_animation();
+
+  signals:
+    // A mouse press, in logical board pixels.
+    void clicked(int x, int y);
+    void animation_finished();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    struct Step {
+        BoardArray board;
+        int milliseconds;
+    };
+    void next_step();
+    void placer_pions(QPainter& p, const BoardArray& board) const;
+    void dessiner_case(QPainter& p, Square s, std::uint8_t code) const;
+    void marquer_case(QPainter& p, Square s, std::uint32_t rgb) const;
+
+    const BoardArray& m_damier;
+    const SquareFrames& m_frames;
+    const DisplayState& m_display;
+    const BoardImages& m_images;
+    std::vector<Step> m_steps;
+    std::size_t m_step = 0;
+    QTimer m_timer;
+};
+
+} // namespace selvako

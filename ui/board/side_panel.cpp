@@ -1,0 +1,89 @@
+#include "ui/board/side_panel.h"
+
+#include <QPainter>
+
+#include <cstdio>
+
+namespace selvako {
+
+SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
+    setFixedSize(PANEL_WIDTH, PANEL_HEIGHT);
+}
+
+void SidePanel::set_clock(int seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60, seconds % 60);
+    m_clock = QString::fromLatin1(text);
+    update();
+}
+
+void SidePanel::set_count(int pieces) {
+    char text[16];
+    std::snprintf(text, sizeof text, " %2d", pieces);
+    m_count = QString::fromLatin1(text);
+    update();
+}
+
+void SidePanel::set_name(const QString& name) {
+    m_name = name;
+    update();
+}
+
+void SidePanel::set_piece(const QImage& piece, bool black) {
+    m_piece = piece;
+    m_black = black;
+    update();
+}
+
+void SidePanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect box = rect().adjusted(0, 0, -1, -1);
+    p.fillRect(box, QColor(0xC0, 0xC0, 0xC0));
+    p.setPen(Qt::white);
+    p.drawLine(box.topLeft(), box.topRight());
+    p.drawLine(box.topLeft(), box.bottomLeft());
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(box.bottomLeft(), box.bottomRight());
+    p.drawLine(box.topRight(), box.bottomRight());
+
+    // Clock face with the time written below it.
+    const QPointF centre(34, 30);
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(250, 250, 240));
+    p.drawEllipse(centre, 22, 22);
+    for (int h = 0; h < 12; ++h) {
+        p.save();
+        p.translate(centre);
+        p.rotate(30.0 * h);
+        p.drawLine(QPointF(0, -18), QPointF(0, -21));
+        p.restore();
+    }
+    p.drawLine(centre, centre + QPointF(0, -15));
+    p.drawLine(centre, centre + QPointF(10, 4));
+
+    QFont font = p.font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(64, 8, 84, 44), Qt::AlignCenter, m_clock);
+
+    const QRect piece(150, 6, 48, 48);
+    if (!m_piece.isNull()) {
+        p.drawImage(piece, m_piece);
+    } else {
+        p.setBrush(m_black ? QColor(30, 26, 24) : QColor(240, 232, 208));
+        p.setPen(QPen(Qt::gray, 2));
+        p.drawEllipse(piece.adjusted(4, 4, -4, -4));
+    }
+    p.setPen(Qt::black);
+    p.drawText(QRect(204, 8, 70, 44), Qt::AlignVCenter | Qt::AlignLeft, m_count);
+
+    font.setPixelSize(13);
+    font.setBold(false);
+    p.setFont(font);
+    p.drawText(QRect(8, 56, PANEL_WIDTH - 16, 20), Qt::AlignVCenter | Qt::AlignLeft, m_name);
+}
+
+} // namespace selvako
