@@ -19,6 +19,7 @@ struct Search::Snapshot {
     std::uint32_t check_key;
     std::int32_t material_balance;
     Square last_destination;
+    RunningTerms running_terms;
     int quiet_plies;
     int root_reduction;
     int promotion_extension;
@@ -143,9 +144,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     if (n == 0) return MAX ? p - WIN_SCORE : WIN_SCORE - p;
 
     m_extension[p + 1] = static_cast<std::uint8_t>(m_extension[p] + (captures ? 1 : 0));
-    const Snapshot saved{m_st.board,     m_st.counts,           m_st.index_key,
-                         m_st.check_key, m_st.material_balance, m_st.last_destination,
-                         m_quiet_plies,  m_root_reduction,      m_promotion_extension};
+    const Snapshot saved{m_st.board,           m_st.counts,           m_st.index_key,
+                         m_st.check_key,       m_st.material_balance, m_st.last_destination,
+                         m_st.running_terms,   m_quiet_plies,         m_root_reduction,
+                         m_promotion_extension};
     auto restore_position = [&] {
         m_st.board = saved.board;
         m_st.counts = saved.counts;
@@ -153,6 +155,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         m_st.check_key = saved.check_key;
         m_st.material_balance = saved.material_balance;
         m_st.last_destination = saved.last_destination;
+        m_st.running_terms = saved.running_terms;
     };
     auto restore = [&] {
         restore_position();

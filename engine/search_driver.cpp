@@ -95,6 +95,7 @@ int Search::deepen() {
     int beta = 32000;
     const std::uint32_t index_key = m_st.index_key;
     const std::uint32_t check_key = m_st.check_key;
+    const RunningTerms terms = m_st.running_terms;
     m_prepared_score = -previous_score;
     m_fail_count = 0;
     m_seed_bound = 0;
@@ -107,11 +108,13 @@ int Search::deepen() {
         nodes = 0;
         m_st.index_key = index_key;
         m_st.check_key = check_key;
+        m_st.running_terms = terms;
 
         int score = search_max(alpha, beta, 1);
         m_st.follow_pv = 1;
         m_st.board = board;
         m_st.counts = counts;
+        m_st.running_terms = terms;
         total_nodes += nodes;
         depth_reached = depth;
 
