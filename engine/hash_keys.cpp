@@ -42,7 +42,7 @@ HashKeys default_hash_keys() {
     return keys;
 }
 
-KeysLoad read_hash_keys(const std::string& path) {
+KeysLoad load_keys(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<unsigned char> bytes(KEY_FILE_BYTES);
     if (in) in.read(reinterpret_cast<char*>(bytes.data()), KEY_FILE_BYTES);

@@ -39,7 +39,7 @@ struct KeysLoad {
 // Reads the key file (the index words then the check words, little-endian).
 // A missing or short file gives the default keys with from_file false, so the
 // caller can say so once.
-KeysLoad read_hash_keys(const std::string& path);
+KeysLoad load_keys(const std::string& path);
 
 // Writes the keys in the file layout; false when the file cannot be written.
 bool write_hash_keys(const std::string& path, const HashKeys& keys);

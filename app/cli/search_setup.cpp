@@ -16,7 +16,7 @@ std::filesystem::path data_folder(const std::filesystem::path* chosen) {
 
 SearchSetup::SearchSetup(const std::filesystem::path& data)
     : search(st, table, learned, evaluation, clock, std::random_device{}()) {
-    const KeysLoad keys = read_hash_keys((data / KEY_FILE_NAME).string());
+    const KeysLoad keys = load_keys((data / KEY_FILE_NAME).string());
     if (!keys.from_file)
         std::cerr << "selvako-cli: " << KEY_FILE_NAME
                   << " is missing or short; the built-in keys are used\n";

@@ -23,7 +23,7 @@ TEST(HashKeys, FileRoundTripIsLittleEndianIndexWordsFirst) {
     ASSERT_EQ(bytes.size(), 1320u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x02\x03\x04", 4));
     EXPECT_EQ(bytes.substr(660, 4), std::string("\x0A\x0B\x0C\x0D", 4));
-    const KeysLoad loaded = read_hash_keys(path);
+    const KeysLoad loaded = load_keys(path);
     EXPECT_TRUE(loaded.from_file);
     EXPECT_EQ(loaded.keys.index, keys.index);
     EXPECT_EQ(loaded.keys.check, keys.check);
@@ -32,14 +32,14 @@ TEST(HashKeys, FileRoundTripIsLittleEndianIndexWordsFirst) {
 TEST(HashKeys, MissingOrShortFileFallsBackOnTheShippedKeys) {
     testing::TempFolder folder;
     const HashKeys shipped = default_hash_keys();
-    const KeysLoad missing = read_hash_keys(folder.file("absent.dat"));
+    const KeysLoad missing = load_keys(folder.file("absent.dat"));
     EXPECT_FALSE(missing.from_file);
     EXPECT_EQ(missing.keys.index, shipped.index);
     EXPECT_EQ(missing.keys.check, shipped.check);
 
     const std::string short_path = folder.file("short.dat");
     std::ofstream(short_path, std::ios::binary) << std::string(1319, '\x7f');
-    const KeysLoad short_file = read_hash_keys(short_path);
+    const KeysLoad short_file = load_keys(short_path);
     EXPECT_FALSE(short_file.from_file);
     EXPECT_EQ(short_file.keys.check, shipped.check);
 }

@@ -46,6 +46,9 @@ TEST(Search, TrivialPositionsAnswerWithoutSearching) {
     EXPECT_EQ(h.search.total_nodes, 0u);
     h.set("W:W29:B25,22"); // the man on a1 is walled in
     EXPECT_EQ(h.search.choose_move(), NO_MOVE);
+    h.set("B:W22:B");
+    EXPECT_EQ(h.search.choose_move(), NO_MOVE);
+    EXPECT_EQ(h.search.total_nodes, 0u);
 }
 
 TEST(Search, RepertoireMoveIsReturnedWithoutSearch) {
