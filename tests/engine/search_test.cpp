@@ -139,12 +139,6 @@ TEST(Search, RootMoveRepeatingTheGameScoresZero) {
     EXPECT_TRUE(repeat_seen);
 }
 
-} // namespace
-} // namespace selvako
-
-namespace selvako {
-namespace {
-
 TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
     testing::TempFolder folder;
     for (const std::int16_t learned : {std::int16_t{0}, std::int16_t{5000}}) {
@@ -163,6 +157,30 @@ TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
             h.search.info.root_lines.end())
             << learned;
     }
+}
+
+TEST(Search, AnalysisGivesTheGameMoveItsPreparedScore) {
+    SearchHarness h;
+    h.set("W:W21-32:B1-12");
+    h.search.game.analysis = 1;
+    h.search.game.demi_coup_depart = 5;
+    h.search.game.historique = {{22, 18}};
+    h.search.previous_score = -600; // the position after this move, from the other side
+    h.search.depth_limit = 1;
+    h.search.choose_move();
+    const auto& lines = h.search.info.root_lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "c3-d4 :   300"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "a3-b4 :     0"), lines.end());
+}
+
+TEST(Search, AnalysedForcedMoveIsMarkedUnsearched) {
+    SearchHarness h;
+    h.set("W:W29:B4");
+    h.search.game.analysis = 1;
+    h.search.game.num_demi_coup = 3;
+    h.search.game.demi_coup_depart = 7;
+    EXPECT_EQ(h.search.choose_move(), SINGLE_MOVE);
+    EXPECT_EQ(h.search.previous_score, UNSEARCHED_SCORE);
 }
 
 } // namespace
