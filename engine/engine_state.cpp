@@ -22,6 +22,13 @@ void EngineState::set_position(const BoardArray& new_board) {
     board[0] = SENTINEL;
     counts = count_pieces(board);
     material_balance = 0;
+    reset_keys();
+}
+
+void EngineState::reset_keys() {
+    const PositionKeys k = position_keys(board, keys);
+    index_key = k.index;
+    check_key = k.check;
 }
 
 void EngineState::reset_killers_and_alternatives() {

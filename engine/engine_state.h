@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "engine/board.h"
+#include "engine/hash_keys.h"
 #include "engine/move.h"
 #include "eval/running_terms.h"
 
@@ -82,12 +83,20 @@ struct EngineState {
     RunningTerms running_terms{};
     const TermTables* term_tables = nullptr;
 
+    // The key tables and the two keys of the position on the board, which
+    // make_move keeps up to date.
+    HashKeys keys = default_hash_keys();
+    std::uint32_t index_key = 0;
+    std::uint32_t check_key = 0;
+
     Move* list(int at_ply) { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }
     const Move* list(int at_ply) const { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }
     Move* current_list() { return list(ply); }
 
     void allocate_move_lists();
     void set_position(const BoardArray& new_board);
+    // Recomputes both position keys from the board.
+    void reset_keys();
     void reset_killers_and_alternatives();
 };
 

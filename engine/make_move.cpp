@@ -19,12 +19,16 @@ int root_sign(const EngineState& st, std::uint8_t code) {
 void remove_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = EMPTY;
     --st.counts[code];
+    st.index_key ^= st.keys.index[key_slot(code, square)];
+    st.check_key ^= st.keys.check[key_slot(code, square)];
     if (st.term_tables) running_terms_remove(st.running_terms, *st.term_tables, square, code);
 }
 
 void place_piece(EngineState& st, Square square, std::uint8_t code) {
     st.board[square] = code;
     ++st.counts[code];
+    st.index_key ^= st.keys.index[key_slot(code, square)];
+    st.check_key ^= st.keys.check[key_slot(code, square)];
     if (st.term_tables) running_terms_place(st.running_terms, *st.term_tables, square, code);
 }
 

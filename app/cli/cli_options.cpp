@@ -29,7 +29,10 @@ int usage_error(std::string_view problem) {
                  "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
                  "  selvako-cli moves --fen FEN\n"
                  "  selvako-cli probe --fen FEN [--data FOLDER]\n"
-                 "  selvako-cli eval --fen FEN [--terms]\n";
+                 "  selvako-cli eval --fen FEN [--terms]\n"
+                 "  selvako-cli go [--fen FEN] [--moves \"c3-d4 f6-e5 ...\"]\n"
+                 "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
+                 "  selvako-cli bench [DEPTH]\n";
     return EXIT_USAGE;
 }
 

@@ -8,5 +8,7 @@ int run_perft(const Arguments& args);
 int run_moves(const Arguments& args);
 int run_probe(const Arguments& args);
 int run_eval(const Arguments& args);
+int run_go(const Arguments& args);
+int run_bench(const Arguments& args);
 
 } // namespace selvako::cli

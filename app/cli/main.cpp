@@ -14,5 +14,7 @@ int main(int argc, char** argv) {
     if (command == "moves") return run_moves(args);
     if (command == "probe") return run_probe(args);
     if (command == "eval") return run_eval(args);
+    if (command == "go") return run_go(args);
+    if (command == "bench") return run_bench(args);
     return usage_error("unknown command '" + std::string(command) + "'");
 }

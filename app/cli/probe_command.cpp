@@ -5,6 +5,7 @@
 
 #include "app/cli/commands.h"
 #include "engine/endgame_tables.h"
+#include "engine/kings_against_men.h"
 
 namespace selvako::cli {
 
@@ -29,6 +30,29 @@ std::string meaning(std::int8_t value, const char* side) {
     return mover + (value > 0 ? " wins in " : " loses in ") + distance;
 }
 
+// What the search's kings-against-men rule says, where it looks: more than
+// three pieces, kings on one side only, fewer than seven men on the other.
+// Returns whether the rule applies.
+bool report_kings_against_men(const BoardArray& board, const PieceCounts& c) {
+    if (total_pieces(c) <= 3) return false;
+    int king_side = -1;
+    int men = 0;
+    if (c[WHITE_KING] > 0 && c[BLACK_KING] == 0 && c[BLACK_MAN] < 7) {
+        king_side = WHITE;
+        men = c[BLACK_MAN];
+    } else if (c[BLACK_KING] > 0 && c[WHITE_KING] == 0 && c[WHITE_MAN] < 7) {
+        king_side = BLACK;
+        men = c[WHITE_MAN];
+    }
+    if (king_side < 0) return false;
+    const char* name = king_side == BLACK ? "Black" : "White";
+    if (kings_against_men(board, men, king_side))
+        std::printf("kings against men: %s wins\n", name);
+    else
+        std::printf("kings against men: not a win that %s's kings hold\n", name);
+    return true;
+}
+
 } // namespace
 
 int run_probe(const Arguments& args) {
@@ -48,10 +72,11 @@ int run_probe(const Arguments& args) {
         data ? std::filesystem::path(*data) : default_data_folder();
 
     const PieceCounts counts = count_pieces(position->board);
+    const bool kings_rule = report_kings_against_men(position->board, counts);
     const auto entry = locate_position(position->board, counts, position->side_to_move);
     if (!entry) {
         std::printf("no endgame table holds this material\n");
-        return 1;
+        return kings_rule ? 0 : 1;
     }
     const TableLayout& layout = TABLE_LAYOUTS[entry->table];
     std::printf("table %s, offset %u\n", layout.file_name.data(), entry->offset);

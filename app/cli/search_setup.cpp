@@ -1,0 +1,36 @@
+#include "app/cli/search_setup.h"
+
+#include <iostream>
+#include <random>
+#include <system_error>
+
+namespace selvako::cli {
+
+std::filesystem::path data_folder(const std::filesystem::path* chosen) {
+    if (chosen) return *chosen;
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "data";
+    return executable.parent_path() / "data";
+}
+
+SearchSetup::SearchSetup(const std::filesystem::path& data)
+    : search(st, table, learned, evaluation, clock, std::random_device{}()) {
+    const KeysLoad keys = load_keys((data / KEY_FILE_NAME).string());
+    if (!keys.from_file)
+        std::cerr << "selvako-cli: " << KEY_FILE_NAME
+                  << " is missing or short; the built-in keys are used\n";
+    st.keys = keys.keys;
+    learned.load_learned((data / LEARNED_FILE_NAME).string());
+    if (!load_parameter_file(eval.parameters, eval.parameter_image, data / "defaut.par"))
+        std::cerr << "selvako-cli: defaut.par cannot be read; every parameter is 0\n";
+    if (auto white = read_repertoire((data / WHITE_REPERTOIRE_FILE).string()))
+        repertoires.white = std::move(*white);
+    if (auto black = read_repertoire((data / BLACK_REPERTOIRE_FILE).string()))
+        repertoires.black = std::move(*black);
+    search.repertoires = &repertoires;
+    search.databases = &databases;
+    search.database_folder = data;
+}
+
+} // namespace selvako::cli

@@ -1,0 +1,35 @@
+#pragma once
+// Everything a search needs, set up from the data folder as the program does
+// at start-up: keys, learned positions, evaluation parameters, repertoires and
+// (read at the first need) the endgame tables.
+
+#include <filesystem>
+
+#include "engine/search.h"
+#include "eval/search_evaluation.h"
+
+namespace selvako::cli {
+
+struct SearchSetup {
+    // Problems with the data files are reported once on standard error; each
+    // leaves a defined state (shipped keys, empty tables, empty repertoires).
+    explicit SearchSetup(const std::filesystem::path& data);
+    SearchSetup(const SearchSetup&) = delete;
+    SearchSetup& operator=(const SearchSetup&) = delete;
+
+    EngineState st;
+    TranspositionTable table;
+    LearnedTable learned;
+    EndgameTables databases;
+    Repertoires repertoires;
+    EvalState eval;
+    SearchEvaluation evaluation{eval};
+    SteadySearchClock clock;
+    Search search;
+};
+
+// The folder of --data, else "data" beside the executable, where the build
+// writes the program's data files.
+std::filesystem::path data_folder(const std::filesystem::path* chosen);
+
+} // namespace selvako::cli

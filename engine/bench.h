@@ -1,0 +1,65 @@
+#pragma once
+// The search's signature: a fixed set of positions searched to a fixed depth,
+// each with a cleared table. The total node count changes only when the
+// search's behaviour does, and must be the same however often it is run.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/search.h"
+
+namespace selvako {
+
+// Openings, middle games, endings with kings and positions that the endgame
+// tables hold, with either side to move.
+inline constexpr std::array<const char*, 34> BENCH_POSITIONS = {
+    "W:W21-32:B1-12",
+    "B:W18,21,23-32:B1-12",
+    "W:Wd4,h4,a3,e3,b2,d2,f2,h2,a1,c1,e1,g1:Bb8,d8,f8,h8,a7,c7,e7,g7,d6,h6,c5,e5",
+    "W:Wh4,c3,e3,g3,b2,d2,f2,a1,c1,e1,g1:Bb8,d8,f8,h8,a7,c7,e7,g7,f6,h6,c5,a3",
+    "B:Wb4,a3,c3,e3,g3,b2,d2,f2,h2,a1,c1,g1:Bb8,d8,f8,h8,a7,g7,b6,d6,f6,h6",
+    "W:Wa5,g5,h4,a3,e3,b2,d2,h2,a1,c1,e1,g1:Bb8,d8,f8,h8,c7,e7,g7,b6,f6,c5,e5",
+    "B:W17,21,22,23,25,26,27,29,30,31,32:B1,2,3,4,5,6,7,8,10,11,15",
+    "W:W18,19,22,24,25,26,27,28,29,31:B2,3,5,6,7,9,10,11,12,16",
+    "W:Wh4,c3,b2,d2,f2,h2,a1,c1,e1:Bb8,d8,f8,h8,a7,c7,e7,g7,f4,a3",
+    "B:Wa3,c3,e3,g3,b2,f2,a1,c1,g1:Bb8,d8,a7,c7,e7,g7,d6,h6,a5,c5,g5",
+    "W:Wb4,d4,f4,h4,e3,b2,d2,h2,a1,c1,g1:Bb8,f8,h8,a7,g7,b6,d6,f6",
+    "B:W17,18,21,22,25,26,29,30:B5,6,9,10,13,14,1,2",
+    "W:W15,18,19,23,24,27,28,32:B1,3,6,7,9,11,12,16",
+    "W:Wa3,g3,b2,d2,h2,a1,e1,g1:Bb8,d8,f8,h8,a7,c7,h6,d4",
+    "B:Wc5,b2,f2,h2,a1,c1,g1:Bb8,d8,h8,a7,c7,f6,h6,a3",
+    "W:Wb2,a1,c1,e1,g1:Bb8,f8,h8,a7,e7,g7,b6,d6,h6,c5",
+    "W:Wc3,e3,b2,h2,a1,c1:Bb8,d8,a7,e7,g7",
+    "B:Wa3,c3,g3,b2,d2,a1:Bh8,e7,g7,f6,h6",
+    "W:Wf4,c3,h2,a1:Bh8,a7,c7,e7,f6",
+    "W:We3,d2,f2:Bb8,d8,h8,a7,e7,Kd6,h6,a5,g5",
+    "B:Wb2,c1,Kf2:Bd8,h8,a7,h6,a5,f4,Kh4",
+    "W:WKb8,a3,c3,e3,b2,f2,h2,c1,g1:Ba7,g7,b6,Kg3",
+    "W:WK29,K30,21:BK4,12,8",
+    "B:WK18,22,25:BK14,5,9",
+    "W:WK22,K26:BK3,K7",
+    "B:WK1,K2,26:BK32,K31,7",
+    "W:We3,g3,h2,c1:Bh8,a7,c7,g7,h4",
+    "W:Wb4,b2:Bh8,a5,d4,f4",
+    "W:WKa1:Bh8,e7,g7,b6",
+    "W:WK1,K2,K3:BK32",
+    "B:WK5,22:BK28",
+    "W:WKh4:Ba7,Kg3,f2",
+    "W:WKg1:Bf6,Kd4",
+    "B:WKh6:Be3",
+};
+
+inline constexpr int BENCH_DEPTH = 10;
+
+struct BenchResult {
+    std::uint64_t nodes = 0;
+    double seconds = 0;
+};
+
+// Searches every position with `search`, clearing `table` before each, to
+// `depth` and without any limit of time. `on_position` sees each result.
+BenchResult run_bench(Search& search, EngineState& st, TranspositionTable& table, int depth,
+                      const std::function<void(int index, std::uint64_t nodes)>& on_position = {});
+
+} // namespace selvako

@@ -1,0 +1,79 @@
+#include "engine/hash_keys.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "engine/atomic_file.h"
+
+namespace selvako {
+
+namespace {
+
+// SplitMix32-style mixer: cheap, well spread, and the same on every platform.
+struct KeyGenerator {
+    std::uint32_t state;
+    std::uint32_t next() {
+        std::uint32_t z = (state += 0x9E3779B9u);
+        z = (z ^ (z >> 16)) * 0x85EBCA6Bu;
+        z = (z ^ (z >> 13)) * 0xC2B2AE35u;
+        return z ^ (z >> 16);
+    }
+};
+
+constexpr std::uint32_t KEY_SEED = 0x5E1FA6C0u;
+
+std::uint32_t read_le32(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+void write_le32(unsigned char* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+
+} // namespace
+
+HashKeys default_hash_keys() {
+    HashKeys keys;
+    KeyGenerator gen{KEY_SEED};
+    for (auto& w : keys.index) w = gen.next();
+    for (auto& w : keys.check) w = gen.next();
+    return keys;
+}
+
+KeysLoad load_keys(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> bytes(KEY_FILE_BYTES);
+    if (in) in.read(reinterpret_cast<char*>(bytes.data()), KEY_FILE_BYTES);
+    if (!in || in.gcount() != KEY_FILE_BYTES) return {default_hash_keys(), false};
+    KeysLoad result;
+    result.from_file = true;
+    for (int i = 0; i < KEY_TABLE_WORDS; ++i) {
+        result.keys.index[i] = read_le32(&bytes[4 * i]);
+        result.keys.check[i] = read_le32(&bytes[4 * (KEY_TABLE_WORDS + i)]);
+    }
+    return result;
+}
+
+bool write_hash_keys(const std::string& path, const HashKeys& keys) {
+    std::vector<unsigned char> bytes(KEY_FILE_BYTES);
+    for (int i = 0; i < KEY_TABLE_WORDS; ++i) {
+        write_le32(&bytes[4 * i], keys.index[i]);
+        write_le32(&bytes[4 * (KEY_TABLE_WORDS + i)], keys.check[i]);
+    }
+    return write_file_atomically(path, bytes.data(), bytes.size());
+}
+
+PositionKeys position_keys(const BoardArray& board, const HashKeys& keys) {
+    PositionKeys k;
+    for (int s = 1; s <= NUM_SQUARES; ++s) {
+        const std::uint8_t code = board[s];
+        if (code < WHITE_MAN || code > BLACK_KING) continue;
+        k.index ^= keys.index[key_slot(code, static_cast<Square>(s))];
+        k.check ^= keys.check[key_slot(code, static_cast<Square>(s))];
+    }
+    return k;
+}
+
+} // namespace selvako

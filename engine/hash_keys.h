@@ -1,0 +1,54 @@
+#pragma once
+// The two position keys: the index key picks the slot of the transposition
+// table and of the learned positions, the check key confirms the match. Each
+// is the XOR of one word per occupied square, taken from a table indexed by
+// piece code × 32 + square.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/board.h"
+
+namespace selvako {
+
+inline constexpr int KEY_TABLE_WORDS = 165;
+inline constexpr int KEY_FILE_BYTES = 2 * KEY_TABLE_WORDS * 4;
+inline constexpr const char* KEY_FILE_NAME = "hashkey33.dat";
+
+struct HashKeys {
+    std::array<std::uint32_t, KEY_TABLE_WORDS> index{};
+    std::array<std::uint32_t, KEY_TABLE_WORDS> check{};
+};
+
+constexpr int key_slot(std::uint8_t code, Square square) {
+    return code * 32 + square;
+}
+
+// The keys the program ships with: 330 words drawn from a fixed seed, index
+// words first. tools/make_hash_keys writes exactly these into the key file, and
+// the program falls back on them when the file is absent or short, so learned
+// positions written with either stay valid.
+HashKeys default_hash_keys();
+
+struct KeysLoad {
+    HashKeys keys;
+    bool from_file = false;
+};
+
+// Reads the key file (the index words then the check words, little-endian).
+// A missing or short file gives the default keys with from_file false, so the
+// caller can say so once.
+KeysLoad load_keys(const std::string& path);
+
+// Writes the keys in the file layout; false when the file cannot be written.
+bool write_hash_keys(const std::string& path, const HashKeys& keys);
+
+struct PositionKeys {
+    std::uint32_t index = 0;
+    std::uint32_t check = 0;
+};
+
+PositionKeys position_keys(const BoardArray& board, const HashKeys& keys);
+
+} // namespace selvako

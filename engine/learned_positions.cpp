@@ -1,0 +1,97 @@
+#include "engine/learned_positions.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "engine/atomic_file.h"
+
+namespace selvako {
+
+namespace {
+
+// The whole file, or nothing when it is absent or shorter than a table.
+std::optional<std::vector<LearnedEntry>> read_table(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<unsigned char> bytes(LEARNED_FILE_BYTES);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::size_t>(in.gcount()) != bytes.size()) return std::nullopt;
+    std::vector<LearnedEntry> entries(LEARNED_ENTRIES);
+    for (std::uint32_t i = 0; i < LEARNED_ENTRIES; ++i) {
+        const unsigned char* p = &bytes[8u * i];
+        LearnedEntry& e = entries[i];
+        e.check = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+                  static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+        e.score = static_cast<std::int16_t>(p[4] | p[5] << 8);
+        e.unused[0] = p[6];
+        e.unused[1] = p[7];
+    }
+    return entries;
+}
+
+} // namespace
+
+LearnedTable::LearnedTable() : m_entries(LEARNED_ENTRIES) {}
+
+void LearnedTable::note_scores() {
+    m_any_score = std::any_of(m_entries.begin(), m_entries.end(),
+                              [](const LearnedEntry& e) { return e.score != 0; });
+}
+
+bool LearnedTable::load_learned(const std::string& path) {
+    auto entries = read_table(path);
+    if (!entries) {
+        m_entries.assign(LEARNED_ENTRIES, LearnedEntry{});
+        note_scores();
+        return false;
+    }
+    m_entries = std::move(*entries);
+    note_scores();
+    return true;
+}
+
+std::optional<std::string> LearnedTable::load_lessons(const std::string& path) {
+    auto entries = read_table(path);
+    if (!entries) return std::string(FILE_OPEN_ERROR);
+    m_entries = std::move(*entries);
+    note_scores();
+    return std::nullopt;
+}
+
+std::optional<std::string> LearnedTable::learn_position(const std::string& path,
+                                                        std::uint32_t index_key,
+                                                        std::uint32_t check_key, int side_to_move,
+                                                        std::int16_t score) {
+    LearnedEntry& e = m_entries[slot_of(index_key, side_to_move)];
+    // A decisive score stays, whatever position it belongs to.
+    if (e.score > -30000 && e.score < 30000) {
+        e.check = check_key;
+        e.score = score;
+        note_scores();
+    }
+    if (!save(path)) return std::string(FILE_OPEN_ERROR);
+    return std::nullopt;
+}
+
+const LearnedEntry* LearnedTable::probe_learned(std::uint32_t index_key, std::uint32_t check_key,
+                                                int side_to_move) const {
+    const LearnedEntry& e = m_entries[slot_of(index_key, side_to_move)];
+    return e.check == check_key ? &e : nullptr;
+}
+
+bool LearnedTable::save(const std::string& path) const {
+    std::vector<unsigned char> bytes(LEARNED_FILE_BYTES);
+    for (std::uint32_t i = 0; i < LEARNED_ENTRIES; ++i) {
+        unsigned char* p = &bytes[8u * i];
+        const LearnedEntry& e = m_entries[i];
+        for (int b = 0; b < 4; ++b) p[b] = static_cast<unsigned char>(e.check >> (8 * b));
+        const auto score = static_cast<std::uint16_t>(e.score);
+        p[4] = static_cast<unsigned char>(score);
+        p[5] = static_cast<unsigned char>(score >> 8);
+        p[6] = e.unused[0];
+        p[7] = e.unused[1];
+    }
+    return write_file_atomically(path, bytes.data(), bytes.size());
+}
+
+} // namespace selvako

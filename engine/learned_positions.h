@@ -1,0 +1,61 @@
+#pragma once
+// Positions whose score the user has taught: looked up at every node below the
+// root, where a non-zero stored score replaces the search. The table is the
+// file image itself: 131,071 eight-byte entries, no header.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+// The one message of every file failure, FILE_OPEN_ERROR.
+#include "eval/parameters.h"
+
+namespace selvako {
+
+inline constexpr std::uint32_t LEARNED_ENTRIES = 131071;
+inline constexpr std::size_t LEARNED_FILE_BYTES = LEARNED_ENTRIES * 8u;
+inline constexpr const char* LEARNED_FILE_NAME = "vako.dat";
+
+struct LearnedEntry {
+    std::uint32_t check = 0;
+    std::int16_t score = 0;          // for the side to move in that position; 0 = nothing learnt
+    std::uint8_t unused[2] = {0, 0}; // kept as the file had them
+};
+static_assert(sizeof(LearnedEntry) == 8, "the file's entries are eight bytes");
+
+class LearnedTable {
+  public:
+    LearnedTable();
+
+    // Start-up: a missing, short or unreadable file leaves the table empty.
+    // Returns whether the file was read.
+    bool load_learned(const std::string& path);
+    // A lesson file replaces the table; on failure the table is unchanged and
+    // the message to show is returned.
+    std::optional<std::string> load_lessons(const std::string& path);
+    // Teaches the position with these keys and side to move, unless its slot
+    // holds a decisive score, then writes the whole table to `path`.
+    std::optional<std::string> learn_position(const std::string& path, std::uint32_t index_key,
+                                              std::uint32_t check_key, int side_to_move,
+                                              std::int16_t score);
+    const LearnedEntry* probe_learned(std::uint32_t index_key, std::uint32_t check_key,
+                                      int side_to_move) const;
+    bool save(const std::string& path) const;
+    // No slot holds a score: a probe cannot give anything, so the search skips it.
+    bool holds_no_score() const { return !m_any_score; }
+
+    static std::uint32_t slot_of(std::uint32_t index_key, int side_to_move) {
+        return (index_key + (side_to_move == WHITE ? 1u : 0u)) % LEARNED_ENTRIES;
+    }
+    const LearnedEntry& entry(std::uint32_t slot) const { return m_entries[slot]; }
+
+  private:
+    void note_scores();
+
+    std::vector<LearnedEntry> m_entries;
+    bool m_any_score = false;
+};
+
+} // namespace selvako

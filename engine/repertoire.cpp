@@ -1,0 +1,103 @@
+#include "engine/repertoire.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+namespace selvako {
+
+namespace {
+
+int digit(char c) {
+    return (c >= '0' && c <= '9') ? c - '0' : -1;
+}
+
+// A square written in two characters, a leading space allowed (" 9", "22");
+// anything that is not a number reads as 0, which is no square.
+int two_char_number(char a, char b) {
+    if (a == ' ') return std::max(digit(b), 0);
+    if (digit(a) < 0) return 0;
+    if (digit(b) < 0) return digit(a);
+    return digit(a) * 10 + digit(b);
+}
+
+int one_char_number(char a) {
+    return std::max(digit(a), 0);
+}
+
+bool valid_square(int s) {
+    return s >= 1 && s <= NUM_SQUARES;
+}
+
+} // namespace
+
+void sort_repertoire(RepertoireLines& lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+    });
+}
+
+std::optional<RepertoireLines> read_repertoire(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    RepertoireLines lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    if (in.bad()) return std::nullopt;
+    sort_repertoire(lines);
+    return lines;
+}
+
+Candidates repertoire_lookup(const RepertoireLines& lines, std::span<const PlayedMove> history) {
+    Candidates result;
+    const std::size_t h = history.size();
+    for (const std::string& whole : lines) {
+        const std::string_view line =
+            std::string_view(whole).substr(0, std::min(whole.size(), MAX_LINE_CHARS));
+        const std::size_t len = line.size();
+        // Reads past the end see a NUL, as the fixed buffer did.
+        auto at = [&](std::size_t i) { return i < len ? line[i] : '\0'; };
+        std::size_t i = 0;
+        for (std::size_t n = 1; i < len && n <= h + 1; ++n) {
+            int from = 0;
+            if (at(i + 1) == '-' || at(i + 1) == 'x') {
+                from = one_char_number(at(i));
+                i += 2;
+            } else {
+                from = two_char_number(at(i), at(i + 1));
+                i += 3;
+            }
+            int to = 0;
+            const std::size_t remaining = i < len ? len - i : 0;
+            if (remaining == 1) {
+                to = one_char_number(at(i));
+                i += 1;
+            } else if (remaining > 1) {
+                if (at(i + 1) == ' ') {
+                    to = one_char_number(at(i));
+                    i += 2;
+                } else {
+                    to = two_char_number(at(i), at(i + 1));
+                    i += 3;
+                }
+            }
+            if (n == h + 1 && valid_square(from) && valid_square(to) &&
+                result.count < MAX_CANDIDATES) {
+                const PlayedMove m{static_cast<Square>(from), static_cast<Square>(to)};
+                const bool repeat = result.count > 0 &&
+                                    result.moves[result.count - 1].from == m.from &&
+                                    result.moves[result.count - 1].to == m.to;
+                if (!repeat) result.moves[result.count++] = m;
+            }
+            if (n > h || history[n - 1].from != from || history[n - 1].to != to) break;
+        }
+    }
+    return result;
+}
+
+} // namespace selvako

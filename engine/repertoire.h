@@ -1,0 +1,56 @@
+#pragma once
+// The opening repertoires as the engine reads them: two lists of text lines,
+// one per colour, each line a sequence of moves from the start ("22-18  9-14 "
+// as the program writes them, "22x18 9-14" as a user may type them). The
+// lookup gives the moves that continue every line agreeing with the game so far.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+
+namespace selvako {
+
+struct PlayedMove {
+    Square from = 0;
+    Square to = 0;
+};
+
+using RepertoireLines = std::vector<std::string>;
+
+struct Repertoires {
+    RepertoireLines white;
+    RepertoireLines black;
+    const RepertoireLines& of(int side) const { return side == BLACK ? black : white; }
+};
+
+inline constexpr const char* WHITE_REPERTOIRE_FILE = "Ouvert_b.ouv";
+inline constexpr const char* BLACK_REPERTOIRE_FILE = "Ouvert_n.ouv";
+
+// The lines of a .ouv file (CR LF or LF), sorted as the editor's list keeps
+// them: alphabetically without regard to case. Nothing when the file cannot
+// be read.
+std::optional<RepertoireLines> read_repertoire(const std::string& path);
+
+// Sorts lines the way the repertoire list does.
+void sort_repertoire(RepertoireLines& lines);
+
+inline constexpr int MAX_CANDIDATES = 20;
+// Longer lines are cut to this many characters.
+inline constexpr std::size_t MAX_LINE_CHARS = 511;
+
+struct Candidates {
+    std::array<PlayedMove, MAX_CANDIDATES> moves{};
+    int count = 0;
+};
+
+// `history` holds the plies played so far, the first ply first; the
+// candidates are the moves number history.size() + 1 of every line whose
+// earlier moves are exactly those, in the order found, a candidate equal to
+// the one found just before it being skipped.
+Candidates repertoire_lookup(const RepertoireLines& lines, std::span<const PlayedMove> history);
+
+} // namespace selvako

@@ -1,0 +1,151 @@
+#pragma once
+// The engine's thinking: the driver that plans the time, answers trivial
+// positions, consults the repertoire and deepens the alpha-beta search, and
+// the search itself. Scores are always from the point of view of the side at
+// the root: search_max moves for it (odd plies), search_min for the other
+// side (even plies).
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/endgame_tables.h"
+#include "engine/engine_state.h"
+#include "engine/leaf_evaluation.h"
+#include "engine/learned_positions.h"
+#include "engine/repertoire.h"
+#include "engine/search_clock.h"
+#include "engine/time_budget.h"
+#include "engine/transposition_table.h"
+
+namespace selvako {
+
+// The driver's answers besides a move index.
+inline constexpr int NO_MOVE = 100;     // a side has no piece, or no legal move
+inline constexpr int SINGLE_MOVE = 254; // one legal move, played without a search
+// The root score left for an analysed position whose only move was not searched.
+inline constexpr int UNSEARCHED_SCORE = 32001;
+
+inline constexpr int WIN_SCORE = 32000;
+inline constexpr int POLL_INTERVAL = 5000;
+inline constexpr int MAX_ITERATION = 30;
+
+// What game control tells the driver about the game.
+struct GameContext {
+    std::int32_t budget_recherche = 160;
+    std::int32_t temps_alloue = 178;
+    std::uint8_t num_demi_coup = 0;
+    std::int32_t temps_blanc = 0;
+    std::int32_t temps_noir = 0;
+    std::uint8_t trait = WHITE;
+    std::int32_t ponder = 0;
+    std::uint8_t analysis = 0;
+    std::int32_t demi_coup_depart = 0;
+    bool repertoire_enabled = true;
+    // The plies played so far, first first (at least num_demi_coup of them
+    // for the repertoire and the repetition rule to see the whole game).
+    std::vector<PlayedMove> historique;
+};
+
+// The "Calcul" page: the information lines and one line per root move.
+struct SearchInfo {
+    std::vector<std::string> lines;
+    std::vector<std::string> root_lines;
+    Square next_from = 0; // the root move about to be searched
+    Square next_to = 0;
+};
+
+struct SearchHooks {
+    // Lets the window process its events; may set arret_demande.
+    std::function<void()> poll;
+    // The seconds used in all by the side to move, for its clock.
+    std::function<void(std::int32_t)> show_clock;
+    std::function<void(const SearchInfo&)> show_info;
+};
+
+class Search {
+  public:
+    Search(EngineState& st, TranspositionTable& table, LearnedTable& learned,
+           LeafEvaluation& evaluation, SearchClock& clock, std::uint32_t seed);
+    Search(const Search&) = delete;
+    Search& operator=(const Search&) = delete;
+
+    // Chooses a move for game.trait on st.board: an index into the ply-1
+    // list, or NO_MOVE, or SINGLE_MOVE.
+    int choose_move();
+
+    int search_max(int alpha, int beta, int ply);
+    int search_min(int alpha, int beta, int ply);
+
+    GameContext game;
+    SearchHooks hooks;
+    const Repertoires* repertoires = nullptr;
+    // The endgame tables, read from `database_folder` at the first node that
+    // needs them while they are not loaded; none when null.
+    EndgameTables* databases = nullptr;
+    std::filesystem::path database_folder;
+    // Stops after this iteration depth (0: the level decides).
+    int depth_limit = 0;
+
+    // Raised from outside while the search polls: stop and play the best move
+    // so far; with `discard` as well, the result is not wanted.
+    std::uint8_t arret_demande = 0;
+    std::uint8_t discard = 0;
+
+    // Results and figures of the last search.
+    int previous_score = 0; // the root score, from the root side's view
+    int best_root = 0;
+    std::uint32_t nodes = 0;       // of the current iteration
+    std::uint64_t total_nodes = 0; // of the whole search, for the bench
+    int depth_reached = 0;
+    std::int32_t seconds_used = 0; // the side's clock at the last check
+    SearchInfo info;
+
+    const TimeBudget& budget() const { return m_budget; }
+
+  private:
+    struct Snapshot;
+    template <bool MAX> int search(int alpha, int beta, int ply);
+    int evaluate_here(int alpha, int beta);
+    void poll();
+    bool repeats_game(const Move& move) const;
+    std::int32_t spent_on_move(std::int32_t now) const;
+    void show_root_line(int index, const Move& move, int value, bool being_searched);
+    void show_search_info(int score);
+    void store(int score, int ply, int code, const Move* move);
+    int prepare_and_answer();
+    int repertoire_move();
+    int deepen();
+
+    EngineState& m_st;
+    TranspositionTable& m_table;
+    LearnedTable& m_learned;
+    LeafEvaluation& m_evaluation;
+    SearchClock& m_clock;
+    std::mt19937 m_random;
+
+    TimeBudget m_budget;
+    std::int32_t m_move_start = 0;
+    std::int32_t m_used_before = 0;
+    int m_root_side = WHITE;
+    int m_other_side = BLACK;
+    int m_root_eval = 0;
+    int m_fail_count = 0;
+    int m_prepared_score = 0;
+    int m_seed_bound = 0;
+    int m_last_root_value = 0;
+    std::uint32_t m_poll_counter = 0;
+
+    int m_quiet_plies = 0;
+    int m_root_reduction = 0;
+    int m_promotion_extension = 0;
+    bool m_advanced_max = false;
+    bool m_advanced_min = false;
+    std::array<std::uint8_t, NUM_PLY_LISTS + 2> m_extension{};
+};
+
+} // namespace selvako

@@ -1,0 +1,110 @@
+#pragma once
+// The transposition table. Entries carry their bound type together with the
+// side that was at the root when they were written, so that the next search,
+// made for the other side, can still use them with the score negated. The
+// stamp (ply + game half-move) and the horizon (iteration depth + game
+// half-move) decide which entries are still valid as the game moves on.
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "engine/hash_keys.h"
+
+namespace selvako {
+
+using Score = std::int16_t;
+
+struct TranspositionEntry {
+    std::uint32_t check = 0;
+    Score score = 0;
+    Square from = 0;
+    Square to = 0;
+    std::uint8_t code = 0;
+    std::uint8_t stamp = 0;
+    std::uint8_t horizon = 0;
+};
+static_assert(sizeof(TranspositionEntry) == 12, "four-byte check, 16-bit score and five bytes");
+
+// Codes, to be added to the root side (0 White, 1 Black) of the writing search.
+inline constexpr int CODE_MAX_EXACT = 1;
+inline constexpr int CODE_MAX_LOWER = 3;
+inline constexpr int CODE_MAX_UPPER = 5;
+inline constexpr int CODE_MAX_DECISIVE = 100;
+inline constexpr int CODE_MIN_EXACT = 51;
+inline constexpr int CODE_MIN_UPPER = 53;
+inline constexpr int CODE_MIN_LOWER = 55;
+inline constexpr int CODE_MIN_DECISIVE = 150;
+
+inline constexpr int TABLE_ENTRIES_PER_SETTING = 1310;
+
+// The sizes offered by the menu: the setting multiplies 1,310 entries, the
+// offset limits the plies at which the table is used (4 <= ply < offset + 18).
+struct TableSize {
+    const char* caption;
+    std::int16_t setting;
+    std::int8_t offset;
+};
+inline constexpr std::array<TableSize, 8> TABLE_SIZES = {{{"0 Mo", 10, -4},
+                                                          {"0,7 Mo", 50, 0},
+                                                          {"1,5Mo", 100, 2},
+                                                          {"3Mo", 200, 2},
+                                                          {"5Mo", 350, 2},
+                                                          {"10Mo", 700, 4},
+                                                          {"15Mo", 1000, 6},
+                                                          {"25Mo", 2000, 8}}};
+inline constexpr int DEFAULT_TABLE_SIZE = 2; // "1,5Mo"
+
+// What a probe means to the node that made it, with the score already turned
+// to the current root side's point of view.
+enum class Bound : std::uint8_t { Exact, Lower, Upper };
+struct TableHit {
+    Bound bound;
+    Score score;
+    Square from;
+    Square to;
+};
+
+class TranspositionTable {
+  public:
+    // Allocates the table at the given size (an index into TABLE_SIZES).
+    explicit TranspositionTable(int size_index = DEFAULT_TABLE_SIZE);
+
+    std::int16_t setting() const { return m_setting; }
+    std::int8_t offset() const { return m_offset; }
+    std::uint32_t entry_count() const { return static_cast<std::uint32_t>(m_entries.size()); }
+    // The table takes part at plies 4 and deeper while ply - offset < 18.
+    bool used_at(int ply) const { return ply >= 4 && ply - m_offset < 18; }
+
+    // `game_ply` is the game's half-move number, `depth` the iteration depth,
+    // `trait` the side at the root of the probing search and `maximising`
+    // whether the node is one where that side moves.
+    const TranspositionEntry* find(std::uint32_t index_key, std::uint32_t check_key, int ply,
+                                   int game_ply, int depth) const;
+    bool probe_table(std::uint32_t index_key, std::uint32_t check_key, int ply, int game_ply,
+                     int depth, int trait, bool maximising, TableHit& hit) const;
+
+    // `code` already includes the writer's root side. `pieces` is the number
+    // of pieces on the board (positions of three or fewer are never stored).
+    void store_table(std::uint32_t index_key, std::uint32_t check_key, Score score, int ply,
+                     int code, Square from, Square to, int game_ply, int depth, int pieces);
+
+    void clear_table();
+
+    // Reallocates at another size and draws new index keys in [0, entries),
+    // which orphans everything stored under the old ones, learned positions
+    // included.
+    void resize_table(int size_index, HashKeys& keys, std::mt19937& random);
+
+    const TranspositionEntry& slot(std::uint32_t index_key) const {
+        return m_entries[index_key % entry_count()];
+    }
+
+  private:
+    std::int16_t m_setting = 0;
+    std::int8_t m_offset = 0;
+    std::vector<TranspositionEntry> m_entries;
+};
+
+} // namespace selvako

@@ -1,0 +1,78 @@
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "engine/fen.h"
+#include "engine/hash_keys.h"
+#include "engine/make_move.h"
+#include "engine/move_generation.h"
+#include "temp_folder.h"
+
+namespace selvako {
+namespace {
+
+TEST(HashKeys, FileRoundTripIsLittleEndianIndexWordsFirst) {
+    testing::TempFolder folder;
+    HashKeys keys = default_hash_keys();
+    keys.index[0] = 0x04030201u;
+    keys.check[0] = 0x0D0C0B0Au;
+    const std::string path = folder.file(KEY_FILE_NAME);
+    ASSERT_TRUE(write_hash_keys(path, keys));
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(bytes.size(), 1320u);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(bytes.substr(660, 4), std::string("\x0A\x0B\x0C\x0D", 4));
+    const KeysLoad loaded = load_keys(path);
+    EXPECT_TRUE(loaded.from_file);
+    EXPECT_EQ(loaded.keys.index, keys.index);
+    EXPECT_EQ(loaded.keys.check, keys.check);
+}
+
+TEST(HashKeys, MissingOrShortFileFallsBackOnTheShippedKeys) {
+    testing::TempFolder folder;
+    const HashKeys shipped = default_hash_keys();
+    const KeysLoad missing = load_keys(folder.file("absent.dat"));
+    EXPECT_FALSE(missing.from_file);
+    EXPECT_EQ(missing.keys.index, shipped.index);
+    EXPECT_EQ(missing.keys.check, shipped.check);
+
+    const std::string short_path = folder.file("short.dat");
+    std::ofstream(short_path, std::ios::binary) << std::string(1319, '\x7f');
+    const KeysLoad short_file = load_keys(short_path);
+    EXPECT_FALSE(short_file.from_file);
+    EXPECT_EQ(short_file.keys.check, shipped.check);
+}
+
+TEST(HashKeys, ShippedKeysAreDistinct) {
+    const HashKeys keys = default_hash_keys();
+    std::vector<std::uint32_t> used;
+    for (int code = 1; code <= 4; ++code)
+        for (int s = 1; s <= 32; ++s) used.push_back(keys.check[key_slot(code, s)]);
+    std::sort(used.begin(), used.end());
+    EXPECT_EQ(std::adjacent_find(used.begin(), used.end()), used.end());
+}
+
+// Plays the first move of each list through a game with captures and
+// promotions; the kept keys must always equal the keys computed afresh.
+TEST(HashKeys, MakeMoveKeepsThePositionKeys) {
+    EngineState st;
+    const auto parsed = parse_fen("W:W21,22,23,24,K32,27:B5,9,10,14,15,K4");
+    ASSERT_TRUE(parsed.position);
+    st.set_position(parsed.position->board);
+    st.allocate_move_lists();
+    int side = WHITE;
+    for (int ply = 0; ply < 30; ++ply) {
+        st.ply = 1;
+        const int n = generate_moves(st, side);
+        if (n == 0) break;
+        make_move(st, (ply * 7) % n);
+        const PositionKeys fresh = position_keys(st.board, st.keys);
+        ASSERT_EQ(st.index_key, fresh.index) << "ply " << ply;
+        ASSERT_EQ(st.check_key, fresh.check) << "ply " << ply;
+        side = 1 - side;
+    }
+}
+
+} // namespace
+} // namespace selvako
