@@ -15,6 +15,8 @@ struct ComputerPlay {
     bool reflexion = false;
     // Thinking on the human's time has run in the present human turn.
     bool reflexion_ce_tour = false;
+    // The index in the root list of the move the computer played last.
+    int coup_choisi = 0;
     // The root score of the last search, from the side the computer played there.
     std::int16_t dernier_score = 0;
     // Pieces on the board after each computer move, by ply number.

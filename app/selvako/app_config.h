@@ -14,6 +14,9 @@ struct AppConfig {
     QString user_dir;
     // Nothing waits for a click: messages go to standard error.
     bool headless = false;
+    // The computer's moves blink and walk through their captures; tests that
+    // play whole games turn this off.
+    bool animations = true;
 
     static AppConfig from_environment();
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Everything that changes while the program runs, owned by the main window.
 
+#include "app/selvako/engine_tables.h"
 #include "engine/engine_state.h"
 #include "game/game_state.h"
 #include "game/move_input.h"
@@ -10,6 +11,7 @@ namespace selvako {
 
 struct AppState {
     EngineState engine;
+    EngineTables tables;
     GameState game;
     MoveInput input;
     DisplayState display;

@@ -48,7 +48,18 @@ QString name_of(const PlayerName& name) {
 MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
                        QWidget* parent)
     : QMainWindow(parent), m_config(config), m_sound(sound), m_time(time), m_clocks(time),
-      m_loop([this] { boucle_jeu(); }, this) {
+      m_search_clock(time), m_loop([this] { boucle_jeu(); }, this) {
+    m_search =
+        std::make_unique<Search>(m_state.engine, m_state.tables.table, m_state.tables.learned,
+                                 m_state.tables.evaluation, m_search_clock, std::random_device{}());
+    m_search->repertoires = &m_state.tables.repertoires;
+    m_search->databases = &m_state.tables.databases;
+    m_search->database_folder = m_config.data_dir.toStdString();
+    m_search->hooks.poll = [this] { poll_recherche(); };
+    m_search->hooks.show_clock = [this](std::int32_t total) { horloge_recherche(total); };
+    m_search->hooks.show_info = [this](const SearchInfo& info) {
+        m_calcul->show_lines(info.lines, info.root_lines);
+    };
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
     // The start screen's board button shows the images before the start-up
@@ -425,7 +436,9 @@ void MainWindow::Introduction() {
     g.fin_programme = 0;
     m_stack->setCurrentWidget(m_game_area);
 
-    charger_tables_moteur(m_state.engine, m_config);
+    const QStringList missing = charger_tables_moteur(m_state.engine, m_state.tables, m_config);
+    if (!missing.isEmpty())
+        std::fprintf(stderr, "selvako: %s\n", qPrintable(missing.join(QStringLiteral(", "))));
     g.trait = WHITE;
     report_missing_images(
         m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
@@ -473,7 +486,7 @@ void MainWindow::remplir() {
 }
 
 void MainWindow::naviguer(bool (*command)(GameState&, EngineState&)) {
-    if (!m_startup_done) return;
+    if (!m_startup_done || differer([this, command] { naviguer(command); })) return;
     m_board->stop_animation();
     command(m_state.game, m_state.engine);
     game_to_clocks();
@@ -486,7 +499,7 @@ void MainWindow::naviguer(bool (*command)(GameState&, EngineState&)) {
 
 void MainWindow::double_clic_liste() {
     const int line = m_liste->currentRow();
-    if (line < 0) return;
+    if (line < 0 || differer([this] { double_clic_liste(); })) return;
     m_board->stop_animation();
     revenir_n(m_state.game, m_state.engine, line);
     game_to_clocks();
@@ -580,6 +593,8 @@ bool MainWindow::ouvrir_fichier(const QString& path) {
     g.arret_demande = 1;
     m_board->stop_animation();
     load_game_file_image(g, m_state.engine, *image);
+    // The game opens with the human to move, as when the menu could be used.
+    g.ordinateur_au_trait = 0;
     g.settings.langue = langue;
     g.settings.taille_tables = taille;
     choisir_langue(langue);
@@ -596,6 +611,7 @@ bool MainWindow::ouvrir_fichier(const QString& path) {
 }
 
 void MainWindow::save() {
+    if (differer([this] { save(); })) return;
     QFileDialog dialog(this, caption("Sauver1", langue_cochee()),
                        user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -605,6 +621,7 @@ void MainWindow::save() {
 }
 
 void MainWindow::ouvre() {
+    if (differer([this] { ouvre(); })) return;
     QFileDialog dialog(this, caption("Ouvrir1", langue_cochee()),
                        user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -623,6 +640,7 @@ void MainWindow::a_propos() {
 }
 
 void MainWindow::quitter() {
+    if (differer([this] { quitter(); })) return;
     GameState& g = m_state.game;
     g.arret_demande = 1;
     m_state.engine.board = g.damier_affiche;

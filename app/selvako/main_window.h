@@ -13,6 +13,8 @@
 #include <QToolButton>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -25,7 +27,9 @@
 #include "app/selvako/game_loop.h"
 #include "app/selvako/intro_screen.h"
 #include "app/selvako/level_menu.h"
+#include "app/selvako/search_clock_adapter.h"
 #include "app/selvako/sound_player.h"
+#include "engine/search.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
@@ -71,6 +75,8 @@ class MainWindow : public QMainWindow {
     DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
     QPushButton* button(std::string_view key) const;
     bool zut_visible() const { return m_zut->isVisible(); }
+    bool searching() const { return m_recherche_en_cours; }
+    const Search& search() const { return *m_search; }
     // One tick of the one-second clock timer.
     void ajouter_temps();
     SidePanel* panel_noir() const { return m_panel6; }
@@ -108,6 +114,17 @@ class MainWindow : public QMainWindow {
     void ProposernulClick();
     // "Arrêter le calcul" and "Arrêt du calcul": the search plays its best move so far.
     void pause();
+
+    void coup_ordinateur();
+    // Thinking on the human's time, once per human turn.
+    void reflechir();
+    // Calls the search driver for the side to move; the index it returns.
+    int lancer_recherche(bool ponder);
+    void poll_recherche();
+    void horloge_recherche(std::int32_t total);
+    // While a search holds the engine's board, a command that changes the
+    // game stops it and runs once it has returned: true when `run` was put off.
+    bool differer(const std::function<void()>& run);
     void AbandonClick();
     void controle_temps();
 
@@ -149,6 +166,10 @@ class MainWindow : public QMainWindow {
     AppState m_state;
     GameClocks m_clocks;
     ComputerPlay m_computer;
+    TimeSourceSearchClock m_search_clock;
+    std::unique_ptr<Search> m_search;
+    bool m_recherche_en_cours = false;
+    std::function<void()> m_commande_differee;
     QTimer m_timer1;
     BoardImages m_images;
     GameLoop m_loop;

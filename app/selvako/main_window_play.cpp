@@ -49,6 +49,7 @@ bool write_rating(const QString& path, std::int32_t index, std::int32_t rating) 
 } // namespace
 
 void MainWindow::nouveau() {
+    if (differer([this] { nouveau(); })) return;
     // A training game with the computer playing Black, until the new-game
     // panel offers its choices.
     GameState& g = m_state.game;
@@ -70,6 +71,7 @@ void MainWindow::nouveau() {
 }
 
 void MainWindow::Ordinateur() {
+    if (differer([this] { Ordinateur(); })) return;
     GameState& g = m_state.game;
     g.adversaire_ordinateur ^= 1;
     m_hvh->setChecked(g.adversaire_ordinateur == 0);
@@ -86,6 +88,7 @@ void MainWindow::Ordinateurcontreordinateur1Click() {
 }
 
 void MainWindow::inverser_joueurs() {
+    if (differer([this] { inverser_joueurs(); })) return;
     GameState& g = m_state.game;
     g.mode_match = 0;
     g.couleur_ordinateur ^= 1;
@@ -135,9 +138,31 @@ void MainWindow::boucle_jeu() {
         m_panel11->setText(caption("Humain", langue_cochee()));
     apply_mode_menus();
 
-    if (!g.mode_edition && m_hvh->isChecked()) {
-        g.arret_demande = 0;
-        g.damier_affiche = m_state.engine.board;
+    if (!g.mode_edition) {
+        const bool computer_to_move =
+            (g.ordinateur_au_trait && !m_hvh->isChecked()) || g.coup_demande;
+        if (computer_to_move) {
+            // A move still being shown is played already: the next waits for
+            // the end of the animation, which asks for a pass.
+            if (!m_board->animating()) {
+                m_state.engine.board = g.damier_affiche;
+                m_computer.reflexion = false;
+                coup_ordinateur();
+                if (!m_board->animating()) m_loop.schedule();
+            }
+        } else {
+            g.arret_demande = 0;
+            if (m_hvh->isChecked()) g.damier_affiche = m_state.engine.board;
+            PonderingInput p;
+            p.option_checked = m_reflexion->isChecked();
+            p.editor_active = g.mode_edition != 0;
+            p.sans_reflexion = g.sans_reflexion;
+            p.already_this_turn = m_computer.reflexion_ce_tour;
+            // Not while a click waits or a move is shown, nor once the game has ended.
+            if (may_ponder(p) && !g.clic_en_attente.waiting && !m_board->animating() &&
+                !m_fin_de_parties->isVisible())
+                reflechir();
+        }
     }
     g.coup_demande = 0;
     if (g.clic_en_attente.waiting) {
@@ -145,12 +170,21 @@ void MainWindow::boucle_jeu() {
         clic1(g.clic_en_attente.x, g.clic_en_attente.y);
     }
     refresh();
+    // The computer answers in a pass of its own; a move still shown asks for
+    // that pass when it ends.
+    const bool computer_next = (g.ordinateur_au_trait || m_cvc->isChecked()) && !m_hvh->isChecked();
+    if (computer_next && !m_board->animating()) m_loop.schedule();
 }
 
 void MainWindow::clic(int x, int y) {
     // While a capture is shown step by step the board takes no new move.
     if (!m_startup_done || m_board->animating()) return;
     GameState& g = m_state.game;
+    // While the computer thinks on its own move a click stops it only when
+    // the option allows, and never in a rated match.
+    if (m_recherche_en_cours && !m_computer.reflexion &&
+        (g.mode_match == 1 || !m_arret_clic->isChecked()))
+        return;
     g.clic_en_attente = {true, x, y};
     g.arret_demande = 1;
     m_loop.schedule();

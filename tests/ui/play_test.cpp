@@ -31,7 +31,9 @@ class PlayTest : public WindowFixture {
     void cleanup() { m_window.reset(); }
 
     void optionsStartAtTheirDefaultsAndOnlyFlip() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start(config());
+        w.choisir_damier_2d();
+        settle();
         for (const char* key :
              {"Rflexionsurtempsadverse1", "Arretrflexionparclicsouris1", "Indicationdesmouvements1",
               "Dcomposerlesprises1", "Bipchaquecoup2", "Commentaires1"})
@@ -45,9 +47,9 @@ class PlayTest : public WindowFixture {
 
         const BoardArray before = game().damier_affiche;
         w.action("Bipchaquecoup2")->trigger();
-        w.action("Rflexionsurtempsadverse1")->trigger();
+        w.action("Indicationdesmouvements1")->trigger();
         QVERIFY(!w.action("Bipchaquecoup2")->isChecked());
-        QVERIFY(!w.action("Rflexionsurtempsadverse1")->isChecked());
+        QVERIFY(!w.action("Indicationdesmouvements1")->isChecked());
         QCOMPARE(game().damier_affiche, before);
     }
 
@@ -80,12 +82,12 @@ class PlayTest : public WindowFixture {
         MainWindow& w = start_2d();
         w.action("N8Autre1")->trigger();
         QVERIFY(w.autre_panel()->isVisible());
-        QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
+        QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau01")});
         for (const char* refused : {"0", "-3", "sept", ""}) {
             w.autre_panel()->field()->setText(QString::fromLatin1(refused));
             QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
             QVERIFY2(w.autre_panel()->isVisible(), refused);
-            QCOMPARE(int(game().settings.niveau), 5);
+            QCOMPARE(int(game().settings.niveau), 1);
         }
         w.autre_panel()->field()->setText(QStringLiteral("7"));
         QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
@@ -161,7 +163,12 @@ class PlayTest : public WindowFixture {
         click(21); // any board click hides the refusal
         QVERIFY(!w.button("Nulrefus")->isVisible());
 
+        // In a dead ending the computer, a man down after its answer, accepts.
         open_position("W:Wc3,Ke1:Bf6");
+        click(22);
+        click(17);
+        QTRY_COMPARE(int(game().num_demi_coup), 2);
+        QVERIFY(w.computer().dernier_score < 0);
         QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
         QVERIFY(!w.button("Nulrefus")->isVisible());
         QVERIFY(w.end_panel()->isVisible());

@@ -61,12 +61,18 @@ class WindowFixture : public QObject {
         return *m_window;
     }
 
-    MainWindow& start_2d() {
-        MainWindow& w = start(config());
+    // The 2D board with a computer that answers at once: level
+    // "1 : Débutant" (three plies deep) and no thinking on the human's time,
+    // which would otherwise run until a click.
+    MainWindow& start_2d(const AppConfig& c) {
+        MainWindow& w = start(c);
         w.choisir_damier_2d();
+        w.action("Niveau01")->trigger();
+        w.action("Rflexionsurtempsadverse1")->trigger();
         settle();
         return w;
     }
+    MainWindow& start_2d() { return start_2d(config()); }
 
     // Both sides played by clicks.
     MainWindow& start_hvh() {
@@ -101,7 +107,8 @@ class WindowFixture : public QObject {
     void open_position(const char* fen, const char* name = "position.dam") {
         const QString path =
             QDir(m_user->path()).filePath(QStringLiteral("Sauve/") + QString::fromLatin1(name));
-        write_position(path, fen);
+        // The file carries the level in play, as a file saved now would.
+        write_position(path, fen, m_window->state().game.settings);
         QVERIFY(m_window->ouvrir_fichier(path));
         settle();
     }

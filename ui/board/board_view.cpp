@@ -160,6 +160,27 @@ void BoardView::animate_capture(const BoardArray& before, Square from,
                                 const std::vector<Square>& landings) {
     stop_animation();
     if (landings.size() < 2) return;
+    add_capture_steps(before, from, landings);
+    start_steps();
+}
+
+void BoardView::animate_computer_move(const BoardArray& before, Square from,
+                                      const std::vector<Square>& walk) {
+    stop_animation();
+    constexpr int BLINKS = 10;
+    constexpr int BLINK_MS = 10;
+    BoardArray hidden = before;
+    hidden[from] = EMPTY;
+    for (int k = 0; k < BLINKS; ++k) {
+        m_steps.push_back({before, BLINK_MS});
+        m_steps.push_back({hidden, BLINK_MS});
+    }
+    if (walk.size() >= 2) add_capture_steps(before, from, walk);
+    start_steps();
+}
+
+void BoardView::add_capture_steps(const BoardArray& before, Square from,
+                                  const std::vector<Square>& landings) {
     const std::uint8_t piece = before[from];
     BoardArray board = before;
     board[from] = EMPTY;
@@ -173,6 +194,9 @@ void BoardView::animate_capture(const BoardArray& before, Square from,
     // The arrival is held until a second has passed since the last
     // intermediate step began.
     m_steps.push_back({arrival, 500});
+}
+
+void BoardView::start_steps() {
     m_step = 0;
     update();
     m_timer.start(m_steps[0].milliseconds);

@@ -44,6 +44,11 @@ class BoardView : public QWidget {
     // since the last intermediate step began. The window stays responsive.
     void animate_capture(const BoardArray& before, Square from,
                          const std::vector<Square>& landings);
+    // The computer's move: the piece blinks ten times on its from-square
+    // (10 ms shown, 10 ms hidden), then, when `walk` holds the landing squares
+    // of a capture, goes through them as a capture shown step by step.
+    void animate_computer_move(const BoardArray& before, Square from,
+                               const std::vector<Square>& walk);
     bool animating() const { return !m_steps.empty(); }
     void stop_animation();
 
@@ -62,6 +67,9 @@ class BoardView : public QWidget {
         int milliseconds;
     };
     void next_step();
+    void add_capture_steps(const BoardArray& before, Square from,
+                           const std::vector<Square>& landings);
+    void start_steps();
     void placer_pions(QPainter& p, const BoardArray& board) const;
     void dessiner_case(QPainter& p, Square s, std::uint8_t code) const;
     void marquer_case(QPainter& p, Square s, std::uint32_t rgb) const;

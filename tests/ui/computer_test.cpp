@@ -1,0 +1,250 @@
+// The computer's moves in the window: its search on the window's thread,
+// stopping it, thinking on the human's time, its panels and whole games.
+
+#include <QFile>
+#include <QTimer>
+
+#include <functional>
+
+#include "engine/make_move.h"
+#include "tests/ui/window_fixture.h"
+
+using namespace selvako;
+using namespace selvako::test;
+
+namespace {
+
+// Both sides on their two back rows, White to move: h2 (28) has one move,
+// d2 (26) two, and no piece can be taken in the first three plies.
+constexpr const char* BACK_ROWS = "W:W25-32:B1-8";
+
+} // namespace
+
+class ComputerTest : public WindowFixture {
+    Q_OBJECT
+
+    // Runs `action` from the event loop as soon as `ready` holds, checked
+    // every 20 ms: what a user does while the search runs.
+    void when(std::function<bool()> ready, std::function<void()> action) {
+        auto* timer = new QTimer(m_window.get());
+        timer->setInterval(20);
+        connect(timer, &QTimer::timeout, timer, [timer, ready, action] {
+            if (!ready()) return;
+            timer->stop();
+            timer->deleteLater();
+            action();
+        });
+        timer->start();
+    }
+
+    void wait_for_ply(int ply, int timeout_ms = 30000) {
+        QTRY_COMPARE_WITH_TIMEOUT(int(game().num_demi_coup), ply, timeout_ms);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->board_view()->animating(), 3000);
+        settle();
+    }
+
+    // The computer's own search, not thinking on the human's time.
+    bool computer_thinking() const {
+        return m_window->searching() && !m_window->computer().reflexion;
+    }
+
+  private slots:
+    void init() { new_user_folder(); }
+    void cleanup() { m_window.reset(); }
+
+    void trainingGameTheComputerAnswersAtItsDepth() {
+        MainWindow& w = start_2d();
+        click(22); // c3: two moves, picked up
+        click(18); // d4
+        wait_for_ply(2);
+        QCOMPARE(game().trait, WHITE);
+        QCOMPARE(game().ordinateur_au_trait, 0);
+        QCOMPARE(game().couleur_ordinateur, BLACK);
+        QCOMPARE(w.move_list()->item(0)->text().left(9), QStringLiteral(" 1.c3-d4 "));
+        QCOMPARE(w.move_list()->item(0)->text().size(), 14);
+        const FicheCoup& reply = game().historique[2];
+        QCOMPARE(w.state().input.frames[reply.to], 0x00FFFFu);
+        QCOMPARE(w.state().input.frames[reply.from], 0xC0C0C0u);
+        QVERIFY(m_sound.played.contains(QStringLiteral("son.wav")));
+        // "1 : Débutant" searches three plies deep and no further.
+        QCOMPARE(w.search().depth_reached, 3);
+        QVERIFY(w.calcul_page()->listbox2()->item(0)->text().startsWith(
+            QStringLiteral("Profondeur :")));
+        QVERIFY(w.calcul_page()->root_list()->count() > 1);
+        QVERIFY(w.action("Nouveau2")->isEnabled());
+        QVERIFY(w.button("Proposernul")->isEnabled());
+
+        // "Editer meilleurs coups" writes the information lines.
+        QTest::mouseClick(w.calcul_page()->best_button(), Qt::LeftButton);
+        QFile best(QDir(m_user->path()).filePath(QStringLiteral("Bestmove.txt")));
+        QVERIFY(best.open(QIODevice::ReadOnly | QIODevice::Text));
+        QVERIFY(best.readLine().startsWith("Profondeur :"));
+    }
+
+    void stopButtonPlaysTheBestMoveSoFar() {
+        MainWindow& w = start_2d();
+        w.action("Niveau081")->trigger(); // with the test's clock still, it never ends alone
+        open_position(BACK_ROWS);
+        bool locked = false;
+        when([this] { return computer_thinking(); },
+             [&] {
+                 locked = !w.action("Nouveau2")->isEnabled() &&
+                          !w.button("Proposernul")->isEnabled() &&
+                          !w.navigation_button(1)->isEnabled();
+                 QTest::mouseClick(w.button("Joue"), Qt::LeftButton);
+             });
+        click(28); // h2-g3, its only move
+        wait_for_ply(2);
+        QVERIFY(locked);
+        QCOMPARE(game().trait, WHITE);
+        QVERIFY(!w.searching());
+        QVERIFY(w.action("Nouveau2")->isEnabled());
+        QVERIFY(w.navigation_button(1)->isEnabled());
+    }
+
+    void boardClickStopsTheSearchAndStartsTheReply() {
+        MainWindow& w = start_2d();
+        w.action("Niveau081")->trigger();
+        open_position(BACK_ROWS);
+        when([this] { return computer_thinking(); }, [this] { click(26); });
+        click(28);
+        wait_for_ply(2);
+        QCOMPARE(w.state().input.piece_prise, WHITE_MAN); // d2, picked up for the reply
+        QCOMPARE(w.state().input.chemin_clics[0], Square{26});
+    }
+
+    void withoutTheOptionClicksWhileItThinksAreIgnored() {
+        MainWindow& w = start_2d();
+        w.action("Niveau081")->trigger();
+        w.action("Arretrflexionparclicsouris1")->trigger();
+        open_position(BACK_ROWS);
+        when([this] { return computer_thinking(); },
+             [&] {
+                 click(26);
+                 QVERIFY(w.searching());
+                 w.action("Pause1")->trigger(); // "Arrêt du calcul"
+             });
+        click(28);
+        wait_for_ply(2);
+        QCOMPARE(w.state().input.piece_prise, 0);
+    }
+
+    void thinkingOnTheHumansTimeOncePerTurn() {
+        MainWindow& w = start_2d();
+        open_position(BACK_ROWS);
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        QVERIFY(w.action("Rflexionsurtempsadverse1")->isChecked());
+        int ponderings = 0;
+        // The first pondering starts after the computer's answer; a click on
+        // a white man ends it and picks the man up.
+        when([&] { return w.searching() && w.computer().reflexion; },
+             [&] {
+                 ++ponderings;
+                 click(26);
+             });
+        click(28);
+        wait_for_ply(2);
+        QTRY_COMPARE(ponderings, 1);
+        QCOMPARE(w.state().input.piece_prise, WHITE_MAN);
+        QVERIFY(w.computer().reflexion);
+        QVERIFY(w.computer().reflexion_ce_tour);
+        click(26); // put back: no second pondering in this turn
+        QVERIFY(!w.searching());
+        QCOMPARE(w.state().input.piece_prise, 0);
+    }
+
+    void newGameDuringThinkingWaitsForTheSearch() {
+        MainWindow& w = start_2d();
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        when([&] { return w.searching() && w.computer().reflexion; },
+             [&] { w.action("Nouveau2")->trigger(); });
+        click(22);
+        click(18);
+        QTRY_COMPARE(int(game().num_demi_coup), 0);
+        QVERIFY(!w.searching());
+        QCOMPARE(game().damier_affiche, start_position());
+        QCOMPARE(w.state().engine.board, start_position());
+        QCOMPARE(w.move_list()->count(), 0);
+    }
+
+    void beginnerHandicapPlaysTheSecondRootMove() {
+        MainWindow& w = start_2d();
+        w.action("Dbutant1")->trigger();
+        open_position("W:W21,22,31:B1,2,3,4,6");
+        click(21); // a3-b4
+        wait_for_ply(2);
+        QVERIFY(w.zut_visible());
+        QCOMPARE(w.computer().coup_choisi, 1);
+
+        // Level material: no handicap.
+        open_position("W:W21,22,31,32:B1,2,3,4", "level.dam");
+        click(21);
+        wait_for_ply(2);
+        QVERIFY(!w.zut_visible());
+    }
+
+    void computerOffersADrawInADeadEnding() {
+        MainWindow& w = start_2d();
+        // 22 plies of two kings going to and fro, then the human moves.
+        {
+            EngineState engine;
+            GameState g;
+            nouvelle_partie(g, engine);
+            engine.set_position(parse_fen("W:WKc1:BKh8").position->board);
+            noter_coup(g, engine);
+            const Move shuffle[] = {{30, 26}, {4, 8}, {26, 30}, {8, 4}};
+            for (int ply = 0; ply < 22; ++ply) jouer_coup(g, engine, shuffle[ply % 4]);
+            g.settings = game().settings;
+            QVERIFY(write_game_file(
+                QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam")).toStdString(),
+                game_file_image(g)));
+        }
+        QVERIFY(w.ouvrir_fichier(QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam"))));
+        settle();
+        QCOMPARE(int(game().num_demi_coup), 22);
+        click(26); // the white king, back to c1
+        click(30);
+        wait_for_ply(24);
+        QVERIFY(w.draw_offer_panel()->isVisible());
+        QTest::mouseClick(w.draw_offer_panel()->ok_button(), Qt::LeftButton);
+        QVERIFY(!w.draw_offer_panel()->isVisible());
+        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+        QCOMPARE(game().dernier_resultat, Outcome::draw);
+    }
+
+    void inverserLesJoueursHandsTheMoveToTheComputer() {
+        MainWindow& w = start_2d();
+        w.action("Inverserlesjoueurs1")->trigger();
+        wait_for_ply(1);
+        QCOMPARE(game().couleur_ordinateur, WHITE);
+        QCOMPARE(game().trait, BLACK);
+    }
+
+    void computerAgainstComputerAtDebutantPlaysToTheEnd() {
+        AppConfig c = config();
+        c.animations = false;
+        MainWindow& w = start_2d(c);
+        w.action("Ordinateurcontreordinateur1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w.end_panel()->isVisible(), 240000);
+        QVERIFY(game().num_demi_coup > 20);
+        QVERIFY(game().dernier_resultat != Outcome::none);
+        QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
+        const int plies = game().num_demi_coup;
+        settle();
+        QCOMPARE(int(game().num_demi_coup), plies);
+    }
+
+    void kingsShufflingAfterPly250IsADraw() {
+        AppConfig c = config();
+        c.animations = false;
+        MainWindow& w = start_2d(c);
+        open_position("W:WKc1:BKh8");
+        w.action("Ordinateurcontreordinateur1")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w.end_panel()->isVisible(), 240000);
+        QCOMPARE(int(game().num_demi_coup), 251);
+        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+    }
+};
+
+QTEST_MAIN(ComputerTest)
+#include "computer_test.moc"
