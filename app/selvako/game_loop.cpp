@@ -5,12 +5,16 @@
 namespace selvako {
 
 GameLoop::GameLoop(std::function<void()> pass, QObject* parent)
-    : QObject(parent), m_pass(std::move(pass)) {}
+    : QObject(parent), m_pass(std::move(pass)) {
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, &GameLoop::run);
+}
 
 void GameLoop::schedule() {
     if (m_scheduled) return;
     m_scheduled = true;
-    QTimer::singleShot(0, this, &GameLoop::run);
+    m_timer.start();
 }
 
 void GameLoop::run() {

@@ -4,6 +4,7 @@
 // pass that is asked for while one is running follows it instead of nesting.
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 
@@ -20,6 +21,10 @@ class GameLoop : public QObject {
     void run();
 
     std::function<void()> m_pass;
+    // A zero timer rather than a posted call: a pass that runs the search
+    // processes events from inside it, and events posted before the pass
+    // (a repaint among them) must not wait behind it.
+    QTimer m_timer;
     bool m_scheduled = false;
     bool m_running = false;
     bool m_again = false;

@@ -533,10 +533,12 @@ void MainWindow::place_side_panels() {
 }
 
 void MainWindow::compter_pions() {
+    // The display copy: while the search thinks on the human's time the
+    // engine's board is the search's own.
     int white = 0;
     int black = 0;
     for (int s = 1; s <= NUM_SQUARES; ++s) {
-        const std::uint8_t code = m_state.engine.board[s];
+        const std::uint8_t code = m_state.game.damier_affiche[s];
         if (is_white_piece(code)) ++white;
         if (is_black_piece(code)) ++black;
     }

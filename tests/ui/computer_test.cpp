@@ -81,6 +81,36 @@ class ComputerTest : public WindowFixture {
         QVERIFY(best.readLine().startsWith("Profondeur :"));
     }
 
+    void aForcedAnswerIsShownAndThinkingOnTheHumansTimeFollows() {
+        MainWindow& w = start_2d();
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        const auto pondering = [&] { return w.searching() && w.computer().reflexion; };
+        // While it thinks on the human's time after b6-c5, d4xb6 ends it;
+        // a7xc5, Black's only move, is shown; then it thinks again.
+        when(pondering, [&] {
+            click(18);
+            when([&] { return pondering() && game().num_demi_coup == 4; }, [&] { click(23); });
+        });
+        click(22);
+        click(18); // c3-d4
+        QTRY_COMPARE(int(game().num_demi_coup), 4);
+        QCOMPARE(game().historique[2].from, Square{9});
+        QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
+        QCOMPARE(game().damier_affiche[14], BLACK_MAN);       // c5
+        QCOMPARE(game().damier_affiche[9], EMPTY);            // b6
+        QTRY_COMPARE(w.state().input.piece_prise, WHITE_MAN); // e3, picked up
+        QVERIFY(!w.searching());
+        QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 11"));
+        // The board as drawn shows the forced capture.
+        const QImage board = w.board_view()->grab().toImage();
+        const QPointF c5 = w.board_view()->logical_transform().map(
+            QPointF(square_origin(14, false).x + 30, square_origin(14, false).y + 30));
+        const QPointF b6 = w.board_view()->logical_transform().map(
+            QPointF(square_origin(9, false).x + 30, square_origin(9, false).y + 30));
+        QVERIFY(board.pixelColor(c5.toPoint()).lightness() < 100);
+        QVERIFY(board.pixelColor(b6.toPoint()).lightness() < 150);
+    }
+
     void stopButtonPlaysTheBestMoveSoFar() {
         MainWindow& w = start_2d();
         w.action("Niveau081")->trigger(); // with the test's clock still, it never ends alone

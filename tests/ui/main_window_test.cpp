@@ -215,6 +215,32 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(passes, 2);
     }
 
+    void eventsPostedBeforeAPassAreDeliveredInsideIt() {
+        // A repaint asked for just before a pass that thinks for a long time
+        // must not wait for the end of the thinking.
+        struct Receiver : QObject {
+            bool delivered = false;
+            bool event(QEvent* e) override {
+                if (e->type() != QEvent::User) return QObject::event(e);
+                delivered = true;
+                return true;
+            }
+        } receiver;
+        bool seen_inside = false;
+        QObject owner;
+        GameLoop loop(
+            [&] {
+                for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
+                seen_inside = receiver.delivered;
+            },
+            &owner);
+        QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User), Qt::LowEventPriority);
+        loop.schedule();
+        settle();
+        QVERIFY(receiver.delivered);
+        QVERIFY(seen_inside);
+    }
+
     void missingImagesAreReportedOnceAndTheBoardStillDraws() {
         QTemporaryDir empty_data;
         MainWindow& w = start_2d(config(empty_data.path()));
