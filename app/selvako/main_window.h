@@ -125,6 +125,8 @@ class MainWindow : public QMainWindow {
     // While a search holds the engine's board, a command that changes the
     // game stops it and runs once it has returned: true when `run` was put off.
     bool differer(const std::function<void()>& run);
+    // Runs the command put off during the search, if any.
+    bool run_deferred();
     void AbandonClick();
     void controle_temps();
 

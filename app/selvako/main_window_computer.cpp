@@ -55,6 +55,7 @@ int MainWindow::lancer_recherche(bool ponder) {
 
     g.arret_demande = 0;
     g.navigation_historique = 0;
+    search.discard = 0;
     m_recherche_en_cours = true;
     const int chosen = search.choose_move();
     m_recherche_en_cours = false;
@@ -85,12 +86,16 @@ void MainWindow::reflechir() {
     if (!m_hvh->isChecked()) m_state.engine.board = g.damier_affiche;
     g.damier_affiche[0] = SENTINEL;
     lancer_recherche(true);
-    if (m_commande_differee) {
-        const auto run = std::move(m_commande_differee);
-        m_commande_differee = nullptr;
-        run();
-    }
+    run_deferred();
     m_loop.schedule();
+}
+
+bool MainWindow::run_deferred() {
+    if (!m_commande_differee) return false;
+    const std::function<void()> run = std::move(m_commande_differee);
+    m_commande_differee = nullptr;
+    run();
+    return true;
 }
 
 void MainWindow::coup_ordinateur() {
@@ -115,6 +120,9 @@ void MainWindow::coup_ordinateur() {
     set_game_commands_enabled(true);
     QApplication::restoreOverrideCursor();
     if (g.fin_programme) return;
+    // A command that changes the game (a double click on the move list) threw
+    // the search's result away: it runs instead of the move.
+    if (run_deferred()) return;
     if (chosen == NO_MOVE) {
         // The side to move has no move: the game is over already.
         g.ordinateur_au_trait = 0;
