@@ -195,6 +195,12 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(game().damier_affiche, start_position());
         QCOMPARE(w.state().engine.board, start_position());
         QCOMPARE(w.move_list()->count(), 0);
+        // The computer plays on in the new game as before.
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        click(22);
+        click(18);
+        wait_for_ply(2);
+        QCOMPARE(w.search().depth_reached, 3);
     }
 
     void beginnerHandicapPlaysTheSecondRootMove() {
