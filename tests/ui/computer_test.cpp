@@ -212,6 +212,15 @@ class ComputerTest : public WindowFixture {
         QVERIFY(w.zut_visible());
         QCOMPARE(w.computer().coup_choisi, 1);
 
+        // A single legal move is played without a search: no handicap either.
+        open_position("W:W23,29:B1,2,16", "forced.dam");
+        click(23);
+        click(19); // e3-f4, and g5xe3 is all Black can do
+        wait_for_ply(2);
+        QCOMPARE(game().historique[2].from, Square{16});
+        QCOMPARE(game().historique[2].to, Square{23});
+        QVERIFY(!w.zut_visible());
+
         // Level material: no handicap.
         open_position("W:W21,22,31,32:B1,2,3,4", "level.dam");
         click(21);
