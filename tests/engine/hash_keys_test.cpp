@@ -44,15 +44,6 @@ TEST(HashKeys, MissingOrShortFileFallsBackOnTheShippedKeys) {
     EXPECT_EQ(short_file.keys.check, shipped.check);
 }
 
-TEST(HashKeys, ShippedKeysAreDistinct) {
-    const HashKeys keys = default_hash_keys();
-    std::vector<std::uint32_t> used;
-    for (int code = 1; code <= 4; ++code)
-        for (int s = 1; s <= 32; ++s) used.push_back(keys.check[key_slot(code, s)]);
-    std::sort(used.begin(), used.end());
-    EXPECT_EQ(std::adjacent_find(used.begin(), used.end()), used.end());
-}
-
 // Plays the first move of each list through a game with captures and
 // promotions; the kept keys must always equal the keys computed afresh.
 TEST(HashKeys, MakeMoveKeepsThePositionKeys) {

@@ -6,6 +6,7 @@
 #include "engine/bench.h"
 #include "engine/fen.h"
 #include "eval/search_evaluation.h"
+#include "tests/engine/turned_position.h"
 
 namespace selvako {
 namespace {
@@ -62,14 +63,19 @@ TEST(FullSearch, ShotsAreFound) {
         {"B:Wd4,a3,b2,d2,f2,h2,a1,c1,e1:Bb8,d8,f8,a7,e7,f6,h6,a5,f4", "f4-e3"},
         // c5-d4 e3xc5, g5xe3 f2xd4, f6-g5 h4xf6, g7xe1.
         {"B:Wf4,h4,a3,e3,d2,f2,h2,a1,c1,g1:Bb8,d8,f8,h8,c7,g7,f6,h6,c5,g5", "c5-d4"},
+        // g5-f4 g3xe5, f6xf2 e1xg3, c5-d4 c3xe5, d6xh2.
+        {"B:Wa5,h4,a3,c3,e3,g3,b2,d2,a1,e1:Bb8,a7,c7,e7,g7,d6,f6,h6,c5,g5", "g5-f4"},
     };
     for (const auto& [fen, move] : shots) {
-        FullSearch s;
-        s.set(fen);
-        s.search.depth_limit = 8;
-        const int chosen = s.search.choose_move();
-        EXPECT_EQ(move_text(s.st.list(1)[chosen]), move) << fen;
-        EXPECT_GT(s.search.previous_score, 400) << fen;
+        for (const bool turned : {false, true}) {
+            FullSearch s;
+            s.set(turned ? testing::turned_fen(fen) : fen);
+            s.search.depth_limit = 8;
+            const int chosen = s.search.choose_move();
+            EXPECT_EQ(move_text(s.st.list(1)[chosen]), turned ? testing::turned_move(move) : move)
+                << fen << (turned ? " turned" : "");
+            EXPECT_GT(s.search.previous_score, 400) << fen;
+        }
     }
 }
 
