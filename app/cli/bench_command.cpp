@@ -18,7 +18,7 @@ int run_bench(const Arguments& args) {
     }
     SearchSetup setup(data_folder(nullptr));
     const BenchResult result =
-        selvako::run_bench(setup.search, setup.st, setup.table, depth, [](int i, std::uint64_t n) {
+        selvako::run_bench(setup.search, setup.st, setup.tables.table, depth, [](int i, std::uint64_t n) {
             std::printf("position %2d nodes %llu\n", i + 1, static_cast<unsigned long long>(n));
         });
     const auto nps =

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "engine/search.h"
-#include "eval/search_evaluation.h"
+#include "eval/engine_tables.h"
 
 namespace selvako::cli {
 
@@ -18,12 +18,7 @@ struct SearchSetup {
     SearchSetup& operator=(const SearchSetup&) = delete;
 
     EngineState st;
-    TranspositionTable table;
-    LearnedTable learned;
-    EndgameTables databases;
-    Repertoires repertoires;
-    EvalState eval;
-    SearchEvaluation evaluation{eval};
+    EngineTables tables;
     SteadySearchClock clock;
     Search search;
 };

@@ -8,24 +8,10 @@
 #include <QStringList>
 
 #include "app/selvako/app_config.h"
-#include "engine/endgame_tables.h"
 #include "engine/engine_state.h"
-#include "engine/learned_positions.h"
-#include "engine/repertoire.h"
-#include "engine/transposition_table.h"
-#include "eval/eval_state.h"
-#include "eval/search_evaluation.h"
+#include "eval/engine_tables.h"
 
 namespace selvako {
-
-struct EngineTables {
-    TranspositionTable table;
-    LearnedTable learned;
-    EndgameTables databases;
-    Repertoires repertoires;
-    EvalState eval;
-    SearchEvaluation evaluation{eval};
-};
 
 // Returns the files that could not be read; each leaves a defined state
 // (the built-in keys, no learned position, parameters at 0, no repertoire
