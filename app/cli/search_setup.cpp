@@ -22,7 +22,8 @@ SearchSetup::SearchSetup(const std::filesystem::path& data)
                   << " is missing or short; the built-in keys are used\n";
     st.keys = keys.keys;
     tables.learned.load_learned((data / LEARNED_FILE_NAME).string());
-    if (!load_parameter_file(tables.eval.parameters, tables.eval.parameter_image, data / "defaut.par"))
+    if (!load_parameter_file(tables.eval.parameters, tables.eval.parameter_image,
+                             data / "defaut.par"))
         std::cerr << "selvako-cli: defaut.par cannot be read; every parameter is 0\n";
     if (auto white = read_repertoire((data / WHITE_REPERTOIRE_FILE).string()))
         tables.repertoires.white = std::move(*white);
