@@ -9,7 +9,7 @@ namespace {
 
 constexpr int TABLE_SIZE = 33;
 constexpr int THRESHOLDS_AT = NUM_SQUARE_TABLES * TABLE_SIZE; // 264
-constexpr int VARIANT1_WHITE_AT = THRESHOLDS_AT + 3;   // 267
+constexpr int VARIANT1_WHITE_AT = THRESHOLDS_AT + 3;          // 267
 constexpr int VARIANT2_WHITE_AT = VARIANT1_WHITE_AT + 7;
 constexpr int VARIANT1_BLACK_AT = VARIANT2_WHITE_AT + 7;
 constexpr int VARIANT2_BLACK_AT = VARIANT1_BLACK_AT + 7;
@@ -51,7 +51,8 @@ void parameters_to_image(const EvalParameters& params, ParameterImage& image) {
     put_squares(params.variant2_white, image, VARIANT2_WHITE_AT);
     put_squares(params.variant1_black, image, VARIANT1_BLACK_AT);
     put_squares(params.variant2_black, image, VARIANT2_BLACK_AT);
-    for (int t = 0; t < NUM_SQUARE_TABLES; ++t) image[TEMPO_AT + t] = as_unsigned(params.tempo_weights[t]);
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t)
+        image[TEMPO_AT + t] = as_unsigned(params.tempo_weights[t]);
 }
 
 EvalParameters parameters_from_image(const ParameterImage& image) {
@@ -65,7 +66,8 @@ EvalParameters parameters_from_image(const ParameterImage& image) {
     params.variant2_white = get_squares(image, VARIANT2_WHITE_AT);
     params.variant1_black = get_squares(image, VARIANT1_BLACK_AT);
     params.variant2_black = get_squares(image, VARIANT2_BLACK_AT);
-    for (int t = 0; t < NUM_SQUARE_TABLES; ++t) params.tempo_weights[t] = as_signed(image[TEMPO_AT + t]);
+    for (int t = 0; t < NUM_SQUARE_TABLES; ++t)
+        params.tempo_weights[t] = as_signed(image[TEMPO_AT + t]);
     return params;
 }
 

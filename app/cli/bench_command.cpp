@@ -17,8 +17,8 @@ int run_bench(const Arguments& args) {
             return usage_error("bench depth must be a number from 1 to 30");
     }
     SearchSetup setup(data_folder(nullptr));
-    const BenchResult result =
-        selvako::run_bench(setup.search, setup.st, setup.tables.table, depth, [](int i, std::uint64_t n) {
+    const BenchResult result = selvako::run_bench(
+        setup.search, setup.st, setup.tables.table, depth, [](int i, std::uint64_t n) {
             std::printf("position %2d nodes %llu\n", i + 1, static_cast<unsigned long long>(n));
         });
     const auto nps =

@@ -25,14 +25,15 @@ bool Arguments::has_flag(std::string_view name) const {
 
 int usage_error(std::string_view problem) {
     if (!problem.empty()) std::cerr << "selvako-cli: " << problem << '\n';
-    std::cerr << "usage:\n"
-                 "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
-                 "  selvako-cli moves --fen FEN\n"
-                 "  selvako-cli probe --fen FEN [--data FOLDER]\n"
-                 "  selvako-cli eval --fen FEN [--terms]\n"
-                 "  selvako-cli go [--fen FEN] [--moves \"c3-d4 f6-e5 ...\"]\n"
-                 "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
-                 "  selvako-cli bench [DEPTH]\n";
+    std::cerr
+        << "usage:\n"
+           "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
+           "  selvako-cli moves --fen FEN\n"
+           "  selvako-cli probe --fen FEN [--data FOLDER]\n"
+           "  selvako-cli eval --fen FEN [--terms]\n"
+           "  selvako-cli go [--fen FEN] [--moves \"c3-d4 f6-e5 ...\"]\n"
+           "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
+           "  selvako-cli bench [DEPTH]\n";
     return EXIT_USAGE;
 }
 

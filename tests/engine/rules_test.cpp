@@ -105,7 +105,8 @@ TEST(MoveListRoom, LargestListsFound) {
         std::set<std::string> distinct;
         for (int i = 0; i < count; ++i) {
             const Move& m = st.list(1)[i];
-            EXPECT_EQ(pos.board[m.to] == EMPTY || m.to == m.from, true) << "lands on an empty square";
+            EXPECT_EQ(pos.board[m.to] == EMPTY || m.to == m.from, true)
+                << "lands on an empty square";
             std::string key = move_text(m);
             std::set<int> taken(m.captured, m.captured + m.taken);
             for (int s : taken) key += ',' + std::to_string(s);
@@ -116,7 +117,8 @@ TEST(MoveListRoom, LargestListsFound) {
 }
 
 TEST(MoveListRoom, TwelveFreeKingsMoveToEveryOpenSquareOfTheirLines) {
-    const Position pos = testing::position_from("W:WKb8,Kd8,Kf8,Kh8,Ka7,Ka5,Kf4,Kh4,Ka3,Ka1,Ke1,Kg1:B");
+    const Position pos =
+        testing::position_from("W:WKb8,Kd8,Kf8,Kh8,Ka7,Ka5,Kf4,Kh4,Ka3,Ka1,Ke1,Kg1:B");
     int expected = 0;
     for (int s = 1; s <= 32; ++s) {
         if (pos.board[s] != WHITE_KING) continue;

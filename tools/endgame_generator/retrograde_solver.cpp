@@ -59,7 +59,8 @@ struct Node {
 
 class GroupSolver {
   public:
-    GroupSolver(const Group& group, SolvedTables& solved, std::array<bool, NUM_ENDGAME_TABLES>& done)
+    GroupSolver(const Group& group, SolvedTables& solved,
+                std::array<bool, NUM_ENDGAME_TABLES>& done)
         : m_group(group), m_solved(solved), m_done(done) {
         std::uint32_t base = 0;
         for (int t : group.tables) {
