@@ -1,5 +1,7 @@
 #include "eval/parameters.h"
 
+#include "engine/atomic_file.h"
+
 #include <cstdio>
 #include <memory>
 
@@ -87,26 +89,7 @@ bool load_parameter_file(EvalParameters& params, ParameterImage& image,
 bool save_parameter_file(const EvalParameters& params, ParameterImage& image,
                          const std::filesystem::path& path) {
     parameters_to_image(params, image);
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    {
-        File file(std::fopen(temp.c_str(), "wb"));
-        if (!file) return false;
-        bool written = std::fwrite(image.data(), 1, image.size(), file.get()) == image.size() &&
-                       std::fflush(file.get()) == 0;
-        written = std::fclose(file.release()) == 0 && written;
-        if (!written) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return write_file_atomically(path.string(), image.data(), image.size());
 }
 
 } // namespace selvako

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
+#include "engine/atomic_file.h"
 #include "game/game_record.h"
 
 namespace selvako {
@@ -124,28 +124,7 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
 
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image) {
     const std::vector<std::uint8_t> bytes = encode_game_file(image);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return write_file_atomically(path.string(), bytes.data(), bytes.size());
 }
 
 std::optional<GameFileImage> read_game_file(const std::filesystem::path& path) {

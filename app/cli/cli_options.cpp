@@ -1,6 +1,7 @@
 #include "app/cli/cli_options.h"
 
 #include <iostream>
+#include <system_error>
 
 namespace selvako::cli {
 
@@ -35,6 +36,14 @@ int usage_error(std::string_view problem) {
            "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
            "  selvako-cli bench [DEPTH]\n";
     return EXIT_USAGE;
+}
+
+std::filesystem::path data_folder(const std::filesystem::path* chosen) {
+    if (chosen) return *chosen;
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "data";
+    return executable.parent_path() / "data";
 }
 
 std::optional<Position> position_option(const Arguments& args) {

@@ -2,6 +2,7 @@
 // Small helpers shared by selvako-cli's commands: argument lists, usage errors
 // and reading the --fen option.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ struct Arguments {
 
 // Prints the usage text to standard error and returns EXIT_USAGE.
 int usage_error(std::string_view problem);
+
+// The folder of --data, else "data" beside the executable, where the build
+// writes the program's data files.
+std::filesystem::path data_folder(const std::filesystem::path* chosen);
 
 // The position of --fen, or the start position with White to move. On a
 // malformed FEN prints the one-line error and returns nothing.

@@ -10,14 +10,6 @@ namespace selvako::cli {
 
 namespace {
 
-// The build puts the data folder beside the executable.
-std::filesystem::path default_parameter_path() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const auto folder = ec ? std::filesystem::current_path(ec) : exe.parent_path();
-    return folder / "data" / "defaut.par";
-}
-
 const char* phase_name(int phase) {
     static const char* NAMES[] = {"opening", "middle game", "pre-final", "final"};
     return NAMES[phase & 3];
@@ -66,7 +58,7 @@ int run_eval(const Arguments& args) {
     if (!position) return EXIT_USAGE;
 
     EvalState eval;
-    const auto parameter_path = default_parameter_path();
+    const auto parameter_path = data_folder(nullptr) / "defaut.par";
     if (!load_parameter_file(eval.parameters, eval.parameter_image, parameter_path)) {
         std::cerr << "selvako-cli: " << FILE_OPEN_ERROR << ": " << parameter_path.string()
                   << " (the build writes it; run the build first)\n";

@@ -11,14 +11,6 @@ namespace selvako::cli {
 
 namespace {
 
-// The tables are generated into "data" beside selvako-cli.
-std::filesystem::path default_data_folder() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "data";
-    return executable.parent_path() / "data";
-}
-
 std::string meaning(std::int8_t value, const char* side) {
     const std::string mover = std::string(side) + " to move";
     if (value == 0) return "draw";
@@ -68,8 +60,9 @@ int run_probe(const Arguments& args) {
     bool missing = false;
     const auto data = args.value_of("--data", missing);
     if (missing) return usage_error("--data needs a folder");
-    const std::filesystem::path folder =
-        data ? std::filesystem::path(*data) : default_data_folder();
+    const std::filesystem::path chosen =
+        data ? std::filesystem::path(*data) : std::filesystem::path();
+    const std::filesystem::path folder = data_folder(data ? &chosen : nullptr);
 
     const PieceCounts counts = count_pieces(position->board);
     const bool kings_rule = report_kings_against_men(position->board, counts);

@@ -6,14 +6,6 @@
 
 namespace selvako::cli {
 
-std::filesystem::path data_folder(const std::filesystem::path* chosen) {
-    if (chosen) return *chosen;
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "data";
-    return executable.parent_path() / "data";
-}
-
 SearchSetup::SearchSetup(const std::filesystem::path& data)
     : search(st, tables.table, tables.learned, tables.evaluation, clock, std::random_device{}()) {
     const KeysLoad keys = load_keys((data / KEY_FILE_NAME).string());

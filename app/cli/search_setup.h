@@ -23,8 +23,4 @@ struct SearchSetup {
     Search search;
 };
 
-// The folder of --data, else "data" beside the executable, where the build
-// writes the program's data files.
-std::filesystem::path data_folder(const std::filesystem::path* chosen);
-
 } // namespace selvako::cli
