@@ -147,12 +147,12 @@ GameFileImage game_file_image(const GameState& game) {
     return image;
 }
 
-void load_game_file_image(GameState& game, EngineState& engine, const GameFileImage& image) {
+void load_game_file_image(GameState& game, GameClocks& clocks, const GameFileImage& image) {
     game.historique = image.historique;
     game.num_demi_coup = image.num_demi_coup;
     game.trait = image.trait;
     game.settings = image.settings;
-    apres_lecture(game, engine);
+    apres_lecture(game, clocks);
 }
 
 } // namespace selvako

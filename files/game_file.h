@@ -12,7 +12,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/engine_state.h"
+#include "game/clocks.h"
 #include "game/game_state.h"
 
 namespace selvako {
@@ -52,6 +52,6 @@ std::optional<GameFileImage> read_game_file(const std::filesystem::path& path);
 GameFileImage game_file_image(const GameState& game);
 // Puts a file image into the game: record, ply on show, side to move and
 // settings, then the position on show and the move list.
-void load_game_file_image(GameState& game, EngineState& engine, const GameFileImage& image);
+void load_game_file_image(GameState& game, GameClocks& clocks, const GameFileImage& image);
 
 } // namespace selvako

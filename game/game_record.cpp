@@ -33,38 +33,35 @@ void select_line(MoveList& list, int line) {
 
 // What every jump through the record shares: the names now shown are kept,
 // the record is restored and the display follows.
-void show_ply(GameState& game, EngineState& engine, int ply) {
+void show_ply(GameState& game, GameClocks& clocks, int ply) {
     game.num_demi_coup = static_cast<std::uint8_t>(ply);
     FicheCoup& record = game.historique[game.num_demi_coup];
     record.nom_blanc = game.nom_blanc;
     record.nom_noir = game.nom_noir;
-    restaurer_coup(game, engine);
-    game.damier_affiche = engine.board;
-    game.arret_demande = 1;
-    game.navigation_historique = 1;
+    restaurer_coup(game, clocks);
 }
 
 } // namespace
 
-void noter_coup(GameState& game, const EngineState& engine) {
+void noter_coup(GameState& game, const GameClocks& clocks) {
     FicheCoup& record = game.historique[game.num_demi_coup];
-    record.board = engine.board;
+    record.board = game.damier_affiche;
     record.board[0] = SENTINEL;
     record.taken = game.taken_to_record;
     record.from = game.from_to_record;
     record.to = game.to_to_record;
-    record.temps_blanc = game.temps_blanc;
-    record.temps_noir = game.temps_noir;
+    record.temps_blanc = clocks.temps_blanc();
+    record.temps_noir = clocks.temps_noir();
     record.nom_blanc = game.nom_blanc;
     record.nom_noir = game.nom_noir;
     record.couleur_ordinateur = game.couleur_ordinateur;
 }
 
-void restaurer_coup(GameState& game, EngineState& engine) {
+void restaurer_coup(GameState& game, GameClocks& clocks) {
     const FicheCoup& record = game.historique[game.num_demi_coup];
-    engine.set_position(record.board);
-    game.temps_blanc = record.temps_blanc;
-    game.temps_noir = record.temps_noir;
+    game.damier_affiche = record.board;
+    game.damier_affiche[0] = SENTINEL;
+    clocks.restore(record.temps_blanc, record.temps_noir);
     game.couleur_ordinateur = record.couleur_ordinateur;
     game.nom_blanc = record.nom_blanc;
     game.nom_noir = record.nom_noir;
@@ -98,15 +95,16 @@ void afficher_coup(GameState& game) {
     }
 }
 
-void jouer_coup(GameState& game, EngineState& engine, const Move& move) {
-    make_move(engine, move);
+void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, const Move& move) {
+    work.set_position(game.damier_affiche);
+    make_move(work, move);
+    game.damier_affiche = work.board;
     if (game.num_demi_coup < game.longueur_partie) {
         auto& lines = game.liste_coups.lines;
         const std::size_t keep = game.num_demi_coup / 2;
         if (lines.size() > keep) lines.resize(keep);
         select_line(game.liste_coups, game.liste_coups.selected);
     }
-    game.damier_affiche = engine.board;
     game.trait ^= 1;
     ++game.num_demi_coup;
     game.longueur_partie = game.num_demi_coup;
@@ -115,19 +113,17 @@ void jouer_coup(GameState& game, EngineState& engine, const Move& move) {
     game.from_to_record = move.from;
     game.to_to_record = move.to;
     game.dernier_coup = {move.from, move.to};
-    noter_coup(game, engine);
+    noter_coup(game, clocks);
     afficher_coup(game);
 }
 
-void nouvelle_partie(GameState& game, EngineState& engine) {
+void nouvelle_partie(GameState& game, GameClocks& clocks) {
     game.num_demi_coup = 0;
     game.longueur_partie = 0;
-    game.temps_blanc = 0;
-    game.temps_noir = 0;
+    clocks.reset();
     game.trait = WHITE;
     game.trait_fin = WHITE;
-    engine.set_position(start_position());
-    game.damier_affiche = engine.board;
+    game.damier_affiche = start_position();
     game.dernier_coup = {};
     game.taken_to_record = 0;
     game.from_to_record = 0;
@@ -135,13 +131,13 @@ void nouvelle_partie(GameState& game, EngineState& engine) {
     game.ordinateur_au_trait = 0;
     game.mode_match = 0;
     game.liste_coups.clear();
-    noter_coup(game, engine);
+    noter_coup(game, clocks);
 }
 
-bool reprise(GameState& game, EngineState& engine) {
+bool reprise(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup > 0;
     if (moved) {
-        show_ply(game, engine, game.num_demi_coup - 1);
+        show_ply(game, clocks, game.num_demi_coup - 1);
         select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
         game.trait ^= 1;
     }
@@ -150,9 +146,9 @@ bool reprise(GameState& game, EngineState& engine) {
     return moved;
 }
 
-bool avancer(GameState& game, EngineState& engine) {
+bool avancer(GameState& game, GameClocks& clocks) {
     if (game.num_demi_coup >= game.longueur_partie) return false;
-    show_ply(game, engine, game.num_demi_coup + 1);
+    show_ply(game, clocks, game.num_demi_coup + 1);
     select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
     game.trait ^= 1;
     game.mode_match = 0;
@@ -160,41 +156,39 @@ bool avancer(GameState& game, EngineState& engine) {
     return true;
 }
 
-bool revenir_debut(GameState& game, EngineState& engine) {
+bool revenir_debut(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup != 0;
-    show_ply(game, engine, 0);
+    show_ply(game, clocks, 0);
     game.mode_match = 0;
     game.trait = WHITE;
-    game.temps_blanc = 0;
-    game.temps_noir = 0;
+    clocks.restore(0, 0);
     return moved;
 }
 
-bool Aller_fin(GameState& game, EngineState& engine) {
+bool Aller_fin(GameState& game, GameClocks& clocks) {
     const int last = game.longueur_partie & 0xFF;
     const bool moved = game.num_demi_coup != last;
-    show_ply(game, engine, std::min(last, LAST_PLY));
+    show_ply(game, clocks, std::min(last, LAST_PLY));
     game.mode_match = 0;
     game.trait = game.trait_fin;
     return moved;
 }
 
-bool revenir_n(GameState& game, EngineState& engine, int line) {
+bool revenir_n(GameState& game, GameClocks& clocks, int line) {
     if (line < 0 || line >= static_cast<int>(game.liste_coups.lines.size())) return false;
     int ply = 2 * line + (game.num_demi_coup % 2);
     ply = std::min(ply, std::min<int>(game.longueur_partie, LAST_PLY));
     const bool moved = ply != game.num_demi_coup;
-    show_ply(game, engine, ply);
+    show_ply(game, clocks, ply);
     select_line(game.liste_coups, line);
     return moved;
 }
 
-void apres_lecture(GameState& game, EngineState& engine) {
+void apres_lecture(GameState& game, GameClocks& clocks) {
     FicheCoup& first = game.historique[0];
     game.longueur_partie = first.board[0];
     first.board[0] = SENTINEL;
-    restaurer_coup(game, engine);
-    game.damier_affiche = engine.board;
+    restaurer_coup(game, clocks);
 
     if (game.longueur_partie < game.num_demi_coup) game.longueur_partie = game.num_demi_coup;
 
@@ -219,8 +213,13 @@ void apres_lecture(GameState& game, EngineState& engine) {
     game.sans_reflexion = 1;
 }
 
-GameEnd fin_entre_humains(GameState& game, EngineState& engine) {
-    const int count = generate_root_moves(engine, game.trait);
+int legal_moves(const GameState& game, EngineState& work, int side) {
+    work.set_position(game.damier_affiche);
+    return generate_root_moves(work, side);
+}
+
+GameEnd fin_entre_humains(GameState& game, EngineState& work) {
+    const int count = legal_moves(game, work, game.trait);
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
     if (count == 0) return game.trait == WHITE ? GameEnd::black_wins : GameEnd::white_wins;
     if (game.num_demi_coup >= LAST_PLY) return GameEnd::record_full;

@@ -1,41 +1,45 @@
 #pragma once
 // The game record and the move list: writing a ply, showing it, and walking
-// back and forth through the plies already played.
+// back and forth through the plies already played. The position is the
+// game's own board; an EngineState passed here is only the move generator's
+// workspace, loaded from that board when moves are generated or made.
 
 #include <string>
 
 #include "engine/engine_state.h"
 #include "engine/move.h"
+#include "game/clocks.h"
 #include "game/game_state.h"
 
 namespace selvako {
 
-// Copies the engine board, the move to record, the clocks, the names and the
+// Copies the board, the move to record, the clocks, the names and the
 // computer's colour into the record of ply num_demi_coup.
-void noter_coup(GameState& game, const EngineState& engine);
-// The reverse, for the record of ply num_demi_coup.
-void restaurer_coup(GameState& game, EngineState& engine);
+void noter_coup(GameState& game, const GameClocks& clocks);
+// The reverse, for the record of ply num_demi_coup: the clocks take the
+// recorded values and both turns start now.
+void restaurer_coup(GameState& game, GameClocks& clocks);
 // Updates the move list after the ply num_demi_coup was played.
 void afficher_coup(GameState& game);
 
 // The common tail of a human and a computer move: the move is made on the
-// engine board, a game that was stepped back loses its old continuation, and
-// the ply is recorded and listed.
-void jouer_coup(GameState& game, EngineState& engine, const Move& move);
+// board, a game that was stepped back loses its old continuation, and the ply
+// is recorded (with the clocks as they stand) and listed.
+void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, const Move& move);
 
 // A new game in the start position: empty record, clocks at zero, White to move.
-void nouvelle_partie(GameState& game, EngineState& engine);
+void nouvelle_partie(GameState& game, GameClocks& clocks);
 
 // Navigation. Each returns whether the ply on show changed.
-bool reprise(GameState& game, EngineState& engine);
-bool avancer(GameState& game, EngineState& engine);
-bool revenir_debut(GameState& game, EngineState& engine);
-bool Aller_fin(GameState& game, EngineState& engine);
-bool revenir_n(GameState& game, EngineState& engine, int line);
+bool reprise(GameState& game, GameClocks& clocks);
+bool avancer(GameState& game, GameClocks& clocks);
+bool revenir_debut(GameState& game, GameClocks& clocks);
+bool Aller_fin(GameState& game, GameClocks& clocks);
+bool revenir_n(GameState& game, GameClocks& clocks, int line);
 
 // After a game file was read into the record: the length out of byte 0 of
 // record 0, the ply on show restored and the move list rebuilt.
-void apres_lecture(GameState& game, EngineState& engine);
+void apres_lecture(GameState& game, GameClocks& clocks);
 
 // Move-list lines: " 1.c3-d4 f6-e5" and, while Black has not answered, " 1.c3-d4 ".
 std::string ligne_complete(int number, const FicheCoup& white, const FicheCoup& black);
@@ -45,6 +49,10 @@ enum class GameEnd { none, white_wins, black_wins, record_full };
 
 // In a game between two humans, after a ply: the side to move loses when it
 // has no legal move, and a record that reached its last ply ends the game drawn.
-GameEnd fin_entre_humains(GameState& game, EngineState& engine);
+GameEnd fin_entre_humains(GameState& game, EngineState& work);
+
+// The legal moves of `side` on the game's board, generated in `work`
+// (list 1 of the workspace); their number.
+int legal_moves(const GameState& game, EngineState& work, int side);
 
 } // namespace selvako

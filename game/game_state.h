@@ -1,7 +1,8 @@
 #pragma once
-// The game in progress: whose turn it is, who plays which colour, the board
-// the views draw, the record of every ply and the move list on screen. The
-// application owns one instance; tests build their own.
+// The game in progress: whose turn it is, who plays which colour, the
+// position, the record of every ply and the move list on screen. The game
+// controller owns one instance; tests build their own. The clocks are not
+// here: GameClocks owns them, and each ply record keeps their values.
 
 #include <array>
 #include <cstdint>
@@ -40,10 +41,11 @@ struct MoveList {
     }
 };
 
+// A board click recorded while something else ran, for the next pass of the
+// game loop. The view has already turned the pixel into a square.
 struct PendingClick {
     bool waiting = false;
-    int x = 0;
-    int y = 0;
+    Square square = 0;
 };
 
 // A rated match: both ratings before the game and each player's line in the
@@ -55,6 +57,8 @@ struct MatchPlayers {
 };
 
 struct GameState {
+    // The position of the ply on show: the one board of the game, which the
+    // views draw and which the search copies when it starts.
     BoardArray damier_affiche = start_position();
     std::uint8_t trait = WHITE;
     std::uint8_t couleur_ordinateur = BLACK;
@@ -67,11 +71,7 @@ struct GameState {
     std::array<FicheCoup, HISTORY_PLIES> historique{};
     PlayerName nom_blanc = make_name("Inconnu");
     PlayerName nom_noir = make_name("Selvako");
-    std::int32_t temps_blanc = 0;
-    std::int32_t temps_noir = 0;
 
-    std::uint8_t arret_demande = 0;
-    std::uint8_t navigation_historique = 0;
     PendingClick clic_en_attente;
     std::uint8_t coup_demande = 0;
     std::uint8_t fin_programme = 0;

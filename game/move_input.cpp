@@ -34,20 +34,21 @@ bool agrees_with_clicks(const MoveInput& in, int move_index, int clicks) {
     return true;
 }
 
-InputResult play(MoveInput& in, GameState& game, EngineState& engine, const PieceMove& pm) {
+InputResult play(MoveInput& in, GameState& game, EngineState& engine, const GameClocks& clocks,
+                 const PieceMove& pm) {
     InputResult result;
     result.outcome = InputOutcome::move_played;
     result.played = pm;
     result.before = game.damier_affiche;
     reset(in);
-    jouer_coup(game, engine, pm.move);
+    jouer_coup(game, engine, clocks, pm.move);
     // The origin, the landing squares and the arrival square are all redrawn.
     in.frames.fill(FRAME_NONE);
     return result;
 }
 
 bool pick_up(MoveInput& in, GameState& game, EngineState& engine, Square s) {
-    const int count = generate_root_moves(engine, game.trait);
+    const int count = legal_moves(game, engine, game.trait);
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
     in.obligatory = engine.greatest_taken;
     if (in.obligatory > 0) in.capture_notice = true;
@@ -69,7 +70,7 @@ bool pick_up(MoveInput& in, GameState& game, EngineState& engine, Square s) {
     in.ambiguity = false;
     in.nb_clics = 0;
     in.chemin_clics[0] = s;
-    in.piece_prise = engine.board[s];
+    in.piece_prise = game.damier_affiche[s];
     return true;
 }
 
@@ -118,7 +119,8 @@ Square look_ahead(MoveInput& in, Square clicked) {
     return clicked;
 }
 
-InputResult capture_input(MoveInput& in, GameState& game, EngineState& engine, Square s) {
+InputResult capture_input(MoveInput& in, GameState& game, EngineState& engine,
+                          const GameClocks& clocks, Square s) {
     const int t = in.obligatory;
     if (in.marques[s] != 0) {
         ++in.nb_clics;
@@ -142,22 +144,23 @@ InputResult capture_input(MoveInput& in, GameState& game, EngineState& engine, S
         bool match = direct ? pm.move.to == s : true;
         for (int k = 1; k <= entered && match; ++k)
             match = pm.landings[k - 1] == in.chemin_clics[k];
-        if (match) return play(in, game, engine, pm);
+        if (match) return play(in, game, engine, clocks, pm);
     }
     return {InputOutcome::waiting, {}, {}};
 }
 
-InputResult plain_input(MoveInput& in, GameState& game, EngineState& engine, Square s) {
+InputResult plain_input(MoveInput& in, GameState& game, EngineState& engine,
+                        const GameClocks& clocks, Square s) {
     if (in.nb_clics == 0) {
         in.nb_clics = 1;
         for (const PieceMove& pm : in.piece_moves) in.marques[pm.move.to] = 1;
-        if (in.piece_moves.size() == 1) return play(in, game, engine, in.piece_moves[0]);
+        if (in.piece_moves.size() == 1) return play(in, game, engine, clocks, in.piece_moves[0]);
         for (const PieceMove& pm : in.piece_moves) in.frames[pm.move.to] = FRAME_MAGENTA;
         return {InputOutcome::picked_up, {}, {}};
     }
     if (in.marques[s] == 0) return {};
     for (const PieceMove& pm : in.piece_moves)
-        if (pm.move.to == s) return play(in, game, engine, pm);
+        if (pm.move.to == s) return play(in, game, engine, clocks, pm);
     return {};
 }
 
@@ -170,7 +173,8 @@ void MoveInput::drop(const GameState& game) {
     unframe_empty(*this, game);
 }
 
-InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, Square s) {
+InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine,
+                      const GameClocks& clocks, Square s) {
     if (s < 1 || s > NUM_SQUARES) return {};
     if (in.piece_prise != 0 && in.marques[s] == 0 && s == in.chemin_clics[0]) {
         in.frames[s] = FRAME_NONE;
@@ -185,8 +189,8 @@ InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, Squar
         if (!pick_up(in, game, engine, s)) return {};
         picked_now = true;
     }
-    InputResult result =
-        in.obligatory > 0 ? capture_input(in, game, engine, s) : plain_input(in, game, engine, s);
+    InputResult result = in.obligatory > 0 ? capture_input(in, game, engine, clocks, s)
+                                           : plain_input(in, game, engine, clocks, s);
     if (picked_now && result.outcome == InputOutcome::waiting)
         result.outcome = InputOutcome::picked_up;
     return result;

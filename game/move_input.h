@@ -10,6 +10,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/move.h"
+#include "game/clocks.h"
 #include "game/game_state.h"
 #include "game/square_frames.h"
 
@@ -54,7 +55,9 @@ struct InputResult {
 };
 
 // One click on square `s` (1..32) for the side to move. A completed move is
-// played through jouer_coup.
-InputResult clic_case(MoveInput& input, GameState& game, EngineState& engine, Square s);
+// played through jouer_coup, recorded with the clocks as they stand; `work`
+// is the move generator's workspace.
+InputResult clic_case(MoveInput& input, GameState& game, EngineState& work,
+                      const GameClocks& clocks, Square s);
 
 } // namespace selvako

@@ -1,0 +1,630 @@
+#include "game/game_controller.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "engine/move_generation.h"
+#include "files/rating_file.h"
+#include "game/draw_offer.h"
+#include "game/game_record.h"
+#include "game/sound_files.h"
+
+namespace selvako {
+
+namespace {
+
+constexpr std::uint32_t FRAME_CYAN = 0x00FFFF;
+constexpr std::uint32_t FRAME_SILVER = 0xC0C0C0;
+constexpr const char* NOM_ORDINATEUR = "Selvako";
+constexpr const char* NOM_JOUEUR = "Mister X";
+constexpr const char* NOM_INCONNU = "Inconnu";
+
+int pieces_of(const PieceCounts& c, int side) {
+    return side == BLACK ? c[BLACK_MAN] + c[BLACK_KING] : c[WHITE_MAN] + c[WHITE_KING];
+}
+
+template <class... Ts> struct overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+} // namespace
+
+GameController::GameController(Engine& engine, const TimeSource& time, GameObserver& observer,
+                               GameFolders folders)
+    : m_engine(engine), m_observer(observer), m_folders(std::move(folders)), m_clocks(time) {
+    m_work.allocate_move_lists();
+    m_engine.on_poll = [this] { poll_recherche(); };
+    m_engine.on_clock = [this](std::int32_t total) { horloge_recherche(total); };
+    m_engine.on_progress = [this](const SearchProgress& p) { m_observer.search_progress(p); };
+    nouvelle_partie(m_game, m_clocks);
+}
+
+bool GameController::computer_to_move() const {
+    return (m_game.ordinateur_au_trait && !m_options.humain_contre_humain) ||
+           m_game.coup_demande;
+}
+
+bool GameController::changes_game(const Command& c) const {
+    // These only raise a flag, tick or show something; the others change the
+    // game the search is working from.
+    return !(std::holds_alternative<command::Click>(c) ||
+             std::holds_alternative<command::StopThinking>(c) ||
+             std::holds_alternative<command::OfferDraw>(c) ||
+             std::holds_alternative<command::TogglePause>(c) ||
+             std::holds_alternative<command::SetOptions>(c) ||
+             std::holds_alternative<command::SetLanguage>(c) ||
+             std::holds_alternative<command::CloseEndPanel>(c) ||
+             std::holds_alternative<command::Save>(c) ||
+             std::holds_alternative<command::ComputerAgainstComputer>(c));
+}
+
+void GameController::command(const Command& c) {
+    if (m_searching && changes_game(c)) {
+        // The search works on a copy of the game that is about to change:
+        // its result is thrown away and the command runs once it returns.
+        m_deferred = c;
+        m_engine.stop_and_discard();
+        return;
+    }
+    apply(c);
+}
+
+void GameController::apply(const Command& c) {
+    std::visit(overloaded{
+                   [this](const command::NewGame&) { nouveau(); },
+                   [this](const command::StartUp&) { Introduction(); },
+                   [this](const command::HumanAgainstHuman&) { Ordinateur(); },
+                   [this](const command::ComputerAgainstComputer&) {
+                       Ordinateurcontreordinateur();
+                   },
+                   [this](const command::SwapPlayers&) { inverser_joueurs(); },
+                   [this](const command::Back&) { naviguer(&reprise); },
+                   [this](const command::Forward&) { naviguer(&avancer); },
+                   [this](const command::ToStart&) { naviguer(&revenir_debut); },
+                   [this](const command::ToEnd&) { naviguer(&Aller_fin); },
+                   [this](const command::ToLine& l) { double_clic(l.line); },
+                   [this](const command::Click& k) { clic(k.square); },
+                   [this](const command::StopThinking&) {
+                       if (m_searching) m_engine.stop();
+                   },
+                   [this](const command::OfferDraw&) { ProposernulClick(); },
+                   [this](const command::AcceptDraw&) {
+                       m_notices.draw_offered = false;
+                       fin_partie(GameEndKind::draw);
+                   },
+                   [this](const command::DeclineDraw&) {
+                       m_notices.draw_offered = false;
+                       changed();
+                   },
+                   [this](const command::Resign&) { AbandonClick(); },
+                   [this](const command::CloseEndPanel&) {
+                       m_notices.end_of_game = false;
+                       changed();
+                   },
+                   [this](const command::SetLevel& l) { choisir_niveau(l.level); },
+                   [this](const command::ClocksToZero&) { Horlogeszro(); },
+                   [this](const command::TogglePause&) { Pause(); },
+                   [this](const command::SetOptions& o) {
+                       // The two modes change through their own commands.
+                       const GameOptions modes = m_options;
+                       m_options = o.options;
+                       m_options.humain_contre_humain = modes.humain_contre_humain;
+                       m_options.ordinateur_contre_ordinateur = modes.ordinateur_contre_ordinateur;
+                       changed();
+                       m_observer.pass_wanted();
+                   },
+                   [this](const command::SetLanguage& l) { m_game.settings.langue = l.langue; },
+                   [this](const command::Open& o) { ouvrir(o.image); },
+                   [this](const command::Save& s) { sauver(s.path); },
+                   [this](const command::Quit& q) { quitter(q.last_game); },
+               },
+               c);
+}
+
+void GameController::run_deferred() {
+    if (!m_deferred) return;
+    const Command c = std::move(*m_deferred);
+    m_deferred.reset();
+    apply(c);
+}
+
+void GameController::changed() {
+    m_observer.game_changed();
+}
+
+void GameController::show_clocks() {
+    for (const int side : {WHITE, BLACK}) m_observer.clock_shown(side, m_clocks.temps(side));
+}
+
+// ---- Start-up and new games ------------------------------------------------
+
+void GameController::Introduction() {
+    m_game.dernier_resultat = Outcome::none;
+    m_game.fin_programme = 0;
+    m_game.trait = WHITE;
+    remplir();
+    Horlogeszro();
+    choisir_niveau(LEVEL_ITEMS[5].parameters);
+    m_game.ordinateur_au_trait = 0;
+    m_game.adversaire_ordinateur = 1;
+    m_game.couleur_ordinateur = BLACK;
+    m_game.nom_noir = make_name(NOM_ORDINATEUR);
+    m_game.nom_blanc = make_name(NOM_INCONNU);
+    noter_coup(m_game, m_clocks);
+    m_game.mode_edition = 0;
+    m_computer.reflexion = false;
+    m_game.clic_en_attente = {};
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::remplir() {
+    m_input.drop(m_game);
+    m_notices = {};
+    nouvelle_partie(m_game, m_clocks);
+    show_clocks();
+    m_game.sans_reflexion = 1;
+    m_computer.reflexion_ce_tour = false;
+}
+
+void GameController::nouveau() {
+    // A training game with the computer playing Black, until the new-game
+    // panel offers its choices.
+    m_game.dernier_resultat = Outcome::none;
+    remplir();
+    Horlogeszro();
+    m_game.adversaire_ordinateur = 1;
+    m_game.mode_match = 0;
+    m_options.arret_par_clic = true;
+    m_options.humain_contre_humain = false;
+    m_options.ordinateur_contre_ordinateur = false;
+    m_game.couleur_ordinateur = BLACK;
+    m_game.nom_noir = make_name(NOM_ORDINATEUR);
+    m_game.nom_blanc = make_name(NOM_JOUEUR);
+    noter_coup(m_game, m_clocks);
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::Ordinateur() {
+    m_game.adversaire_ordinateur ^= 1;
+    m_options.humain_contre_humain = m_game.adversaire_ordinateur == 0;
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::Ordinateurcontreordinateur() {
+    m_options.ordinateur_contre_ordinateur = !m_options.ordinateur_contre_ordinateur;
+    // Both sides are the computer's: nobody is left to play by hand.
+    if (m_options.ordinateur_contre_ordinateur && m_options.humain_contre_humain) {
+        m_options.humain_contre_humain = false;
+        m_game.adversaire_ordinateur = 1;
+    }
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::inverser_joueurs() {
+    m_game.mode_match = 0;
+    m_game.couleur_ordinateur ^= 1;
+    m_game.ordinateur_au_trait = 1;
+    changed();
+    m_observer.pass_wanted();
+}
+
+// ---- Navigation ------------------------------------------------------------
+
+void GameController::naviguer(bool (*step)(GameState&, GameClocks&)) {
+    step(m_game, m_clocks);
+    show_clocks();
+    m_input.drop(m_game);
+    m_notices.capture = false;
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::double_clic(int line) {
+    if (line < 0) return;
+    revenir_n(m_game, m_clocks, line);
+    show_clocks();
+    m_input.drop(m_game);
+    changed();
+    m_observer.pass_wanted();
+}
+
+// ---- Files -----------------------------------------------------------------
+
+GameFileImage GameController::file_image() const {
+    return game_file_image(m_game);
+}
+
+void GameController::ouvrir(const GameFileImage& image) {
+    const std::uint8_t langue = m_game.settings.langue;
+    const std::int16_t taille = m_game.settings.taille_tables;
+    load_game_file_image(m_game, m_clocks, image);
+    // The game opens with the human to move, as when the menu could be used.
+    m_game.ordinateur_au_trait = 0;
+    m_game.settings.langue = langue;
+    m_game.settings.taille_tables = taille;
+    show_clocks();
+    m_input.drop(m_game);
+    m_notices.capture = false;
+    m_notices.end_of_game = false;
+    changed();
+    m_observer.pass_wanted();
+}
+
+bool GameController::sauver(const std::filesystem::path& path) {
+    const bool written = write_game_file(path, game_file_image(m_game));
+    if (!written) m_observer.error(GameError::file);
+    return written;
+}
+
+void GameController::quitter(const std::filesystem::path& last_game) {
+    sauver(last_game);
+    m_game.fin_programme = 1;
+    m_observer.program_ended();
+}
+
+// ---- The game loop ---------------------------------------------------------
+
+void GameController::boucle_jeu() {
+    GameState& g = m_game;
+    if (g.fin_programme) return;
+    if (g.coup_demande) g.ordinateur_au_trait = 1;
+    if (g.ordinateur_au_trait) m_notices.capture = false;
+    if (m_options.ordinateur_contre_ordinateur) g.ordinateur_au_trait = 1;
+
+    if (!g.mode_edition) {
+        if (computer_to_move()) {
+            // A move still being shown is played already: the next waits for
+            // the end of the animation, which asks for a pass.
+            if (!m_observer.showing_move()) {
+                m_computer.reflexion = false;
+                coup_ordinateur();
+            }
+        } else {
+            PonderingInput p;
+            p.option_checked = m_options.reflexion_sur_temps_adverse;
+            p.editor_active = g.mode_edition != 0;
+            p.sans_reflexion = g.sans_reflexion;
+            p.already_this_turn = m_computer.reflexion_ce_tour;
+            // Not while a click waits or a move is shown, nor once the game has ended.
+            if (may_ponder(p) && !g.clic_en_attente.waiting && !m_observer.showing_move() &&
+                !m_notices.end_of_game && !g.fin_programme)
+                reflechir();
+        }
+    }
+    if (g.fin_programme) return;
+    g.coup_demande = 0;
+    if (g.clic_en_attente.waiting) {
+        g.clic_en_attente.waiting = false;
+        clic1(g.clic_en_attente.square);
+    }
+    changed();
+    // The computer answers in a pass of its own; a move still shown asks for
+    // that pass when it ends.
+    const bool computer_next =
+        (g.ordinateur_au_trait || m_options.ordinateur_contre_ordinateur) &&
+        !m_options.humain_contre_humain && !m_notices.end_of_game;
+    if (computer_next && !m_observer.showing_move()) m_observer.pass_wanted();
+}
+
+// ---- The human's clicks ----------------------------------------------------
+
+void GameController::clic(Square s) {
+    // While the computer thinks on its own move a click stops it only when
+    // the option allows, and never in a rated match.
+    if (computer_thinking() && (m_game.mode_match == 1 || !m_options.arret_par_clic)) return;
+    m_game.clic_en_attente = {true, s};
+    if (m_searching) m_engine.stop();
+    m_observer.pass_wanted();
+}
+
+void GameController::clic1(Square s) {
+    GameState& g = m_game;
+    m_notices.draw_refused = false;
+    if (g.ordinateur_au_trait && !m_options.humain_contre_humain && !g.mode_edition) return;
+    if (s < 1 || s > NUM_SQUARES) return;
+    // A click on the board starts paused clocks again.
+    m_clocks.resume();
+    const InputResult result = clic_case(m_input, g, m_work, m_clocks, s);
+    m_notices.capture = m_input.capture_notice;
+    if (result.outcome == InputOutcome::move_played) after_move(result);
+}
+
+void GameController::after_move(const InputResult& result) {
+    GameState& g = m_game;
+    // The notice speaks of the position in which it was shown.
+    m_input.capture_notice = false;
+    m_notices.capture = false;
+    const Move& move = result.played.move;
+    std::vector<Square> walk;
+    if (move.taken > 1 && m_options.decomposer_prises)
+        walk.assign(result.played.landings.begin(), result.played.landings.begin() + move.taken);
+    // The mover's clock takes what it ran to; the record of the ply keeps it.
+    const int mover = g.trait ^ 1;
+    m_clocks.ajouter_temps(mover, false);
+    m_clocks.fix_running(mover);
+    m_clocks.start_turn(g.trait);
+    noter_coup(g, m_clocks);
+    show_clocks();
+    m_computer.reflexion_ce_tour = false;
+    m_observer.move_played(result.before, move, walk, false);
+    const GameEnd end = fin_entre_humains(g, m_work);
+    // Against the computer too: a computer left without a move has lost
+    // now, before its search is asked for a move it does not have.
+    if (g.adversaire_ordinateur && end == GameEnd::none) {
+        g.ordinateur_au_trait = 1;
+        return;
+    }
+    switch (end) {
+    case GameEnd::white_wins:
+    case GameEnd::black_wins:
+        fin_partie(GameEndKind::no_move_after_human_move);
+        break;
+    case GameEnd::record_full:
+        fin_releve_plein();
+        break;
+    case GameEnd::none:
+        break;
+    }
+}
+
+// ---- The end of the game ---------------------------------------------------
+
+void GameController::fin_partie(GameEndKind kind) {
+    GameState& g = m_game;
+    GameEndInput in;
+    in.kind = kind;
+    if (kind == GameEndKind::no_move_after_human_move ||
+        kind == GameEndKind::no_move_after_computer_move) {
+        in.white_can_move = legal_moves(g, m_work, WHITE) > 0;
+        in.black_can_move = legal_moves(g, m_work, BLACK) > 0;
+    }
+    in.mode_match = g.mode_match;
+    in.human_against_human = m_options.humain_contre_humain;
+    in.couleur_ordinateur = g.couleur_ordinateur;
+    const std::string blanc = name_text(g.nom_blanc);
+    const std::string noir = name_text(g.nom_noir);
+    in.nom_blanc = blanc;
+    in.nom_noir = noir;
+    in.end_sounds = m_options.autres;
+    in.ratings = g.match.classements;
+    const auto report = game_end_report(in);
+    if (!report) return;
+
+    m_notices.end_of_game = true;
+    m_notices.draw_offered = false;
+    m_notices.draw_refused = false;
+    g.mode_match = report->mode_match;
+    if (report->new_ratings) {
+        g.match.classements = *report->new_ratings;
+        const std::pair<std::int32_t, std::int32_t> written[] = {
+            {g.match.index_blanc, report->new_ratings->blanc},
+            {g.match.index_noir, report->new_ratings->noir}};
+        for (const auto& [index, rating] : written)
+            if (index >= 0 && !write_rating(m_folders.points, index, rating))
+                m_observer.error(GameError::file);
+    }
+    m_options.ordinateur_contre_ordinateur = false;
+    g.dernier_resultat = report->outcome;
+    m_observer.game_ended(*report);
+    const std::string_view sound = end_sound_file(report->sound);
+    if (!sound.empty()) m_observer.play_sound(sound);
+    changed();
+}
+
+void GameController::fin_releve_plein() {
+    fin_partie(GameEndKind::draw);
+    m_observer.error(GameError::record_full);
+}
+
+void GameController::ProposernulClick() {
+    const PieceCounts counts = count_pieces(m_game.damier_affiche);
+    if (draw_offer_accepted(counts, m_computer.reflexion, m_computer.dernier_score)) {
+        if (m_searching) m_engine.stop_and_discard();
+        fin_partie(GameEndKind::draw);
+    } else {
+        m_notices.draw_refused = true;
+        changed();
+    }
+}
+
+void GameController::AbandonClick() {
+    fin_partie(GameEndKind::resignation);
+    m_game.mode_match = 0;
+    changed();
+    m_observer.pass_wanted();
+}
+
+// ---- Clocks and levels -----------------------------------------------------
+
+void GameController::ajouter_temps() {
+    const int side = m_game.trait;
+    const auto running = m_clocks.ajouter_temps(side, computer_to_move());
+    if (running) m_observer.clock_shown(side, *running);
+}
+
+void GameController::Horlogeszro() {
+    m_clocks.reset();
+    m_game.mode_match = 0;
+    show_clocks();
+    changed();
+}
+
+void GameController::Pause() {
+    m_clocks.toggle_pause();
+    changed();
+}
+
+void GameController::choisir_niveau(const LevelParameters& level) {
+    PersistentSettings& s = m_game.settings;
+    s.budget_recherche = level.budget_recherche;
+    s.temps_alloue = level.temps_alloue;
+    s.niveau = level.niveau;
+    s.minutes_autre = level.minutes;
+    changed();
+}
+
+bool GameController::controle_temps() {
+    const GameState& g = m_game;
+    TimeControlInput in;
+    in.mode_match = g.mode_match;
+    in.num_demi_coup = g.num_demi_coup;
+    in.temps_alloue = g.settings.temps_alloue;
+    in.temps_blanc = m_clocks.temps_blanc();
+    in.temps_noir = m_clocks.temps_noir();
+    in.couleur_ordinateur = g.couleur_ordinateur;
+    in.human_rating =
+        g.couleur_ordinateur == BLACK ? g.match.classements.blanc : g.match.classements.noir;
+    switch (selvako::controle_temps(in)) {
+    case TimeControlResult::computer_over_time:
+        fin_partie(GameEndKind::computer_over_time);
+        return true;
+    case TimeControlResult::human_over_time:
+        fin_partie(GameEndKind::human_over_time);
+        return true;
+    case TimeControlResult::in_time:
+        break;
+    }
+    return false;
+}
+
+// ---- The computer ----------------------------------------------------------
+
+SearchResult GameController::lancer_recherche(bool ponder) {
+    const GameState& g = m_game;
+    SearchRequest request;
+    request.board = g.damier_affiche;
+    request.trait = g.trait;
+    request.num_demi_coup = g.num_demi_coup;
+    request.temps_blanc = m_clocks.temps_blanc();
+    request.temps_noir = m_clocks.temps_noir();
+    request.limits.budget_recherche = g.settings.budget_recherche;
+    request.limits.temps_alloue = g.settings.temps_alloue;
+    request.limits.ponder = ponder;
+    request.limits.repertoire = true;
+    for (int ply = 1; ply <= g.num_demi_coup; ++ply)
+        request.historique.push_back({g.historique[ply].from, g.historique[ply].to});
+
+    assert(!m_searching);
+    m_searching = true;
+    SearchResult result = m_engine.search(request);
+    m_searching = false;
+    m_computer.dernier_score = static_cast<std::int16_t>(result.score);
+    return result;
+}
+
+void GameController::poll_recherche() {
+    // Commands sent while events run here stop the search themselves.
+    m_observer.process_events();
+}
+
+void GameController::horloge_recherche(std::int32_t total) {
+    m_clocks.store_search_total(m_game.trait, total, m_computer.reflexion);
+    if (!m_computer.reflexion) m_observer.clock_shown(m_game.trait, total);
+}
+
+void GameController::reflechir() {
+    m_computer.reflexion = true;
+    m_computer.reflexion_ce_tour = true;
+    lancer_recherche(true);
+    run_deferred();
+    m_observer.pass_wanted();
+}
+
+void GameController::coup_ordinateur() {
+    GameState& g = m_game;
+    SquareFrames& frames = m_input.frames;
+
+    if (g.dernier_coup[0] != 0 && g.dernier_coup[1] != 0) {
+        frames[g.dernier_coup[0]] = FRAME_NONE;
+        frames[g.dernier_coup[1]] = FRAME_NONE;
+    }
+    m_computer.reflexion = false;
+    // A rated match lost on time before the computer moves is over: it
+    // does not play on after the result is shown.
+    if (controle_temps()) {
+        g.ordinateur_au_trait = 0;
+        return;
+    }
+    g.ordinateur_au_trait = 1;
+    g.couleur_ordinateur = g.trait;
+
+    m_observer.thinking_started();
+    const SearchResult result = lancer_recherche(false);
+    m_observer.thinking_finished();
+    if (g.fin_programme) return;
+    // A command that changes the game threw the search's result away: it
+    // runs instead of the move.
+    if (m_deferred) {
+        run_deferred();
+        return;
+    }
+    if (result.answer == SearchAnswer::no_move) {
+        // The side to move has no move: the game is over already.
+        g.ordinateur_au_trait = 0;
+        fin_partie(GameEndKind::no_move_after_human_move);
+        return;
+    }
+    const bool searched = result.answer == SearchAnswer::searched;
+    int chosen = result.index;
+
+    const PieceCounts counts = count_pieces(g.damier_affiche);
+    const int legal = static_cast<int>(result.root_moves.size());
+    if (handicap_debutant(g.settings.niveau, pieces_of(counts, g.trait),
+                          pieces_of(counts, g.trait ^ 1), legal, searched)) {
+        chosen = 1;
+        m_notices.zut = true;
+    } else {
+        m_notices.zut = false;
+    }
+
+    ComputerDrawOfferInput offer;
+    offer.counts = counts;
+    offer.num_demi_coup = g.num_demi_coup;
+    offer.captures_of_ply = [&g](int ply) { return g.historique[ply].taken; };
+    offer.last_score = m_computer.dernier_score;
+    m_notices.draw_offered = computer_offers_draw(offer);
+
+    m_computer.coup_choisi = chosen;
+    const Move move = result.root_moves[static_cast<std::size_t>(chosen)];
+    std::vector<Square> walk;
+    if (move.taken > 1 && m_options.decomposer_prises) {
+        m_work.set_position(g.damier_affiche);
+        std::array<Square, MAX_CAPTURED> landings{};
+        const int n =
+            find_capture_path(m_work, move.from, move.captured, move.taken, landings.data());
+        walk.assign(landings.begin(), landings.begin() + n);
+    }
+    const BoardArray before = g.damier_affiche;
+
+    controle_temps();
+    jouer_coup(g, m_work, m_clocks, move);
+    frames[move.to] = FRAME_CYAN;
+    frames[move.from] = FRAME_SILVER;
+    m_clocks.start_turn(g.trait);
+    g.ordinateur_au_trait = 0;
+    m_observer.move_played(before, move, walk, true);
+
+    g.sans_reflexion = 0;
+    m_computer.reflexion_ce_tour = false;
+    const int replies = legal_moves(g, m_work, g.trait);
+    g.nb_coups_legaux = static_cast<std::uint8_t>(std::min(replies, 255));
+    if (m_work.greatest_taken > 2) g.sans_reflexion = 1;
+    m_computer.materiel_par_coup[g.num_demi_coup] = total_pieces(count_pieces(g.damier_affiche));
+    if (replies == 0)
+        fin_partie(GameEndKind::no_move_after_computer_move);
+    else if (g.num_demi_coup >= LAST_PLY)
+        fin_releve_plein();
+
+    if (m_options.bip) m_observer.play_sound(MOVE_SOUND_FILE);
+    if (m_options.ordinateur_contre_ordinateur &&
+        stagnation_draw(g.num_demi_coup, m_computer.materiel_par_coup, m_computer.dernier_score))
+        fin_partie(GameEndKind::draw);
+    show_clocks();
+    changed();
+}
+
+} // namespace selvako

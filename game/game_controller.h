@@ -1,0 +1,182 @@
+#pragma once
+// The game in progress and everything that changes it. The controller owns
+// the game (position, record, clocks, modes, whose turn), takes every command
+// through `command()`, and runs the game loop one pass at a time
+// (`boucle_jeu`). The computer's search runs inside a pass, on the caller's
+// thread; a command that arrives meanwhile (from the view's event processing
+// in `GameObserver::process_events`) and would change the game stops the
+// search, and runs once it has returned. Views read the state and redraw when
+// told; they hold none of it.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/engine_state.h"
+#include "files/game_file.h"
+#include "game/clocks.h"
+#include "game/computer_play.h"
+#include "game/game_end.h"
+#include "game/game_observer.h"
+#include "game/game_options.h"
+#include "game/game_state.h"
+#include "game/levels.h"
+#include "game/move_input.h"
+#include "game/time_source.h"
+#include "search/engine.h"
+
+namespace selvako {
+
+namespace command {
+// "Nouveau": a training game with the computer playing Black.
+struct NewGame {};
+// The start-up sequence's game: start position, level 5, the computer Black.
+struct StartUp {};
+struct HumanAgainstHuman {};      // "Humain contre humain" toggled
+struct ComputerAgainstComputer {}; // "Ordinateur contre ordinateur" toggled
+struct SwapPlayers {};            // "Inverser les joueurs"
+struct Back {};
+struct Forward {};
+struct ToStart {};
+struct ToEnd {};
+struct ToLine {
+    int line = 0;
+};
+// A click on a board square (1..32), already turned by the view.
+struct Click {
+    Square square = 0;
+};
+struct StopThinking {}; // the search plays its best move so far
+struct OfferDraw {};
+struct AcceptDraw {};  // the computer's offer
+struct DeclineDraw {}; // the computer's offer
+struct Resign {};
+struct CloseEndPanel {};
+struct SetLevel {
+    LevelParameters level;
+};
+struct ClocksToZero {};
+struct TogglePause {};
+struct SetOptions {
+    GameOptions options;
+};
+struct SetLanguage {
+    std::uint8_t langue = 0;
+};
+struct Open {
+    GameFileImage image;
+};
+// Saves the game as a file; "Quitter" saves "last32.dam" this way and ends.
+struct Save {
+    std::filesystem::path path;
+};
+struct Quit {
+    std::filesystem::path last_game;
+};
+} // namespace command
+
+using Command =
+    std::variant<command::NewGame, command::StartUp, command::HumanAgainstHuman,
+                 command::ComputerAgainstComputer, command::SwapPlayers, command::Back,
+                 command::Forward, command::ToStart, command::ToEnd, command::ToLine,
+                 command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
+                 command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
+                 command::ClocksToZero, command::TogglePause, command::SetOptions,
+                 command::SetLanguage, command::Open, command::Save, command::Quit>;
+
+// Where rated matches write their players' new ratings.
+struct GameFolders {
+    std::filesystem::path points; // "points.dat"
+};
+
+class GameController {
+  public:
+    // The engine, the time source and the observer outlive the controller.
+    GameController(Engine& engine, const TimeSource& time, GameObserver& observer,
+                   GameFolders folders = {});
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
+
+    // The one entry for commands. While a search runs, a command that changes
+    // the game stops it (its result is thrown away) and runs after it.
+    void command(const Command& c);
+
+    // One pass of the game loop; asks the observer for the next pass
+    // (`pass_wanted`) when the computer is to move again.
+    void boucle_jeu();
+    // The one-second clock timer.
+    void ajouter_temps();
+
+    const GameState& game() const { return m_game; }
+    const GameClocks& clocks() const { return m_clocks; }
+    const MoveInput& input() const { return m_input; }
+    const GameOptions& options() const { return m_options; }
+    const ComputerPlay& computer() const { return m_computer; }
+    const GameNotices& notices() const { return m_notices; }
+    // The computer's own search or its thinking on the human's time.
+    bool searching() const { return m_searching; }
+    bool pondering() const { return m_searching && m_computer.reflexion; }
+    bool computer_thinking() const { return m_searching && !m_computer.reflexion; }
+    // The computer is to move in the present mode.
+    bool computer_to_move() const;
+    // Whether a file image of the game as it stands would be written.
+    GameFileImage file_image() const;
+    bool finished() const { return m_game.fin_programme != 0; }
+
+  private:
+    bool changes_game(const Command& c) const;
+    void apply(const Command& c);
+    void run_deferred();
+
+    void Introduction();
+    void nouveau();
+    void remplir();
+    void naviguer(bool (*step)(GameState&, GameClocks&));
+    void double_clic(int line);
+    void Ordinateur();
+    void Ordinateurcontreordinateur();
+    void inverser_joueurs();
+    void clic(Square s);
+    void clic1(Square s);
+    void after_move(const InputResult& result);
+    void fin_partie(GameEndKind kind);
+    void fin_releve_plein();
+    void ProposernulClick();
+    void AbandonClick();
+    void Horlogeszro();
+    void Pause();
+    void choisir_niveau(const LevelParameters& level);
+    void ouvrir(const GameFileImage& image);
+    bool sauver(const std::filesystem::path& path);
+    void quitter(const std::filesystem::path& last_game);
+
+    void coup_ordinateur();
+    void reflechir();
+    SearchResult lancer_recherche(bool ponder);
+    void poll_recherche();
+    void horloge_recherche(std::int32_t total);
+    // True when a rated match was lost on time.
+    bool controle_temps();
+    void show_clocks();
+    void changed();
+
+    Engine& m_engine;
+    GameObserver& m_observer;
+    GameFolders m_folders;
+    GameState m_game;
+    GameClocks m_clocks;
+    MoveInput m_input;
+    GameOptions m_options;
+    ComputerPlay m_computer;
+    GameNotices m_notices;
+    // The move generator's workspace: loaded from the game's board whenever
+    // moves are generated, never a second copy of the position.
+    EngineState m_work;
+    bool m_searching = false;
+    std::optional<Command> m_deferred;
+};
+
+} // namespace selvako
