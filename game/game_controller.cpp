@@ -44,7 +44,7 @@ bool GameController::computer_to_move() const {
            m_game.coup_demande;
 }
 
-bool GameController::changes_game(const Command& c) const {
+bool GameController::changes_game(const Command& c) {
     // These only raise a flag, tick or show something; the others change the
     // game the search is working from.
     return !(std::holds_alternative<command::Click>(c) ||
@@ -55,6 +55,7 @@ bool GameController::changes_game(const Command& c) const {
              std::holds_alternative<command::SetLanguage>(c) ||
              std::holds_alternative<command::CloseEndPanel>(c) ||
              std::holds_alternative<command::Save>(c) ||
+             std::holds_alternative<command::Close>(c) ||
              std::holds_alternative<command::ComputerAgainstComputer>(c));
 }
 
@@ -73,6 +74,7 @@ void GameController::apply(const Command& c) {
     std::visit(overloaded{
                    [this](const command::NewGame&) { nouveau(); },
                    [this](const command::StartUp&) { Introduction(); },
+                   [this](const command::StartMatch& m) { commencer_match(m); },
                    [this](const command::HumanAgainstHuman&) { Ordinateur(); },
                    [this](const command::ComputerAgainstComputer&) {
                        Ordinateurcontreordinateur();
@@ -117,6 +119,10 @@ void GameController::apply(const Command& c) {
                    [this](const command::Open& o) { ouvrir(o.image); },
                    [this](const command::Save& s) { sauver(s.path); },
                    [this](const command::Quit& q) { quitter(q.last_game); },
+                   [this](const command::Close&) {
+                       m_game.fin_programme = 1;
+                       if (m_searching) m_engine.stop_and_discard();
+                   },
                },
                c);
 }
@@ -182,6 +188,38 @@ void GameController::nouveau() {
     m_game.nom_noir = make_name(NOM_ORDINATEUR);
     m_game.nom_blanc = make_name(NOM_JOUEUR);
     noter_coup(m_game, m_clocks);
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::commencer_match(const command::StartMatch& match) {
+    remplir();
+    Horlogeszro();
+    GameState& g = m_game;
+    g.adversaire_ordinateur = 1;
+    m_options.humain_contre_humain = false;
+    m_options.ordinateur_contre_ordinateur = false;
+    // A click does not stop the computer's thinking in a match.
+    m_options.arret_par_clic = false;
+    g.mode_match = 1;
+    g.couleur_ordinateur = match.couleur_ordinateur;
+    MatchPlayers& players = g.match;
+    if (match.couleur_ordinateur == BLACK) {
+        g.nom_noir = make_name(NOM_ORDINATEUR);
+        g.nom_blanc = make_name(match.name);
+        players.index_noir = 0;
+        players.index_blanc = match.index;
+        players.classements = {match.rating, match.computer_rating};
+    } else {
+        g.nom_blanc = make_name(NOM_ORDINATEUR);
+        g.nom_noir = make_name(match.name);
+        players.index_blanc = 0;
+        players.index_noir = match.index;
+        players.classements = {match.computer_rating, match.rating};
+    }
+    noter_coup(g, m_clocks);
+    // The computer opens when it plays White.
+    if (match.couleur_ordinateur == WHITE) g.ordinateur_au_trait = 1;
     changed();
     m_observer.pass_wanted();
 }
@@ -510,10 +548,10 @@ SearchResult GameController::lancer_recherche(bool ponder) {
 
     assert(!m_searching);
     m_searching = true;
-    SearchResult result = m_engine.search(request);
+    m_last_search = m_engine.search(request);
     m_searching = false;
-    m_computer.dernier_score = static_cast<std::int16_t>(result.score);
-    return result;
+    m_computer.dernier_score = static_cast<std::int16_t>(m_last_search.score);
+    return m_last_search;
 }
 
 void GameController::poll_recherche() {
@@ -562,6 +600,9 @@ void GameController::coup_ordinateur() {
         run_deferred();
         return;
     }
+    // Stopped and thrown away with nothing to run instead: the computer is
+    // still to move and searches again at the next pass.
+    if (result.answer == SearchAnswer::discarded) return;
     if (result.answer == SearchAnswer::no_move) {
         // The side to move has no move: the game is over already.
         g.ordinateur_au_trait = 0;

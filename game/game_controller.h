@@ -35,6 +35,15 @@ namespace command {
 struct NewGame {};
 // The start-up sequence's game: start position, level 5, the computer Black.
 struct StartUp {};
+// A rated match against a player of the list: the human's name, line and
+// rating, and the colour the computer plays.
+struct StartMatch {
+    std::string name;
+    std::int32_t index = -1;
+    std::int32_t rating = 1500;
+    std::int32_t computer_rating = 2050;
+    std::uint8_t couleur_ordinateur = BLACK;
+};
 struct HumanAgainstHuman {};      // "Humain contre humain" toggled
 struct ComputerAgainstComputer {}; // "Ordinateur contre ordinateur" toggled
 struct SwapPlayers {};            // "Inverser les joueurs"
@@ -76,16 +85,19 @@ struct Save {
 struct Quit {
     std::filesystem::path last_game;
 };
+// The window is closed: the program ends without saving.
+struct Close {};
 } // namespace command
 
 using Command =
-    std::variant<command::NewGame, command::StartUp, command::HumanAgainstHuman,
+    std::variant<command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
                  command::ComputerAgainstComputer, command::SwapPlayers, command::Back,
                  command::Forward, command::ToStart, command::ToEnd, command::ToLine,
                  command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
                  command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
                  command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit>;
+                 command::SetLanguage, command::Open, command::Save, command::Quit,
+                 command::Close>;
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {
@@ -103,6 +115,8 @@ class GameController {
     // The one entry for commands. While a search runs, a command that changes
     // the game stops it (its result is thrown away) and runs after it.
     void command(const Command& c);
+    // Whether a command changes the game (and so waits for a search to end).
+    static bool changes_game(const Command& c);
 
     // One pass of the game loop; asks the observer for the next pass
     // (`pass_wanted`) when the computer is to move again.
@@ -116,6 +130,8 @@ class GameController {
     const GameOptions& options() const { return m_options; }
     const ComputerPlay& computer() const { return m_computer; }
     const GameNotices& notices() const { return m_notices; }
+    // What the last search of the computer found (its own or on the human's time).
+    const SearchResult& last_search() const { return m_last_search; }
     // The computer's own search or its thinking on the human's time.
     bool searching() const { return m_searching; }
     bool pondering() const { return m_searching && m_computer.reflexion; }
@@ -127,12 +143,12 @@ class GameController {
     bool finished() const { return m_game.fin_programme != 0; }
 
   private:
-    bool changes_game(const Command& c) const;
     void apply(const Command& c);
     void run_deferred();
 
     void Introduction();
     void nouveau();
+    void commencer_match(const command::StartMatch& match);
     void remplir();
     void naviguer(bool (*step)(GameState&, GameClocks&));
     void double_clic(int line);
@@ -177,6 +193,7 @@ class GameController {
     EngineState m_work;
     bool m_searching = false;
     std::optional<Command> m_deferred;
+    SearchResult m_last_search;
 };
 
 } // namespace selvako

@@ -12,9 +12,9 @@
 
 #include <cstdio>
 
-#include "app/selvako/app_config.h"
-#include "app/selvako/main_window.h"
-#include "app/selvako/sound_player.h"
+#include "ui/window/app_config.h"
+#include "ui/window/main_window.h"
+#include "ui/sound/sound_player.h"
 #include "game/time_source.h"
 
 int main(int argc, char** argv) {

@@ -30,12 +30,11 @@ TEST(GameFile, SevenPlyGameSavedAndReopened) {
     TwoPlayerGame u;
     const auto image = read_game_file(path);
     ASSERT_TRUE(image);
-    load_game_file_image(u.game, u.engine, *image);
+    load_game_file_image(u.game, u.clocks, *image);
     EXPECT_EQ(u.game.num_demi_coup, 7);
     EXPECT_EQ(u.game.longueur_partie, 7);
     EXPECT_EQ(u.game.trait, BLACK);
     EXPECT_EQ(u.game.damier_affiche, t.game.damier_affiche);
-    EXPECT_EQ(u.engine.board, t.engine.board);
     EXPECT_EQ(u.game.historique[0].board[0], SENTINEL);
     EXPECT_EQ(u.game.liste_coups.lines,
               (std::vector<std::string>{" 1.c3-d4 f6-e5", " 2.d4xf6 g7xe5", " 3.a3-b4 h6-g5",
@@ -52,7 +51,7 @@ TEST(GameFile, GameSavedAtTheStartReopensWithAnEmptyList) {
     ASSERT_TRUE(image);
     TwoPlayerGame u;
     play_seven(u);
-    load_game_file_image(u.game, u.engine, *image);
+    load_game_file_image(u.game, u.clocks, *image);
     EXPECT_TRUE(u.game.liste_coups.lines.empty());
     EXPECT_EQ(u.game.damier_affiche, start_position());
 }
@@ -60,17 +59,17 @@ TEST(GameFile, GameSavedAtTheStartReopensWithAnEmptyList) {
 TEST(GameFile, SavedAfterSteppingBackListsEveryPlyOnce) {
     TwoPlayerGame t;
     play_seven(t);
-    reprise(t.game, t.engine);
-    reprise(t.game, t.engine);
+    reprise(t.game, t.clocks);
+    reprise(t.game, t.clocks);
     const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
     ASSERT_TRUE(image);
     TwoPlayerGame u;
-    load_game_file_image(u.game, u.engine, *image);
+    load_game_file_image(u.game, u.clocks, *image);
     EXPECT_EQ(u.game.num_demi_coup, 5);
     EXPECT_EQ(u.game.longueur_partie, 7);
     EXPECT_EQ(u.game.liste_coups.lines.size(), 4u);
     EXPECT_EQ(u.game.liste_coups.selected, 2);
-    ASSERT_TRUE(Aller_fin(u.game, u.engine));
+    ASSERT_TRUE(Aller_fin(u.game, u.clocks));
     EXPECT_EQ(u.game.trait, BLACK);
 }
 

@@ -9,28 +9,31 @@
 #include "engine/fen.h"
 #include "game/game_record.h"
 #include "game/move_input.h"
+#include "game/time_source.h"
 
 namespace selvako::testing {
 
 struct TwoPlayerGame {
-    EngineState engine;
+    EngineState engine; // the move generator's workspace
+    ManualTimeSource time;
+    GameClocks clocks{time};
     GameState game;
     MoveInput input;
 
     explicit TwoPlayerGame(const std::string& fen = "") {
+        engine.allocate_move_lists();
         game.adversaire_ordinateur = 0;
-        nouvelle_partie(game, engine);
+        nouvelle_partie(game, clocks);
         if (fen.empty()) return;
         const FenResult parsed = parse_fen(fen);
         EXPECT_TRUE(parsed.position) << parsed.error;
-        engine.set_position(parsed.position->board);
-        game.damier_affiche = engine.board;
+        game.damier_affiche = parsed.position->board;
         game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
         game.trait_fin = game.trait;
-        noter_coup(game, engine);
+        noter_coup(game, clocks);
     }
 
-    InputResult click(Square s) { return clic_case(input, game, engine, s); }
+    InputResult click(Square s) { return clic_case(input, game, engine, clocks, s); }
 
     // Plays a legal move given by its two squares through clicks on them.
     void play(Square from, Square to) {

@@ -32,8 +32,8 @@ TEST(GameRecord, RecordsAndListsEachPly) {
 TEST(GameRecord, MovePlayedAfterSteppingBackDropsTheRest) {
     TwoPlayerGame t;
     play_opening(t, 3);
-    reprise(t.game, t.engine);
-    reprise(t.game, t.engine);
+    reprise(t.game, t.clocks);
+    reprise(t.game, t.clocks);
     EXPECT_EQ(t.game.num_demi_coup, 1);
     EXPECT_EQ(t.game.trait, BLACK);
     EXPECT_EQ(t.game.damier_affiche, t.game.historique[1].board);
@@ -44,33 +44,33 @@ TEST(GameRecord, MovePlayedAfterSteppingBackDropsTheRest) {
 
 TEST(GameRecord, StepsBackAndForthWithinTheRecord) {
     TwoPlayerGame t;
-    EXPECT_FALSE(reprise(t.game, t.engine));
+    EXPECT_FALSE(reprise(t.game, t.clocks));
     play_opening(t, 5);
-    EXPECT_FALSE(avancer(t.game, t.engine));
+    EXPECT_FALSE(avancer(t.game, t.clocks));
 
     // A double click on line 0 at ply 5 keeps the parity: ply 1.
-    revenir_n(t.game, t.engine, 0);
+    revenir_n(t.game, t.clocks, 0);
     EXPECT_EQ(t.game.num_demi_coup, 1);
     EXPECT_EQ(t.game.trait, BLACK); // revenir_n leaves the side to move alone
     EXPECT_EQ(t.game.longueur_partie, 5);
 
     t.game.trait = BLACK;
-    ASSERT_TRUE(avancer(t.game, t.engine));
+    ASSERT_TRUE(avancer(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 2);
     EXPECT_EQ(t.game.trait, WHITE);
-    EXPECT_EQ(t.engine.board, t.game.historique[2].board);
+    EXPECT_EQ(t.game.damier_affiche, t.game.historique[2].board);
 
-    ASSERT_TRUE(Aller_fin(t.game, t.engine));
+    ASSERT_TRUE(Aller_fin(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 5);
     EXPECT_EQ(t.game.trait, BLACK);
 
-    t.game.temps_blanc = 65;
+    t.clocks.restore(65, 0);
     t.game.historique[0].temps_blanc = 12;
-    ASSERT_TRUE(revenir_debut(t.game, t.engine));
+    ASSERT_TRUE(revenir_debut(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 0);
     EXPECT_EQ(t.game.trait, WHITE);
-    EXPECT_EQ(t.game.temps_blanc, 0);
-    EXPECT_EQ(t.game.temps_noir, 0);
+    EXPECT_EQ(t.clocks.temps_blanc(), 0);
+    EXPECT_EQ(t.clocks.temps_noir(), 0);
     EXPECT_EQ(t.game.damier_affiche, start_position());
 }
 
@@ -78,7 +78,7 @@ TEST(GameRecord, NavigationKeepsTheNamesNowShown) {
     TwoPlayerGame t;
     play_opening(t, 2);
     t.game.nom_blanc = make_name("Anne-Marie Duchemin-Lefebvre");
-    reprise(t.game, t.engine);
+    reprise(t.game, t.clocks);
     EXPECT_EQ(name_text(t.game.nom_blanc), "Anne-Marie Duchemin");
     EXPECT_EQ(name_text(t.game.historique[1].nom_blanc), "Anne-Marie Duchemin");
 }
@@ -86,7 +86,7 @@ TEST(GameRecord, NavigationKeepsTheNamesNowShown) {
 TEST(GameRecord, NewGameEmptiesTheRecord) {
     TwoPlayerGame t;
     play_opening(t, 4);
-    nouvelle_partie(t.game, t.engine);
+    nouvelle_partie(t.game, t.clocks);
     EXPECT_EQ(t.game.num_demi_coup, 0);
     EXPECT_EQ(t.game.longueur_partie, 0);
     EXPECT_TRUE(t.game.liste_coups.lines.empty());

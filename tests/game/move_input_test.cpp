@@ -133,7 +133,7 @@ TEST(MoveInput, RecordEndsDrawnAtItsLastPly) {
         Move m;
         m.from = from;
         m.to = to;
-        jouer_coup(t.game, t.engine, m);
+        jouer_coup(t.game, t.engine, t.clocks, m);
     }
     ASSERT_EQ(t.game.num_demi_coup, LAST_PLY - 1);
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::none);

@@ -45,7 +45,7 @@ class ComputerTest : public WindowFixture {
 
     // The computer's own search, not thinking on the human's time.
     bool computer_thinking() const {
-        return m_window->searching() && !m_window->computer().reflexion;
+        return m_window->controller().computer_thinking();
     }
 
   private slots:
@@ -63,11 +63,11 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(w.move_list()->item(0)->text().left(9), QStringLiteral(" 1.c3-d4 "));
         QCOMPARE(w.move_list()->item(0)->text().size(), 14);
         const FicheCoup& reply = game().historique[2];
-        QCOMPARE(w.state().input.frames[reply.to], 0x00FFFFu);
-        QCOMPARE(w.state().input.frames[reply.from], 0xC0C0C0u);
+        QCOMPARE(w.controller().input().frames[reply.to], 0x00FFFFu);
+        QCOMPARE(w.controller().input().frames[reply.from], 0xC0C0C0u);
         QVERIFY(m_sound.played.contains(QStringLiteral("son.wav")));
         // "1 : Débutant" searches three plies deep and no further.
-        QCOMPARE(w.search().depth_reached, 3);
+        QCOMPARE(w.controller().last_search().depth, 3);
         QVERIFY(w.calcul_page()->listbox2()->item(0)->text().startsWith(
             QStringLiteral("Profondeur :")));
         QVERIFY(w.calcul_page()->root_list()->count() > 1);
@@ -84,7 +84,7 @@ class ComputerTest : public WindowFixture {
     void aForcedAnswerIsShownAndThinkingOnTheHumansTimeFollows() {
         MainWindow& w = start_2d();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        const auto pondering = [&] { return w.searching() && w.computer().reflexion; };
+        const auto pondering = [&] { return w.controller().pondering(); };
         // While it thinks on the human's time after b6-c5, d4xb6 ends it;
         // a7xc5, Black's only move, is shown; then it thinks again.
         when(pondering, [&] {
@@ -98,8 +98,8 @@ class ComputerTest : public WindowFixture {
         QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
         QCOMPARE(game().damier_affiche[14], BLACK_MAN);       // c5
         QCOMPARE(game().damier_affiche[9], EMPTY);            // b6
-        QTRY_COMPARE(w.state().input.piece_prise, WHITE_MAN); // e3, picked up
-        QVERIFY(!w.searching());
+        QTRY_COMPARE(w.controller().input().piece_prise, WHITE_MAN); // e3, picked up
+        QVERIFY(!w.controller().searching());
         QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 11"));
         // The board as drawn shows the forced capture.
         const QImage board = w.board_view()->grab().toImage();
@@ -127,7 +127,7 @@ class ComputerTest : public WindowFixture {
         wait_for_ply(2);
         QVERIFY(locked);
         QCOMPARE(game().trait, WHITE);
-        QVERIFY(!w.searching());
+        QVERIFY(!w.controller().searching());
         QVERIFY(w.action("Nouveau2")->isEnabled());
         QVERIFY(w.navigation_button(1)->isEnabled());
     }
@@ -139,8 +139,8 @@ class ComputerTest : public WindowFixture {
         when([this] { return computer_thinking(); }, [this] { click(26); });
         click(28);
         wait_for_ply(2);
-        QCOMPARE(w.state().input.piece_prise, WHITE_MAN); // d2, picked up for the reply
-        QCOMPARE(w.state().input.chemin_clics[0], Square{26});
+        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN); // d2, picked up for the reply
+        QCOMPARE(w.controller().input().chemin_clics[0], Square{26});
     }
 
     void withoutTheOptionClicksWhileItThinksAreIgnored() {
@@ -151,12 +151,12 @@ class ComputerTest : public WindowFixture {
         when([this] { return computer_thinking(); },
              [&] {
                  click(26);
-                 QVERIFY(w.searching());
+                 QVERIFY(w.controller().searching());
                  w.action("Pause1")->trigger(); // "Arrêt du calcul"
              });
         click(28);
         wait_for_ply(2);
-        QCOMPARE(w.state().input.piece_prise, 0);
+        QCOMPARE(w.controller().input().piece_prise, 0);
     }
 
     void thinkingOnTheHumansTimeOncePerTurn() {
@@ -167,7 +167,7 @@ class ComputerTest : public WindowFixture {
         int ponderings = 0;
         // The first pondering starts after the computer's answer; a click on
         // a white man ends it and picks the man up.
-        when([&] { return w.searching() && w.computer().reflexion; },
+        when([&] { return w.controller().pondering(); },
              [&] {
                  ++ponderings;
                  click(26);
@@ -175,32 +175,31 @@ class ComputerTest : public WindowFixture {
         click(28);
         wait_for_ply(2);
         QTRY_COMPARE(ponderings, 1);
-        QCOMPARE(w.state().input.piece_prise, WHITE_MAN);
-        QVERIFY(w.computer().reflexion);
-        QVERIFY(w.computer().reflexion_ce_tour);
+        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN);
+        QVERIFY(w.controller().computer().reflexion);
+        QVERIFY(w.controller().computer().reflexion_ce_tour);
         click(26); // put back: no second pondering in this turn
-        QVERIFY(!w.searching());
-        QCOMPARE(w.state().input.piece_prise, 0);
+        QVERIFY(!w.controller().searching());
+        QCOMPARE(w.controller().input().piece_prise, 0);
     }
 
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        when([&] { return w.searching() && w.computer().reflexion; },
+        when([&] { return w.controller().pondering(); },
              [&] { w.action("Nouveau2")->trigger(); });
         click(22);
         click(18);
         QTRY_COMPARE(int(game().num_demi_coup), 0);
-        QVERIFY(!w.searching());
+        QVERIFY(!w.controller().searching());
         QCOMPARE(game().damier_affiche, start_position());
-        QCOMPARE(w.state().engine.board, start_position());
         QCOMPARE(w.move_list()->count(), 0);
         // The computer plays on in the new game as before.
         w.action("Rflexionsurtempsadverse1")->trigger();
         click(22);
         click(18);
         wait_for_ply(2);
-        QCOMPARE(w.search().depth_reached, 3);
+        QCOMPARE(w.controller().last_search().depth, 3);
     }
 
     void beginnerHandicapPlaysTheSecondRootMove() {
@@ -210,7 +209,7 @@ class ComputerTest : public WindowFixture {
         click(21); // a3-b4
         wait_for_ply(2);
         QVERIFY(w.zut_visible());
-        QCOMPARE(w.computer().coup_choisi, 1);
+        QCOMPARE(w.controller().computer().coup_choisi, 1);
 
         // A single legal move is played without a search: no handicap either.
         open_position("W:W23,29:B1,2,16", "forced.dam");

@@ -26,7 +26,7 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(w.action("Fichier1")->text(), QStringLiteral("Fichier"));
         QVERIFY(w.action("Dcomposerlesprises1")->isChecked());
         QVERIFY(!w.action("Numroterlescase1")->isChecked());
-        QCOMPARE(w.state().game.damier_affiche, start_position());
+        QCOMPARE(w.controller().game().damier_affiche, start_position());
         QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 12"));
         QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Inconnu : "));
     }
@@ -37,11 +37,11 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
 
         w.action("Inverserdamier1")->trigger();
-        QVERIFY(w.state().display.damier_inverse);
+        QVERIFY(w.display().damier_inverse);
         QCOMPARE(w.action("Inverserdamier1")->shortcut(), QKeySequence(Qt::Key_F3));
         click(9); // b6 drawn where the normal view shows g3
-        QCOMPARE(w.state().input.piece_prise, BLACK_MAN);
-        QCOMPARE(w.state().input.frames[9], FRAME_RED);
+        QCOMPARE(w.controller().input().piece_prise, BLACK_MAN);
+        QCOMPARE(w.controller().input().frames[9], FRAME_RED);
 
         w.resize(w.width() * 2, w.height() * 2);
         settle();
@@ -58,18 +58,18 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(w.ouvrir_fichier(path));
         click(30);
         QVERIFY(w.capture_notice_visible());
-        QCOMPARE(w.state().input.frames[16], FRAME_BLUE);
-        QCOMPARE(w.state().input.frames[5], FRAME_MAGENTA);
+        QCOMPARE(w.controller().input().frames[16], FRAME_BLUE);
+        QCOMPARE(w.controller().input().frames[5], FRAME_MAGENTA);
         click(16);
         QCOMPARE(game().num_demi_coup, 1);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.c1xe7 ")});
         QVERIFY(!w.capture_notice_visible());
         QVERIFY(w.board_view()->animating());
         click(9); // the board takes no move while the capture is shown
-        QCOMPARE(w.state().input.piece_prise, 0);
+        QCOMPARE(w.controller().input().piece_prise, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
         click(9);
-        QCOMPARE(w.state().input.piece_prise, BLACK_MAN);
+        QCOMPARE(w.controller().input().piece_prise, BLACK_MAN);
     }
 
     void gameEndsWhenTheSideToMoveIsStuck() {
@@ -123,7 +123,7 @@ class MainWindowTest : public WindowFixture {
                                    {21, 17}, {12, 16}, {17, 13}};
         for (const auto& p : plies) {
             click(p[0]);
-            if (w.state().input.piece_prise != 0) click(p[1]);
+            if (w.controller().input().piece_prise != 0) click(p[1]);
         }
         QCOMPARE(game().num_demi_coup, 7);
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/seven.dam"));
@@ -173,11 +173,11 @@ class MainWindowTest : public WindowFixture {
 
         MainWindow& next = start(config());
         QVERIFY(next.reported_errors().isEmpty());
-        QCOMPARE(int(next.state().game.settings.niveau), 18);
-        QCOMPARE(next.state().game.settings.minutes_autre, 7);
-        QCOMPARE(int(next.state().game.settings.langue), 0);
+        QCOMPARE(int(next.saved_settings().niveau), 18);
+        QCOMPARE(next.saved_settings().minutes_autre, 7);
+        QCOMPARE(int(next.saved_settings().langue), 0);
         next.choisir_damier_2d();
-        QCOMPARE(next.state().game.damier_affiche, start_position()); // the 2D board starts afresh
+        QCOMPARE(next.controller().game().damier_affiche, start_position()); // the 2D board starts afresh
     }
 
     void closingTheWindowDoesNotWriteTheAutomaticFile() {

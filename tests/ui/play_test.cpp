@@ -42,8 +42,8 @@ class PlayTest : public WindowFixture {
              {"Ordinateurcontreordinateur1", "Humaincontrehumain1", "Numroterlescase1", "Pause2"})
             QVERIFY2(!w.action(key)->isChecked(), key);
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
-        QCOMPARE(w.state().game.adversaire_ordinateur, 1);
-        QCOMPARE(w.state().game.couleur_ordinateur, BLACK);
+        QCOMPARE(w.controller().game().adversaire_ordinateur, 1);
+        QCOMPARE(w.controller().game().couleur_ordinateur, BLACK);
 
         const BoardArray before = game().damier_affiche;
         w.action("Bipchaquecoup2")->trigger();
@@ -113,7 +113,7 @@ class PlayTest : public WindowFixture {
         QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
         m_time.advance_ms(400);
         click(21); // a3-b4
-        QCOMPARE(w.clocks().temps_blanc(), 65);
+        QCOMPARE(w.controller().clocks().temps_blanc(), 65);
         QCOMPARE(game().historique[1].temps_blanc, 65);
 
         m_time.advance_seconds(9);
@@ -135,7 +135,7 @@ class PlayTest : public WindowFixture {
         w.action("Horlogeszro1")->trigger();
         QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("0:00"));
         QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
-        QCOMPARE(w.clocks().temps_blanc(), 0);
+        QCOMPARE(w.controller().clocks().temps_blanc(), 0);
     }
 
     void humanWinAgainstTheComputerWithItsSound() {
@@ -168,7 +168,7 @@ class PlayTest : public WindowFixture {
         click(22);
         click(17);
         QTRY_COMPARE(int(game().num_demi_coup), 2);
-        QVERIFY(w.computer().dernier_score < 0);
+        QVERIFY(w.controller().computer().dernier_score < 0);
         QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
         QVERIFY(!w.button("Nulrefus")->isVisible());
         QVERIFY(w.end_panel()->isVisible());

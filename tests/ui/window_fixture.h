@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/selvako/main_window.h"
+#include "ui/window/main_window.h"
 #include "engine/fen.h"
 #include "files/game_file.h"
 #include "ui/board/board_geometry.h"
@@ -19,12 +19,12 @@ namespace selvako::test {
 // A game file holding one position, White to move, made the way the
 // program writes them.
 inline void write_position(const QString& path, const char* fen, PersistentSettings settings = {}) {
-    EngineState engine;
+    const ManualTimeSource time;
+    GameClocks clocks(time);
     GameState game;
-    nouvelle_partie(game, engine);
-    engine.set_position(parse_fen(fen).position->board);
-    game.damier_affiche = engine.board;
-    noter_coup(game, engine);
+    nouvelle_partie(game, clocks);
+    game.damier_affiche = parse_fen(fen).position->board;
+    noter_coup(game, clocks);
     game.settings = settings;
     QVERIFY(write_game_file(path.toStdString(), game_file_image(game)));
 }
@@ -88,13 +88,13 @@ class WindowFixture : public QObject {
 
     void click(Square s) {
         BoardView* board = m_window->board_view();
-        const PixelPoint at = square_origin(s, m_window->state().display.damier_inverse);
+        const PixelPoint at = square_origin(s, m_window->display().damier_inverse);
         const QPointF centre = board->logical_transform().map(QPointF(at.x + 30, at.y + 30));
         QTest::mouseClick(board, Qt::LeftButton, {}, centre.toPoint());
         settle();
     }
 
-    const GameState& game() const { return m_window->state().game; }
+    const GameState& game() const { return m_window->controller().game(); }
 
     QStringList lines() const {
         QStringList out;
@@ -108,7 +108,7 @@ class WindowFixture : public QObject {
         const QString path =
             QDir(m_user->path()).filePath(QStringLiteral("Sauve/") + QString::fromLatin1(name));
         // The file carries the level in play, as a file saved now would.
-        write_position(path, fen, m_window->state().game.settings);
+        write_position(path, fen, m_window->controller().game().settings);
         QVERIFY(m_window->ouvrir_fichier(path));
         settle();
     }

@@ -1,4 +1,4 @@
-#include "app/selvako/level_menu.h"
+#include "ui/window/level_menu.h"
 
 namespace selvako {
 

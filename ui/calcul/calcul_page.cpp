@@ -1,4 +1,4 @@
-#include "app/selvako/calcul_page.h"
+#include "ui/calcul/calcul_page.h"
 
 #include <QFontDatabase>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "app/selvako/sound_player.h"
+#include "ui/sound/sound_player.h"
 
 #include <QAudioDevice>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/selvako/game_loop.h"
+#include "ui/window/game_loop.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "app/selvako/board_panels.h"
+#include "ui/panels/board_panels.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

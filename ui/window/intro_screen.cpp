@@ -1,4 +1,4 @@
-#include "app/selvako/intro_screen.h"
+#include "ui/window/intro_screen.h"
 
 #include <QPainter>
 

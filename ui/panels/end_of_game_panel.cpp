@@ -1,4 +1,4 @@
-#include "app/selvako/end_of_game_panel.h"
+#include "ui/panels/end_of_game_panel.h"
 
 #include <QVBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "app/selvako/app_config.h"
+#include "ui/window/app_config.h"
 
 #include <QCoreApplication>
 #include <QDir>

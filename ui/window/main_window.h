@@ -1,7 +1,8 @@
 #pragma once
 // The program's window: the start screen, the 2D board with its side panels,
-// the move list and the menus. Its handlers carry the game control; the game
-// loop runs one pass after each change of state.
+// the move list and the menus. It wires menus, buttons and board clicks to
+// the game controller and redraws when the controller says the game changed;
+// the game itself, its clocks and modes live in the controller.
 
 #include <QAction>
 #include <QLabel>
@@ -13,43 +14,41 @@
 #include <QToolButton>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "app/selvako/app_config.h"
-#include "app/selvako/app_state.h"
-#include "app/selvako/board_panels.h"
-#include "app/selvako/calcul_page.h"
-#include "app/selvako/end_of_game_panel.h"
-#include "app/selvako/game_loop.h"
-#include "app/selvako/intro_screen.h"
-#include "app/selvako/level_menu.h"
-#include "app/selvako/search_clock_adapter.h"
-#include "app/selvako/sound_player.h"
-#include "engine/search.h"
-#include "game/clocks.h"
-#include "game/computer_play.h"
-#include "game/game_end.h"
-#include "game/game_record.h"
+#include "game/game_controller.h"
+#include "game/search_clock_adapter.h"
 #include "game/time_source.h"
+#include "search/engine.h"
 #include "ui/board/board_images.h"
+#include "ui/board/board_view.h"
 #include "ui/board/side_panel.h"
+#include "ui/calcul/calcul_page.h"
+#include "ui/panels/board_panels.h"
+#include "ui/panels/end_of_game_panel.h"
+#include "ui/sound/sound_player.h"
+#include "ui/window/app_config.h"
+#include "ui/window/game_loop.h"
+#include "ui/window/intro_screen.h"
+#include "ui/window/level_menu.h"
 
+class QMenu;
 class QTabWidget;
 class QVBoxLayout;
 
 namespace selvako {
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private GameObserver {
     Q_OBJECT
   public:
     // The sound player and the time source outlive the window: the program
     // owns one of each, tests inject their own.
     MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
                QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The first activation: reads the settings of "last32.dam" and shows the start screen.
     void FormActivate();
@@ -62,9 +61,10 @@ class MainWindow : public QMainWindow {
     // "Quitter": writes "last32.dam" and ends the program.
     void quitter();
 
-    const AppState& state() const { return m_state; }
-    const GameClocks& clocks() const { return m_clocks; }
-    const ComputerPlay& computer() const { return m_computer; }
+    const GameController& controller() const { return *m_controller; }
+    const DisplayState& display() const { return m_display; }
+    // The settings "last32.dam" held at the first activation.
+    const PersistentSettings& saved_settings() const { return m_saved_settings; }
     BoardView* board_view() const { return m_board; }
     QListWidget* move_list() const { return m_liste; }
     IntroScreen* intro() const { return m_intro; }
@@ -75,8 +75,6 @@ class MainWindow : public QMainWindow {
     DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
     QPushButton* button(std::string_view key) const;
     bool zut_visible() const { return m_zut->isVisible(); }
-    bool searching() const { return m_recherche_en_cours; }
-    const Search& search() const { return *m_search; }
     // One tick of the one-second clock timer.
     void ajouter_temps();
     SidePanel* panel_noir() const { return m_panel6; }
@@ -96,66 +94,47 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // What the controller tells the window.
+    void game_changed() override;
+    void pass_wanted() override;
+    void process_events() override;
+    void thinking_started() override;
+    void thinking_finished() override;
+    void search_progress(const SearchProgress& progress) override;
+    void clock_shown(int side, std::int32_t seconds) override;
+    void move_played(const BoardArray& before, const Move& move, const std::vector<Square>& walk,
+                     bool by_computer) override;
+    bool showing_move() const override;
+    void game_ended(const GameEndReport& report) override;
+    void play_sound(std::string_view file) override;
+    void error(GameError kind) override;
+    void program_ended() override;
+
+    void send(const Command& c);
     void build_menus();
     void build_game_area();
     QAction* add_item(QMenu* menu, const char* key);
     QPushButton* add_button(QWidget* parent, const char* key);
     QMenu* add_menu(const char* key);
+    QAction* add_toggle(QMenu* menu, const char* key, bool checked);
     void apply_captions(int langue);
     void choisir_langue(int langue);
-
+    void send_options();
     void Introduction();
-    void boucle_jeu();
     void clic(int x, int y);
-    void clic1(int x, int y);
-    void after_move(const InputResult& result);
-    void fin_partie(GameEndKind kind);
-    void fin_releve_plein();
-    void ProposernulClick();
-    // "Arrêter le calcul" and "Arrêt du calcul": the search plays its best move so far.
-    void pause();
-
-    void coup_ordinateur();
-    // Thinking on the human's time, once per human turn.
-    void reflechir();
-    // Calls the search driver for the side to move; the index it returns.
-    int lancer_recherche(bool ponder);
-    void poll_recherche();
-    void horloge_recherche(std::int32_t total);
-    // While a search holds the engine's board, a command that changes the
-    // game stops it and runs once it has returned: true when `run` was put off.
-    bool differer(const std::function<void()>& run);
-    // Runs the command put off during the search, if any.
-    bool run_deferred();
-    void AbandonClick();
-    void controle_temps();
-
-    void show_clocks();
-    void clocks_to_game();
-    void game_to_clocks();
-    void Horlogeszro1Click();
-    void Pause2Click();
-    void choisir_niveau(const LevelParameters& level);
     void N8Autre1Click();
-    void inverser_joueurs();
-    void Ordinateurcontreordinateur1Click();
-    void set_game_commands_enabled(bool enabled);
-    void apply_mode_menus();
-
-    void remplir();
-    void nouveau();
-    void Ordinateur();
     void Inverser();
     void numerotation();
-    void naviguer(bool (*command)(GameState&, EngineState&));
-    void double_clic_liste();
     void save();
     void ouvre();
     void a_propos();
     void Best1Click();
 
-    void compter_pions();
     void refresh();
+    void show_options();
+    void apply_mode_menus();
+    void set_game_commands_enabled(bool enabled);
+    void compter_pions();
     void sync_move_list();
     void place_side_panels();
     void report_error(const QString& text);
@@ -164,20 +143,18 @@ class MainWindow : public QMainWindow {
 
     AppConfig m_config;
     SoundPlayer& m_sound;
-    const TimeSource& m_time;
-    AppState m_state;
-    GameClocks m_clocks;
-    ComputerPlay m_computer;
     TimeSourceSearchClock m_search_clock;
-    std::unique_ptr<Search> m_search;
-    bool m_recherche_en_cours = false;
-    std::function<void()> m_commande_differee;
+    Engine m_engine;
+    std::unique_ptr<GameController> m_controller;
+    DisplayState m_display;
     QTimer m_timer1;
     BoardImages m_images;
     GameLoop m_loop;
     bool m_activated = false;
     bool m_startup_done = false;
     bool m_images_reported = false;
+    // The settings read from "last32.dam" before the start-up sequence.
+    PersistentSettings m_saved_settings;
     QStringList m_reported;
 
     QStackedWidget* m_stack = nullptr;

@@ -1,0 +1,261 @@
+// The game controller without a window: games played by commands, commands
+// sent while the computer searches, the clocks of a rated match.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "engine/move_generation.h"
+#include "game/game_controller.h"
+#include "game/search_clock_adapter.h"
+#include "tests/engine/temp_folder.h"
+
+using namespace selvako;
+
+namespace {
+
+// Records what the controller tells a view, and runs `during_search` from
+// inside the search's event processing, as a user's click would.
+struct RecordingObserver : GameObserver {
+    int passes_wanted = 0;
+    int polls = 0;
+    std::vector<GameEndReport> ends;
+    std::vector<Move> computer_moves;
+    std::vector<GameError> errors;
+    std::function<void()> during_search;
+
+    void pass_wanted() override { ++passes_wanted; }
+    void process_events() override {
+        ++polls;
+        if (during_search) {
+            const auto run = std::move(during_search);
+            during_search = nullptr;
+            run();
+        }
+    }
+    void move_played(const BoardArray&, const Move& move, const std::vector<Square>&,
+                     bool by_computer) override {
+        if (by_computer) computer_moves.push_back(move);
+    }
+    void game_ended(const GameEndReport& report) override { ends.push_back(report); }
+    void error(GameError kind) override { errors.push_back(kind); }
+};
+
+class GameControllerTest : public ::testing::Test {
+  protected:
+    GameControllerTest()
+        : search_clock(time), engine(search_clock, 7), controller(engine, time, view, folders()) {
+        engine.load({SELVAKO_TEST_DATA_DIR, {}});
+        controller.command(command::StartUp{});
+        GameOptions quiet = controller.options();
+        quiet.reflexion_sur_temps_adverse = false;
+        controller.command(command::SetOptions{quiet});
+        // Level 1 searches to a fixed depth: the manual clock never runs out.
+        controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
+    }
+
+    GameFolders folders() { return {dir.path() / "points.dat"}; }
+    const GameState& game() const { return controller.game(); }
+
+    // The human's side plays its first legal move by clicks on its squares.
+    void play_first_legal_move() {
+        EngineState work;
+        work.set_position(game().damier_affiche);
+        ASSERT_GT(generate_root_moves(work, game().trait), 0);
+        const Move move = work.list(1)[0];
+        const int before = game().num_demi_coup;
+        controller.command(command::Click{move.from});
+        controller.boucle_jeu();
+        if (game().num_demi_coup == before) {
+            controller.command(command::Click{move.to});
+            controller.boucle_jeu();
+        }
+        ASSERT_EQ(game().num_demi_coup, before + 1);
+    }
+
+    selvako::testing::TempFolder dir;
+    ManualTimeSource time{1'000'000};
+    TimeSourceSearchClock search_clock;
+    RecordingObserver view;
+    Engine engine;
+    GameController controller;
+};
+
+TEST_F(GameControllerTest, TrainingGamePlayedByCommandsEndsWithAResult) {
+    EXPECT_EQ(game().couleur_ordinateur, BLACK);
+    int guard = 0;
+    while (view.ends.empty() && ++guard < 300) {
+        if (game().trait == WHITE) {
+            play_first_legal_move();
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+        controller.boucle_jeu();
+    }
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_NE(game().dernier_resultat, Outcome::none);
+    EXPECT_TRUE(controller.notices().end_of_game);
+    // Every computer move was recorded where the human's moves were.
+    EXPECT_EQ(static_cast<int>(view.computer_moves.size()), game().num_demi_coup / 2);
+    for (int ply = 2; ply <= game().num_demi_coup; ply += 2)
+        EXPECT_EQ(game().historique[ply].to, view.computer_moves[ply / 2 - 1].to) << ply;
+    // Once the game is over the computer does not search again.
+    const int polls = view.polls;
+    controller.boucle_jeu();
+    EXPECT_EQ(view.polls, polls);
+}
+
+TEST_F(GameControllerTest, CommandDuringTheSearchRunsAfterItInsteadOfTheMove) {
+    // A search deep enough to poll.
+    controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
+    play_first_legal_move();
+    ASSERT_EQ(game().num_demi_coup, 1);
+    ASSERT_TRUE(controller.computer_to_move());
+    bool seen_searching = false;
+    view.during_search = [&] {
+        seen_searching = controller.computer_thinking();
+        controller.command(command::NewGame{});
+        // Not applied yet: the search still works on the old game.
+        EXPECT_EQ(game().num_demi_coup, 1);
+    };
+    controller.boucle_jeu();
+    EXPECT_TRUE(seen_searching);
+    EXPECT_FALSE(controller.searching());
+    EXPECT_TRUE(view.computer_moves.empty());
+    EXPECT_EQ(game().num_demi_coup, 0);
+    EXPECT_EQ(game().damier_affiche, start_position());
+    EXPECT_FALSE(controller.computer_to_move());
+}
+
+TEST_F(GameControllerTest, NavigationDuringTheComputersTurnThrowsItsMoveAway) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
+    play_first_legal_move();
+    const BoardArray after_human = game().damier_affiche;
+    view.during_search = [&] { controller.command(command::Back{}); };
+    controller.boucle_jeu();
+    EXPECT_TRUE(view.computer_moves.empty());
+    EXPECT_EQ(game().num_demi_coup, 0);
+    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().damier_affiche, start_position());
+    EXPECT_EQ(game().longueur_partie, 1);
+    // The computer does not take the move back by itself: the human plays.
+    EXPECT_FALSE(controller.computer_to_move());
+    controller.command(command::Forward{});
+    EXPECT_EQ(game().damier_affiche, after_human);
+}
+
+TEST_F(GameControllerTest, ClickStopsTheSearchWhichPlaysItsBestMoveSoFar) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[4].parameters});
+    play_first_legal_move();
+    int polls_at_click = 0;
+    view.during_search = [&] {
+        polls_at_click = view.polls;
+        controller.command(command::Click{21});
+    };
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 1u);
+    EXPECT_EQ(game().num_demi_coup, 2);
+    // Stopped at once, not after the level's depth.
+    EXPECT_LE(view.polls, polls_at_click + 1);
+}
+
+TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters}); // 30 moves in 3 min
+    controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
+    ASSERT_EQ(game().mode_match, 1);
+    EXPECT_FALSE(controller.options().arret_par_clic);
+    // The human (rated 1800: no extra time) thinks 181 s over his first move.
+    time.advance_seconds(181);
+    controller.ajouter_temps();
+    play_first_legal_move();
+    EXPECT_EQ(controller.clocks().temps_blanc(), 181);
+    controller.boucle_jeu();
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].qui_gagne, "Temps dépassé, gain Selvako");
+    EXPECT_EQ(game().mode_match, 5);
+    EXPECT_TRUE(view.computer_moves.empty());
+    ASSERT_TRUE(view.ends[0].new_ratings);
+    EXPECT_EQ(game().match.classements, *view.ends[0].new_ratings);
+    EXPECT_TRUE(std::filesystem::exists(folders().points));
+    // A finished match is not scored again.
+    controller.command(command::Resign{});
+    EXPECT_EQ(view.ends.size(), 1u);
+}
+
+TEST_F(GameControllerTest, HumansDoubleTimeBelow1800) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters});
+    controller.command(command::StartMatch{"Bob", 3, 1600, 2050, BLACK});
+    time.advance_seconds(361);
+    controller.ajouter_temps();
+    play_first_legal_move();
+    controller.boucle_jeu(); // 361 div 2 = 180: still in time
+    EXPECT_TRUE(view.ends.empty());
+    EXPECT_EQ(view.computer_moves.size(), 1u);
+    time.advance_seconds(1);
+    play_first_legal_move(); // 362 div 2 = 181 > 180
+    controller.boucle_jeu();
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].qui_gagne, "Temps dépassé, gain Selvako");
+}
+
+TEST_F(GameControllerTest, ClocksFollowTheRecordThroughNavigationAndPause) {
+    controller.command(command::HumanAgainstHuman{});
+    ASSERT_EQ(game().adversaire_ordinateur, 0);
+    time.advance_seconds(5);
+    controller.ajouter_temps();
+    play_first_legal_move();
+    time.advance_seconds(9);
+    controller.ajouter_temps();
+    play_first_legal_move();
+    EXPECT_EQ(controller.clocks().temps_blanc(), 5);
+    EXPECT_EQ(controller.clocks().temps_noir(), 9);
+    EXPECT_EQ(game().historique[2].temps_noir, 9);
+
+    controller.command(command::Back{});
+    EXPECT_EQ(controller.clocks().temps_noir(), 0);
+    controller.command(command::ToEnd{});
+    EXPECT_EQ(controller.clocks().temps_noir(), 9);
+
+    // Seconds of a turn used before a pause are not counted.
+    time.advance_seconds(4);
+    controller.command(command::TogglePause{});
+    time.advance_seconds(30);
+    controller.ajouter_temps();
+    controller.command(command::TogglePause{});
+    time.advance_seconds(2);
+    controller.ajouter_temps();
+    play_first_legal_move();
+    EXPECT_EQ(controller.clocks().temps_blanc(), 7);
+}
+
+TEST_F(GameControllerTest, SwapPlayersHandsTheMoveToTheComputer) {
+    controller.command(command::SwapPlayers{});
+    EXPECT_EQ(game().couleur_ordinateur, WHITE);
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 1u);
+    EXPECT_EQ(game().num_demi_coup, 1);
+    EXPECT_EQ(game().trait, BLACK);
+}
+
+TEST_F(GameControllerTest, SavedGameReopensAsItWas) {
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(game().num_demi_coup, 2);
+    const auto path = dir.path() / "partie.dam";
+    controller.command(command::Save{path});
+    ASSERT_TRUE(view.errors.empty());
+    const GameState saved = game();
+
+    controller.command(command::NewGame{});
+    const auto image = read_game_file(path);
+    ASSERT_TRUE(image);
+    controller.command(command::Open{*image});
+    EXPECT_EQ(game().damier_affiche, saved.damier_affiche);
+    EXPECT_EQ(game().liste_coups.lines, saved.liste_coups.lines);
+    EXPECT_FALSE(controller.computer_to_move());
+
+    controller.command(command::Save{dir.path() / "missing" / "x.dam"});
+    EXPECT_EQ(view.errors, std::vector<GameError>{GameError::file});
+}
+
+} // namespace

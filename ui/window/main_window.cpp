@@ -1,0 +1,483 @@
+#include "ui/window/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <random>
+
+#include "files/game_file.h"
+#include "ui/board/board_geometry.h"
+#include "ui/i18n/captions.h"
+
+namespace selvako {
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 800;
+constexpr int CLIENT_HEIGHT = 520;
+
+constexpr Traductions ERREUR = {"Erreur"};
+constexpr Traductions IMPOSSIBLE = {"Impossible d'ouvrir ce fichier"};
+constexpr Traductions IMAGE_MANQUANTE = {"Images du damier introuvables :"};
+constexpr Traductions FILTRE = {"Fichiers Selvako (*.dam *.DAM)"};
+constexpr Traductions A_PROPOS = {
+    "Selvako, jeu de dames sur 64 cases aux règles internationales.\nVersion 7.00"};
+constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
+                                      "Treino",       "Entrenamiento", "Allenamento"};
+constexpr Traductions RELEVE_PLEIN = {
+    "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup."};
+
+QString name_of(const PlayerName& name) {
+    return QString::fromLatin1(name_text(name).c_str());
+}
+
+QString from_std(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+                       QWidget* parent)
+    : QMainWindow(parent), m_config(config), m_sound(sound), m_search_clock(time),
+      m_engine(m_search_clock, std::random_device{}()), m_loop([this] {
+          if (m_controller) m_controller->boucle_jeu();
+      }, this) {
+    const GameFolders folders{
+        QDir(m_config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
+    m_controller = std::make_unique<GameController>(m_engine, time, *this, folders);
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
+    // The start screen's board button shows the images before the start-up
+    // sequence reads them; a missing one is reported then.
+    m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1")));
+
+    m_stack = new QStackedWidget(this);
+    m_intro = new IntroScreen(m_images, m_stack);
+    connect(m_intro, &IntroScreen::board_2d_chosen, this, &MainWindow::choisir_damier_2d);
+    connect(m_intro, &IntroScreen::language_chosen, this, &MainWindow::choisir_langue);
+    m_stack->addWidget(m_intro);
+    build_game_area();
+    m_stack->addWidget(m_game_area);
+    setCentralWidget(m_stack);
+    build_menus();
+    for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(false);
+    apply_captions(FRANCAIS);
+    m_intro->set_texts(FRANCAIS);
+    resize(CLIENT_WIDTH, CLIENT_HEIGHT + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() {
+    // The engine calls back into the controller; neither outlives the window.
+    m_engine.on_poll = nullptr;
+    m_engine.on_clock = nullptr;
+    m_engine.on_progress = nullptr;
+}
+
+void MainWindow::send(const Command& c) {
+    if (!m_startup_done) return;
+    // A move still being shown belongs to the game that is about to change.
+    if (GameController::changes_game(c)) m_board->stop_animation();
+    m_controller->command(c);
+}
+
+void MainWindow::send_options() {
+    GameOptions o = m_controller->options();
+    o.reflexion_sur_temps_adverse = m_reflexion->isChecked();
+    o.arret_par_clic = m_arret_clic->isChecked();
+    o.decomposer_prises = m_decomposer->isChecked();
+    o.bip = m_bip->isChecked();
+    o.autres = m_autres->isChecked();
+    send(command::SetOptions{o});
+}
+
+// ---- What the controller tells the window -----------------------------------
+
+void MainWindow::game_changed() {
+    refresh();
+}
+
+void MainWindow::pass_wanted() {
+    m_loop.schedule();
+}
+
+void MainWindow::process_events() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void MainWindow::thinking_started() {
+    set_game_commands_enabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::thinking_finished() {
+    set_game_commands_enabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::search_progress(const SearchProgress& progress) {
+    m_calcul->show_progress(progress);
+}
+
+void MainWindow::clock_shown(int side, std::int32_t seconds) {
+    const ClockLabels labels = clock_labels(seconds);
+    (side == BLACK ? m_panel6 : m_panel7)
+        ->set_clock(QString::fromStdString(labels.minutes), QString::fromStdString(labels.seconds));
+}
+
+void MainWindow::move_played(const BoardArray& before, const Move& move,
+                             const std::vector<Square>& walk, bool by_computer) {
+    if (by_computer) {
+        if (m_config.animations) m_board->animate_computer_move(before, move.from, walk);
+    } else if (!walk.empty()) {
+        m_board->animate_capture(before, move.from, walk);
+    }
+}
+
+bool MainWindow::showing_move() const {
+    return m_board->animating();
+}
+
+void MainWindow::game_ended(const GameEndReport& report) {
+    m_fin_de_parties->show_result(from_std(report.qui_gagne), from_std(report.resultat_blanc),
+                                  from_std(report.resultat_noir));
+}
+
+void MainWindow::play_sound(std::string_view file) {
+    m_sound.play(file);
+}
+
+void MainWindow::error(GameError kind) {
+    switch (kind) {
+    case GameError::file:
+        report_error(texte(IMPOSSIBLE, langue_cochee()));
+        break;
+    case GameError::record_full:
+        m_fin_de_parties->show_result(m_fin_de_parties->result_text(), {}, {},
+                                      texte(RELEVE_PLEIN, langue_cochee()));
+        break;
+    }
+}
+
+void MainWindow::program_ended() {
+    close();
+    QCoreApplication::exit(0);
+}
+
+// ---- Start-up ----------------------------------------------------------------
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void MainWindow::FormActivate() {
+    if (m_activated || m_startup_done) return;
+    m_activated = true;
+    const QString last = user_path(QStringLiteral("last32.dam"));
+    // On the very first run there is no automatic file yet: the defaults stand.
+    if (QFile::exists(last)) {
+        const auto image = read_game_file(last.toStdString());
+        if (image)
+            m_saved_settings = image->settings;
+        else
+            report_error(texte(IMPOSSIBLE, langue_cochee()));
+    }
+    choisir_langue(m_saved_settings.langue);
+}
+
+void MainWindow::choisir_damier_2d() {
+    if (m_startup_done) return;
+    Introduction();
+}
+
+void MainWindow::Introduction() {
+    m_startup_done = true;
+    m_stack->setCurrentWidget(m_game_area);
+
+    const std::vector<std::string> problems =
+        m_engine.load({m_config.data_dir.toStdString(), m_config.user_dir.toStdString()});
+    for (const std::string& problem : problems) std::fprintf(stderr, "selvako: %s\n", problem.c_str());
+    report_missing_images(
+        m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
+    m_panel6->set_piece(m_images.square(BLACK_MAN), true);
+    m_panel7->set_piece(m_images.square(WHITE_MAN), false);
+
+    m_display.menu_visible = true;
+    for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(true);
+    if (m_display.damier_inverse) {
+        m_display.damier_inverse = false;
+        place_side_panels();
+    }
+    m_board->stop_animation();
+    m_timer1.start();
+    send(command::StartUp{});
+    send(command::SetLanguage{static_cast<std::uint8_t>(langue_cochee())});
+    send_options();
+}
+
+// ---- Board clicks and clocks -------------------------------------------------
+
+void MainWindow::clic(int x, int y) {
+    // While a capture is shown step by step the board takes no new move.
+    if (!m_startup_done || m_board->animating()) return;
+    const Square s = square_from_click(x, y, m_display.damier_inverse);
+    // Clicks off the dark squares do nothing, not even stop the search.
+    if (s == 0) return;
+    send(command::Click{s});
+}
+
+void MainWindow::ajouter_temps() {
+    m_controller->ajouter_temps();
+}
+
+void MainWindow::N8Autre1Click() {
+    show_centred(m_panel9);
+    m_panel9->field()->setFocus();
+    m_panel9->field()->selectAll();
+}
+
+// ---- Drawing -------------------------------------------------------------------
+
+void MainWindow::refresh() {
+    const GameState& g = m_controller->game();
+    const GameNotices& notices = m_controller->notices();
+    m_panel6->set_name(name_of(g.nom_noir) + QStringLiteral(" : "));
+    m_panel7->set_name(name_of(g.nom_blanc) + QStringLiteral(" : "));
+    for (QLabel* l : {m_label29, m_label30, m_label31}) l->setVisible(notices.capture);
+    m_zut->setVisible(notices.zut);
+    m_nulrefus->setVisible(notices.draw_refused);
+    if (notices.draw_offered && !m_match_nul->isVisible())
+        show_centred(m_match_nul);
+    else if (!notices.draw_offered)
+        m_match_nul->hide();
+    if (!notices.end_of_game) m_fin_de_parties->hide();
+
+    if (g.mode_match != 0)
+        m_panel11->setText(caption("Match1", langue_cochee()));
+    else if (!m_controller->options().humain_contre_humain)
+        m_panel11->setText(texte(ENTRAINEMENT, langue_cochee()));
+    else
+        m_panel11->setText(caption("Humain", langue_cochee()));
+    show_options();
+    if (!m_controller->computer_thinking()) apply_mode_menus();
+    compter_pions();
+    sync_move_list();
+    m_board->update();
+}
+
+void MainWindow::show_options() {
+    const GameOptions& o = m_controller->options();
+    m_hvh->setChecked(o.humain_contre_humain);
+    m_cvc->setChecked(o.ordinateur_contre_ordinateur);
+    m_reflexion->setChecked(o.reflexion_sur_temps_adverse);
+    m_arret_clic->setChecked(o.arret_par_clic);
+    m_decomposer->setChecked(o.decomposer_prises);
+    m_bip->setChecked(o.bip);
+    m_autres->setChecked(o.autres);
+    m_pause2->setChecked(m_controller->clocks().paused());
+    m_levels->check(m_controller->game().settings.niveau);
+    m_panel9->set_minutes(m_controller->game().settings.minutes_autre);
+}
+
+void MainWindow::apply_mode_menus() {
+    const GameState& g = m_controller->game();
+    const bool match = g.mode_match == 1;
+    for (QMenu* menu : m_game_menus) menu->menuAction()->setEnabled(true);
+    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_ouvrir, m_quitter}) item->setEnabled(true);
+    for (QMenu* menu : {m_fichier, m_joueurs}) menu->menuAction()->setEnabled(!match);
+    for (QAction* item : {m_reflexion, m_horloges, m_pause1, m_arret_clic})
+        item->setEnabled(!match);
+    for (QAction* item : m_edition->actions()) item->setEnabled(!match);
+    for (QToolButton* b : m_navigation) b->setEnabled(!match);
+    m_niveau->menuAction()->setEnabled(!(match && g.num_demi_coup > 10));
+    m_proposernul->setEnabled(true);
+    m_abandon1->setVisible(match);
+}
+
+void MainWindow::set_game_commands_enabled(bool enabled) {
+    const bool match = m_controller->game().mode_match == 1;
+    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_ouvrir, m_quitter})
+        item->setEnabled(enabled);
+    // In computer-against-computer play the Fichier menu stays open so that
+    // the option can be unchecked while the computer thinks.
+    if (!m_cvc->isChecked() && (!enabled || !match)) m_fichier->menuAction()->setEnabled(enabled);
+    m_edition->menuAction()->setEnabled(enabled);
+    for (QToolButton* b : m_navigation) b->setEnabled(enabled);
+    m_joueurs->menuAction()->setEnabled(enabled && !match);
+    m_proposernul->setEnabled(enabled);
+}
+
+void MainWindow::compter_pions() {
+    const PieceCounts counts = count_pieces(m_controller->game().damier_affiche);
+    m_panel7->set_count(counts[WHITE_MAN] + counts[WHITE_KING]);
+    m_panel6->set_count(counts[BLACK_MAN] + counts[BLACK_KING]);
+}
+
+void MainWindow::Inverser() {
+    m_display.damier_inverse = !m_display.damier_inverse;
+    place_side_panels();
+    m_board->update();
+}
+
+void MainWindow::numerotation() {
+    m_display.numerotation_active = !m_display.numerotation_active;
+    m_numeroter->setChecked(m_display.numerotation_active);
+    m_board->update();
+}
+
+void MainWindow::place_side_panels() {
+    // Black's panel is at the top in the normal view, White's upside down.
+    SidePanel* top = m_display.damier_inverse ? m_panel7 : m_panel6;
+    SidePanel* bottom = m_display.damier_inverse ? m_panel6 : m_panel7;
+    m_column->removeWidget(m_panel6);
+    m_column->removeWidget(m_panel7);
+    m_column->insertWidget(0, top);
+    m_column->addWidget(bottom);
+}
+
+void MainWindow::sync_move_list() {
+    const MoveList& list = m_controller->game().liste_coups;
+    const QSignalBlocker blocker(m_liste);
+    const int count = static_cast<int>(list.lines.size());
+    while (m_liste->count() > count) delete m_liste->takeItem(m_liste->count() - 1);
+    for (int k = 0; k < count; ++k) {
+        const QString text = QString::fromLatin1(list.lines[k].c_str());
+        if (k < m_liste->count()) {
+            if (m_liste->item(k)->text() != text) m_liste->item(k)->setText(text);
+        } else {
+            m_liste->addItem(text);
+        }
+    }
+    m_liste->setCurrentRow(list.selected);
+    if (list.selected >= 0) m_liste->scrollToItem(m_liste->item(list.selected));
+}
+
+// ---- Languages, errors, files ----------------------------------------------
+
+void MainWindow::choisir_langue(int langue) {
+    // Only the French captions exist so far; any other language shows French.
+    m_francais->setChecked(true);
+    apply_captions(langue);
+    if (!m_startup_done) m_intro->set_texts(langue);
+    send(command::SetLanguage{FRANCAIS});
+}
+
+int MainWindow::langue_cochee() const {
+    // The items are tested in the order Français, English, Nederlands,
+    // Portugues, Español, Italiano; only the French one exists so far, and
+    // French is the fallback as well.
+    return FRANCAIS;
+}
+
+QPushButton* MainWindow::button(std::string_view key) const {
+    for (const auto& [k, b] : m_buttons)
+        if (k == key) return b;
+    return nullptr;
+}
+
+QAction* MainWindow::action(std::string_view key) const {
+    for (const auto& [k, item] : m_captioned)
+        if (k == key) return item;
+    return nullptr;
+}
+
+bool MainWindow::start_screen_shown() const {
+    return m_stack->currentWidget() == m_intro;
+}
+
+QString MainWindow::user_path(const QString& name) const {
+    return QDir(m_config.user_dir).filePath(name);
+}
+
+void MainWindow::report_error(const QString& text) {
+    m_reported << text;
+    if (m_config.headless) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(texte(ERREUR, langue_cochee())),
+                     qPrintable(text));
+        return;
+    }
+    QMessageBox::critical(this, texte(ERREUR, langue_cochee()), text);
+}
+
+void MainWindow::report_missing_images(const QStringList& missing) {
+    if (missing.isEmpty() || m_images_reported) return;
+    m_images_reported = true;
+    report_error(texte(IMAGE_MANQUANTE, langue_cochee()) + QLatin1Char(' ') +
+                 missing.join(QStringLiteral(", ")));
+}
+
+bool MainWindow::sauver_fichier(const QString& path) {
+    const std::size_t errors = m_reported.size();
+    send(command::Save{path.toStdString()});
+    m_board->update();
+    return m_reported.size() == errors;
+}
+
+bool MainWindow::ouvrir_fichier(const QString& path) {
+    const auto image = read_game_file(path.toStdString());
+    if (!image) {
+        report_error(texte(IMPOSSIBLE, langue_cochee()));
+        return false;
+    }
+    m_board->stop_animation();
+    send(command::Open{*image});
+    return true;
+}
+
+void MainWindow::save() {
+    QFileDialog dialog(this, caption("Sauver1", langue_cochee()),
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dam"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        sauver_fichier(dialog.selectedFiles().first());
+}
+
+void MainWindow::ouvre() {
+    QFileDialog dialog(this, caption("Ouvrir1", langue_cochee()),
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        ouvrir_fichier(dialog.selectedFiles().first());
+}
+
+void MainWindow::Best1Click() {
+    if (!m_calcul->write_bestmove(user_path(QStringLiteral("Bestmove.txt"))))
+        report_error(texte(IMPOSSIBLE, langue_cochee()));
+}
+
+void MainWindow::a_propos() {
+    QMessageBox::about(this, caption("Apropos1", langue_cochee()),
+                       texte(A_PROPOS, langue_cochee()));
+}
+
+void MainWindow::quitter() {
+    send(command::Quit{user_path(QStringLiteral("last32.dam")).toStdString()});
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const GameState& g = m_controller->game();
+    if (g.fin_programme) {
+        event->accept();
+        return;
+    }
+    // A rated match cannot be left by closing the window.
+    if (g.mode_match != 0) {
+        event->ignore();
+        return;
+    }
+    // The search, if one runs, is stopped; "last32.dam" is not written.
+    send(command::Close{});
+    event->accept();
+}
+
+} // namespace selvako

@@ -1,0 +1,310 @@
+// The window's menus, board area and captions, built once; every item and
+// button sends a command to the game controller.
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/i18n/captions.h"
+#include "ui/window/main_window.h"
+
+namespace selvako {
+
+namespace {
+
+constexpr int CLIENT_WIDTH = 800;
+
+constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
+                               "Selvako 3D, the game", "Selvako 3D, o jogo",
+                               "Selvako 3D, el juego", "Selvako 3D, il gioco"};
+constexpr Traductions NAVIGATION_HINTS[] = {
+    {"Revenir au début"}, {"Reculer d'un coup"}, {"Avancer d'un coup"}, {"Aller à la fin"}};
+constexpr Traductions INVERSER_HINT = {"Inverser le damier"};
+
+} // namespace
+
+QMenu* MainWindow::add_menu(const char* key) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    m_captioned.emplace_back(key, menu->menuAction());
+    return menu;
+}
+
+QAction* MainWindow::add_item(QMenu* menu, const char* key) {
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(QString::fromLatin1(key));
+    m_captioned.emplace_back(key, item);
+    return item;
+}
+
+void MainWindow::build_menus() {
+    m_fichier = add_menu("Fichier1");
+    m_nouveau = add_item(m_fichier, "Nouveau2");
+    m_nouveau->setShortcut(QKeySequence::New);
+    connect(m_nouveau, &QAction::triggered, this, [this] {
+        // A new game shows the board the right way up.
+        if (m_display.damier_inverse) Inverser();
+        send(command::NewGame{});
+    });
+    m_hvh = add_item(m_fichier, "Humaincontrehumain1");
+    m_hvh->setCheckable(true);
+    connect(m_hvh, &QAction::triggered, this, [this] { send(command::HumanAgainstHuman{}); });
+    m_cvc = add_item(m_fichier, "Ordinateurcontreordinateur1");
+    m_cvc->setCheckable(true);
+    connect(m_cvc, &QAction::triggered, this,
+            [this] { send(command::ComputerAgainstComputer{}); });
+    m_fichier->addSeparator();
+    m_ouvrir = add_item(m_fichier, "Ouvrir1");
+    m_ouvrir->setShortcut(QKeySequence::Open);
+    connect(m_ouvrir, &QAction::triggered, this, &MainWindow::ouvre);
+    m_sauver = add_item(m_fichier, "Sauver1");
+    m_sauver->setShortcut(QKeySequence::Save);
+    connect(m_sauver, &QAction::triggered, this, &MainWindow::save);
+    m_fichier->addSeparator();
+    m_quitter = add_item(m_fichier, "Quitter1");
+    m_quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_quitter, &QAction::triggered, this, &MainWindow::quitter);
+
+    m_edition = add_menu("Edition1");
+    connect(add_item(m_edition, "Reprendrecoups1"), &QAction::triggered, this,
+            [this] { send(command::Back{}); });
+    connect(add_item(m_edition, "Avancercoups1"), &QAction::triggered, this,
+            [this] { send(command::Forward{}); });
+    connect(add_item(m_edition, "Reveniraudbut1"), &QAction::triggered, this,
+            [this] { send(command::ToStart{}); });
+    connect(add_item(m_edition, "Allerlafin1"), &QAction::triggered, this,
+            [this] { send(command::ToEnd{}); });
+
+    QMenu* affichage = add_menu("Affichage1");
+    m_inverser = add_item(affichage, "Inverserdamier1");
+    m_inverser->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(m_inverser, &QAction::triggered, this, &MainWindow::Inverser);
+
+    m_joueurs = add_menu("Joueurs1");
+    m_inverser_joueurs = add_item(m_joueurs, "Inverserlesjoueurs1");
+    connect(m_inverser_joueurs, &QAction::triggered, this,
+            [this] { send(command::SwapPlayers{}); });
+
+    // The named levels first, then the timed ones and "Autre" under "Spécial".
+    m_niveau = add_menu("Niveau1");
+    auto* special = new QMenu(m_niveau);
+    m_captioned.emplace_back("XSpecial1", special->menuAction());
+    m_levels = new LevelMenu(
+        m_niveau, special, [this](QMenu* menu, const char* key) { return add_item(menu, key); },
+        this);
+    m_niveau->addSeparator();
+    m_niveau->addMenu(special);
+    connect(m_levels, &LevelMenu::level_chosen, this,
+            [this](const LevelParameters& level) { send(command::SetLevel{level}); });
+    connect(m_levels, &LevelMenu::autre_requested, this, &MainWindow::N8Autre1Click);
+
+    QMenu* options = add_menu("Options1");
+    m_numeroter = add_item(options, "Numroterlescase1");
+    m_numeroter->setCheckable(true);
+    connect(m_numeroter, &QAction::triggered, this, &MainWindow::numerotation);
+    m_pause1 = add_item(options, "Pause1");
+    connect(m_pause1, &QAction::triggered, this, [this] { send(command::StopThinking{}); });
+    m_horloges = add_item(options, "Horlogeszro1");
+    connect(m_horloges, &QAction::triggered, this, [this] { send(command::ClocksToZero{}); });
+    m_pause2 = add_item(options, "Pause2");
+    m_pause2->setCheckable(true);
+    connect(m_pause2, &QAction::triggered, this, [this] { send(command::TogglePause{}); });
+    options->addSeparator();
+    // The toggles send the whole set of options; the controller holds them.
+    m_reflexion = add_toggle(options, "Rflexionsurtempsadverse1", true);
+    m_arret_clic = add_toggle(options, "Arretrflexionparclicsouris1", true);
+    m_indication = add_toggle(options, "Indicationdesmouvements1", true);
+    m_decomposer = add_toggle(options, "Dcomposerlesprises1", true);
+    auto* sons = new QMenu(options);
+    m_captioned.emplace_back("Bipchaquecoup1", sons->menuAction());
+    options->addMenu(sons);
+    m_bip = add_toggle(sons, "Bipchaquecoup2", true);
+    m_autres = add_toggle(sons, "Commentaires1", true);
+
+    m_aide_menu = add_menu("Aide1");
+    connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
+
+    m_langue_menu = add_menu("Langue1");
+    m_francais = add_item(m_langue_menu, "Franais1");
+    m_francais->setCheckable(true);
+    connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
+
+    m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options};
+}
+
+QAction* MainWindow::add_toggle(QMenu* menu, const char* key, bool checked) {
+    QAction* item = add_item(menu, key);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    connect(item, &QAction::triggered, this, &MainWindow::send_options);
+    return item;
+}
+
+QPushButton* MainWindow::add_button(QWidget* parent, const char* key) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(key));
+    m_buttons.emplace_back(key, b);
+    return b;
+}
+
+QPushButton* MainWindow::button(std::string_view key) const {
+    for (const auto& [k, b] : m_buttons)
+        if (k == key) return b;
+    return nullptr;
+}
+
+void MainWindow::build_game_area() {
+    m_game_area = new QWidget(m_stack);
+    auto* row = new QHBoxLayout(m_game_area);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_board = new BoardView(m_controller->game().damier_affiche, m_controller->input().frames,
+                            m_display, m_images, m_game_area);
+    connect(m_board, &BoardView::clicked, this, &MainWindow::clic);
+    connect(m_board, &BoardView::animation_finished, this, [this] { m_loop.schedule(); });
+    row->addWidget(m_board, 1);
+
+    auto* column_widget = new QWidget(m_game_area);
+    column_widget->setFixedWidth(CLIENT_WIDTH - BoardView::LOGICAL_WIDTH);
+    m_column = new QVBoxLayout(column_widget);
+    m_column->setContentsMargins(0, 8, 7, 11);
+    m_column->setSpacing(0);
+    m_panel6 = new SidePanel(column_widget);
+    m_panel6->setObjectName(QStringLiteral("Panel6"));
+    m_panel6->set_piece(m_images.square(BLACK_MAN), true);
+    m_panel7 = new SidePanel(column_widget);
+    m_panel7->setObjectName(QStringLiteral("Panel7"));
+    m_panel7->set_piece(m_images.square(WHITE_MAN), false);
+
+    auto* middle = new QWidget(column_widget);
+    auto* middle_layout = new QVBoxLayout(middle);
+    middle_layout->setContentsMargins(0, 6, 0, 6);
+    m_panel11 = new QLabel(middle);
+    m_panel11->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel11->setAlignment(Qt::AlignCenter);
+    QFont bold = m_panel11->font();
+    bold.setBold(true);
+    m_panel11->setFont(bold);
+    middle_layout->addWidget(m_panel11);
+
+    auto* pages = new QTabWidget(middle);
+    auto* liste_page = new QWidget(pages);
+    auto* liste_layout = new QVBoxLayout(liste_page);
+    liste_layout->setContentsMargins(4, 4, 4, 4);
+    m_liste = new QListWidget(liste_page);
+    m_liste->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(m_liste, &QListWidget::itemDoubleClicked, this, [this] {
+        // A double click with no line selected is ignored.
+        if (m_liste->currentRow() >= 0) send(command::ToLine{m_liste->currentRow()});
+    });
+    liste_layout->addWidget(m_liste);
+    auto* buttons = new QHBoxLayout;
+    const QStyle::StandardPixmap icons[] = {
+        QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward, QStyle::SP_MediaSeekForward,
+        QStyle::SP_MediaSkipForward};
+    const Command commands[] = {command::ToStart{}, command::Back{}, command::Forward{},
+                                command::ToEnd{}};
+    for (int k = 0; k < 4; ++k) {
+        m_navigation[k] = new QToolButton(liste_page);
+        m_navigation[k]->setIcon(style()->standardIcon(icons[k]));
+        connect(m_navigation[k], &QToolButton::clicked, this,
+                [this, c = commands[k]] { send(c); });
+        buttons->addWidget(m_navigation[k]);
+    }
+    buttons->addStretch();
+    m_speedbutton3 = new QToolButton(liste_page);
+    m_speedbutton3->setObjectName(QStringLiteral("SpeedButton3"));
+    m_speedbutton3->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    connect(m_speedbutton3, &QToolButton::clicked, this, &MainWindow::Inverser);
+    buttons->addWidget(m_speedbutton3);
+    liste_layout->addLayout(buttons);
+    pages->addTab(liste_page, QString());
+    m_calcul = new CalculPage(pages);
+    connect(m_calcul->best_button(), &QPushButton::clicked, this, &MainWindow::Best1Click);
+    pages->addTab(m_calcul, QString());
+    pages->setObjectName(QStringLiteral("Liste"));
+    m_pages = pages;
+    middle_layout->addWidget(pages, 1);
+
+    auto* notice = new QHBoxLayout;
+    m_label29 = new QLabel(middle);
+    m_label30 = new QLabel(middle);
+    m_label31 = new QLabel(middle);
+    for (QLabel* l : {m_label29, m_label30, m_label31}) {
+        QFont font = l->font();
+        font.setBold(true);
+        l->setFont(font);
+        l->setStyleSheet(QStringLiteral("color: #c00000;"));
+        QSizePolicy policy = l->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(policy);
+        l->hide();
+        notice->addWidget(l);
+    }
+    notice->addStretch();
+    middle_layout->addLayout(notice);
+
+    // The buttons of play: stop the computer's thinking, offer a draw (the
+    // refusal offers again when clicked), resign a rated match.
+    auto* play_row = new QHBoxLayout;
+    play_row->setSpacing(4);
+    m_joue = add_button(middle, "Joue");
+    connect(m_joue, &QPushButton::clicked, this, [this] { send(command::StopThinking{}); });
+    m_proposernul = add_button(middle, "Proposernul");
+    connect(m_proposernul, &QPushButton::clicked, this, [this] { send(command::OfferDraw{}); });
+    m_nulrefus = add_button(middle, "Nulrefus");
+    m_nulrefus->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    connect(m_nulrefus, &QPushButton::clicked, this, [this] { send(command::OfferDraw{}); });
+    m_nulrefus->hide();
+    m_abandon1 = add_button(middle, "Abandon1");
+    connect(m_abandon1, &QPushButton::clicked, this, [this] { send(command::Resign{}); });
+    m_abandon1->hide();
+    for (QPushButton* b : {m_joue, m_proposernul, m_nulrefus, m_abandon1}) play_row->addWidget(b);
+    play_row->addStretch();
+    middle_layout->addLayout(play_row);
+    m_zut = new QLabel(middle);
+    m_zut->setObjectName(QStringLiteral("Zut"));
+    m_zut->setWordWrap(true);
+    m_zut->setStyleSheet(QStringLiteral("color: #000080; font-style: italic;"));
+    m_zut->hide();
+    middle_layout->addWidget(m_zut);
+
+    m_column->addWidget(m_panel6);
+    m_column->addWidget(middle, 1);
+    m_column->addWidget(m_panel7);
+    row->addWidget(column_widget);
+
+    m_fin_de_parties = new EndOfGamePanel(m_board);
+    connect(m_fin_de_parties, &EndOfGamePanel::closed, this,
+            [this] { send(command::CloseEndPanel{}); });
+    m_panel9 = new AutrePanel(m_board);
+    connect(m_panel9, &AutrePanel::accepted, this,
+            [this](const LevelParameters& level) { send(command::SetLevel{level}); });
+    connect(m_panel9, &AutrePanel::cancelled, m_board, qOverload<>(&QWidget::update));
+    m_match_nul = new DrawOfferPanel(m_board);
+    connect(m_match_nul, &DrawOfferPanel::accepted, this, [this] { send(command::AcceptDraw{}); });
+    connect(m_match_nul->decline_button(), &QPushButton::clicked, this,
+            [this] { send(command::DeclineDraw{}); });
+}
+
+void MainWindow::apply_captions(int langue) {
+    for (auto& [key, item] : m_captioned) item->setText(caption(key, langue));
+    auto* pages = m_game_area->findChild<QTabWidget*>(QStringLiteral("Liste"));
+    pages->setTabText(0, caption("Liste", langue));
+    pages->setTabText(1, caption("Calcul", langue));
+    m_calcul->set_captions(langue);
+    m_label29->setText(caption("Label29", langue));
+    m_label30->setText(caption("Label30", langue));
+    m_label31->setText(caption("Label31", langue));
+    for (int k = 0; k < 4; ++k) m_navigation[k]->setToolTip(texte(NAVIGATION_HINTS[k], langue));
+    for (auto& [key, b] : m_buttons) b->setText(caption(key, langue));
+    m_zut->setText(caption("Zut", langue));
+    m_panel9->set_captions(langue);
+    m_match_nul->set_captions(langue);
+    m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
+    setWindowTitle(texte(TITLE, langue));
+}
+
+} // namespace selvako
