@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "engine/atomic_file.h"
-#include "game/game_record.h"
 
 namespace selvako {
 
@@ -135,24 +134,6 @@ std::optional<GameFileImage> read_game_file(const std::filesystem::path& path) {
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return decode_game_file(bytes);
-}
-
-GameFileImage game_file_image(const GameState& game) {
-    GameFileImage image;
-    image.historique = game.historique;
-    image.historique[0].board[0] = static_cast<std::uint8_t>(game.longueur_partie & 0xFF);
-    image.num_demi_coup = game.num_demi_coup;
-    image.trait = game.trait;
-    image.settings = game.settings;
-    return image;
-}
-
-void load_game_file_image(GameState& game, GameClocks& clocks, const GameFileImage& image) {
-    game.historique = image.historique;
-    game.num_demi_coup = image.num_demi_coup;
-    game.trait = image.trait;
-    game.settings = image.settings;
-    apres_lecture(game, clocks);
 }
 
 } // namespace selvako

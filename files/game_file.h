@@ -12,10 +12,24 @@
 #include <span>
 #include <vector>
 
-#include "game/clocks.h"
-#include "game/game_state.h"
+#include "engine/board.h"
+#include "files/fiche_coup.h"
 
 namespace selvako {
+
+// Plies 0..254 fit in the record; ply 0 is the start position.
+inline constexpr int HISTORY_PLIES = 255;
+inline constexpr int LAST_PLY = HISTORY_PLIES - 1;
+
+// The settings that travel from one run to the next inside the automatic game file.
+struct PersistentSettings {
+    std::int32_t budget_recherche = 160;
+    std::int32_t temps_alloue = 178;
+    std::int32_t minutes_autre = 3;
+    std::uint8_t niveau = 5;
+    std::uint8_t langue = 0;
+    std::int16_t taille_tables = 100;
+};
 
 inline constexpr std::size_t GAME_FILE_BYTES = 22442;
 inline constexpr std::size_t RECORD_AREA_BYTES = 22440;
@@ -47,11 +61,5 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
 // leaves the previous file whole.
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image);
 std::optional<GameFileImage> read_game_file(const std::filesystem::path& path);
-
-// The game as a file image: the length goes into byte 0 of record 0.
-GameFileImage game_file_image(const GameState& game);
-// Puts a file image into the game: record, ply on show, side to move and
-// settings, then the position on show and the move list.
-void load_game_file_image(GameState& game, GameClocks& clocks, const GameFileImage& image);
 
 } // namespace selvako

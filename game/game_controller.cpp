@@ -5,6 +5,7 @@
 
 #include "engine/move_generation.h"
 #include "files/rating_file.h"
+#include "game/saved_game.h"
 #include "game/draw_offer.h"
 #include "game/game_record.h"
 #include "game/sound_files.h"

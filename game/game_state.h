@@ -10,25 +10,12 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "game/fiche_coup.h"
+#include "files/fiche_coup.h"
+#include "files/game_file.h"
 #include "game/outcome.h"
 #include "game/rating.h"
 
 namespace selvako {
-
-// Plies 0..254 fit in the record; ply 0 is the start position.
-inline constexpr int HISTORY_PLIES = 255;
-inline constexpr int LAST_PLY = HISTORY_PLIES - 1;
-
-// The settings that travel from one run to the next inside the automatic game file.
-struct PersistentSettings {
-    std::int32_t budget_recherche = 160;
-    std::int32_t temps_alloue = 178;
-    std::int32_t minutes_autre = 3;
-    std::uint8_t niveau = 5;
-    std::uint8_t langue = 0;
-    std::int16_t taille_tables = 100;
-};
 
 // The list box of the "Coups joués" page: one line per move pair.
 struct MoveList {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "files/game_file.h"
+#include "game/saved_game.h"
 #include "tests/game/game_fixture.h"
 
 namespace selvako {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "search/engine.h"
+
 namespace selvako {
 
 class CalculPage : public QWidget {
@@ -17,8 +19,8 @@ class CalculPage : public QWidget {
     explicit CalculPage(QWidget* parent);
 
     void set_captions(int langue);
-    void show_lines(const std::vector<std::string>& lines,
-                    const std::vector<std::string>& root_lines);
+    // The search's figures as the page's lines.
+    void show_progress(const SearchProgress& progress);
     // "Editer meilleurs coups": the information lines as a text file.
     bool write_bestmove(const QString& path) const;
 

@@ -53,7 +53,8 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
       }, this) {
     const GameFolders folders{
         QDir(m_config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
-    m_controller = std::make_unique<GameController>(m_engine, time, *this, folders);
+    GameObserver& observer = *this;
+    m_controller = std::make_unique<GameController>(m_engine, time, observer, folders);
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
     // The start screen's board button shows the images before the start-up
@@ -416,7 +417,7 @@ void MainWindow::report_missing_images(const QStringList& missing) {
 }
 
 bool MainWindow::sauver_fichier(const QString& path) {
-    const std::size_t errors = m_reported.size();
+    const qsizetype errors = m_reported.size();
     send(command::Save{path.toStdString()});
     m_board->update();
     return m_reported.size() == errors;

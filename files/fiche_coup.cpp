@@ -1,4 +1,4 @@
-#include "game/fiche_coup.h"
+#include "files/fiche_coup.h"
 
 #include <algorithm>
 
