@@ -165,8 +165,14 @@ void GameController::Introduction() {
     m_observer.pass_wanted();
 }
 
-void GameController::remplir() {
+void GameController::drop_input() {
     m_input.drop(m_game);
+    m_input.capture_notice = false;
+    m_notices.capture = false;
+}
+
+void GameController::remplir() {
+    drop_input();
     m_notices = {};
     nouvelle_partie(m_game, m_clocks);
     show_clocks();
@@ -256,8 +262,7 @@ void GameController::inverser_joueurs() {
 void GameController::naviguer(bool (*step)(GameState&, GameClocks&)) {
     step(m_game, m_clocks);
     show_clocks();
-    m_input.drop(m_game);
-    m_notices.capture = false;
+    drop_input();
     changed();
     m_observer.pass_wanted();
 }
@@ -266,7 +271,7 @@ void GameController::double_clic(int line) {
     if (line < 0) return;
     revenir_n(m_game, m_clocks, line);
     show_clocks();
-    m_input.drop(m_game);
+    drop_input();
     changed();
     m_observer.pass_wanted();
 }
@@ -286,8 +291,7 @@ void GameController::ouvrir(const GameFileImage& image) {
     m_game.settings.langue = langue;
     m_game.settings.taille_tables = taille;
     show_clocks();
-    m_input.drop(m_game);
-    m_notices.capture = false;
+    drop_input();
     m_notices.end_of_game = false;
     changed();
     m_observer.pass_wanted();

@@ -150,6 +150,8 @@ class GameController {
     void nouveau();
     void commencer_match(const command::StartMatch& match);
     void remplir();
+    // Any piece picked up is put back, with its frames and notice.
+    void drop_input();
     void naviguer(bool (*step)(GameState&, GameClocks&));
     void double_clic(int line);
     void Ordinateur();

@@ -230,10 +230,9 @@ void MainWindow::Introduction() {
 void MainWindow::clic(int x, int y) {
     // While a capture is shown step by step the board takes no new move.
     if (!m_startup_done || m_board->animating()) return;
-    const Square s = square_from_click(x, y, m_display.damier_inverse);
-    // Clicks off the dark squares do nothing, not even stop the search.
-    if (s == 0) return;
-    send(command::Click{s});
+    // A click off the dark squares still stops the search; the input then
+    // ignores its square 0.
+    send(command::Click{square_from_click(x, y, m_display.damier_inverse)});
 }
 
 void MainWindow::ajouter_temps() {
