@@ -7,11 +7,9 @@
 #include <filesystem>
 #include <string_view>
 
-namespace selvako {
+#include "engine/square_weights.h"
 
-// Entry k is the value of a black man on square k and of a white man on
-// 33 - k; entry 0 is never read. Read as unsigned 0..255.
-using SquareTable = std::array<std::uint8_t, 33>;
+namespace selvako {
 
 // The eight men tables, in the order of the file and of the tempo weights.
 enum TableIndex : int {
