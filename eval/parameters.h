@@ -61,11 +61,6 @@ EvalParameters parameters_from_image(const ParameterImage& image);
 // failure returns false and changes neither `params` nor `image`.
 bool load_parameter_file(EvalParameters& params, ParameterImage& image,
                          const std::filesystem::path& path);
-
-// Copies the parameters into `image` and writes the whole image. The file is
-// written beside the target and renamed over it, so a failed save leaves the
-// previous file whole. Returns false when the file cannot be written.
-bool save_parameter_file(const EvalParameters& params, ParameterImage& image,
-                         const std::filesystem::path& path);
+// files/engine_files.h writes the image back (save_parameter_file).
 
 } // namespace selvako

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "search_harness.h"
-#include "temp_folder.h"
 
 namespace selvako {
 namespace {
@@ -140,13 +139,11 @@ TEST(Search, RootMoveRepeatingTheGameScoresZero) {
 }
 
 TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
-    testing::TempFolder folder;
     for (const std::int16_t learned : {std::int16_t{0}, std::int16_t{5000}}) {
         SearchHarness h;
         // The position after 22-18, Black to move, learned from Black's side.
         h.set("B:W18,21,23-32:B1-12");
-        h.learned.learn_position(folder.file("v.dat"), h.st.index_key, h.st.check_key, BLACK,
-                                 learned);
+        h.learned.learn_position(h.st.index_key, h.st.check_key, BLACK, learned);
         h.set("W:W21-32:B1-12");
         h.search.game.ponder = 1;
         h.search.depth_limit = 1;
