@@ -29,12 +29,12 @@
 #include "app/selvako/level_menu.h"
 #include "app/selvako/search_clock_adapter.h"
 #include "app/selvako/sound_player.h"
-#include "search/search.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
 #include "game/game_record.h"
 #include "game/time_source.h"
+#include "search/search.h"
 #include "ui/board/board_images.h"
 #include "ui/board/side_panel.h"
 
