@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <random>
@@ -62,21 +63,28 @@ std::int32_t budget_for_seconds(int seconds, int half_move) {
     return budget;
 }
 
-// One line per change of depth or line of play.
+// The same ply as the page shows it: squares and whether it takes.
+bool same_shown(const Move& a, const Move& b) {
+    return a.from == b.from && a.to == b.to && (a.taken > 0) == (b.taken > 0);
+}
+
+// One line, the Calcul page's lines joined, per change of depth or line of play.
 struct InfoPrinter {
-    std::string last;
+    bool printed = false;
+    int depth = 0;
+    std::vector<Move> pv;
     void operator()(const SearchProgress& progress) {
+        if (printed && progress.depth == depth &&
+            std::equal(pv.begin(), pv.end(), progress.pv.begin(), progress.pv.end(), same_shown))
+            return;
+        printed = true;
+        depth = progress.depth;
+        pv = progress.pv;
         std::string line;
         for (const std::string& part : search_lines(progress)) {
             if (!line.empty()) line += " | ";
             line += part;
         }
-        const auto depth_end = line.find(" | Noeuds");
-        const auto pv_start = line.find("Coups");
-        const std::string key = line.substr(0, depth_end) +
-                                (pv_start == std::string::npos ? "" : line.substr(pv_start));
-        if (key == last) return;
-        last = key;
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
     }
