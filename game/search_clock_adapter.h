@@ -2,8 +2,8 @@
 // The search reads the same clock as the game's clocks, so that a test that
 // moves time by hand moves it for both.
 
-#include "engine/search_clock.h"
 #include "game/time_source.h"
+#include "search/search_clock.h"
 
 namespace selvako {
 

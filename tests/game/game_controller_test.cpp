@@ -24,10 +24,14 @@ struct RecordingObserver : GameObserver {
     std::vector<Move> computer_moves;
     std::vector<GameError> errors;
     std::function<void()> during_search;
+    // Time passes while the search runs, one second a poll, so that a level
+    // that thinks by time comes to an end.
+    ManualTimeSource* time_passing = nullptr;
 
     void pass_wanted() override { ++passes_wanted; }
     void process_events() override {
         ++polls;
+        if (time_passing) time_passing->advance_seconds(1);
         if (during_search) {
             const auto run = std::move(during_search);
             during_search = nullptr;
@@ -150,7 +154,8 @@ TEST_F(GameControllerTest, ClickStopsTheSearchWhichPlaysItsBestMoveSoFar) {
     int polls_at_click = 0;
     view.during_search = [&] {
         polls_at_click = view.polls;
-        controller.command(command::Click{21});
+        // Off the dark squares: it stops the search and picks nothing up.
+        controller.command(command::Click{0});
     };
     controller.boucle_jeu();
     ASSERT_EQ(view.computer_moves.size(), 1u);
@@ -185,6 +190,7 @@ TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
 TEST_F(GameControllerTest, HumansDoubleTimeBelow1800) {
     controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters});
     controller.command(command::StartMatch{"Bob", 3, 1600, 2050, BLACK});
+    view.time_passing = &time;
     time.advance_seconds(361);
     controller.ajouter_temps();
     play_first_legal_move();

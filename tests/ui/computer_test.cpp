@@ -231,13 +231,16 @@ class ComputerTest : public WindowFixture {
         MainWindow& w = start_2d();
         // 22 plies of two kings going to and fro, then the human moves.
         {
-            EngineState engine;
+            EngineState work;
+            work.allocate_move_lists();
+            const ManualTimeSource time;
+            GameClocks clocks(time);
             GameState g;
-            nouvelle_partie(g, engine);
-            engine.set_position(parse_fen("W:WKc1:BKh8").position->board);
-            noter_coup(g, engine);
+            nouvelle_partie(g, clocks);
+            g.damier_affiche = parse_fen("W:WKc1:BKh8").position->board;
+            noter_coup(g, clocks);
             const Move shuffle[] = {{30, 26}, {4, 8}, {26, 30}, {8, 4}};
-            for (int ply = 0; ply < 22; ++ply) jouer_coup(g, engine, shuffle[ply % 4]);
+            for (int ply = 0; ply < 22; ++ply) jouer_coup(g, work, clocks, shuffle[ply % 4]);
             g.settings = game().settings;
             QVERIFY(write_game_file(
                 QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam")).toStdString(),

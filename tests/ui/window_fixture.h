@@ -12,6 +12,7 @@
 #include "ui/window/main_window.h"
 #include "engine/fen.h"
 #include "files/game_file.h"
+#include "game/game_record.h"
 #include "game/saved_game.h"
 #include "ui/board/board_geometry.h"
 

@@ -5,11 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <span>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "files/atomic_file.h"
 #include "tools/endgame_generator/crc32.h"
 #include "tools/endgame_generator/retrograde_solver.h"
 
@@ -61,19 +62,10 @@ std::vector<std::int8_t> encode_table(int table, const std::vector<std::uint16_t
     return bytes;
 }
 
-// Written beside the target and renamed, so that an interrupted run never
-// leaves a partial table with the right name.
+// An interrupted run never leaves a partial table with the right name.
 bool write_file(const std::filesystem::path& path, const std::vector<std::int8_t>& bytes) {
-    const std::filesystem::path temporary = path.string() + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out) return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
+    return write_file_atomically(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/atomic_file.h"
 #include "game/sound_files.h"
 #include "tools/sound_generator/tones.h"
 #include "tools/sound_generator/wav_file.h"
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     };
     for (const auto& s : sounds) {
         const std::filesystem::path path = folder / s.name;
-        if (!sound::write_file_atomically(path, sound::encode_wav(s.samples, sound::SAMPLE_RATE))) {
+        if (!write_file_atomically(path, sound::encode_wav(s.samples, sound::SAMPLE_RATE))) {
             std::fprintf(stderr, "sound_generator: cannot write %s\n", path.c_str());
             return 1;
         }

@@ -1,8 +1,5 @@
 #include "tools/sound_generator/wav_file.h"
 
-#include <fstream>
-#include <system_error>
-
 namespace selvako::sound {
 
 namespace {
@@ -50,20 +47,6 @@ std::vector<std::uint8_t> encode_wav(std::span<const std::int16_t> samples,
     put_u32(out, data_size);
     for (std::int16_t s : samples) put_u16(out, static_cast<std::uint16_t>(s));
     return out;
-}
-
-bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        if (!file.good()) return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, path, error);
-    return !error;
 }
 
 } // namespace selvako::sound

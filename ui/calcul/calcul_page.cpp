@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+#include "ui/calcul/search_lines.h"
 #include "ui/i18n/captions.h"
 
 namespace selvako {
@@ -43,10 +44,9 @@ void CalculPage::set_captions(int langue) {
     m_button9->setText(caption("Button9", langue));
 }
 
-void CalculPage::show_lines(const std::vector<std::string>& lines,
-                            const std::vector<std::string>& root_lines) {
-    replace_lines(m_listbox2, lines);
-    replace_lines(m_root_list, root_lines);
+void CalculPage::show_progress(const SearchProgress& progress) {
+    replace_lines(m_listbox2, search_lines(progress));
+    replace_lines(m_root_list, root_lines(progress));
 }
 
 bool CalculPage::write_bestmove(const QString& path) const {

@@ -378,12 +378,6 @@ int MainWindow::langue_cochee() const {
     return FRANCAIS;
 }
 
-QPushButton* MainWindow::button(std::string_view key) const {
-    for (const auto& [k, b] : m_buttons)
-        if (k == key) return b;
-    return nullptr;
-}
-
 QAction* MainWindow::action(std::string_view key) const {
     for (const auto& [k, item] : m_captioned)
         if (k == key) return item;
