@@ -1,19 +1,4 @@
 #pragma once
-// The search reads the same clock as the game's clocks, so that a test that
-// moves time by hand moves it for both.
+// The window's search clock is the Qt-free one the command line uses too.
 
-#include "engine/search_clock.h"
-#include "game/time_source.h"
-
-namespace selvako {
-
-class TimeSourceSearchClock final : public SearchClock {
-  public:
-    explicit TimeSourceSearchClock(const TimeSource& time) : m_time(time) {}
-    std::int32_t now_seconds() override { return m_time.now_seconds(); }
-
-  private:
-    const TimeSource& m_time;
-};
-
-} // namespace selvako
+#include "game/time_source_search_clock.h"
