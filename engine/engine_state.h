@@ -10,7 +10,7 @@
 #include "engine/board.h"
 #include "engine/hash_keys.h"
 #include "engine/move.h"
-#include "eval/running_terms.h"
+#include "engine/running_terms.h"
 
 namespace selvako {
 

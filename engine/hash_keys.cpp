@@ -4,8 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include "engine/atomic_file.h"
-
 namespace selvako {
 
 namespace {
@@ -56,13 +54,13 @@ KeysLoad load_keys(const std::string& path) {
     return result;
 }
 
-bool write_hash_keys(const std::string& path, const HashKeys& keys) {
-    std::vector<unsigned char> bytes(KEY_FILE_BYTES);
+std::vector<std::uint8_t> encode_hash_keys(const HashKeys& keys) {
+    std::vector<std::uint8_t> bytes(KEY_FILE_BYTES);
     for (int i = 0; i < KEY_TABLE_WORDS; ++i) {
         write_le32(&bytes[4 * i], keys.index[i]);
         write_le32(&bytes[4 * (KEY_TABLE_WORDS + i)], keys.check[i]);
     }
-    return write_file_atomically(path, bytes.data(), bytes.size());
+    return bytes;
 }
 
 PositionKeys position_keys(const BoardArray& board, const HashKeys& keys) {

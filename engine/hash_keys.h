@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/board.h"
 
@@ -41,8 +42,8 @@ struct KeysLoad {
 // caller can say so once.
 KeysLoad load_keys(const std::string& path);
 
-// Writes the keys in the file layout; false when the file cannot be written.
-bool write_hash_keys(const std::string& path, const HashKeys& keys);
+// The keys in the file's layout (files/engine_files.h writes them).
+std::vector<std::uint8_t> encode_hash_keys(const HashKeys& keys);
 
 struct PositionKeys {
     std::uint32_t index = 0;

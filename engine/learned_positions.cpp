@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-
-#include "engine/atomic_file.h"
+#include <optional>
 
 namespace selvako {
 
@@ -50,18 +49,16 @@ bool LearnedTable::load_learned(const std::string& path) {
     return true;
 }
 
-std::optional<std::string> LearnedTable::load_lessons(const std::string& path) {
+bool LearnedTable::load_lessons(const std::string& path) {
     auto entries = read_table(path);
-    if (!entries) return std::string(FILE_OPEN_ERROR);
+    if (!entries) return false;
     m_entries = std::move(*entries);
     note_scores();
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> LearnedTable::learn_position(const std::string& path,
-                                                        std::uint32_t index_key,
-                                                        std::uint32_t check_key, int side_to_move,
-                                                        std::int16_t score) {
+void LearnedTable::learn_position(std::uint32_t index_key, std::uint32_t check_key,
+                                  int side_to_move, std::int16_t score) {
     LearnedEntry& e = m_entries[slot_of(index_key, side_to_move)];
     // A decisive score stays, whatever position it belongs to.
     if (e.score > -30000 && e.score < 30000) {
@@ -69,8 +66,6 @@ std::optional<std::string> LearnedTable::learn_position(const std::string& path,
         e.score = score;
         note_scores();
     }
-    if (!save(path)) return std::string(FILE_OPEN_ERROR);
-    return std::nullopt;
 }
 
 const LearnedEntry* LearnedTable::probe_learned(std::uint32_t index_key, std::uint32_t check_key,
@@ -79,8 +74,8 @@ const LearnedEntry* LearnedTable::probe_learned(std::uint32_t index_key, std::ui
     return e.check == check_key ? &e : nullptr;
 }
 
-bool LearnedTable::save(const std::string& path) const {
-    std::vector<unsigned char> bytes(LEARNED_FILE_BYTES);
+std::vector<std::uint8_t> LearnedTable::encode() const {
+    std::vector<std::uint8_t> bytes(LEARNED_FILE_BYTES);
     for (std::uint32_t i = 0; i < LEARNED_ENTRIES; ++i) {
         unsigned char* p = &bytes[8u * i];
         const LearnedEntry& e = m_entries[i];
@@ -91,7 +86,7 @@ bool LearnedTable::save(const std::string& path) const {
         p[6] = e.unused[0];
         p[7] = e.unused[1];
     }
-    return write_file_atomically(path, bytes.data(), bytes.size());
+    return bytes;
 }
 
 } // namespace selvako

@@ -4,13 +4,10 @@
 // file image itself: 131,071 eight-byte entries, no header.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/board.h"
-// The one message of every file failure, FILE_OPEN_ERROR.
-#include "eval/parameters.h"
 
 namespace selvako {
 
@@ -32,17 +29,18 @@ class LearnedTable {
     // Start-up: a missing, short or unreadable file leaves the table empty.
     // Returns whether the file was read.
     bool load_learned(const std::string& path);
-    // A lesson file replaces the table; on failure the table is unchanged and
-    // the message to show is returned.
-    std::optional<std::string> load_lessons(const std::string& path);
+    // A lesson file replaces the table; on failure (false) the table is
+    // unchanged and the caller says so.
+    bool load_lessons(const std::string& path);
     // Teaches the position with these keys and side to move, unless its slot
-    // holds a decisive score, then writes the whole table to `path`.
-    std::optional<std::string> learn_position(const std::string& path, std::uint32_t index_key,
-                                              std::uint32_t check_key, int side_to_move,
-                                              std::int16_t score);
+    // holds a decisive score. The caller then saves the table
+    // (files/engine_files.h).
+    void learn_position(std::uint32_t index_key, std::uint32_t check_key, int side_to_move,
+                        std::int16_t score);
     const LearnedEntry* probe_learned(std::uint32_t index_key, std::uint32_t check_key,
                                       int side_to_move) const;
-    bool save(const std::string& path) const;
+    // The whole table in the file's layout.
+    std::vector<std::uint8_t> encode() const;
     // No slot holds a score: a probe cannot give anything, so the search skips it.
     bool holds_no_score() const { return !m_any_score; }
 

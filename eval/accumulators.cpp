@@ -3,6 +3,8 @@
 
 #include "eval/evaluate.h"
 
+#include "eval/eval_tables.h"
+
 namespace selvako {
 
 namespace {

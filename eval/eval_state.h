@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "engine/running_terms.h"
 #include "eval/parameters.h"
-#include "eval/running_terms.h"
 
 namespace selvako {
 

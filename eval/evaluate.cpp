@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "eval/eval_tables.h"
 #include "eval/pattern_terms.h"
 
 namespace selvako {

@@ -1,7 +1,5 @@
 #include "eval/parameters.h"
 
-#include "engine/atomic_file.h"
-
 #include <cstdio>
 #include <memory>
 
@@ -84,12 +82,6 @@ bool load_parameter_file(EvalParameters& params, ParameterImage& image,
     image = read;
     params = parameters_from_image(image);
     return true;
-}
-
-bool save_parameter_file(const EvalParameters& params, ParameterImage& image,
-                         const std::filesystem::path& path) {
-    parameters_to_image(params, image);
-    return write_file_atomically(path.string(), image.data(), image.size());
 }
 
 } // namespace selvako

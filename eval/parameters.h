@@ -7,11 +7,9 @@
 #include <filesystem>
 #include <string_view>
 
-namespace selvako {
+#include "engine/square_weights.h"
 
-// Entry k is the value of a black man on square k and of a white man on
-// 33 - k; entry 0 is never read. Read as unsigned 0..255.
-using SquareTable = std::array<std::uint8_t, 33>;
+namespace selvako {
 
 // The eight men tables, in the order of the file and of the tempo weights.
 enum TableIndex : int {
@@ -63,11 +61,6 @@ EvalParameters parameters_from_image(const ParameterImage& image);
 // failure returns false and changes neither `params` nor `image`.
 bool load_parameter_file(EvalParameters& params, ParameterImage& image,
                          const std::filesystem::path& path);
-
-// Copies the parameters into `image` and writes the whole image. The file is
-// written beside the target and renamed over it, so a failed save leaves the
-// previous file whole. Returns false when the file cannot be written.
-bool save_parameter_file(const EvalParameters& params, ParameterImage& image,
-                         const std::filesystem::path& path);
+// files/engine_files.h writes the image back (save_parameter_file).
 
 } // namespace selvako

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "game/game_record.h"
 
 namespace selvako {
@@ -124,7 +124,7 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
 
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image) {
     const std::vector<std::uint8_t> bytes = encode_game_file(image);
-    return write_file_atomically(path.string(), bytes.data(), bytes.size());
+    return write_file_atomically(path, bytes);
 }
 
 std::optional<GameFileImage> read_game_file(const std::filesystem::path& path) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace selvako {
 
@@ -21,7 +21,8 @@ bool write_rating(const std::filesystem::path& path, std::int32_t index, std::in
     lines[static_cast<std::size_t>(index)] = std::to_string(rating);
     std::string text;
     for (const std::string& line : lines) text += line + '\n';
-    return write_file_atomically(path.string(), text.data(), text.size());
+    return write_file_atomically(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 } // namespace selvako

@@ -3,8 +3,8 @@
 // that moves time by hand moves it for both, and a headless game's clocks and
 // searches agree to the second.
 
-#include "engine/search_clock.h"
 #include "game/time_source.h"
+#include "search/search_clock.h"
 
 namespace selvako {
 

@@ -17,10 +17,11 @@
 #include "engine/board.h"
 #include "engine/move.h"
 #include "engine/repertoire.h"
+#include "search/search_clock.h"
+#include "search/search_progress.h"
 
 namespace selvako {
 
-class SearchClock;
 struct EngineTables;
 
 // Read-only data (tables, keys, default parameters, repertoires) and the
@@ -62,26 +63,6 @@ enum class SearchAnswer {
     discarded, // stopped with the result thrown away (stop_and_discard)
 };
 
-// One root move and the value the search last gave it (hundredths of a man
-// times two, from the root side's view).
-struct RootMoveValue {
-    Move move;
-    int value = 0;
-    bool being_searched = false;
-};
-
-// Progress of a search, reported after each iteration and whenever the
-// principal variation changes.
-struct SearchProgress {
-    int depth = 0;
-    std::uint32_t nodes = 0;               // of the iteration in progress
-    std::optional<std::int32_t> seconds;   // spent on this move; none while pondering
-    int score = 0;                         // from the root side's view
-    std::uint8_t num_demi_coup = 0;
-    std::vector<Move> pv;                  // from the root side's move on
-    std::vector<RootMoveValue> root_moves; // in the order of the root list
-};
-
 struct SearchResult {
     SearchAnswer answer = SearchAnswer::no_move;
     // Index of the chosen move in root_moves (0 for a single move).
@@ -90,9 +71,14 @@ struct SearchResult {
     // The root list as generated for the side to move: every legal move,
     // all taking the same number of pieces.
     std::vector<Move> root_moves;
-    int score = 0; // the root score; 0 when nothing was searched
+    // The root score (the driver's previous_score). An answer without a
+    // search leaves what the last search gave, or UNSEARCHED_SCORE for a
+    // forced move in analysis; nodes is then 0.
+    int score = 0;
     int depth = 0;
-    std::uint64_t nodes = 0;
+    std::uint64_t nodes = 0; // of the whole search
+    // The seconds the side to move has used in all, as the search last read
+    // its clock (what on_clock last reported).
     std::int32_t seconds = 0;
     std::vector<Move> pv;
 };
@@ -106,7 +92,8 @@ class Engine {
     Engine& operator=(const Engine&) = delete;
 
     // Loads keys, learned positions, parameters, repertoires and endgame
-    // tables. Returns one line per file that could not be read; each leaves a
+    // tables (all of them, here: no search reads a file). Returns one line per
+    // file that could not be read; each leaves a
     // defined state (built-in keys, no learned position, parameters at 0, no
     // repertoire or endgame table), so the engine still plays.
     std::vector<std::string> load(const EngineFolders& folders);

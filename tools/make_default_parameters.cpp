@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "eval/parameters.h"
+#include "files/engine_files.h"
 
 namespace {
 

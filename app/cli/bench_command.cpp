@@ -1,9 +1,11 @@
 #include <charconv>
 #include <cstdio>
+#include <random>
 
 #include "app/cli/commands.h"
-#include "app/cli/search_setup.h"
-#include "engine/bench.h"
+#include "app/cli/engine_setup.h"
+#include "search/bench.h"
+#include "search/search_clock.h"
 
 namespace selvako::cli {
 
@@ -16,11 +18,12 @@ int run_bench(const Arguments& args) {
         if (ec != std::errc{} || end != text.data() + text.size() || depth < 1 || depth > 30)
             return usage_error("bench depth must be a number from 1 to 30");
     }
-    SearchSetup setup(data_folder(nullptr));
-    const BenchResult result = selvako::run_bench(
-        setup.search, setup.st, setup.tables.table, depth, [](int i, std::uint64_t n) {
-            std::printf("position %2d nodes %llu\n", i + 1, static_cast<unsigned long long>(n));
-        });
+    SteadySearchClock clock;
+    Engine engine(clock, std::random_device{}());
+    load_engine(engine, data_folder(nullptr));
+    const BenchResult result = selvako::run_bench(engine, depth, [](int i, std::uint64_t n) {
+        std::printf("position %2d nodes %llu\n", i + 1, static_cast<unsigned long long>(n));
+    });
     const auto nps =
         result.seconds > 0 ? static_cast<unsigned long long>(result.nodes / result.seconds) : 0ULL;
     std::printf("bench nodes %llu time %.3f nps %llu\n",

@@ -1,34 +1,12 @@
 #include "app/cli/engine_setup.h"
 
-#include <charconv>
-#include <cstdio>
+#include <iostream>
 
 namespace selvako::cli {
 
-HeadlessEngine::HeadlessEngine(const std::filesystem::path& data, std::uint32_t seed, bool report)
-    : engine(clock, seed) {
-    const auto problems = engine.load(EngineFolders{data, {}});
-    if (report)
-        for (const std::string& problem : problems)
-            std::fprintf(stderr, "selvako-cli: %s\n", problem.c_str());
-}
-
-GameOptions headless_options(bool repertoire) {
-    GameOptions options;
-    options.reflexion_sur_temps_adverse = false;
-    options.bip = false;
-    options.autres = false;
-    options.decomposer_prises = false;
-    options.repertoire = repertoire;
-    return options;
-}
-
-std::optional<int> level_number(std::string_view text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < 0 || value > 8)
-        return std::nullopt;
-    return value;
+void load_engine(Engine& engine, const std::filesystem::path& data) {
+    for (const std::string& problem : engine.load({data, {}}))
+        std::cerr << "selvako-cli: " << problem << '\n';
 }
 
 } // namespace selvako::cli

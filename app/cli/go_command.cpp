@@ -1,12 +1,16 @@
 #include <charconv>
 #include <cstdio>
+#include <random>
 #include <sstream>
 
 #include "app/cli/commands.h"
-#include "app/cli/search_setup.h"
+#include "app/cli/engine_setup.h"
+#include "engine/engine_state.h"
 #include "engine/make_move.h"
 #include "engine/move_generation.h"
 #include "game/levels.h"
+#include "search/search.h"
+#include "ui/calcul/search_lines.h"
 
 namespace selvako::cli {
 
@@ -19,17 +23,20 @@ std::optional<int> number(std::string_view text) {
     return value;
 }
 
-// Plays "c3-d4 f6-e5 ..." on the setup's board, recording the game; false
+// Plays "c3-d4 f6-e5 ..." on the request's board, recording the game; false
 // (with a message) at the first move that is not legal.
-bool play_moves(SearchSetup& setup, std::string_view text, int& side) {
+bool play_moves(SearchRequest& request, std::string_view text, int& side) {
+    EngineState st;
+    st.allocate_move_lists();
+    st.set_position(request.board);
     std::istringstream words{std::string(text)};
     std::string word;
     while (words >> word) {
         const bool capture = word.size() == 5 && word[2] == 'x';
         const Square from = parse_square(word.substr(0, 2));
         const Square to = word.size() == 5 ? parse_square(word.substr(3, 2)) : 0;
-        const int n = generate_root_moves(setup.st, side);
-        const Move* moves = setup.st.list(1);
+        const int n = generate_root_moves(st, side);
+        const Move* moves = st.list(1);
         int found = -1;
         for (int i = 0; i < n && found < 0; ++i)
             if (moves[i].from == from && moves[i].to == to && (moves[i].taken > 0) == capture)
@@ -38,10 +45,11 @@ bool play_moves(SearchSetup& setup, std::string_view text, int& side) {
             std::fprintf(stderr, "selvako-cli: '%s' is not a legal move here\n", word.c_str());
             return false;
         }
-        make_move(setup.st, moves[found]);
-        setup.search.game.historique.push_back({from, to});
+        make_move(st, moves[found]);
+        request.historique.push_back({from, to});
         side = 1 - side;
     }
+    request.board = st.board;
     return true;
 }
 
@@ -57,9 +65,9 @@ std::int32_t budget_for_seconds(int seconds, int half_move) {
 // One line per change of depth or line of play.
 struct InfoPrinter {
     std::string last;
-    void operator()(const SearchInfo& info) {
+    void operator()(const SearchProgress& progress) {
         std::string line;
-        for (const std::string& part : info.lines) {
+        for (const std::string& part : search_lines(progress)) {
             if (!line.empty()) line += " | ";
             line += part;
         }
@@ -99,47 +107,49 @@ int run_go(const Arguments& args) {
     if (missing) return usage_error("an option needs a value");
 
     const std::filesystem::path chosen = data ? std::filesystem::path(*data) : "";
-    SearchSetup setup(data_folder(data ? &chosen : nullptr));
-    GameContext& game = setup.search.game;
-    game.repertoire_enabled = !args.has_flag("--no-book");
-    setup.st.set_position(position->board);
+    SteadySearchClock clock;
+    Engine engine(clock, std::random_device{}());
+    load_engine(engine, data_folder(data ? &chosen : nullptr));
+    SearchRequest request;
+    SearchLimits& chosen_limits = request.limits;
+    chosen_limits.repertoire = !args.has_flag("--no-book");
+    request.board = position->board;
     int side = position->side_to_move;
-    if (moves && !play_moves(setup, *moves, side)) return EXIT_USAGE;
-    game.trait = static_cast<std::uint8_t>(side);
-    game.num_demi_coup = static_cast<std::uint8_t>(game.historique.size());
+    if (moves && !play_moves(request, *moves, side)) return EXIT_USAGE;
+    request.trait = static_cast<std::uint8_t>(side);
+    request.num_demi_coup = static_cast<std::uint8_t>(request.historique.size());
 
     const LevelParameters excellence = LEVEL_ITEMS[5].parameters;
-    game.budget_recherche = excellence.budget_recherche;
-    game.temps_alloue = excellence.temps_alloue;
+    chosen_limits.budget_recherche = excellence.budget_recherche;
+    chosen_limits.temps_alloue = excellence.temps_alloue;
     if (depth) {
         const auto d = number(*depth);
         if (!d || *d < 1 || *d > MAX_ITERATION) return usage_error("--depth takes 1 to 30");
-        game.budget_recherche = UNLIMITED_BUDGET;
-        game.temps_alloue = UNLIMITED_SECONDS;
-        setup.search.depth_limit = *d;
+        chosen_limits.budget_recherche = UNLIMITED_BUDGET;
+        chosen_limits.temps_alloue = UNLIMITED_SECONDS;
+        chosen_limits.depth = *d;
     } else if (level) {
         const auto n = number(*level);
         if (!n || *n < 0 || *n > 8) return usage_error("--level takes 0 to 8");
-        game.budget_recherche = LEVEL_ITEMS[*n].parameters.budget_recherche;
-        game.temps_alloue = LEVEL_ITEMS[*n].parameters.temps_alloue;
+        chosen_limits.budget_recherche = LEVEL_ITEMS[*n].parameters.budget_recherche;
+        chosen_limits.temps_alloue = LEVEL_ITEMS[*n].parameters.temps_alloue;
     } else if (movetime) {
         const auto s = number(*movetime);
         if (!s || *s < 1 || *s > 3600) return usage_error("--movetime takes 1 to 3600 seconds");
-        game.budget_recherche = budget_for_seconds(*s, game.num_demi_coup);
-        game.temps_alloue = UNLIMITED_SECONDS;
+        chosen_limits.budget_recherche = budget_for_seconds(*s, request.num_demi_coup);
+        chosen_limits.temps_alloue = UNLIMITED_SECONDS;
     }
 
     InfoPrinter printer;
-    setup.search.hooks.show_info = std::ref(printer);
-    const int chosen_index = setup.search.choose_move();
-    if (chosen_index == NO_MOVE) {
+    engine.on_progress = std::ref(printer);
+    const SearchResult result = engine.search(request);
+    if (result.answer == SearchAnswer::no_move) {
         std::printf("bestmove none\n");
         return 0;
     }
-    const int index = chosen_index == SINGLE_MOVE ? 0 : chosen_index;
-    const bool searched = setup.search.total_nodes > 0;
-    std::printf("bestmove %s score %d\n", move_text(setup.st.list(1)[index]).c_str(),
-                searched ? setup.search.previous_score / 2 : 0);
+    const bool searched = result.nodes > 0;
+    std::printf("bestmove %s score %d\n", move_text(result.move).c_str(),
+                searched ? result.score / 2 : 0);
     return 0;
 }
 

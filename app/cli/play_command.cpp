@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/cli/commands.h"
-#include "app/cli/engine_setup.h"
+#include "app/cli/headless_engine.h"
 #include "app/cli/headless_game.h"
 #include "game/typed_move.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/cli/commands.h"
-#include "app/cli/engine_setup.h"
+#include "app/cli/headless_engine.h"
 #include "app/cli/headless_game.h"
-#include "engine/atomic_file.h"
+#include "files/atomic_file.h"
 #include "files/pdn_file.h"
 
 namespace selvako::cli {
@@ -115,7 +115,9 @@ int run_selfplay(const Arguments& args) {
             // The whole file again after each game: an interrupted run keeps
             // the games it finished.
             record += game.pdn;
-            if (!write_file_atomically(std::string(*pdn), record.data(), record.size())) {
+            const std::span bytes(reinterpret_cast<const std::uint8_t*>(record.data()),
+                                  record.size());
+            if (!write_file_atomically(std::filesystem::path(*pdn), bytes)) {
                 std::fprintf(stderr, "selvako-cli: cannot write %s\n", std::string(*pdn).c_str());
                 return 1;
             }

@@ -9,7 +9,7 @@
 
 #include "app/selvako/app_config.h"
 #include "engine/engine_state.h"
-#include "eval/engine_tables.h"
+#include "search/engine_tables.h"
 
 namespace selvako {
 

@@ -17,6 +17,7 @@
 #include "app/selvako/engine_tables.h"
 #include "files/game_file.h"
 #include "ui/board/board_geometry.h"
+#include "ui/calcul/search_lines.h"
 #include "ui/i18n/captions.h"
 
 namespace selvako {
@@ -54,11 +55,10 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
                                  m_state.tables.evaluation, m_search_clock, std::random_device{}());
     m_search->repertoires = &m_state.tables.repertoires;
     m_search->databases = &m_state.tables.databases;
-    m_search->database_folder = m_config.data_dir.toStdString();
     m_search->hooks.poll = [this] { poll_recherche(); };
     m_search->hooks.show_clock = [this](std::int32_t total) { horloge_recherche(total); };
-    m_search->hooks.show_info = [this](const SearchInfo& info) {
-        m_calcul->show_lines(info.lines, info.root_lines);
+    m_search->hooks.show_progress = [this](const SearchProgress& progress) {
+        m_calcul->show_lines(search_lines(progress), root_lines(progress));
     };
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);

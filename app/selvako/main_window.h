@@ -29,7 +29,7 @@
 #include "app/selvako/level_menu.h"
 #include "app/selvako/search_clock_adapter.h"
 #include "app/selvako/sound_player.h"
-#include "engine/search.h"
+#include "search/search.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"

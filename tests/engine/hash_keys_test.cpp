@@ -11,18 +11,21 @@
 namespace selvako {
 namespace {
 
-TEST(HashKeys, FileRoundTripIsLittleEndianIndexWordsFirst) {
+TEST(HashKeys, EncodingIsLittleEndianIndexWordsFirstAndReadsBack) {
     testing::TempFolder folder;
     HashKeys keys = default_hash_keys();
     keys.index[0] = 0x04030201u;
     keys.check[0] = 0x0D0C0B0Au;
-    const std::string path = folder.file(KEY_FILE_NAME);
-    ASSERT_TRUE(write_hash_keys(path, keys));
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes = encode_hash_keys(keys);
     ASSERT_EQ(bytes.size(), 1320u);
-    EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\x02\x03\x04", 4));
-    EXPECT_EQ(bytes.substr(660, 4), std::string("\x0A\x0B\x0C\x0D", 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4),
+              (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 660, bytes.begin() + 664),
+              (std::vector<std::uint8_t>{0x0A, 0x0B, 0x0C, 0x0D}));
+    const std::string path = folder.file(KEY_FILE_NAME);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     const KeysLoad loaded = load_keys(path);
     EXPECT_TRUE(loaded.from_file);
     EXPECT_EQ(loaded.keys.index, keys.index);

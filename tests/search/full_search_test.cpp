@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/bench.h"
 #include "engine/fen.h"
-#include "eval/search_evaluation.h"
+#include "search/bench.h"
+#include "search/engine.h"
+#include "search/search.h"
+#include "search/search_evaluation.h"
 #include "tests/engine/turned_position.h"
 
 namespace selvako {
@@ -16,45 +18,35 @@ class FrozenClock final : public SearchClock {
     std::int32_t now_seconds() override { return 0; }
 };
 
-struct FullSearch {
-    FullSearch() : search(st, table, learned, evaluation, clock, 1) {
-        EXPECT_TRUE(
-            load_parameter_file(eval.parameters, eval.parameter_image,
-                                std::filesystem::path(SELVAKO_TEST_DATA_DIR) / "defaut.par"));
-        search.databases = &databases;
-        search.database_folder = SELVAKO_TEST_DATA_DIR;
-        search.game.repertoire_enabled = false;
-        search.game.budget_recherche = UNLIMITED_BUDGET;
-        search.game.temps_alloue = UNLIMITED_SECONDS;
-    }
-    void set(const std::string& fen) {
-        const auto parsed = parse_fen(fen);
-        ASSERT_TRUE(parsed.position) << parsed.error;
-        st.set_position(parsed.position->board);
-        search.game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-    }
-
-    EngineState st;
-    TranspositionTable table;
-    LearnedTable learned;
-    EndgameTables databases;
-    EvalState eval;
-    SearchEvaluation evaluation{eval};
+// The engine as the program loads it from the built data.
+struct FullEngine {
+    FullEngine() { EXPECT_TRUE(engine.load({SELVAKO_TEST_DATA_DIR, {}}).empty()); }
     FrozenClock clock;
-    Search search;
+    Engine engine{clock, 1};
 };
+
+SearchRequest request_for(const std::string& fen, int depth) {
+    const auto parsed = parse_fen(fen);
+    EXPECT_TRUE(parsed.position) << parsed.error;
+    SearchRequest request;
+    if (!parsed.position) return request;
+    request.board = parsed.position->board;
+    request.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
+    request.limits.budget_recherche = UNLIMITED_BUDGET;
+    request.limits.temps_alloue = UNLIMITED_SECONDS;
+    request.limits.repertoire = false;
+    request.limits.depth = depth;
+    return request;
+}
 
 // Whatever a search leaves behind (killers, root scores, the evaluation's
 // variant, table entries) must not change the next bench.
 TEST(FullSearch, BenchSignatureRepeats) {
-    FullSearch first;
-    const std::uint64_t nodes = run_bench(first.search, first.st, first.table, 6).nodes;
-    EXPECT_EQ(run_bench(first.search, first.st, first.table, 6).nodes, nodes);
-    first.table.clear_table();
-    first.st.reset_killers_and_alternatives();
-    EXPECT_EQ(run_bench(first.search, first.st, first.table, 6).nodes, nodes);
-    FullSearch fresh;
-    EXPECT_EQ(run_bench(fresh.search, fresh.st, fresh.table, 6).nodes, nodes);
+    FullEngine first;
+    const std::uint64_t nodes = run_bench(first.engine, 6).nodes;
+    EXPECT_EQ(run_bench(first.engine, 6).nodes, nodes);
+    FullEngine fresh;
+    EXPECT_EQ(run_bench(fresh.engine, 6).nodes, nodes);
 }
 
 TEST(FullSearch, ShotsAreFound) {
@@ -68,23 +60,39 @@ TEST(FullSearch, ShotsAreFound) {
     };
     for (const auto& [fen, move] : shots) {
         for (const bool turned : {false, true}) {
-            FullSearch s;
-            s.set(turned ? testing::turned_fen(fen) : fen);
-            s.search.depth_limit = 8;
-            const int chosen = s.search.choose_move();
-            EXPECT_EQ(move_text(s.st.list(1)[chosen]), turned ? testing::turned_move(move) : move)
+            FullEngine s;
+            const SearchResult result =
+                s.engine.search(request_for(turned ? testing::turned_fen(fen) : fen, 8));
+            EXPECT_EQ(result.answer, SearchAnswer::searched);
+            EXPECT_EQ(move_text(result.move), turned ? testing::turned_move(move) : move)
                 << fen << (turned ? " turned" : "");
-            EXPECT_GT(s.search.previous_score, 400) << fen;
+            EXPECT_GT(result.score, 400) << fen;
         }
     }
 }
 
+// make_move keeps the running terms through the tree; the search must hand
+// back the root's terms, as computed afresh, once it is over.
 TEST(FullSearch, RunningTermsComeBackAfterTheSearch) {
-    FullSearch s;
-    s.set("W:W17,18,21,22,23,25,26,27,29,30,31:B1,2,3,5,6,7,9,10,11,13,14");
-    s.search.depth_limit = 7;
-    s.search.choose_move();
-    EXPECT_EQ(s.st.running_terms, running_terms_from_scratch(s.eval.term_tables, s.st.board));
+    EngineState st;
+    TranspositionTable table;
+    LearnedTable learned;
+    EvalState eval;
+    SearchEvaluation evaluation{eval};
+    FrozenClock clock;
+    Search search(st, table, learned, evaluation, clock, 1);
+    ASSERT_TRUE(load_parameter_file(eval.parameters, eval.parameter_image,
+                                    std::filesystem::path(SELVAKO_TEST_DATA_DIR) / "defaut.par"));
+    const SearchRequest request =
+        request_for("W:W17,18,21,22,23,25,26,27,29,30,31:B1,2,3,5,6,7,9,10,11,13,14", 7);
+    st.set_position(request.board);
+    search.game.trait = request.trait;
+    search.game.repertoire_enabled = false;
+    search.game.budget_recherche = UNLIMITED_BUDGET;
+    search.game.temps_alloue = UNLIMITED_SECONDS;
+    search.depth_limit = 7;
+    search.choose_move();
+    EXPECT_EQ(st.running_terms, running_terms_from_scratch(eval.term_tables, st.board));
 }
 
 } // namespace

@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/hash_keys.h"
-#include "engine/learned_positions.h"
+#include "files/engine_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -20,7 +19,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_search_data: cannot write %s\n", keys_path.c_str());
         return 1;
     }
-    if (!selvako::LearnedTable().save(learned_path)) {
+    if (!selvako::save_learned(learned_path, selvako::LearnedTable())) {
         std::fprintf(stderr, "make_search_data: cannot write %s\n", learned_path.c_str());
         return 1;
     }

@@ -49,9 +49,9 @@ struct AspirationRun {
         h.set("W:W29,30,31,32:B1,2,3,4");
         h.search.game.ponder = 1; // information after every iteration
         h.search.depth_limit = 4;
-        h.search.hooks.show_info = [this](const SearchInfo& info) {
-            depths.push_back(std::stoi(info.lines[0].substr(13)));
-            scores.push_back(std::stoi(info.lines[2].substr(8)));
+        h.search.hooks.show_progress = [this](const SearchProgress& progress) {
+            depths.push_back(progress.depth);
+            scores.push_back(progress.score);
             evaluation.next_pass();
         };
         h.search.choose_move();
@@ -67,7 +67,7 @@ TEST(Aspiration, FailLowRepeatsTheDepthWithAWindowBelow) {
     EXPECT_EQ(run.depths, (std::vector<int>{1, 2, 3, 3, 4}));
     EXPECT_EQ(run.evaluation.windows,
               (Windows{{-32000, 32000}, {-250, 250}, {-250, 250}, {-32000, -750}, {-1150, -650}}));
-    EXPECT_EQ(run.scores.back(), -450); // shown halved
+    EXPECT_EQ(run.scores.back(), -900);
 }
 
 TEST(Aspiration, SecondFailureGoesOnWithTheFullWindow) {

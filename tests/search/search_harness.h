@@ -2,12 +2,13 @@
 // Everything a search needs, owned together for a test.
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/fen.h"
-#include "engine/search.h"
 #include "material_evaluation.h"
+#include "search/search.h"
 
 namespace selvako::testing {
 
@@ -21,6 +22,14 @@ class ManualClock final : public SearchClock {
   private:
     std::int32_t m_now = 1000;
 };
+
+// The root list as the "Calcul" page words it: "c3-d4 :    12".
+inline std::vector<std::string> root_lines_of(const Search& search) {
+    std::vector<std::string> lines;
+    for (const RootMoveValue& root : search.root_values)
+        lines.push_back(root_move_line(root.move, root.value / 2, root.being_searched));
+    return lines;
+}
 
 struct SearchHarness {
     explicit SearchHarness(LeafEvaluation* custom = nullptr)

@@ -2,7 +2,7 @@
 // A plain material count standing in for the full evaluation, so that the
 // search's own rules can be tested against scores worked out by hand.
 
-#include "engine/leaf_evaluation.h"
+#include "search/leaf_evaluation.h"
 
 namespace selvako::testing {
 

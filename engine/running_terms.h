@@ -3,14 +3,15 @@
 // board scan for. They are computed from scratch when a search starts and then
 // follow every piece that leaves or reaches a square as make_move plays the
 // tree. The search saves and restores them with the board, so they stay a
-// small plain record.
+// small plain record. Their arithmetic sits here, under the evaluation, so that
+// make_move updates them in place at no cost beyond the sums themselves; the
+// evaluation chooses the tables (TermTables) and reads the sums.
 
 #include <array>
 #include <cstdint>
 
 #include "engine/board.h"
-#include "eval/eval_tables.h"
-#include "eval/parameters.h"
+#include "engine/square_weights.h"
 
 namespace selvako {
 

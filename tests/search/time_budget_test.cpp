@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/time_budget.h"
+#include "search/time_budget.h"
 
 namespace selvako {
 namespace {

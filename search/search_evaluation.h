@@ -1,8 +1,8 @@
 #pragma once
 // The full evaluation as the search sees it.
 
-#include "engine/leaf_evaluation.h"
 #include "eval/evaluate.h"
+#include "search/leaf_evaluation.h"
 
 namespace selvako {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/bench.h"
 #include "engine/fen.h"
 #include "engine/move_generation.h"
+#include "search/bench.h"
 
 namespace selvako {
 namespace {

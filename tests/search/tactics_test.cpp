@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "search_harness.h"
-#include "turned_position.h"
+#include "tests/engine/turned_position.h"
 
 namespace selvako {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/search.h"
+#include "search/search.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -85,7 +85,6 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     const int side = MAX ? m_root_side : m_other_side;
     if (p > 1 && pieces <= 4 && databases) {
-        if (!databases->loaded) load_databases(*databases, database_folder);
         if (const auto score = probe_database(*databases, m_st.board, counts, side, p))
             return *score;
     }
@@ -134,7 +133,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             alpha < -29999 ? -32000 : static_cast<std::int16_t>(alpha - 500);
         for (int i = 0; i < n; ++i) m_st.previous_root[i] = {moves[i].from, moves[i].to, initial};
         m_st.previous_root_count = static_cast<MoveCount>(n);
-        info.root_lines.clear();
+        root_values.clear();
     }
 
     if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth) {
@@ -171,7 +170,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     for (int i = 0; i < n; ++i) {
         const Move& move = moves[i];
         if (MAX && p == 1 && !arret_demande) {
-            show_root_line(i, move, (i == 0 ? previous_score : m_last_root_value) / 2, true);
+            note_root_value(i, move, i == 0 ? previous_score : m_last_root_value, true);
             if (-32000 < move.key && move.key < 32000 && -32001 < best && best < 32001) {
                 // Moves that did badly last time, and every move once a clearly
                 // winning one is in hand, are searched a ply or two shallower.
@@ -299,14 +298,11 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
         if (MAX && p == 1 && !arret_demande) {
             const bool last = i == n - 1;
-            const Move& next = last ? moves[best_root] : moves[i + 1];
-            info.next_from = next.from;
-            info.next_to = next.to;
-            show_root_line(i, move, v / 2, false);
+            note_root_value(i, move, v, false);
             m_last_root_value = v;
             if (!game.ponder) {
                 if (last) ++m_st.iteration_depth;
-                show_search_info(best);
+                report_progress(best);
                 if (last) --m_st.iteration_depth;
             }
         }
@@ -347,6 +343,35 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
     }
     return best;
+}
+
+void Search::note_root_value(int index, const Move& move, int value, bool being_searched) {
+    if (static_cast<int>(root_values.size()) <= index) root_values.resize(index + 1);
+    root_values[index] = {move, value, being_searched};
+}
+
+std::vector<Move> Search::principal_variation() const {
+    std::vector<Move> line;
+    const auto& row = m_st.pv[1];
+    for (int ply = 1; ply <= 32 && row[ply].from != 0; ++ply) line.push_back(row[ply]);
+    return line;
+}
+
+void Search::report_progress(int score) {
+    // The clock is read whether or not anyone listens: a clock driven by hand
+    // moves at each reading, and the search must not depend on the listener.
+    std::optional<std::int32_t> seconds;
+    if (!game.ponder) seconds = spent_on_move(m_clock.now_seconds());
+    if (!hooks.show_progress) return;
+    SearchProgress progress;
+    progress.depth = m_st.iteration_depth;
+    progress.nodes = nodes;
+    progress.seconds = seconds;
+    progress.score = score;
+    progress.num_demi_coup = game.num_demi_coup;
+    progress.pv = principal_variation();
+    progress.root_moves = root_values;
+    hooks.show_progress(progress);
 }
 
 template int Search::search<true>(int, int, int);

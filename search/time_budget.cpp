@@ -1,4 +1,4 @@
-#include "engine/time_budget.h"
+#include "search/time_budget.h"
 
 namespace selvako {
 

@@ -9,7 +9,7 @@
 #include "engine/repertoire.h"
 #include "engine/transposition_table.h"
 #include "eval/eval_state.h"
-#include "eval/search_evaluation.h"
+#include "search/search_evaluation.h"
 
 namespace selvako {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/search.h"
+#include "search/engine.h"
 
 namespace selvako {
 
@@ -57,9 +57,9 @@ struct BenchResult {
     double seconds = 0;
 };
 
-// Searches every position with `search`, clearing `table` before each, to
+// Searches every position with `engine`, clearing its table before each, to
 // `depth` and without any limit of time. `on_position` sees each result.
-BenchResult run_bench(Search& search, EngineState& st, TranspositionTable& table, int depth,
+BenchResult run_bench(Engine& engine, int depth,
                       const std::function<void(int index, std::uint64_t nodes)>& on_position = {});
 
 } // namespace selvako

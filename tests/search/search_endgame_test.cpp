@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "search_harness.h"
-#include "temp_folder.h"
+#include "tests/engine/temp_folder.h"
 
 namespace selvako {
 namespace {
@@ -9,13 +9,12 @@ namespace {
 TEST(SearchWithTables, TableScoresSettleNodesBelowTheRoot) {
     testing::SearchHarness h;
     EndgameTables tables;
+    ASSERT_EQ(load_databases(tables, SELVAKO_TEST_DATA_DIR), NUM_ENDGAME_TABLES);
     h.search.databases = &tables;
-    h.search.database_folder = SELVAKO_TEST_DATA_DIR;
     h.set("W:WK1,K2,K3:BK32");
     h.search.game.ponder = 1;
     h.search.depth_limit = 1;
     h.search.choose_move();
-    EXPECT_TRUE(tables.loaded);
     // Every reply is a table position with Black to move at ply 2: a loss for
     // Black in v plies scores 32000 - v - 2 for White.
     EXPECT_GT(h.search.previous_score, 31000);
@@ -26,13 +25,12 @@ TEST(SearchWithTables, MissingTablesAreMissesNotErrors) {
     testing::TempFolder empty;
     testing::SearchHarness h;
     EndgameTables tables;
+    EXPECT_EQ(load_databases(tables, empty.path()), 0);
     h.search.databases = &tables;
-    h.search.database_folder = empty.path();
     h.set("W:WK1,K2,K3:BK32");
     h.search.game.ponder = 1;
     h.search.depth_limit = 1;
     h.search.choose_move();
-    EXPECT_TRUE(tables.loaded);
     EXPECT_EQ(h.search.previous_score, 1000); // the material count of 3 kings to 1
 }
 

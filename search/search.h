@@ -7,20 +7,19 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "engine/endgame_tables.h"
 #include "engine/engine_state.h"
-#include "engine/leaf_evaluation.h"
 #include "engine/learned_positions.h"
 #include "engine/repertoire.h"
-#include "engine/search_clock.h"
-#include "engine/time_budget.h"
 #include "engine/transposition_table.h"
+#include "search/leaf_evaluation.h"
+#include "search/search_clock.h"
+#include "search/search_progress.h"
+#include "search/time_budget.h"
 
 namespace selvako {
 
@@ -51,20 +50,13 @@ struct GameContext {
     std::vector<PlayedMove> historique;
 };
 
-// The "Calcul" page: the information lines and one line per root move.
-struct SearchInfo {
-    std::vector<std::string> lines;
-    std::vector<std::string> root_lines;
-    Square next_from = 0; // the root move about to be searched
-    Square next_to = 0;
-};
-
 struct SearchHooks {
     // Lets the window process its events; may set arret_demande.
     std::function<void()> poll;
     // The seconds used in all by the side to move, for its clock.
     std::function<void(std::int32_t)> show_clock;
-    std::function<void(const SearchInfo&)> show_info;
+    // The figures of the "Calcul" page; the caller words them.
+    std::function<void(const SearchProgress&)> show_progress;
 };
 
 class Search {
@@ -84,10 +76,9 @@ class Search {
     GameContext game;
     SearchHooks hooks;
     const Repertoires* repertoires = nullptr;
-    // The endgame tables, read from `database_folder` at the first node that
-    // needs them while they are not loaded; none when null.
-    EndgameTables* databases = nullptr;
-    std::filesystem::path database_folder;
+    // The endgame tables, loaded beforehand (Engine::load reads them once);
+    // none when null.
+    const EndgameTables* databases = nullptr;
     // Stops after this iteration depth (0: the level decides).
     int depth_limit = 0;
 
@@ -103,7 +94,12 @@ class Search {
     std::uint64_t total_nodes = 0; // of the whole search, for the bench
     int depth_reached = 0;
     std::int32_t seconds_used = 0; // the side's clock at the last check
-    SearchInfo info;
+    bool from_repertoire = false;  // the last answer came from the repertoire
+    // Every root move with the value it was last given, in the order of the
+    // ply-1 list as the search last generated it.
+    std::vector<RootMoveValue> root_values;
+    // The principal variation from the root side's move on.
+    std::vector<Move> principal_variation() const;
 
     const TimeBudget& budget() const { return m_budget; }
 
@@ -114,8 +110,8 @@ class Search {
     void poll();
     bool repeats_game(const Move& move) const;
     std::int32_t spent_on_move(std::int32_t now) const;
-    void show_root_line(int index, const Move& move, int value, bool being_searched);
-    void show_search_info(int score);
+    void note_root_value(int index, const Move& move, int value, bool being_searched);
+    void report_progress(int score);
     void store(int score, int ply, int code, const Move* move);
     int prepare_and_answer();
     int repertoire_move();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "search_harness.h"
-#include "temp_folder.h"
 
 namespace selvako {
 namespace {
@@ -128,7 +127,7 @@ TEST(Search, RootMoveRepeatingTheGameScoresZero) {
     h.search.depth_limit = 2;
     h.search.choose_move();
     bool repeat_seen = false;
-    for (const std::string& line : h.search.info.root_lines) {
+    for (const std::string& line : testing::root_lines_of(h.search)) {
         if (line.rfind("c1-d2", 0) == 0) {
             EXPECT_EQ(line, "c1-d2 :     0");
             repeat_seen = true;
@@ -140,22 +139,18 @@ TEST(Search, RootMoveRepeatingTheGameScoresZero) {
 }
 
 TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
-    testing::TempFolder folder;
     for (const std::int16_t learned : {std::int16_t{0}, std::int16_t{5000}}) {
         SearchHarness h;
         // The position after 22-18, Black to move, learned from Black's side.
         h.set("B:W18,21,23-32:B1-12");
-        h.learned.learn_position(folder.file("v.dat"), h.st.index_key, h.st.check_key, BLACK,
-                                 learned);
+        h.learned.learn_position(h.st.index_key, h.st.check_key, BLACK, learned);
         h.set("W:W21-32:B1-12");
         h.search.game.ponder = 1;
         h.search.depth_limit = 1;
         h.search.choose_move();
         const std::string expected = learned ? "c3-d4 : -2500" : "c3-d4 :     0";
-        EXPECT_NE(
-            std::find(h.search.info.root_lines.begin(), h.search.info.root_lines.end(), expected),
-            h.search.info.root_lines.end())
-            << learned;
+        const std::vector<std::string> lines = testing::root_lines_of(h.search);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << learned;
     }
 }
 
@@ -168,7 +163,7 @@ TEST(Search, AnalysisGivesTheGameMoveItsPreparedScore) {
     h.search.previous_score = -600; // the position after this move, from the other side
     h.search.depth_limit = 1;
     h.search.choose_move();
-    const auto& lines = h.search.info.root_lines;
+    const std::vector<std::string> lines = testing::root_lines_of(h.search);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "c3-d4 :   300"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "a3-b4 :     0"), lines.end());
 }

@@ -2,7 +2,7 @@
 
 #include "engine/killer_moves.h"
 #include "engine/move_generation.h"
-#include "engine/search.h"
+#include "search/search.h"
 
 namespace selvako {
 
@@ -57,7 +57,8 @@ int Search::prepare_and_answer() {
     m_st.follow_pv = 0;
     m_st.hint_from = m_st.hint_to = 0;
     best_root = 0;
-    info = SearchInfo{};
+    from_repertoire = false;
+    root_values.clear();
     m_evaluation.prepare_evaluation(m_st, m_root_side);
     m_root_eval = m_evaluation.evaluate(m_st, m_root_side, -32000, 32000);
 
@@ -67,7 +68,10 @@ int Search::prepare_and_answer() {
         if (game.analysis) previous_score = UNSEARCHED_SCORE;
         if (!game.ponder) return SINGLE_MOVE;
     }
-    if (const int index = repertoire_move(); index >= 0) return index;
+    if (const int index = repertoire_move(); index >= 0) {
+        from_repertoire = true;
+        return index;
+    }
     return deepen();
 }
 
@@ -143,7 +147,7 @@ int Search::deepen() {
 
         if (arret_demande) score = discard ? 0 : previous_score;
         previous_score = score;
-        if (game.ponder) show_search_info(score);
+        if (game.ponder) report_progress(score);
         m_seed_bound = std::max(depth, m_seed_bound - 4);
         seed_killers(m_st, score, m_seed_bound);
 

@@ -1,0 +1,18 @@
+#pragma once
+// The one way this program replaces a file: a crash, a full disk or a power
+// cut never leaves it half written. The bytes go to a temporary file of a
+// unique name beside the target, reach the disk, and only then take the
+// target's name.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace selvako {
+
+// False when the file cannot be written; the target is then as it was. A
+// target that is a symbolic link or not a regular file (a device, a folder)
+// is refused rather than replaced.
+bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+} // namespace selvako
