@@ -547,7 +547,7 @@ SearchResult GameController::lancer_recherche(bool ponder) {
     request.limits.budget_recherche = g.settings.budget_recherche;
     request.limits.temps_alloue = g.settings.temps_alloue;
     request.limits.ponder = ponder;
-    request.limits.repertoire = true;
+    request.limits.repertoire = m_options.repertoire;
     for (int ply = 1; ply <= g.num_demi_coup; ++ply)
         request.historique.push_back({g.historique[ply].from, g.historique[ply].to});
 

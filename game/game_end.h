@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/outcome.h"
+#include "files/outcome.h"
 #include "game/rating.h"
 
 namespace selvako {

@@ -13,17 +13,20 @@ struct GameOptions {
     bool decomposer_prises = true;
     bool bip = true;
     bool autres = true; // the sounds at the end of a game
+    // The opening repertoires may answer instead of a search; selvako-cli's
+    // --no-book plays without them.
+    bool repertoire = true;
 
     friend bool operator==(const GameOptions&, const GameOptions&) = default;
 };
 
 // What the view shows beside the board besides the game itself.
 struct GameNotices {
-    bool capture = false;        // "Prise majoritaire obligatoire"
-    bool zut = false;            // the beginner level gave away its best move
-    bool draw_offered = false;   // the computer offers a draw
-    bool draw_refused = false;   // "Nul refusé"
-    bool end_of_game = false;    // the end-of-game panel
+    bool capture = false;      // "Prise majoritaire obligatoire"
+    bool zut = false;          // the beginner level gave away its best move
+    bool draw_offered = false; // the computer offers a draw
+    bool draw_refused = false; // "Nul refusé"
+    bool end_of_game = false;  // the end-of-game panel
 };
 
 } // namespace selvako

@@ -12,7 +12,7 @@
 #include "engine/board.h"
 #include "files/fiche_coup.h"
 #include "files/game_file.h"
-#include "game/outcome.h"
+#include "files/outcome.h"
 #include "game/rating.h"
 
 namespace selvako {

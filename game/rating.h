@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/outcome.h"
+#include "files/outcome.h"
 
 namespace selvako {
 

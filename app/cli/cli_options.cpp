@@ -34,7 +34,9 @@ int usage_error(std::string_view problem) {
            "  selvako-cli eval --fen FEN [--terms]\n"
            "  selvako-cli go [--fen FEN] [--moves \"c3-d4 f6-e5 ...\"]\n"
            "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli bench [DEPTH]\n";
+           "  selvako-cli bench [DEPTH]\n"
+           "  selvako-cli play [--level N] [--white | --black] [--no-book] [--data FOLDER]\n"
+           "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n";
     return EXIT_USAGE;
 }
 

@@ -10,5 +10,7 @@ int run_probe(const Arguments& args);
 int run_eval(const Arguments& args);
 int run_go(const Arguments& args);
 int run_bench(const Arguments& args);
+int run_play(const Arguments& args);
+int run_selfplay(const Arguments& args);
 
 } // namespace selvako::cli

@@ -16,5 +16,7 @@ int main(int argc, char** argv) {
     if (command == "eval") return run_eval(args);
     if (command == "go") return run_go(args);
     if (command == "bench") return run_bench(args);
+    if (command == "play") return run_play(args);
+    if (command == "selfplay") return run_selfplay(args);
     return usage_error("unknown command '" + std::string(command) + "'");
 }

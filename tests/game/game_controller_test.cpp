@@ -8,7 +8,7 @@
 
 #include "engine/move_generation.h"
 #include "game/game_controller.h"
-#include "game/search_clock_adapter.h"
+#include "game/time_source_search_clock.h"
 #include "tests/engine/temp_folder.h"
 
 using namespace selvako;

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "game/game_controller.h"
-#include "game/search_clock_adapter.h"
+#include "game/time_source_search_clock.h"
 #include "game/time_source.h"
 #include "search/engine.h"
 #include "ui/board/board_images.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The search reads the same clock as the game's clocks, so that a test that
-// moves time by hand moves it for both.
+// The search reads the same time source as the game's clocks, so that a test
+// that moves time by hand moves it for both, and a headless game's clocks and
+// searches agree to the second.
 
 #include "game/time_source.h"
 #include "search/search_clock.h"
