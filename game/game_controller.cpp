@@ -5,9 +5,9 @@
 
 #include "engine/move_generation.h"
 #include "files/rating_file.h"
-#include "game/saved_game.h"
 #include "game/draw_offer.h"
 #include "game/game_record.h"
+#include "game/saved_game.h"
 #include "game/sound_files.h"
 
 namespace selvako {
@@ -24,9 +24,7 @@ int pieces_of(const PieceCounts& c, int side) {
     return side == BLACK ? c[BLACK_MAN] + c[BLACK_KING] : c[WHITE_MAN] + c[WHITE_KING];
 }
 
-template <class... Ts> struct overloaded : Ts... {
-    using Ts::operator()...;
-};
+template <class... Ts> struct overloaded : Ts... { using Ts::operator()...; };
 
 } // namespace
 
@@ -41,8 +39,7 @@ GameController::GameController(Engine& engine, const TimeSource& time, GameObser
 }
 
 bool GameController::computer_to_move() const {
-    return (m_game.ordinateur_au_trait && !m_options.humain_contre_humain) ||
-           m_game.coup_demande;
+    return (m_game.ordinateur_au_trait && !m_options.humain_contre_humain) || m_game.coup_demande;
 }
 
 bool GameController::changes_game(const Command& c) {
@@ -72,60 +69,59 @@ void GameController::command(const Command& c) {
 }
 
 void GameController::apply(const Command& c) {
-    std::visit(overloaded{
-                   [this](const command::NewGame&) { nouveau(); },
-                   [this](const command::StartUp&) { Introduction(); },
-                   [this](const command::StartMatch& m) { commencer_match(m); },
-                   [this](const command::HumanAgainstHuman&) { Ordinateur(); },
-                   [this](const command::ComputerAgainstComputer&) {
-                       Ordinateurcontreordinateur();
-                   },
-                   [this](const command::SwapPlayers&) { inverser_joueurs(); },
-                   [this](const command::Back&) { naviguer(&reprise); },
-                   [this](const command::Forward&) { naviguer(&avancer); },
-                   [this](const command::ToStart&) { naviguer(&revenir_debut); },
-                   [this](const command::ToEnd&) { naviguer(&Aller_fin); },
-                   [this](const command::ToLine& l) { double_clic(l.line); },
-                   [this](const command::Click& k) { clic(k.square); },
-                   [this](const command::StopThinking&) {
-                       if (m_searching) m_engine.stop();
-                   },
-                   [this](const command::OfferDraw&) { ProposernulClick(); },
-                   [this](const command::AcceptDraw&) {
-                       m_notices.draw_offered = false;
-                       fin_partie(GameEndKind::draw);
-                   },
-                   [this](const command::DeclineDraw&) {
-                       m_notices.draw_offered = false;
-                       changed();
-                   },
-                   [this](const command::Resign&) { AbandonClick(); },
-                   [this](const command::CloseEndPanel&) {
-                       m_notices.end_of_game = false;
-                       changed();
-                   },
-                   [this](const command::SetLevel& l) { choisir_niveau(l.level); },
-                   [this](const command::ClocksToZero&) { Horlogeszro(); },
-                   [this](const command::TogglePause&) { Pause(); },
-                   [this](const command::SetOptions& o) {
-                       // The two modes change through their own commands.
-                       const GameOptions modes = m_options;
-                       m_options = o.options;
-                       m_options.humain_contre_humain = modes.humain_contre_humain;
-                       m_options.ordinateur_contre_ordinateur = modes.ordinateur_contre_ordinateur;
-                       changed();
-                       m_observer.pass_wanted();
-                   },
-                   [this](const command::SetLanguage& l) { m_game.settings.langue = l.langue; },
-                   [this](const command::Open& o) { ouvrir(o.image); },
-                   [this](const command::Save& s) { sauver(s.path); },
-                   [this](const command::Quit& q) { quitter(q.last_game); },
-                   [this](const command::Close&) {
-                       m_game.fin_programme = 1;
-                       if (m_searching) m_engine.stop_and_discard();
-                   },
-               },
-               c);
+    std::visit(
+        overloaded{
+            [this](const command::NewGame&) { nouveau(); },
+            [this](const command::StartUp&) { Introduction(); },
+            [this](const command::StartMatch& m) { commencer_match(m); },
+            [this](const command::HumanAgainstHuman&) { Ordinateur(); },
+            [this](const command::ComputerAgainstComputer&) { Ordinateurcontreordinateur(); },
+            [this](const command::SwapPlayers&) { inverser_joueurs(); },
+            [this](const command::Back&) { naviguer(&reprise); },
+            [this](const command::Forward&) { naviguer(&avancer); },
+            [this](const command::ToStart&) { naviguer(&revenir_debut); },
+            [this](const command::ToEnd&) { naviguer(&Aller_fin); },
+            [this](const command::ToLine& l) { double_clic(l.line); },
+            [this](const command::Click& k) { clic(k.square); },
+            [this](const command::StopThinking&) {
+                if (m_searching) m_engine.stop();
+            },
+            [this](const command::OfferDraw&) { ProposernulClick(); },
+            [this](const command::AcceptDraw&) {
+                m_notices.draw_offered = false;
+                fin_partie(GameEndKind::draw);
+            },
+            [this](const command::DeclineDraw&) {
+                m_notices.draw_offered = false;
+                changed();
+            },
+            [this](const command::Resign&) { AbandonClick(); },
+            [this](const command::CloseEndPanel&) {
+                m_notices.end_of_game = false;
+                changed();
+            },
+            [this](const command::SetLevel& l) { choisir_niveau(l.level); },
+            [this](const command::ClocksToZero&) { Horlogeszro(); },
+            [this](const command::TogglePause&) { Pause(); },
+            [this](const command::SetOptions& o) {
+                // The two modes change through their own commands.
+                const GameOptions modes = m_options;
+                m_options = o.options;
+                m_options.humain_contre_humain = modes.humain_contre_humain;
+                m_options.ordinateur_contre_ordinateur = modes.ordinateur_contre_ordinateur;
+                changed();
+                m_observer.pass_wanted();
+            },
+            [this](const command::SetLanguage& l) { m_game.settings.langue = l.langue; },
+            [this](const command::Open& o) { ouvrir(o.image); },
+            [this](const command::Save& s) { sauver(s.path); },
+            [this](const command::Quit& q) { quitter(q.last_game); },
+            [this](const command::Close&) {
+                m_game.fin_programme = 1;
+                if (m_searching) m_engine.stop_and_discard();
+            },
+        },
+        c);
 }
 
 void GameController::run_deferred() {
@@ -347,9 +343,8 @@ void GameController::boucle_jeu() {
     changed();
     // The computer answers in a pass of its own; a move still shown asks for
     // that pass when it ends.
-    const bool computer_next =
-        (g.ordinateur_au_trait || m_options.ordinateur_contre_ordinateur) &&
-        !m_options.humain_contre_humain && !m_notices.end_of_game;
+    const bool computer_next = (g.ordinateur_au_trait || m_options.ordinateur_contre_ordinateur) &&
+                               !m_options.humain_contre_humain && !m_notices.end_of_game;
     if (computer_next && !m_observer.showing_move()) m_observer.pass_wanted();
 }
 

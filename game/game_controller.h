@@ -44,9 +44,9 @@ struct StartMatch {
     std::int32_t computer_rating = 2050;
     std::uint8_t couleur_ordinateur = BLACK;
 };
-struct HumanAgainstHuman {};      // "Humain contre humain" toggled
+struct HumanAgainstHuman {};       // "Humain contre humain" toggled
 struct ComputerAgainstComputer {}; // "Ordinateur contre ordinateur" toggled
-struct SwapPlayers {};            // "Inverser les joueurs"
+struct SwapPlayers {};             // "Inverser les joueurs"
 struct Back {};
 struct Forward {};
 struct ToStart {};
@@ -90,14 +90,13 @@ struct Close {};
 } // namespace command
 
 using Command =
-    std::variant<command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
-                 command::ComputerAgainstComputer, command::SwapPlayers, command::Back,
-                 command::Forward, command::ToStart, command::ToEnd, command::ToLine,
+    std::variant<command::NewGame, command::StartUp, command::StartMatch,
+                 command::HumanAgainstHuman, command::ComputerAgainstComputer, command::SwapPlayers,
+                 command::Back, command::Forward, command::ToStart, command::ToEnd, command::ToLine,
                  command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
                  command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
                  command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit,
-                 command::Close>;
+                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close>;
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {

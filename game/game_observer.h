@@ -15,8 +15,8 @@
 namespace selvako {
 
 enum class GameError {
-    file,          // a game file or "points.dat" could not be written
-    record_full,   // the game stopped drawn at the last ply the record holds
+    file,        // a game file or "points.dat" could not be written
+    record_full, // the game stopped drawn at the last ply the record holds
 };
 
 class GameObserver {

@@ -173,8 +173,8 @@ void MoveInput::drop(const GameState& game) {
     unframe_empty(*this, game);
 }
 
-InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine,
-                      const GameClocks& clocks, Square s) {
+InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, const GameClocks& clocks,
+                      Square s) {
     if (s < 1 || s > NUM_SQUARES) return {};
     if (in.piece_prise != 0 && in.marques[s] == 0 && s == in.chemin_clics[0]) {
         in.frames[s] = FRAME_NONE;

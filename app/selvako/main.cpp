@@ -12,10 +12,10 @@
 
 #include <cstdio>
 
+#include "game/time_source.h"
+#include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/main_window.h"
-#include "ui/sound/sound_player.h"
-#include "game/time_source.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -44,9 +44,7 @@ class ComputerTest : public WindowFixture {
     }
 
     // The computer's own search, not thinking on the human's time.
-    bool computer_thinking() const {
-        return m_window->controller().computer_thinking();
-    }
+    bool computer_thinking() const { return m_window->controller().computer_thinking(); }
 
   private slots:
     void init() { new_user_folder(); }
@@ -96,8 +94,8 @@ class ComputerTest : public WindowFixture {
         QTRY_COMPARE(int(game().num_demi_coup), 4);
         QCOMPARE(game().historique[2].from, Square{9});
         QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
-        QCOMPARE(game().damier_affiche[14], BLACK_MAN);       // c5
-        QCOMPARE(game().damier_affiche[9], EMPTY);            // b6
+        QCOMPARE(game().damier_affiche[14], BLACK_MAN);              // c5
+        QCOMPARE(game().damier_affiche[9], EMPTY);                   // b6
         QTRY_COMPARE(w.controller().input().piece_prise, WHITE_MAN); // e3, picked up
         QVERIFY(!w.controller().searching());
         QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 11"));
@@ -186,8 +184,7 @@ class ComputerTest : public WindowFixture {
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        when([&] { return w.controller().pondering(); },
-             [&] { w.action("Nouveau2")->trigger(); });
+        when([&] { return w.controller().pondering(); }, [&] { w.action("Nouveau2")->trigger(); });
         click(22);
         click(18);
         QTRY_COMPARE(int(game().num_demi_coup), 0);

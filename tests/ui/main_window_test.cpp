@@ -177,7 +177,8 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(next.saved_settings().minutes_autre, 7);
         QCOMPARE(int(next.saved_settings().langue), 0);
         next.choisir_damier_2d();
-        QCOMPARE(next.controller().game().damier_affiche, start_position()); // the 2D board starts afresh
+        QCOMPARE(next.controller().game().damier_affiche,
+                 start_position()); // the 2D board starts afresh
     }
 
     void closingTheWindowDoesNotWriteTheAutomaticFile() {

@@ -9,12 +9,12 @@
 
 #include <memory>
 
-#include "ui/window/main_window.h"
 #include "engine/fen.h"
 #include "files/game_file.h"
 #include "game/game_record.h"
 #include "game/saved_game.h"
 #include "ui/board/board_geometry.h"
+#include "ui/window/main_window.h"
 
 namespace selvako::test {
 

@@ -48,9 +48,12 @@ QString from_std(const std::string& text) {
 MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
                        QWidget* parent)
     : QMainWindow(parent), m_config(config), m_sound(sound), m_search_clock(time),
-      m_engine(m_search_clock, std::random_device{}()), m_loop([this] {
-          if (m_controller) m_controller->boucle_jeu();
-      }, this) {
+      m_engine(m_search_clock, std::random_device{}()), m_loop(
+                                                            [this] {
+                                                                if (m_controller)
+                                                                    m_controller->boucle_jeu();
+                                                            },
+                                                            this) {
     const GameFolders folders{
         QDir(m_config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
     GameObserver& observer = *this;
@@ -206,7 +209,8 @@ void MainWindow::Introduction() {
 
     const std::vector<std::string> problems =
         m_engine.load({m_config.data_dir.toStdString(), m_config.user_dir.toStdString()});
-    for (const std::string& problem : problems) std::fprintf(stderr, "selvako: %s\n", problem.c_str());
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "selvako: %s\n", problem.c_str());
     report_missing_images(
         m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
     m_panel6->set_piece(m_images.square(BLACK_MAN), true);

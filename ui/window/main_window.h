@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "game/game_controller.h"
-#include "game/time_source_search_clock.h"
 #include "game/time_source.h"
+#include "game/time_source_search_clock.h"
 #include "search/engine.h"
 #include "ui/board/board_images.h"
 #include "ui/board/board_view.h"

@@ -53,8 +53,7 @@ void MainWindow::build_menus() {
     connect(m_hvh, &QAction::triggered, this, [this] { send(command::HumanAgainstHuman{}); });
     m_cvc = add_item(m_fichier, "Ordinateurcontreordinateur1");
     m_cvc->setCheckable(true);
-    connect(m_cvc, &QAction::triggered, this,
-            [this] { send(command::ComputerAgainstComputer{}); });
+    connect(m_cvc, &QAction::triggered, this, [this] { send(command::ComputerAgainstComputer{}); });
     m_fichier->addSeparator();
     m_ouvrir = add_item(m_fichier, "Ouvrir1");
     m_ouvrir->setShortcut(QKeySequence::Open);
@@ -209,8 +208,7 @@ void MainWindow::build_game_area() {
     for (int k = 0; k < 4; ++k) {
         m_navigation[k] = new QToolButton(liste_page);
         m_navigation[k]->setIcon(style()->standardIcon(icons[k]));
-        connect(m_navigation[k], &QToolButton::clicked, this,
-                [this, c = commands[k]] { send(c); });
+        connect(m_navigation[k], &QToolButton::clicked, this, [this, c = commands[k]] { send(c); });
         buttons->addWidget(m_navigation[k]);
     }
     buttons->addStretch();
