@@ -2,37 +2,24 @@
 
 #include <string>
 
-#include "engine/fen.h"
 #include "engine/move_generation.h"
 #include "files/pdn_file.h"
-#include "game/game_record.h"
 #include "game/typed_move.h"
+#include "tests/game/game_fixture.h"
 
 namespace selvako {
 namespace {
 
-struct Record {
-    GameState game;
-    ManualTimeSource time;
-    GameClocks clocks{time};
-    EngineState work;
-
-    explicit Record(const std::string& fen = "") {
-        nouvelle_partie(game, clocks);
-        if (fen.empty()) return;
-        const FenResult parsed = parse_fen(fen);
-        EXPECT_TRUE(parsed.position) << parsed.error;
-        game.damier_affiche = parsed.position->board;
-        game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-        noter_coup(game, clocks);
-    }
+struct Record : testing::TwoPlayerGame {
+    using TwoPlayerGame::TwoPlayerGame;
 
     void play(const std::string& text) {
         const auto typed = parse_typed_move(text);
         ASSERT_TRUE(typed) << text;
-        const TypedMoveResult r = match_typed_move(*typed, game.damier_affiche, game.trait, work);
+        const TypedMoveResult r =
+            match_typed_move(*typed, game.damier_affiche, game.trait, engine);
         ASSERT_EQ(r.match, TypedMoveMatch::one) << text;
-        jouer_coup(game, work, clocks, r.move.move);
+        jouer_coup(game, engine, clocks, r.move.move);
     }
 };
 
@@ -89,9 +76,9 @@ TEST(PdnFile, LongGamesWrapTheirMoveLines) {
     // Thirty plies, each side playing its first legal move.
     Record r;
     for (int ply = 0; ply < 30; ++ply) {
-        r.work.set_position(r.game.damier_affiche);
-        ASSERT_GT(generate_root_moves(r.work, r.game.trait), 0);
-        jouer_coup(r.game, r.work, r.clocks, r.work.list(1)[0]);
+        r.engine.set_position(r.game.damier_affiche);
+        ASSERT_GT(generate_root_moves(r.engine, r.game.trait), 0);
+        jouer_coup(r.game, r.engine, r.clocks, r.engine.list(1)[0]);
     }
     const std::string text = pdn_game(PdnTags{}, r.game.historique.data(), r.game.num_demi_coup);
     const std::size_t moves = text.find("\n1. ");

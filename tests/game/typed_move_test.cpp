@@ -2,30 +2,15 @@
 
 #include <string>
 
-#include "engine/fen.h"
-#include "game/game_record.h"
 #include "game/typed_move.h"
+#include "tests/game/game_fixture.h"
 
 namespace selvako {
 namespace {
 
-struct Typed {
-    GameState game;
-    ManualTimeSource time;
-    GameClocks clocks{time};
-    EngineState work;
-    MoveInput input;
-
-    explicit Typed(const std::string& fen = "") {
-        game.adversaire_ordinateur = 0;
-        nouvelle_partie(game, clocks);
-        if (fen.empty()) return;
-        const FenResult parsed = parse_fen(fen);
-        EXPECT_TRUE(parsed.position) << parsed.error;
-        game.damier_affiche = parsed.position->board;
-        game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-        noter_coup(game, clocks);
-    }
+struct Typed : testing::TwoPlayerGame {
+    using TwoPlayerGame::TwoPlayerGame;
+    EngineState& work = engine;
 
     TypedMoveResult match(const std::string& text) {
         const auto typed = parse_typed_move(text);

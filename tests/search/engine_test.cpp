@@ -11,9 +11,12 @@
 #include "search/engine_tables.h"
 #include "search/time_budget.h"
 #include "tests/engine/temp_folder.h"
+#include "tests/search/search_request.h"
 
 namespace selvako {
 namespace {
+
+using testing::request_for;
 
 namespace fs = std::filesystem;
 
@@ -27,20 +30,6 @@ struct LoadedEngine {
     FrozenClock clock;
     Engine engine{clock, 1};
 };
-
-SearchRequest request_for(const char* fen, int depth) {
-    const auto parsed = parse_fen(fen);
-    EXPECT_TRUE(parsed.position) << parsed.error;
-    SearchRequest request;
-    if (!parsed.position) return request;
-    request.board = parsed.position->board;
-    request.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-    request.limits.budget_recherche = UNLIMITED_BUDGET;
-    request.limits.temps_alloue = UNLIMITED_SECONDS;
-    request.limits.repertoire = false;
-    request.limits.depth = depth;
-    return request;
-}
 
 TEST(Engine, MissingFilesAreReportedOnceEach) {
     testing::TempFolder empty;

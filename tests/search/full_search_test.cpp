@@ -9,9 +9,12 @@
 #include "search/search.h"
 #include "search/search_evaluation.h"
 #include "tests/engine/turned_position.h"
+#include "tests/search/search_request.h"
 
 namespace selvako {
 namespace {
+
+using testing::request_for;
 
 class FrozenClock final : public SearchClock {
   public:
@@ -24,20 +27,6 @@ struct FullEngine {
     FrozenClock clock;
     Engine engine{clock, 1};
 };
-
-SearchRequest request_for(const std::string& fen, int depth) {
-    const auto parsed = parse_fen(fen);
-    EXPECT_TRUE(parsed.position) << parsed.error;
-    SearchRequest request;
-    if (!parsed.position) return request;
-    request.board = parsed.position->board;
-    request.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-    request.limits.budget_recherche = UNLIMITED_BUDGET;
-    request.limits.temps_alloue = UNLIMITED_SECONDS;
-    request.limits.repertoire = false;
-    request.limits.depth = depth;
-    return request;
-}
 
 // Whatever a search leaves behind (killers, root scores, the evaluation's
 // variant, table entries) must not change the next bench.
