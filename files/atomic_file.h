@@ -15,4 +15,15 @@ namespace selvako {
 // is refused rather than replaced.
 bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+struct FileBytes {
+    std::filesystem::path path;
+    std::span<const std::uint8_t> bytes;
+};
+
+// Files that are read together (a list and its companion): every one is
+// written out and synced before any takes its target's name, so a failure
+// to write any of them (a full disk, a refused target) leaves all as they
+// were.
+bool write_files_atomically(std::span<const FileBytes> files);
+
 } // namespace selvako

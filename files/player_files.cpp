@@ -1,0 +1,124 @@
+#include "files/player_files.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "files/atomic_file.h"
+
+namespace selvako {
+
+namespace {
+
+// Far beyond any club's list; a larger file is not a player list.
+constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
+
+// The lines of a text file, without their line ends; nullopt when the file
+// exists but cannot be trusted, an empty list when it does not exist.
+std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path,
+                                                   bool& exists) {
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(path, ec);
+    exists = !ec && std::filesystem::exists(status);
+    if (!exists) return std::vector<std::string>{};
+    if (!std::filesystem::is_regular_file(status)) return std::nullopt;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > MAX_FILE_BYTES) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    if (in.bad()) return std::nullopt;
+    return lines;
+}
+
+std::optional<std::int32_t> parse_rating(std::string_view text) {
+    // Written with "%4d": a rating below 1000 is padded with spaces.
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    std::int32_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string rating_line(std::int32_t points) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%4d", points);
+    return text;
+}
+
+} // namespace
+
+std::optional<std::int32_t> PlayerList::find(std::string_view nom) const {
+    for (std::size_t k = 0; k < players.size(); ++k)
+        if (players[k].nom == nom) return static_cast<std::int32_t>(k);
+    return std::nullopt;
+}
+
+bool valid_player_name(std::string_view nom) {
+    return !nom.empty() && nom.size() <= MAX_NAME_LENGTH &&
+           nom.find_first_of("\r\n") == std::string_view::npos &&
+           nom.find('\0') == std::string_view::npos;
+}
+
+PlayerFilesRead read_players(const PlayerFiles& files) {
+    PlayerFilesRead result;
+    bool names_exist = false;
+    bool ratings_exist = false;
+    const auto names = read_lines(files.joueurs, names_exist);
+    const auto ratings = read_lines(files.points, ratings_exist);
+    if (!names || !ratings) return result;
+
+    PlayerList list;
+    PlayerFileNotes& notes = result.notes;
+    notes.created = !names_exist && !ratings_exist;
+    notes.counts_differ = names_exist && ratings_exist && names->size() != ratings->size();
+    const std::size_t count = std::max<std::size_t>(names->size(), 1);
+    for (std::size_t k = 0; k < count; ++k) {
+        Player p;
+        const int line = static_cast<int>(k);
+        if (k < names->size()) {
+            p.nom = (*names)[k];
+            if (p.nom.size() > MAX_NAME_LENGTH) {
+                p.nom.resize(MAX_NAME_LENGTH);
+                notes.long_names.push_back(line);
+            }
+        } else {
+            p.nom = COMPUTER_NAME;
+        }
+        const std::int32_t missing = k == 0 ? COMPUTER_START_RATING : NEW_PLAYER_RATING;
+        if (k < ratings->size()) {
+            const auto value = parse_rating((*ratings)[k]);
+            if (!value) notes.bad_ratings.push_back(line);
+            p.points = value.value_or(NEW_PLAYER_RATING);
+        } else {
+            p.points = missing;
+        }
+        list.players.push_back(std::move(p));
+    }
+    // Only one of the two files: the other is as good as empty.
+    if (names_exist != ratings_exist) notes.counts_differ = true;
+    result.list = std::move(list);
+    return result;
+}
+
+bool write_players(const PlayerFiles& files, const PlayerList& list) {
+    std::string names;
+    std::string ratings;
+    for (const Player& p : list.players) {
+        names += p.nom + '\n';
+        ratings += rating_line(p.points) + '\n';
+    }
+    auto bytes = [](const std::string& s) {
+        return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+    };
+    const FileBytes pair[] = {{files.joueurs, bytes(names)}, {files.points, bytes(ratings)}};
+    return write_files_atomically(pair);
+}
+
+} // namespace selvako
