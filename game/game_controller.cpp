@@ -4,9 +4,9 @@
 #include <cassert>
 
 #include "engine/move_generation.h"
-#include "files/rating_file.h"
 #include "game/draw_offer.h"
 #include "game/game_record.h"
+#include "game/new_game.h"
 #include "game/saved_game.h"
 #include "game/sound_files.h"
 
@@ -31,6 +31,8 @@ template <class... Ts> struct overloaded : Ts... { using Ts::operator()...; };
 GameController::GameController(Engine& engine, const TimeSource& time, GameObserver& observer,
                                GameFolders folders)
     : m_engine(engine), m_observer(observer), m_folders(std::move(folders)), m_clocks(time) {
+    if (m_folders.joueurs.empty())
+        m_folders.joueurs = m_folders.points.parent_path() / "joueurs.dat";
     m_work.allocate_move_lists();
     m_engine.on_poll = [this] { poll_recherche(); };
     m_engine.on_clock = [this](std::int32_t total) { horloge_recherche(total); };
@@ -54,6 +56,10 @@ bool GameController::changes_game(const Command& c) {
              std::holds_alternative<command::CloseEndPanel>(c) ||
              std::holds_alternative<command::Save>(c) ||
              std::holds_alternative<command::Close>(c) ||
+             std::holds_alternative<command::LoadPlayers>(c) ||
+             std::holds_alternative<command::NewPlayer>(c) ||
+             std::holds_alternative<command::DeletePlayer>(c) ||
+             std::holds_alternative<command::ResetComputerRating>(c) ||
              std::holds_alternative<command::ComputerAgainstComputer>(c));
 }
 
@@ -119,6 +125,17 @@ void GameController::apply(const Command& c) {
             [this](const command::Close&) {
                 m_game.fin_programme = 1;
                 if (m_searching) m_engine.stop_and_discard();
+            },
+            [this](const command::StartTraining& t) { commencer_entrainement(t); },
+            [this](const command::StartHumanGame& h) { commencer_humains(h); },
+            [this](const command::ChangeNames& n) { changer_noms(n); },
+            [this](const command::LoadPlayers&) { charger_joueurs(); },
+            [this](const command::NewPlayer& p) { nouveau_joueur(p); },
+            [this](const command::DeletePlayer& d) { effacer_joueur(d.index); },
+            [this](const command::ResetComputerRating&) {
+                if (m_players.players.empty() && !charger_joueurs()) return;
+                m_players.players[0].points = COMPUTER_START_RATING;
+                changed();
             },
         },
         c);
@@ -195,7 +212,26 @@ void GameController::nouveau() {
     m_observer.pass_wanted();
 }
 
-void GameController::commencer_match(const command::StartMatch& match) {
+void GameController::commencer_match(const command::StartMatch& asked) {
+    command::StartMatch match = asked;
+    if (match.from_list) {
+        // The list the panel showed, with the computer's rating as "Ramener
+        // Selvako à 2050" may have left it.
+        if (m_players.players.empty() && !charger_joueurs()) return;
+        const auto start = match_start(m_players, match.name);
+        if (!start) return;
+        if (start->computer_against_computer) {
+            // Both players are the computer: an unrated game against itself.
+            commencer_entrainement({match.name, match.couleur_ordinateur});
+            return;
+        }
+        match.index = start->index;
+        match.rating = start->rating;
+        match.computer_rating = start->computer_rating;
+    }
+    // The human's new rating must never land on the computer's line.
+    if (match.index == 0 || !valid_player_name(match.name)) return;
+    m_game.dernier_resultat = Outcome::none;
     remplir();
     Horlogeszro();
     GameState& g = m_game;
@@ -225,6 +261,125 @@ void GameController::commencer_match(const command::StartMatch& match) {
     if (match.couleur_ordinateur == WHITE) g.ordinateur_au_trait = 1;
     changed();
     m_observer.pass_wanted();
+}
+
+void GameController::commencer_entrainement(const command::StartTraining& training) {
+    if (!valid_player_name(training.name)) return;
+    GameState& g = m_game;
+    g.dernier_resultat = Outcome::none;
+    remplir();
+    Horlogeszro();
+    g.adversaire_ordinateur = 1;
+    g.mode_match = 0;
+    m_options.arret_par_clic = true;
+    m_options.humain_contre_humain = false;
+    m_options.ordinateur_contre_ordinateur = false;
+    g.couleur_ordinateur = BLACK;
+    g.nom_noir = make_name(NOM_ORDINATEUR);
+    g.nom_blanc = make_name(training.name);
+    if (training.couleur_ordinateur == WHITE) {
+        std::swap(g.nom_blanc, g.nom_noir);
+        g.couleur_ordinateur = WHITE;
+        g.ordinateur_au_trait = 1;
+    }
+    if (name_text(g.nom_blanc) == NOM_ORDINATEUR && name_text(g.nom_noir) == NOM_ORDINATEUR)
+        m_options.ordinateur_contre_ordinateur = true;
+    noter_coup(g, m_clocks);
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::commencer_humains(const command::StartHumanGame& humans) {
+    if (!human_game_names_valid(m_players, humans.blanc, humans.noir)) return;
+    GameState& g = m_game;
+    g.dernier_resultat = Outcome::none;
+    m_options.humain_contre_humain = true;
+    m_options.ordinateur_contre_ordinateur = false;
+    m_options.arret_par_clic = true;
+    g.adversaire_ordinateur = 0;
+    g.mode_match = 0;
+    remplir();
+    Horlogeszro();
+    g.nom_blanc = make_name(humans.blanc);
+    g.nom_noir = make_name(humans.noir);
+    noter_coup(g, m_clocks);
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::changer_noms(const command::ChangeNames& names) {
+    // The names of a rated match are the players whose ratings it changes.
+    if (m_game.mode_match == 1) return;
+    if (!valid_player_name(names.blanc) || !valid_player_name(names.noir)) return;
+    GameState& g = m_game;
+    g.nom_blanc = make_name(names.blanc);
+    g.nom_noir = make_name(names.noir);
+    g.historique[g.num_demi_coup].nom_blanc = g.nom_blanc;
+    g.historique[g.num_demi_coup].nom_noir = g.nom_noir;
+    changed();
+}
+
+// ---- Players -----------------------------------------------------------------
+
+bool GameController::charger_joueurs() {
+    const PlayerFiles files{m_folders.joueurs, m_folders.points};
+    PlayerFilesRead read = read_players(files);
+    if (!read.list) {
+        m_observer.error(GameError::file);
+        return false;
+    }
+    m_players = std::move(*read.list);
+    if (read.notes.created) ecrire_joueurs();
+    if (read.notes.any() && !m_player_faults_reported) {
+        m_player_faults_reported = true;
+        m_observer.error(GameError::player_files);
+    }
+    return true;
+}
+
+bool GameController::ecrire_joueurs() {
+    if (write_players({m_folders.joueurs, m_folders.points}, m_players)) return true;
+    m_observer.error(GameError::file);
+    return false;
+}
+
+void GameController::nouveau_joueur(const command::NewPlayer& player) {
+    // Read again so that a pair that disagrees is mended before the new line
+    // goes at the end of both.
+    if (!charger_joueurs()) return;
+    if (!new_player_valid(m_players, player.name)) return;
+    const PlayerList before = m_players;
+    m_players.players.push_back({player.name, player.rating});
+    if (!ecrire_joueurs()) m_players = before;
+    changed();
+}
+
+void GameController::effacer_joueur(std::int32_t index) {
+    if (!charger_joueurs()) return;
+    // Line 0 is the computer, which cannot be deleted.
+    if (index <= 0 || index >= static_cast<std::int32_t>(m_players.players.size())) return;
+    const PlayerList before = m_players;
+    m_players.players.erase(m_players.players.begin() + index);
+    if (!ecrire_joueurs()) m_players = before;
+    changed();
+}
+
+void GameController::ecrire_classements(const Ratings& ratings) {
+    const GameState& g = m_game;
+    // The files as they are now take the two new ratings; the other lines keep theirs.
+    if (!charger_joueurs()) return;
+    const std::pair<std::int32_t, std::int32_t> lines[] = {{g.match.index_blanc, ratings.blanc},
+                                                           {g.match.index_noir, ratings.noir}};
+    const std::string names[] = {name_text(g.nom_blanc), name_text(g.nom_noir)};
+    for (int side = 0; side < 2; ++side) {
+        const auto [index, rating] = lines[side];
+        if (index < 0 || index >= static_cast<std::int32_t>(m_players.players.size())) continue;
+        Player& p = m_players.players[static_cast<std::size_t>(index)];
+        // A line that now names someone else keeps its rating.
+        if (index != 0 && p.nom != names[side]) continue;
+        p.points = rating;
+    }
+    ecrire_joueurs();
 }
 
 void GameController::Ordinateur() {
@@ -438,12 +593,7 @@ void GameController::fin_partie(GameEndKind kind) {
     g.mode_match = report->mode_match;
     if (report->new_ratings) {
         g.match.classements = *report->new_ratings;
-        const std::pair<std::int32_t, std::int32_t> written[] = {
-            {g.match.index_blanc, report->new_ratings->blanc},
-            {g.match.index_noir, report->new_ratings->noir}};
-        for (const auto& [index, rating] : written)
-            if (index >= 0 && !write_rating(m_folders.points, index, rating))
-                m_observer.error(GameError::file);
+        ecrire_classements(*report->new_ratings);
     }
     m_options.ordinateur_contre_ordinateur = false;
     g.dernier_resultat = report->outcome;

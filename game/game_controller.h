@@ -17,6 +17,7 @@
 
 #include "engine/engine_state.h"
 #include "files/game_file.h"
+#include "files/player_files.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
@@ -43,7 +44,39 @@ struct StartMatch {
     std::int32_t rating = 1500;
     std::int32_t computer_rating = 2050;
     std::uint8_t couleur_ordinateur = BLACK;
+    // Started from the new-game panel: the line and both ratings come from
+    // the player list by the name that plays; `index` and the ratings above
+    // are not used.
+    bool from_list = false;
 };
+// The new-game panel's training game against the computer.
+struct StartTraining {
+    std::string name = "Mister X";
+    std::uint8_t couleur_ordinateur = BLACK;
+};
+// The new-game panel's game between two humans.
+struct StartHumanGame {
+    std::string blanc;
+    std::string noir;
+};
+// "Changer les noms": the names of the game on show.
+struct ChangeNames {
+    std::string blanc;
+    std::string noir;
+};
+// Reads "joueurs.dat" and "points.dat" for the panels that show the list.
+struct LoadPlayers {};
+// "Nouveau joueur" and "Effacer un joueur"; both files change together.
+struct NewPlayer {
+    std::string name;
+    std::int32_t rating = 1600;
+};
+struct DeletePlayer {
+    std::int32_t index = 0;
+};
+// "Ramener Selvako à 2050": the computer's rating in the list shown; the file
+// takes it when the next rated game ends.
+struct ResetComputerRating {};
 struct HumanAgainstHuman {};       // "Humain contre humain" toggled
 struct ComputerAgainstComputer {}; // "Ordinateur contre ordinateur" toggled
 struct SwapPlayers {};             // "Inverser les joueurs"
@@ -89,18 +122,21 @@ struct Quit {
 struct Close {};
 } // namespace command
 
-using Command =
-    std::variant<command::NewGame, command::StartUp, command::StartMatch,
-                 command::HumanAgainstHuman, command::ComputerAgainstComputer, command::SwapPlayers,
-                 command::Back, command::Forward, command::ToStart, command::ToEnd, command::ToLine,
-                 command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
-                 command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
-                 command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close>;
+using Command = std::variant<
+    command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
+    command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
+    command::ToStart, command::ToEnd, command::ToLine, command::Click, command::StopThinking,
+    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
+    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
+    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
+    command::Close, command::StartTraining, command::StartHumanGame, command::ChangeNames,
+    command::LoadPlayers, command::NewPlayer, command::DeletePlayer, command::ResetComputerRating>;
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {
     std::filesystem::path points; // "points.dat"
+    // "joueurs.dat"; beside "points.dat" when empty.
+    std::filesystem::path joueurs = {};
 };
 
 class GameController {
@@ -140,6 +176,8 @@ class GameController {
     // Whether a file image of the game as it stands would be written.
     GameFileImage file_image() const;
     bool finished() const { return m_game.fin_programme != 0; }
+    // The player list as last read by `LoadPlayers` or changed by a command.
+    const PlayerList& players() const { return m_players; }
 
   private:
     void apply(const Command& c);
@@ -148,6 +186,16 @@ class GameController {
     void Introduction();
     void nouveau();
     void commencer_match(const command::StartMatch& match);
+    void commencer_entrainement(const command::StartTraining& training);
+    void commencer_humains(const command::StartHumanGame& humans);
+    void changer_noms(const command::ChangeNames& names);
+    // The player files, read again; false (and the error reported) when they
+    // cannot be trusted. Their faults are reported once a run.
+    bool charger_joueurs();
+    bool ecrire_joueurs();
+    void nouveau_joueur(const command::NewPlayer& player);
+    void effacer_joueur(std::int32_t index);
+    void ecrire_classements(const Ratings& ratings);
     void remplir();
     // Any piece picked up is put back, with its frames and notice.
     void drop_input();
@@ -195,6 +243,8 @@ class GameController {
     bool m_searching = false;
     std::optional<Command> m_deferred;
     SearchResult m_last_search;
+    PlayerList m_players;
+    bool m_player_faults_reported = false;
 };
 
 } // namespace selvako

@@ -32,6 +32,9 @@ constexpr Traductions A_PROPOS = {
     "Selvako, jeu de dames sur 64 cases aux règles internationales.\nVersion 7.00"};
 constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
                                       "Treino",       "Entrenamiento", "Allenamento"};
+constexpr Traductions JOUEURS_REPARES = {
+    "Les fichiers joueurs.dat et points.dat ne concordent pas : un classement manquant ou "
+    "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord."};
 constexpr Traductions RELEVE_PLEIN = {
     "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup."};
 
@@ -163,6 +166,9 @@ void MainWindow::error(GameError kind) {
     switch (kind) {
     case GameError::file:
         report_error(texte(IMPOSSIBLE, langue_cochee()));
+        break;
+    case GameError::player_files:
+        report_error(texte(JOUEURS_REPARES, langue_cochee()));
         break;
     case GameError::record_full:
         m_fin_de_parties->show_result(m_fin_de_parties->result_text(), {}, {},
