@@ -184,7 +184,11 @@ class ComputerTest : public WindowFixture {
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        when([&] { return w.controller().pondering(); }, [&] { w.action("Nouveau2")->trigger(); });
+        when([&] { return w.controller().pondering(); },
+             [&] {
+                 w.action("Nouveau2")->trigger();
+                 w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
+             });
         click(22);
         click(18);
         QTRY_COMPARE(int(game().num_demi_coup), 0);

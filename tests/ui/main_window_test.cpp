@@ -131,6 +131,7 @@ class MainWindowTest : public WindowFixture {
         const BoardArray after_seven = game().damier_affiche;
 
         w.action("Nouveau2")->trigger();
+        w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
         settle();
         QVERIFY(lines().isEmpty());
         QVERIFY(w.ouvrir_fichier(path));

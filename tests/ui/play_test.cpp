@@ -183,6 +183,7 @@ class PlayTest : public WindowFixture {
         w.ajouter_temps();
         w.action("Arretrflexionparclicsouris1")->trigger();
         w.action("Nouveau2")->trigger();
+        w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
         settle();
         QVERIFY(!w.action("Humaincontrehumain1")->isChecked());
         QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());

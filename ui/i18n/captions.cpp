@@ -45,6 +45,7 @@ constexpr CaptionRow CAPTIONS[] = {
     {"Match21", {"Nouveau joueur"}},
     {"Effacerunjoueur1", {"Effacer un joueur"}},
     {"Inverserlesjoueurs1", {"Inverser les joueurs"}},
+    {"Changerlesnoms1", {"Changer les noms"}},
     {"Niveau1", {"Niveau"}},
     {"N150coupsen3mn1", {"1: 30 coups en 3 mn"}},
     {"N250coupsen5mn1", {"2: 30 coups en 5 mn"}},

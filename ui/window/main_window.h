@@ -28,7 +28,11 @@
 #include "ui/board/side_panel.h"
 #include "ui/calcul/calcul_page.h"
 #include "ui/panels/board_panels.h"
+#include "ui/panels/change_names_panel.h"
+#include "ui/panels/delete_player_panel.h"
 #include "ui/panels/end_of_game_panel.h"
+#include "ui/panels/new_game_panel.h"
+#include "ui/panels/new_player_panel.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/game_loop.h"
@@ -73,6 +77,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     CalculPage* calcul_page() const { return m_calcul; }
     QTabWidget* pages() const { return m_pages; }
     DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
+    NewGamePanel* new_game_panel() const { return m_nouvelle_partie; }
+    NewPlayerPanel* new_player_panel() const { return m_nouveau_joueur; }
+    DeletePlayerPanel* delete_player_panel() const { return m_efface_j; }
+    ChangeNamesPanel* change_names_panel() const { return m_joueurs_panel; }
     QPushButton* button(std::string_view key) const;
     bool zut_visible() const { return m_zut->isVisible(); }
     // One tick of the one-second clock timer.
@@ -129,6 +137,13 @@ class MainWindow : public QMainWindow, private GameObserver {
     void ouvre();
     void a_propos();
     void Best1Click();
+    // The new-game panel and the Joueurs menu's panels.
+    void build_player_panels();
+    void Nouveau2Click();
+    void Match21Click();
+    void Effacerunjoueur1Click();
+    void Changerlesnoms1Click();
+    void start_game(const Command& c, int couleur_ordinateur);
 
     void refresh();
     void show_options();
@@ -176,6 +191,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     CalculPage* m_calcul = nullptr;
     QTabWidget* m_pages = nullptr;
     DrawOfferPanel* m_match_nul = nullptr;
+    NewGamePanel* m_nouvelle_partie = nullptr;
+    NewPlayerPanel* m_nouveau_joueur = nullptr;
+    DeletePlayerPanel* m_efface_j = nullptr;
+    ChangeNamesPanel* m_joueurs_panel = nullptr;
     LevelMenu* m_levels = nullptr;
     QPushButton* m_joue = nullptr;
     QPushButton* m_proposernul = nullptr;

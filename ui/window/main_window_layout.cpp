@@ -43,11 +43,7 @@ void MainWindow::build_menus() {
     m_fichier = add_menu("Fichier1");
     m_nouveau = add_item(m_fichier, "Nouveau2");
     m_nouveau->setShortcut(QKeySequence::New);
-    connect(m_nouveau, &QAction::triggered, this, [this] {
-        // A new game shows the board the right way up.
-        if (m_display.damier_inverse) Inverser();
-        send(command::NewGame{});
-    });
+    connect(m_nouveau, &QAction::triggered, this, &MainWindow::Nouveau2Click);
     m_hvh = add_item(m_fichier, "Humaincontrehumain1");
     m_hvh->setCheckable(true);
     connect(m_hvh, &QAction::triggered, this, [this] { send(command::HumanAgainstHuman{}); });
@@ -85,6 +81,11 @@ void MainWindow::build_menus() {
     m_inverser_joueurs = add_item(m_joueurs, "Inverserlesjoueurs1");
     connect(m_inverser_joueurs, &QAction::triggered, this,
             [this] { send(command::SwapPlayers{}); });
+    connect(add_item(m_joueurs, "Match21"), &QAction::triggered, this, &MainWindow::Match21Click);
+    connect(add_item(m_joueurs, "Effacerunjoueur1"), &QAction::triggered, this,
+            &MainWindow::Effacerunjoueur1Click);
+    connect(add_item(m_joueurs, "Changerlesnoms1"), &QAction::triggered, this,
+            &MainWindow::Changerlesnoms1Click);
 
     // The named levels first, then the timed ones and "Autre" under "Spécial".
     m_niveau = add_menu("Niveau1");
@@ -285,6 +286,7 @@ void MainWindow::build_game_area() {
     connect(m_match_nul, &DrawOfferPanel::accepted, this, [this] { send(command::AcceptDraw{}); });
     connect(m_match_nul->decline_button(), &QPushButton::clicked, this,
             [this] { send(command::DeclineDraw{}); });
+    build_player_panels();
 }
 
 void MainWindow::apply_captions(int langue) {
@@ -301,6 +303,10 @@ void MainWindow::apply_captions(int langue) {
     m_zut->setText(caption("Zut", langue));
     m_panel9->set_captions(langue);
     m_match_nul->set_captions(langue);
+    m_nouvelle_partie->set_captions(langue);
+    m_nouveau_joueur->set_captions(langue);
+    m_efface_j->set_captions(langue);
+    m_joueurs_panel->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
     setWindowTitle(texte(TITLE, langue));
 }

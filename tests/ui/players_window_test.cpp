@@ -1,0 +1,101 @@
+// A newcomer's path through the window: a player created from the Joueurs
+// menu, a rated match started from the new-game panel, resigned, and both
+// ratings changed on screen and in "points.dat".
+
+#include <QButtonGroup>
+#include <QFile>
+
+#include "tests/ui/window_fixture.h"
+
+using namespace selvako;
+using namespace selvako::test;
+
+namespace {
+
+QString text_of(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+} // namespace
+
+class PlayersWindowTest : public WindowFixture {
+    Q_OBJECT
+
+  private slots:
+    void init() { new_user_folder(); }
+
+    void newPlayerPlaysARatedMatchToItsEnd() {
+        MainWindow& w = start_2d();
+        w.action("Match21")->trigger();
+        NewPlayerPanel* nouveau = w.new_player_panel();
+        QVERIFY(nouveau->isVisible());
+        // The field takes no more than a game record holds.
+        QTest::keyClicks(nouveau->field(), QStringLiteral("Une joueuse au nom bien long"));
+        QCOMPARE(nouveau->field()->text().size(), 19);
+        nouveau->field()->setText(QStringLiteral("Anne"));
+        nouveau->ratings()->button(1700)->click();
+        nouveau->ok_button()->click();
+        QVERIFY(!nouveau->isVisible());
+        const QString dir = m_user->path();
+        QCOMPARE(text_of(dir + QStringLiteral("/joueurs.dat")), QStringLiteral("Selvako\nAnne\n"));
+        QCOMPARE(text_of(dir + QStringLiteral("/points.dat")), QStringLiteral("2050\n1700\n"));
+
+        w.action("Nouveau2")->trigger();
+        NewGamePanel* panel = w.new_game_panel();
+        QVERIFY(panel->isVisible());
+        panel->pages()->setCurrentIndex(NewGamePanel::MATCH);
+        QCOMPARE(panel->match_list()->count(), 2);
+        // Line 0 is the computer: choosing it is no match, and a name that is
+        // not in the list starts nothing.
+        panel->joueur1()->setText(QStringLiteral("Personne"));
+        panel->start_button(NewGamePanel::MATCH)->click();
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(
+            panel->match_list()->viewport(), Qt::LeftButton, {},
+            panel->match_list()->visualItemRect(panel->match_list()->item(1)).center());
+        QCOMPARE(panel->joueur1()->text(), QStringLiteral("Anne"));
+        panel->start_button(NewGamePanel::MATCH)->click();
+        settle();
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(game().mode_match, 1);
+        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Anne : "));
+        // During the match the Joueurs menu is locked and resigning is offered.
+        QVERIFY(!w.action("Joueurs1")->isEnabled());
+        QVERIFY(w.button("Abandon1")->isVisible());
+
+        w.button("Abandon1")->click();
+        settle();
+        QVERIFY(w.end_panel()->isVisible());
+        const Ratings after = new_ratings({1700, 2050}, Outcome::black_won);
+        QCOMPARE(w.end_panel()->resultat_blanc(),
+                 QString::fromStdString(rating_change_line("Anne", 1700, after.blanc)));
+        QCOMPARE(text_of(dir + QStringLiteral("/points.dat")),
+                 QStringLiteral("%1\n%2\n").arg(after.noir).arg(after.blanc));
+        QVERIFY(w.action("Joueurs1")->isEnabled());
+    }
+
+    void deletedPlayerLeavesBothFilesAndTheComputerStays() {
+        MainWindow& w = start_2d();
+        const QString dir = m_user->path();
+        for (const char* name : {"Anne", "Bob"}) {
+            w.action("Match21")->trigger();
+            w.new_player_panel()->field()->setText(QString::fromLatin1(name));
+            w.new_player_panel()->ok_button()->click();
+        }
+        w.action("Effacerunjoueur1")->trigger();
+        DeletePlayerPanel* efface = w.delete_player_panel();
+        efface->list()->setCurrentRow(0);
+        efface->ok_button()->click();
+        QVERIFY(efface->isVisible());
+        efface->list()->setCurrentRow(1);
+        efface->ok_button()->click();
+        QVERIFY(!efface->isVisible());
+        QCOMPARE(text_of(dir + QStringLiteral("/joueurs.dat")), QStringLiteral("Selvako\nBob\n"));
+        QCOMPARE(text_of(dir + QStringLiteral("/points.dat")), QStringLiteral("2050\n1600\n"));
+    }
+};
+
+QTEST_MAIN(PlayersWindowTest)
+#include "players_window_test.moc"
