@@ -20,7 +20,7 @@ constexpr Traductions COMMENCER = {"Commencer", "Start",   "Beginnen",
 
 QListWidget* name_list(QWidget* parent, QLineEdit* field) {
     auto* list = new QListWidget(parent);
-    list->setMinimumHeight(120);
+    list->setFixedHeight(110);
     // Clicking a name copies it into the page's field; the name is what plays.
     QObject::connect(list, &QListWidget::itemClicked, field, [field](QListWidgetItem* item) {
         field->setText(item->data(Qt::UserRole).toString());
@@ -42,6 +42,8 @@ NewGamePanel::NewGamePanel(QWidget* parent) : QFrame(parent) {
     setLineWidth(3);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_NoMousePropagation);
+    // It stands over the board and must leave its edges in view.
+    setFixedWidth(380);
     auto* layout = new QVBoxLayout(this);
     m_pages = new QTabWidget(this);
     layout->addWidget(m_pages);
