@@ -54,7 +54,7 @@ class MainWindowTest : public WindowFixture {
     void captureIsEnteredAndShownStepByStep() {
         MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/parting.dam"));
-        write_position(path, "W:W30:B26,19,11,18,9");
+        write_position(path, "W:Wc1:Bd2,f4,f6,d4,b6");
         QVERIFY(w.ouvrir_fichier(path));
         click(30);
         QVERIFY(w.capture_notice_visible());
@@ -75,7 +75,7 @@ class MainWindowTest : public WindowFixture {
     void gameEndsWhenTheSideToMoveIsStuck() {
         MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/last.dam"));
-        write_position(path, "W:W22:B18");
+        write_position(path, "W:Wc3:Bd4");
         QVERIFY(w.ouvrir_fichier(path));
         click(22);
         QVERIFY(w.end_panel()->isVisible());
@@ -165,7 +165,7 @@ class MainWindowTest : public WindowFixture {
         PersistentSettings autre;
         autre.niveau = 18;
         autre.minutes_autre = 7;
-        write_position(path, "W:W21,22:B9,10", autre);
+        write_position(path, "W:Wa3,c3:Bb6,d6", autre);
         QVERIFY(w.ouvrir_fichier(path));
         w.quitter();
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
