@@ -17,9 +17,11 @@
 
 #include "engine/engine_state.h"
 #include "files/game_file.h"
+#include "files/game_text.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
+#include "game/game_import.h"
 #include "game/game_observer.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
@@ -85,6 +87,11 @@ struct Save {
 struct Quit {
     std::filesystem::path last_game;
 };
+// A game read from a text or PDN file, the clipboard or a FEN: it replaces the
+// game in progress, replayed move by move from its start.
+struct LoadGame {
+    GameText game;
+};
 // The window is closed: the program ends without saving.
 struct Close {};
 } // namespace command
@@ -96,7 +103,8 @@ using Command =
                  command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
                  command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
                  command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close>;
+                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close,
+                 command::LoadGame>;
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {
@@ -140,6 +148,8 @@ class GameController {
     // Whether a file image of the game as it stands would be written.
     GameFileImage file_image() const;
     bool finished() const { return m_game.fin_programme != 0; }
+    // What the last LoadGame replayed and passed over.
+    const ReplayReport& last_replay() const { return m_last_replay; }
 
   private:
     void apply(const Command& c);
@@ -167,6 +177,7 @@ class GameController {
     void Pause();
     void choisir_niveau(const LevelParameters& level);
     void ouvrir(const GameFileImage& image);
+    void charger_partie(const GameText& text);
     bool sauver(const std::filesystem::path& path);
     void quitter(const std::filesystem::path& last_game);
 
@@ -195,6 +206,7 @@ class GameController {
     bool m_searching = false;
     std::optional<Command> m_deferred;
     SearchResult m_last_search;
+    ReplayReport m_last_replay;
 };
 
 } // namespace selvako
