@@ -256,6 +256,40 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(game().num_demi_coup, 2);
         QCOMPARE(w.reported_errors().size(), 1);
     }
+
+    void textAndPdnFilesGoOutAndComeBack() {
+        MainWindow& w = start_hvh();
+        const QDir sauve(QDir(m_user->path()).filePath(QStringLiteral("Sauve")));
+        const QString in = sauve.filePath(QStringLiteral("one.txt"));
+        {
+            QFile file(in);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Ann-Bob  2-0\nSelvako144\n 1.c3-d4 f6-e5   2.d4xf6 g7xe5   3.b2-c3  \n");
+        }
+        QVERIFY(w.lire_fichier_texte(in)); // a single game: no chooser
+        QCOMPARE(game().longueur_partie, 5);
+        QCOMPARE(lines().size(), 3);
+        QCOMPARE(QString::fromStdString(name_text(game().nom_noir)), QStringLiteral("Bob"));
+
+        const QString pdn = sauve.filePath(QStringLiteral("out.pdn"));
+        QVERIFY(w.ecrire_fichier_texte(pdn));
+        const QStringList before = lines();
+        const QString other = sauve.filePath(QStringLiteral("other.txt"));
+        {
+            QFile file(other);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("C-D\n 1.a3-b4\n");
+        }
+        QVERIFY(w.lire_fichier_texte(other));
+        QCOMPARE(lines().size(), 1);
+        QVERIFY(w.lire_fichier_texte(pdn));
+        QCOMPARE(lines(), before);
+        QVERIFY(w.reported_errors().isEmpty());
+
+        QVERIFY(!w.lire_fichier_texte(sauve.filePath(QStringLiteral("missing.pdn"))));
+        QCOMPARE(w.reported_errors().size(), 1);
+        QCOMPARE(lines(), before); // nothing changed
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
