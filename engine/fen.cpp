@@ -35,22 +35,25 @@ std::string add_item(Position& pos, std::string_view item, int side) {
         king = true;
         body.remove_prefix(1);
     }
-    Square first = 0;
-    Square last = 0;
+    // PDN numbers, so that a range such as 1-12 follows the PDN counting.
+    int first = 0;
+    int last = 0;
     const auto dash = body.find('-');
     if (dash != std::string_view::npos) {
         const auto a = parse_number(body.substr(0, dash));
         const auto b = parse_number(body.substr(dash + 1));
         if (!a || !b || *a < 1 || *b > NUM_SQUARES || *a > *b)
             return "bad square range '" + std::string(item) + "'";
-        first = static_cast<Square>(*a);
-        last = static_cast<Square>(*b);
+        first = *a;
+        last = *b;
     } else {
-        first = last = parse_square(body);
-        if (first == 0) return "unknown square '" + std::string(item) + "'";
+        const Square s = parse_square(body);
+        if (s == 0) return "unknown square '" + std::string(item) + "'";
+        first = last = pdn_number(s);
     }
     const std::uint8_t code = king ? own_king(side) : own_man(side);
-    for (int s = first; s <= last; ++s) {
+    for (int n = first; n <= last; ++n) {
+        const Square s = square_of_pdn_number(n);
         if (pos.board[s] != EMPTY)
             return "square " + std::string(SQUARE_NAMES[s]) + " listed twice";
         pos.board[s] = code;
@@ -70,7 +73,22 @@ Square parse_square(std::string_view text) {
     }
     const auto n = parse_number(text);
     if (!n || *n < 1 || *n > NUM_SQUARES) return 0;
-    return static_cast<Square>(*n);
+    return square_of_pdn_number(*n);
+}
+
+Square square_of_pdn_number(int number) {
+    if (number < 1 || number > NUM_SQUARES) return 0;
+    const int rank_from_bottom = (number - 1) / 4;
+    const int row_from_top = 7 - rank_from_bottom;
+    // Each row holds four squares; PDN counts them from the a-file side as
+    // this program does, only the rows run the other way.
+    return static_cast<Square>(row_from_top * 4 + (number - 1) % 4 + 1);
+}
+
+int pdn_number(Square s) {
+    if (s < 1 || s > NUM_SQUARES) return 0;
+    const int row_from_top = (s - 1) / 4;
+    return (7 - row_from_top) * 4 + (s - 1) % 4 + 1;
 }
 
 FenResult parse_fen(std::string_view text) {

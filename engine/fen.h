@@ -1,8 +1,9 @@
 #pragma once
 // Positions as text: "W:W<squares>:B<squares>", the letter before the first
-// colon giving the side to move. Squares are algebraic names (c3) or this
-// program's numbers 1..32, a K before a square marks a king, and a numeric
-// range such as 21-32 lists several men at once.
+// colon giving the side to move. Squares are algebraic names (c3) or numbers
+// 1..32 counted as PDN files count them on this board (1 = a1, 2 = c1, ...,
+// 32 = h8, from White's side), a K before a square marks a king, and a
+// numeric range such as 1-12 lists several men at once.
 
 #include <optional>
 #include <string>
@@ -25,7 +26,14 @@ struct FenResult {
 FenResult parse_fen(std::string_view text);
 std::string to_fen(const Position& position);
 
-// A square written as "c3", "C3" or "22"; 0 when it names no playable square.
+// A square written as "c3", "C3" or "10" (PDN number); 0 when it names no
+// playable square.
 Square parse_square(std::string_view text);
+
+// PDN's numbers run from White's side (1 = a1, 32 = h8); the program's own
+// squares run from the top (1 = b8). Neither accepts an out-of-range value:
+// the answer is 0.
+Square square_of_pdn_number(int number);
+int pdn_number(Square s);
 
 } // namespace selvako

@@ -121,6 +121,7 @@ void GameController::apply(const Command& c) {
             [this](const command::SetLanguage& l) { m_game.settings.langue = l.langue; },
             [this](const command::Open& o) { ouvrir(o.image); },
             [this](const command::Save& s) { sauver(s.path); },
+            [this](const command::LoadGame& l) { charger_partie(l.game); },
             [this](const command::Quit& q) { quitter(q.last_game); },
             [this](const command::Close&) {
                 m_game.fin_programme = 1;
@@ -444,6 +445,18 @@ void GameController::ouvrir(const GameFileImage& image) {
     show_clocks();
     drop_input();
     m_notices.end_of_game = false;
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::charger_partie(const GameText& text) {
+    remplir();
+    m_last_replay = rejouer_partie(m_game, m_clocks, m_work, text);
+    // As with a game file: the human is to move, no match runs.
+    m_game.ordinateur_au_trait = 0;
+    m_game.mode_match = 0;
+    m_game.sans_reflexion = 1;
+    show_clocks();
     changed();
     m_observer.pass_wanted();
 }

@@ -18,9 +18,11 @@
 #include "engine/engine_state.h"
 #include "files/game_file.h"
 #include "files/player_files.h"
+#include "files/game_text.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
+#include "game/game_import.h"
 #include "game/game_observer.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
@@ -118,6 +120,11 @@ struct Save {
 struct Quit {
     std::filesystem::path last_game;
 };
+// A game read from a text or PDN file, the clipboard or a FEN: it replaces the
+// game in progress, replayed move by move from its start.
+struct LoadGame {
+    GameText game;
+};
 // The window is closed: the program ends without saving.
 struct Close {};
 } // namespace command
@@ -130,7 +137,8 @@ using Command = std::variant<
     command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
     command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
     command::Close, command::StartTraining, command::StartHumanGame, command::ChangeNames,
-    command::LoadPlayers, command::NewPlayer, command::DeletePlayer, command::ResetComputerRating>;
+    command::LoadPlayers, command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
+    command::LoadGame>;
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {
@@ -178,6 +186,8 @@ class GameController {
     bool finished() const { return m_game.fin_programme != 0; }
     // The player list as last read by `LoadPlayers` or changed by a command.
     const PlayerList& players() const { return m_players; }
+    // What the last LoadGame replayed and passed over.
+    const ReplayReport& last_replay() const { return m_last_replay; }
 
   private:
     void apply(const Command& c);
@@ -215,6 +225,7 @@ class GameController {
     void Pause();
     void choisir_niveau(const LevelParameters& level);
     void ouvrir(const GameFileImage& image);
+    void charger_partie(const GameText& text);
     bool sauver(const std::filesystem::path& path);
     void quitter(const std::filesystem::path& last_game);
 
@@ -245,6 +256,7 @@ class GameController {
     SearchResult m_last_search;
     PlayerList m_players;
     bool m_player_faults_reported = false;
+    ReplayReport m_last_replay;
 };
 
 } // namespace selvako

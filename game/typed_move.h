@@ -32,7 +32,7 @@ enum class TypedMoveMatch {
 
 struct TypedMoveResult {
     TypedMoveMatch match = TypedMoveMatch::none;
-    PieceMove move; // when match is `one`
+    PieceMove move; // when match is `one`; for `ambiguous`, the first that fits
 };
 
 // The legal move of `side` on `board` that the text names. `work` is the

@@ -36,7 +36,8 @@ int usage_error(std::string_view problem) {
            "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
            "  selvako-cli bench [DEPTH]\n"
            "  selvako-cli play [--level N] [--white | --black] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n";
+           "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n"
+           "  selvako-cli convert IN OUT\n";
     return EXIT_USAGE;
 }
 

@@ -12,5 +12,6 @@ int run_go(const Arguments& args);
 int run_bench(const Arguments& args);
 int run_play(const Arguments& args);
 int run_selfplay(const Arguments& args);
+int run_convert(const Arguments& args);
 
 } // namespace selvako::cli

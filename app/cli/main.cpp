@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
     if (command == "bench") return run_bench(args);
     if (command == "play") return run_play(args);
     if (command == "selfplay") return run_selfplay(args);
+    if (command == "convert") return run_convert(args);
     return usage_error("unknown command '" + std::string(command) + "'");
 }

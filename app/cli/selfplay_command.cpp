@@ -62,12 +62,13 @@ GameSummary play_one(const std::filesystem::path& data, int level, bool book, in
     PdnTags tags;
     tags.event = "Selvako selfplay";
     tags.date = today();
-    tags.round = round;
+    tags.round = std::to_string(round);
     const std::string player = "Selvako, level " + std::to_string(level);
     tags.white = player;
     tags.black = player;
     tags.result = summary.outcome;
-    summary.pdn = pdn_game(tags, controller.game().historique.data(), summary.plies);
+    summary.pdn =
+        pdn_game(tags, PlayedGame{controller.game().historique.data(), summary.plies, WHITE});
     return summary;
 }
 

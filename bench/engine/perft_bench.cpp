@@ -23,7 +23,7 @@ BENCHMARK(BM_PerftStart)->Arg(8)->Arg(9)->Unit(benchmark::kMillisecond);
 void BM_GenerateMiddleGame(benchmark::State& state) {
     EngineState st;
     st.set_position(
-        parse_fen("W:W17,21,22,23,24,26,27,28,31,32:B5,6,7,9,10,11,13,14,15").position->board);
+        parse_fen("W:Wb4,a3,c3,e3,g3,d2,f2,h2,e1,g1:Ba7,c7,e7,b6,d6,f6,a5,c5,e5").position->board);
     st.allocate_move_lists();
     st.ordering_enabled = false;
     for (auto _ : state) benchmark::DoNotOptimize(generate_moves(st, WHITE));

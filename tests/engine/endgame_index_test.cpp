@@ -103,22 +103,22 @@ TEST(EndgameIndex, OffsetsOfKnownPositions) {
     };
     const Case cases[] = {
         // Two singles, the side to move's king first: 32 * 1 + 32.
-        {"W:WK1:BK32", "dod.bib", 64},
-        {"B:WK32:BK1", "dod.bib", 64},
+        {"W:WKb8:BKg1", "dod.bib", 64},
+        {"B:WKg1:BKb8", "dod.bib", 64},
         // Pair + single: pair (20, 24) = 19 + 23 * 22 / 2 = 272, king on 2 adds 496.
-        {"W:W20,24:BK2", "ppod.bib", 768},
+        {"W:Wh4,g3:BKd8", "ppod.bib", 768},
         // Black to move with a man: turned board, men 21, 25 -> 12, 8 and 5 -> 28:
         // pair (8, 12) = 7 + 55, the single man adds 27 * 496.
-        {"B:W21,25:B5", "popp.bib", 62 + 27 * 496},
+        {"B:Wa3,b2:Ba7", "popp.bib", 62 + 27 * 496},
         // Three singles in the order of the name: own king 10, other man 14, other king 3.
-        {"W:WK10:B14,K3", "dopd.bib", 9 * 1024 + 13 * 32 + 2},
-        {"B:WK30,19:BK23", "dopd.bib", 9 * 1024 + 13 * 32 + 2},
+        {"W:WKd6:Bc5,Kf8", "dopd.bib", 9 * 1024 + 13 * 32 + 2},
+        {"B:WKc1,f4:BKe3", "dopd.bib", 9 * 1024 + 13 * 32 + 2},
         // Triple + single: triple (1, 5, 30) = 0 + 6 + 29 * 28 * 27 / 6, single 12.
-        {"B:WK1,K5,K30:BK12", "doddd.bib", 6 + 3654 + 11 * 4960},
+        {"B:WKb8,Ka7,Kc1:BKh6", "doddd.bib", 6 + 3654 + 11 * 4960},
         // Pair + two singles: own kings (3, 7), own man 20, other king 31.
-        {"W:WK3,K7,20:BK31", "pddod.bib", 2 + 15 + 19 * 496 + 30 * 16368},
+        {"W:WKf8,Ke7,h4:BKe1", "pddod.bib", 2 + 15 + 19 * 496 + 30 * 16368},
         // The same from the lone king's side, Black to move on the turned board.
-        {"B:WK26,K30,13:BK2", "dopdd.bib", 2 + 15 + 19 * 496 + 30 * 16368},
+        {"B:WKd2,Kc1,a5:BKd8", "dopdd.bib", 2 + 15 + 19 * 496 + 30 * 16368},
     };
     for (const Case& c : cases) {
         const auto entry = locate(c.fen);
@@ -131,18 +131,18 @@ TEST(EndgameIndex, OffsetsOfKnownPositions) {
 // Swapping the colours of a kings-only position and the side to move changes
 // nothing; with a man the board must also be turned round.
 TEST(EndgameIndex, ColoursAndOrientation) {
-    EXPECT_EQ(locate("W:WK7,K20:BK13")->offset, locate("B:WK13:BK7,K20")->offset);
-    EXPECT_EQ(locate("W:W22:B11")->offset, locate("B:W22:B11")->offset);
-    EXPECT_EQ(locate("W:W22:BK11")->offset, locate("B:WK22:B11")->offset);
-    EXPECT_NE(locate("W:W22:BK11")->offset, locate("B:WK11:B22")->offset);
+    EXPECT_EQ(locate("W:WKe7,Kh4:BKa5")->offset, locate("B:WKa5:BKe7,Kh4")->offset);
+    EXPECT_EQ(locate("W:Wc3:Bf6")->offset, locate("B:Wc3:Bf6")->offset);
+    EXPECT_EQ(locate("W:Wc3:BKf6")->offset, locate("B:WKc3:Bf6")->offset);
+    EXPECT_NE(locate("W:Wc3:BKf6")->offset, locate("B:WKf6:Bc3")->offset);
 }
 
 TEST(EndgameIndex, MaterialWithoutTable) {
-    EXPECT_FALSE(locate("W:WK1,K2:BK3,K4").has_value());    // two kings each
-    EXPECT_FALSE(locate("W:W21,22,23:BK4").has_value());    // three men against a king
-    EXPECT_FALSE(locate("W:WK1,K2,K3,K5:BK4").has_value()); // five pieces
-    EXPECT_FALSE(locate("W:WK1:B").has_value());            // one side has nothing
-    EXPECT_TRUE(locate("B:W13,K1,K2:BK4").has_value());     // man and two kings
+    EXPECT_FALSE(locate("W:WKb8,Kd8:BKf8,Kh8").has_value());    // two kings each
+    EXPECT_FALSE(locate("W:Wa3,c3,e3:BKh8").has_value());    // three men against a king
+    EXPECT_FALSE(locate("W:WKb8,Kd8,Kf8,Ka7:BKh8").has_value()); // five pieces
+    EXPECT_FALSE(locate("W:WKb8:B").has_value());            // one side has nothing
+    EXPECT_TRUE(locate("B:Wa5,Kb8,Kd8:BKh8").has_value());     // man and two kings
 }
 
 } // namespace

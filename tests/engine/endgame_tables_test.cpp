@@ -73,38 +73,38 @@ TEST(EndgameFiles, UnusedOffsetsAreZero) {
 // last enemy piece wins in one ply).
 TEST(EndgameTheory, KingAgainstKing) {
     // Two lone kings draw unless one captures the other at once.
-    EXPECT_EQ(value_of("W:WK1:BK32"), 0);
-    EXPECT_EQ(value_of("B:WK1:BK32"), 0);
-    EXPECT_EQ(value_of("W:WK29:BK18"), 1); // a1 takes d4 along the long diagonal
+    EXPECT_EQ(value_of("W:WKb8:BKg1"), 0);
+    EXPECT_EQ(value_of("B:WKb8:BKg1"), 0);
+    EXPECT_EQ(value_of("W:WKa1:BKd4"), 1); // a1 takes d4 along the long diagonal
     // Both kings on the ends of the long diagonal: the king to move has only
     // squares on that diagonal and is taken from the other end.
-    EXPECT_EQ(value_of("W:WK29:BK4"), -2);
-    EXPECT_EQ(value_of("B:WK29:BK4"), -2);
+    EXPECT_EQ(value_of("W:WKa1:BKh8"), -2);
+    EXPECT_EQ(value_of("B:WKa1:BKh8"), -2);
 }
 
 TEST(EndgameTheory, TwoKingsAgainstOne) {
     // Two kings cannot force a win against a lone king on the long diagonal.
-    EXPECT_EQ(value_of("W:WK30,K31:BK4"), 0);
-    EXPECT_EQ(value_of("B:WK30,K31:BK4"), 0);
+    EXPECT_EQ(value_of("W:WKc1,Ke1:BKh8"), 0);
+    EXPECT_EQ(value_of("B:WKc1,Ke1:BKh8"), 0);
     // A king shut in the corner behind two kings that cover each other has no move.
-    EXPECT_EQ(value_of("W:WK29:BK25,K22"), -1);
+    EXPECT_EQ(value_of("W:WKa1:BKb2,Kc3"), -1);
     // Taking the last piece at once.
-    EXPECT_EQ(value_of("W:WK1,K29:BK22"), 1);
+    EXPECT_EQ(value_of("W:WKb8,Ka1:BKc3"), 1);
 }
 
 TEST(EndgameTheory, ThreeKingsAgainstOne) {
     // A lone king that holds the long diagonal draws against three kings.
-    EXPECT_EQ(value_of("W:WK30,K31,K32:BK4"), 0);
-    EXPECT_EQ(value_of("B:WK30,K31,K32:BK4"), 0);
-    EXPECT_EQ(value_of("W:WK1,K2,K3:BK29"), 0);
+    EXPECT_EQ(value_of("W:WKc1,Ke1,Kg1:BKh8"), 0);
+    EXPECT_EQ(value_of("B:WKc1,Ke1,Kg1:BKh8"), 0);
+    EXPECT_EQ(value_of("W:WKb8,Kd8,Kf8:BKa1"), 0);
     // Off the long diagonal, with the three kings holding it, the lone king is
     // caught (Petrov's triangle) whoever is to move: b8 cannot step onto e5,
     // which the king on a1 takes.
-    const auto win = value_of("W:WK29,K30,K31:BK1");
+    const auto win = value_of("W:WKa1,Kc1,Ke1:BKb8");
     ASSERT_TRUE(win.has_value());
     EXPECT_GT(*win, 0);
     EXPECT_EQ(*win % 2, 1);
-    const auto loss = value_of("B:WK29,K30,K31:BK1");
+    const auto loss = value_of("B:WKa1,Kc1,Ke1:BKb8");
     ASSERT_TRUE(loss.has_value());
     EXPECT_LT(*loss, 0);
     EXPECT_EQ(-*loss % 2, 0);
@@ -126,39 +126,39 @@ TEST(EndgameTheory, ThreeKingsWinWithinFifteenMoves) {
 
 TEST(EndgameTheory, ManAgainstKing) {
     // The man on a1 has only b2, where the king on h8 takes it.
-    EXPECT_EQ(value_of("W:W29:BK4"), -2);
+    EXPECT_EQ(value_of("W:Wa1:BKh8"), -2);
     // The man on a7 crowns on b8, an edge square no king can take: king against king.
-    EXPECT_EQ(value_of("W:W5:BK32"), 0);
+    EXPECT_EQ(value_of("W:Wa7:BKg1"), 0);
     // The man on a7 blocked by a king on b8 has no move at all.
-    EXPECT_EQ(value_of("W:W5:BK1"), -1);
+    EXPECT_EQ(value_of("W:Wa7:BKb8"), -1);
     // The king to move takes the man at once.
-    EXPECT_EQ(value_of("B:W22:BK4"), 1);
+    EXPECT_EQ(value_of("B:Wc3:BKh8"), 1);
 }
 
 TEST(EndgameTheory, TwoMenAgainstKing) {
     // b2-c3! forces h8xb2, and the man on a1 takes the king: a win in 3 plies.
-    EXPECT_EQ(value_of("W:W29,25:BK4"), 3);
+    EXPECT_EQ(value_of("W:Wa1,b2:BKh8"), 3);
     // The same position turned round with Black to move.
-    EXPECT_EQ(value_of("B:WK29:B4,8"), 3);
+    EXPECT_EQ(value_of("B:WKa1:Bh8,g7"), 3);
     // The king takes both men in one capture along the long diagonal.
-    EXPECT_EQ(value_of("W:WK29:B22,15"), 1);
+    EXPECT_EQ(value_of("W:WKa1:Bc3,e5"), 1);
 }
 
 TEST(EndgameProbe, ScoresFollowThePly) {
     const EndgameTables& tables = generated_tables();
-    const Position capture = position_of("W:WK29:BK18"); // win in 1 for White
+    const Position capture = position_of("W:WKa1:BKd4"); // win in 1 for White
     const PieceCounts counts = count_pieces(capture.board);
     EXPECT_EQ(probe_database(tables, capture.board, counts, WHITE, 1), 32000 - 1 - 1);
     // At an even ply the side to move is not the root side: the score is negated.
     EXPECT_EQ(probe_database(tables, capture.board, counts, WHITE, 2), -(32000 - 1 - 2));
-    const Position trapped = position_of("W:WK29:BK4"); // loss in 2 for the side to move
+    const Position trapped = position_of("W:WKa1:BKh8"); // loss in 2 for the side to move
     EXPECT_EQ(probe_database(tables, trapped.board, count_pieces(trapped.board), WHITE, 3),
               -32000 + 2 + 3);
-    const Position draw = position_of("W:WK1:BK32");
+    const Position draw = position_of("W:WKb8:BKg1");
     for (int ply = 1; ply <= 4; ++ply)
         EXPECT_EQ(probe_database(tables, draw.board, count_pieces(draw.board), BLACK, ply), 0);
     // Four-piece tables give decisive scores and draws.
-    const Position petrov = position_of("W:WK29,K30,K31:BK1");
+    const Position petrov = position_of("W:WKa1,Kc1,Ke1:BKb8");
     const auto score = probe_database(tables, petrov.board, count_pieces(petrov.board), WHITE, 5);
     ASSERT_TRUE(score.has_value());
     EXPECT_GT(*score, 30000);
@@ -177,9 +177,9 @@ TEST(EndgameProbe, MissingOrShortFilesMiss) {
     EndgameTables tables;
     EXPECT_EQ(load_databases(tables, folder), 1);
     EXPECT_TRUE(tables.loaded);
-    const Position kings = position_of("W:WK1:BK32");
+    const Position kings = position_of("W:WKb8:BKg1");
     EXPECT_FALSE(probe_database(tables, kings.board, count_pieces(kings.board), WHITE, 1));
-    const Position man = position_of("W:W29:BK4");
+    const Position man = position_of("W:Wa1:BKh8");
     EXPECT_TRUE(probe_database(tables, man.board, count_pieces(man.board), WHITE, 1));
     std::filesystem::remove_all(folder);
 }

@@ -6,25 +6,44 @@ namespace selvako {
 namespace {
 
 TEST(Fen, AlgebraicNumbersRangesAndKings) {
-    const FenResult parsed = parse_fen("B:WKc3,29,20-21:B1,Kh8");
+    // Numbers count as PDN does on this board: 1 = a1, 12-13 = g3, b4.
+    const FenResult parsed = parse_fen("B:WKc3,1,12-13:B32,Kb8");
     ASSERT_TRUE(parsed.position) << parsed.error;
     const Position& p = *parsed.position;
     EXPECT_EQ(p.side_to_move, BLACK);
     EXPECT_EQ(p.board[22], WHITE_KING) << "c3 is square 22";
-    EXPECT_EQ(p.board[29], WHITE_MAN);
-    EXPECT_EQ(p.board[20], WHITE_MAN);
-    EXPECT_EQ(p.board[21], WHITE_MAN);
-    EXPECT_EQ(p.board[1], BLACK_MAN);
-    EXPECT_EQ(p.board[4], BLACK_KING);
+    EXPECT_EQ(p.board[29], WHITE_MAN) << "1 is a1";
+    EXPECT_EQ(p.board[17], WHITE_MAN) << "13 is b4";
+    EXPECT_EQ(p.board[24], WHITE_MAN) << "12 is g3";
+    EXPECT_EQ(p.board[4], BLACK_MAN) << "32 is h8";
+    EXPECT_EQ(p.board[1], BLACK_KING);
     EXPECT_EQ(p.board[0], SENTINEL);
-    EXPECT_EQ(to_fen(p), "B:Wh4,a3,Kc3,a1:Bb8,Kh8");
+    EXPECT_EQ(to_fen(p), "B:Wb4,Kc3,g3,a1:BKb8,h8");
+}
+
+TEST(Fen, PdnNumbersRunFromWhitesSide) {
+    for (int n = 1; n <= NUM_SQUARES; ++n) {
+        const Square s = square_of_pdn_number(n);
+        ASSERT_NE(s, 0) << n;
+        EXPECT_EQ(pdn_number(s), n);
+    }
+    EXPECT_EQ(SQUARE_NAMES[square_of_pdn_number(1)], "a1");
+    EXPECT_EQ(SQUARE_NAMES[square_of_pdn_number(2)], "c1");
+    EXPECT_EQ(SQUARE_NAMES[square_of_pdn_number(5)], "b2");
+    EXPECT_EQ(SQUARE_NAMES[square_of_pdn_number(32)], "h8");
+    EXPECT_EQ(square_of_pdn_number(0), 0);
+    EXPECT_EQ(square_of_pdn_number(33), 0);
+    EXPECT_EQ(pdn_number(0), 0);
+    EXPECT_EQ(parse_square("10"), parse_square("c3"));
 }
 
 TEST(Fen, UnusualButLegalSetUps) {
     EXPECT_TRUE(parse_fen("W:Wb8:B").position) << "a man on its own far row";
     EXPECT_TRUE(parse_fen("W:W:B").position) << "no pieces at all";
-    EXPECT_TRUE(parse_fen("  W:W21-32:B1-12\n").position) << "surrounding blanks";
-    EXPECT_TRUE(parse_fen("W:B1-12:W21-32").position) << "sides in either order";
+    const FenResult start = parse_fen("  W:W1-12:B21-32\n");
+    ASSERT_TRUE(start.position) << "surrounding blanks";
+    EXPECT_EQ(start.position->board, start_position()) << "1-12 are White's men at the start";
+    EXPECT_TRUE(parse_fen("W:B21-32:W1-12").position) << "sides in either order";
 }
 
 TEST(Fen, RoundTripThroughText) {

@@ -51,7 +51,7 @@ TEST(HashKeys, MissingOrShortFileFallsBackOnTheShippedKeys) {
 // promotions; the kept keys must always equal the keys computed afresh.
 TEST(HashKeys, MakeMoveKeepsThePositionKeys) {
     EngineState st;
-    const auto parsed = parse_fen("W:W21,22,23,24,K32,27:B5,9,10,14,15,K4");
+    const auto parsed = parse_fen("W:Wa3,c3,e3,g3,Kg1,f2:Ba7,b6,d6,c5,e5,Kh8");
     ASSERT_TRUE(parsed.position);
     st.set_position(parsed.position->board);
     st.allocate_move_lists();

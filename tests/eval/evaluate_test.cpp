@@ -37,14 +37,14 @@ EvalParameters default_like() {
 }
 
 TEST(Evaluate, AllZeroParametersMeanOpeningAndBaseKingValue) {
-    Evaluator e("W:W21-32:B1-12");
+    Evaluator e("W:W1-12:B21-32");
     const EvalBreakdown start = e.at(WHITE, 1);
     EXPECT_EQ(e.eval.root_phase, PHASE_OPENING);
     EXPECT_EQ(start.material, 0);
     EXPECT_EQ(start.square_tables, 0);
     EXPECT_EQ(start.tempo, 0);
 
-    Evaluator kings("W:WK22,K23,21:B3,4");
+    Evaluator kings("W:WKc3,Ke3,a3:Bf8,h8");
     EXPECT_EQ(kings.at(WHITE, 1).king_value, 520);
     EXPECT_EQ(kings.at(WHITE, 1).material, 200 + 2 * 520 - 400);
     EXPECT_EQ(kings.at(BLACK, 1).material, -(200 + 2 * 520 - 400));
@@ -53,15 +53,15 @@ TEST(Evaluate, AllZeroParametersMeanOpeningAndBaseKingValue) {
 TEST(Evaluate, KingValueRisesAsTheBoardEmpties) {
     const EvalParameters p = default_like();
     // 19 pieces: opening, 260; a single king adds 30.
-    EXPECT_EQ(Evaluator("W:WK32,21-29:B1-9", p).at(WHITE, 1).king_value, 2 * 260 + 30);
-    EXPECT_EQ(Evaluator("W:WK32,K31,21-29:B1-9", p).at(WHITE, 1).king_value, 2 * 260);
-    EXPECT_EQ(Evaluator("W:WK32,K31,21-25:B1-5", p).at(WHITE, 1).king_value, 2 * 290);
-    EXPECT_EQ(Evaluator("W:WK32,K31,21-23:B1-3", p).at(WHITE, 1).king_value, 2 * 310);
-    EXPECT_EQ(Evaluator("W:WK32,21-22:B1-3", p).at(WHITE, 1).king_value, 2 * 330 + 30);
+    EXPECT_EQ(Evaluator("W:WKg1,a3,c3,e3,g3,b2,d2,f2,h2,a1:Bb8,d8,f8,h8,a7,c7,e7,g7,b6", p).at(WHITE, 1).king_value, 2 * 260 + 30);
+    EXPECT_EQ(Evaluator("W:WKg1,Ke1,a3,c3,e3,g3,b2,d2,f2,h2,a1:Bb8,d8,f8,h8,a7,c7,e7,g7,b6", p).at(WHITE, 1).king_value, 2 * 260);
+    EXPECT_EQ(Evaluator("W:WKg1,Ke1,a3,c3,e3,g3,b2:Bb8,d8,f8,h8,a7", p).at(WHITE, 1).king_value, 2 * 290);
+    EXPECT_EQ(Evaluator("W:WKg1,Ke1,9-11:B29-31", p).at(WHITE, 1).king_value, 2 * 310);
+    EXPECT_EQ(Evaluator("W:WKg1,9-10:B29-31", p).at(WHITE, 1).king_value, 2 * 330 + 30);
 }
 
 TEST(Evaluate, LazyExitAtOddAndEvenPlies) {
-    Evaluator e("W:W21-32:B1-10", default_like()); // White two men up: 400
+    Evaluator e("W:W1-12:Bb8,d8,f8,h8,a7,c7,e7,g7,b6,d6", default_like()); // White two men up: 400
     // Ply 1: material far below alpha returns material alone.
     EXPECT_TRUE(e.at(BLACK, 1, -400 + 185, 32000).lazy_exit);
     EXPECT_EQ(e.at(BLACK, 1, -400 + 185, 32000).total, -400);
@@ -80,22 +80,22 @@ TEST(Evaluate, VariantNeedsNineOfFourteen) {
     p.variant2_white = {21, 22, 23, 24, 25, 26, 27};
     p.variant2_black = {1, 2, 3, 4, 5, 6, 7};
     // 8 of 14: squares 21-24 and 1-4.
-    Evaluator eight("W:W21-24,29-32:B1-4,9-12", p);
+    Evaluator eight("W:W9-12,1-4:B29-32,21-24", p);
     EXPECT_FALSE(eight.eval.variant1);
     EXPECT_FALSE(eight.eval.variant2);
-    Evaluator nine("W:W21-25,29-32:B1-4,9-12", p);
+    Evaluator nine("W:Wa3,c3,e3,g3,b2,1-4:B29-32,21-24", p);
     EXPECT_TRUE(nine.eval.variant1);
     EXPECT_FALSE(nine.eval.variant2); // never both
     // Variant 2 alone, and the table follows the variant of the previous preparation.
     p.variant1_white.fill(0);
     p.tables[VARIANT2_MIDDLE][33 - 21] = 100;
-    Evaluator second("W:W21-25,29-32:B1-4,9-12", p);
+    Evaluator second("W:Wa3,c3,e3,g3,b2,1-4:B29-32,21-24", p);
     EXPECT_TRUE(second.eval.variant2);
     EXPECT_EQ(second.eval.term_tables.men[12], 0);
     prepare_evaluation(second.eval, second.st, WHITE);
     EXPECT_EQ(second.eval.term_tables.men[12], 100);
     // Outside the opening and middle game the flags stay as they were.
-    Evaluator late("W:W21-25:B1-4", p);
+    Evaluator late("W:Wa3,c3,e3,g3,b2:B29-32", p);
     late.eval.variant2 = true;
     prepare_evaluation(late.eval, late.st, WHITE);
     EXPECT_EQ(late.eval.root_phase, PHASE_PRE_FINAL);
@@ -104,39 +104,39 @@ TEST(Evaluate, VariantNeedsNineOfFourteen) {
 
 TEST(Evaluate, HangingPieceCreditsTheMover) {
     // White has just played to 18 (d4), between an empty 22 (c3) and a black man on 15 (e5).
-    Evaluator e("W:W18,29:B15,1", default_like());
+    Evaluator e("W:Wd4,a1:Be5,b8", default_like());
     e.st.last_destination = 18;
     EXPECT_EQ(e.at(WHITE, 1).hanging_piece, 0);
     EXPECT_EQ(e.at(WHITE, 2).hanging_piece, 0);
     EXPECT_EQ(e.at(WHITE, 3).hanging_piece, -100);
     EXPECT_EQ(e.at(WHITE, 4).hanging_piece, 100);
     // A king next to a man is no such pair; the sentinel never counts as empty.
-    Evaluator k("W:WK18,29:B15,1", default_like());
+    Evaluator k("W:WKd4,a1:Be5,b8", default_like());
     k.st.last_destination = 18;
     EXPECT_EQ(k.at(WHITE, 3).hanging_piece, 0);
-    Evaluator edge("W:W13,29:B9,1", default_like());
+    Evaluator edge("W:Wa5,a1:Bb6,b8", default_like());
     edge.st.last_destination = 13;
     EXPECT_EQ(edge.at(WHITE, 3).hanging_piece, 0);
 }
 
 TEST(Evaluate, FourKingsAgainstTwoInTheCorners) {
     const EvalParameters p = default_like();
-    const EvalBreakdown halved = Evaluator("W:WK10,K11,K18,K19:BK1,K32", p).at(WHITE, 1);
+    const EvalBreakdown halved = Evaluator("W:WKd6,Kf6,Kd4,Kf4:BKb8,Kg1", p).at(WHITE, 1);
     const int before = halved.total - halved.endings;
     EXPECT_EQ(halved.total, before / 2);
     EXPECT_NE(halved.endings, 0);
-    EXPECT_EQ(Evaluator("W:WK10,K11,K18,K19:BK1,K28", p).at(WHITE, 1).endings, 0);
-    EXPECT_NE(Evaluator("W:WK1,K32:BK10,K11,K18,K19", p).at(BLACK, 1).endings, 0);
+    EXPECT_EQ(Evaluator("W:WKd6,Kf6,Kd4,Kf4:BKb8,Kh2", p).at(WHITE, 1).endings, 0);
+    EXPECT_NE(Evaluator("W:WKb8,Kg1:BKd6,Kf6,Kd4,Kf4", p).at(BLACK, 1).endings, 0);
 }
 
 TEST(Evaluate, MenAndKingsEndingsAreQuartered) {
     const EvalParameters p = default_like();
-    EvalBreakdown t = Evaluator("W:WK1,K2,25,29:BK31,K32,5", p).at(WHITE, 1);
+    EvalBreakdown t = Evaluator("W:WKb8,Kd8,b2,a1:BKe1,Kg1,a7", p).at(WHITE, 1);
     const int before = t.total - t.quarter;
     EXPECT_NE(t.quarter, 0);
     EXPECT_EQ(t.total, before / 4);
     // Eight pieces: not quartered.
-    EXPECT_EQ(Evaluator("W:WK1,K2,25,29:BK31,K32,5,6", p).at(WHITE, 1).quarter, 0);
+    EXPECT_EQ(Evaluator("W:WKb8,Kd8,b2,a1:BKe1,Kg1,a7,c7", p).at(WHITE, 1).quarter, 0);
 }
 
 TEST(Evaluate, TruncationTowardZeroOnNegativeTotals) {
@@ -144,7 +144,7 @@ TEST(Evaluate, TruncationTowardZeroOnNegativeTotals) {
     // shrink toward zero when divided, never round down.
     const EvalParameters p = default_like();
     for (const char* fen :
-         {"W:WK1,K2,25,29:BK31,K32,5", "W:WK4,K8,21:BK27,K31,12,11", "W:WK3,K7,17,21:BK28,K24,6"}) {
+         {"W:WKb8,Kd8,b2,a1:BKe1,Kg1,a7", "W:WKh8,Kg7,a3:BKf2,Ke1,h6,f6", "W:WKf8,Ke7,b4,a3:BKh2,Kg3,c7"}) {
         for (int side : {WHITE, BLACK}) {
             Evaluator e(fen, p);
             const EvalBreakdown t = e.at(side, 1);
@@ -162,14 +162,14 @@ TEST(Evaluate, PositionalClamps) {
     for (auto& t : p.tables) t.fill(200);
     // 16 men: the clamp at 45 applies (more than T3 pieces).
     for (int side : {WHITE, BLACK}) {
-        const EvalBreakdown t = Evaluator("W:W21-32:B1-4", p).at(side, 1);
+        const EvalBreakdown t = Evaluator("W:W1-12:B29-32", p).at(side, 1);
         const int early = t.long_diagonal + t.square_tables + t.tempo + t.centre + t.wing_balance;
         EXPECT_EQ(early + t.clamp_45, side == WHITE ? 45 : -45);
         EXPECT_NE(t.clamp_45, 0);
     }
     // 5 pieces, no clamp at 45; the sum before the promotion term stops at 170.
     for (int side : {WHITE, BLACK}) {
-        const EvalBreakdown t = Evaluator("W:W29-32:B1", p).at(side, 1);
+        const EvalBreakdown t = Evaluator("W:W1-4:Bb8", p).at(side, 1);
         EXPECT_EQ(t.clamp_45, 0);
         const int before = t.long_diagonal + t.square_tables + t.tempo + t.centre + t.wing_balance +
                            t.opening_wings + t.back_rank + t.man_safety + t.hanging_piece;
@@ -181,18 +181,18 @@ TEST(Evaluate, PositionalClamps) {
 
 TEST(Evaluate, ThreeKingsBonus) {
     // Black man on 14 (c5, file 3); white kings on 11 (f6), 22 (c3), 30 (c1).
-    const BoardArray b = board_of("W:WK11,K22,K30:B14,K1");
+    const BoardArray b = board_of("W:WKf6,Kc3,Kc1:Bc5,Kb8");
     // K1 = 11 (file 6): nothing; K2 = 22 (file 3): 110; K3 = 30 (file 3): 100. 22 is on the
     // long diagonal but K1 is not on the man's file.
     EXPECT_EQ(three_kings_bonus(b, WHITE_KING), 210);
-    const BoardArray d = board_of("W:W10,K31:BK2,K18,K23");
+    const BoardArray d = board_of("W:Wd6,Ke1:BKd8,Kd4,Ke3");
     // defender white man on 10 (d6, file 4); K1 = 2 (d8, file 4): 120 with 18 on the long
     // diagonal; K2 = 18 (d4, file 4): 110; K3 = 23 (e3, file 5): 30.
     EXPECT_EQ(three_kings_bonus(d, BLACK_KING), 260);
 }
 
 TEST(Evaluate, RootManMoveInTheFinalPhase) {
-    Evaluator e("W:W21,22,K30:B1,2,K5", default_like());
+    Evaluator e("W:Wa3,c3,Kc1:Bb8,d8,Ka7", default_like());
     e.eval.root_piece = WHITE_MAN;
     EXPECT_EQ(e.at(WHITE, 1).root_man_move, 30);
     EXPECT_EQ(e.at(BLACK, 1).root_man_move, -30);
@@ -207,7 +207,7 @@ TEST(Evaluate, DisplayUsesPlyTwoAndFreshTerms) {
     EvalState eval;
     eval.parameters = p;
     EngineState st;
-    st.set_position(board_of("W:W18,21-25,27:B1-7,12"));
+    st.set_position(board_of("W:Wd4,a3,c3,e3,g3,b2,f2:Bb8,d8,f8,h8,a7,c7,e7,h6"));
     prepare_evaluation(eval, st, WHITE);
     st.running_terms = RunningTerms{}; // stale terms must not matter
     st.ply = 7;

@@ -23,22 +23,22 @@ int promotion_of(std::string_view fen, int ply, int side) {
 TEST(PromotionThreats, ManOnA7DoubledClampedAndHalvedAgain) {
     // 75 for the man, 5 from White's rule 15 and -5 from Black's: 75, doubled
     // 150, clamped 125, and half again (187) when White is to move.
-    EXPECT_EQ(promotion_of("W:W5:B", 1, WHITE), 187);
-    EXPECT_EQ(promotion_of("W:W5:B", 2, WHITE), 125);
-    EXPECT_EQ(promotion_of("W:W5:B", 2, BLACK), -187);
-    EXPECT_EQ(promotion_of("W:W5:B", 1, BLACK), -125);
+    EXPECT_EQ(promotion_of("W:Wa7:B", 1, WHITE), 187);
+    EXPECT_EQ(promotion_of("W:Wa7:B", 2, WHITE), 125);
+    EXPECT_EQ(promotion_of("W:Wa7:B", 2, BLACK), -187);
+    EXPECT_EQ(promotion_of("W:Wa7:B", 1, BLACK), -125);
     // Black's rule 1 mirrors it.
-    EXPECT_EQ(promotion_of("W:W:B28", 2, WHITE), -187);
+    EXPECT_EQ(promotion_of("W:W:Bh2", 2, WHITE), -187);
 }
 
 TEST(PromotionThreats, TheWrittenAsymmetries) {
     // A lone white man on g5, White to move: rule 12 gives 60 and rule 15
     // 15 + 27, Black's rule 15 -5: 97, doubled and clamped 125, then 187.
-    EXPECT_EQ(promotion_of("W:W16:B1", 1, WHITE), 187);
+    EXPECT_EQ(promotion_of("W:Wg5:Bb8", 1, WHITE), 187);
     // Its mirror, a lone black man on b4 with Black to move: Black's rule 12
     // wants 21 occupied and gives nothing; rule 15 gives -15 - 27 and White's
     // rule 15 +5: -37, doubled -74, half again -111, seen from Black 111.
-    EXPECT_EQ(promotion_of("W:W32:B17", 1, BLACK), 111);
+    EXPECT_EQ(promotion_of("W:Wg1:Bb4", 1, BLACK), 111);
 }
 
 TEST(ManSafety, StartPositionAndClamp) {
@@ -95,17 +95,17 @@ TEST(BackRank, WorkedExamplesAndTheClamp) {
     };
     // A white man on h6 with f8 empty: 25 with a black man on h8, else 15.
     // Both double corners are empty too: +10 and -10.
-    EXPECT_EQ(back_rank("W:W12:B4", 2), 25);
-    EXPECT_EQ(back_rank("W:W12:B4", 2, BLACK), -25);
-    EXPECT_EQ(back_rank("W:W12:B8", 2), 15);
+    EXPECT_EQ(back_rank("W:Wh6:Bh8", 2), 25);
+    EXPECT_EQ(back_rank("W:Wh6:Bh8", 2, BLACK), -25);
+    EXPECT_EQ(back_rank("W:Wh6:Bg7", 2), 15);
     // The mirror: a black man on a3 with c1 empty and a white man on a1.
-    EXPECT_EQ(back_rank("W:W29:B21", 2), -25);
+    EXPECT_EQ(back_rank("W:Wa1:Ba3", 2), -25);
     // The opponent's double corner gone with a man of ours on a5: 35 + 10
     // (opening) + outposts, clamped at 45; negated for Black.
-    EXPECT_EQ(back_rank("W:W13,14,18,21-24,28-32:B9,2-4,6-8,10-12", 0), 45);
-    EXPECT_EQ(back_rank("W:W13,14,18,21-24,28-32:B9,2-4,6-8,10-12", 0, BLACK), -45);
+    EXPECT_EQ(back_rank("W:Wa5,c5,d4,9-12,h2,a1,c1,e1,g1:Bb6,30-32,26-28,22-24", 0), 45);
+    EXPECT_EQ(back_rank("W:Wa5,c5,d4,9-12,h2,a1,c1,e1,g1:Bb6,30-32,26-28,22-24", 0, BLACK), -45);
     // Its mirror image scores the opposite.
-    const BoardArray b = test::mirrored(board_of("W:W13,14,18,21-24,28-32:B9,2-4,6-8,10-12"));
+    const BoardArray b = test::mirrored(board_of("W:Wa5,c5,d4,9-12,h2,a1,c1,e1,g1:Bb6,30-32,26-28,22-24"));
     const PieceCounts c = count_pieces(b);
     EXPECT_EQ(back_rank_structure(PatternBoard{b, c, 2, 0}, WHITE), -45);
 }
@@ -117,7 +117,7 @@ TEST(Breakthrough, TheFirstFormationOfTheCatalogue) {
         return breakthrough_patterns(PatternBoard{b, c, ply, 0}, side);
     };
     // WM 13, 9; 6 empty; 1 occupied; BM 2, 10; 14 not a white man; BM 11 with 8 empty: 120.
-    const char* fen = "W:W13,9,30:B1,2,10,11";
+    const char* fen = "W:Wa5,b6,c1:Bb8,d8,d6,f6";
     EXPECT_EQ(breakthrough(fen, 1, WHITE), 120);
     EXPECT_EQ(breakthrough(fen, 2, BLACK), -120);
     EXPECT_EQ(breakthrough(fen, 2, WHITE), 0); // only for the side to move
@@ -126,17 +126,17 @@ TEST(Breakthrough, TheFirstFormationOfTheCatalogue) {
     const PieceCounts c = count_pieces(m);
     EXPECT_EQ(breakthrough_patterns(PatternBoard{m, c, 2, 0}, WHITE), -120);
     // 19 holding a black man with 15 occupied, no 120 case: 80.
-    EXPECT_EQ(breakthrough("W:W13,9,15,24,30:B1,2,10,19", 1, WHITE), 80);
+    EXPECT_EQ(breakthrough("W:Wa5,b6,e5,g3,c1:Bb8,d8,d6,f4", 1, WHITE), 80);
 }
 
 TEST(Breakthrough, NotScoredWithAKingOnTheBoard) {
     EvalState eval;
     EngineState st;
-    st.set_position(board_of("W:W13,9,K30:B1,2,10,11"));
+    st.set_position(board_of("W:Wa5,b6,Kc1:Bb8,d8,d6,f6"));
     prepare_evaluation(eval, st, WHITE);
     st.ply = 1;
     EXPECT_EQ(evaluate_breakdown(eval, st, WHITE, -32000, 32000).breakthrough, 0);
-    st.set_position(board_of("W:W13,9,30:B1,2,10,11"));
+    st.set_position(board_of("W:Wa5,b6,c1:Bb8,d8,d6,f6"));
     prepare_evaluation(eval, st, WHITE);
     st.ply = 1;
     EXPECT_EQ(evaluate_breakdown(eval, st, WHITE, -32000, 32000).breakthrough, 120);

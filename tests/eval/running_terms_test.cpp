@@ -106,7 +106,7 @@ TEST(RunningTerms, PreparationMatchesScratch) {
     EvalState eval;
     eval.parameters = test::random_parameters(rng);
     EngineState st;
-    st.set_position(test::board_of("W:W18,22,K30,31:B3,K9,14,15"));
+    st.set_position(test::board_of("W:Wd4,c3,Kc1,e1:Bf8,Kb6,c5,e5"));
     for (int side : {WHITE, BLACK}) {
         prepare_evaluation(eval, st, side);
         EXPECT_EQ(st.term_tables, &eval.term_tables);

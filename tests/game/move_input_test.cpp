@@ -42,13 +42,13 @@ TEST(MoveInput, EnemyEmptyAndBlockedPiecesAreIgnored) {
     EXPECT_EQ(t.click(17).outcome, InputOutcome::ignored); // empty
     EXPECT_EQ(t.click(29).outcome, InputOutcome::ignored); // a1 has no move
     // A capture elsewhere is obligatory: the other men cannot be picked up.
-    TwoPlayerGame c("W:W22,31:B18");
+    TwoPlayerGame c("W:Wc3,e1:Bd4");
     EXPECT_EQ(c.click(31).outcome, InputOutcome::ignored);
     EXPECT_TRUE(c.input.capture_notice);
 }
 
 TEST(MoveInput, SinglePathCaptureCompletesOnTheFirstClick) {
-    TwoPlayerGame t("W:W22:B18,10");
+    TwoPlayerGame t("W:Wc3:Bd4,d6");
     const InputResult r = t.click(22); // c3xe5xc7
     ASSERT_EQ(r.outcome, InputOutcome::move_played);
     EXPECT_EQ(r.played.move.taken, 2);
@@ -60,7 +60,7 @@ TEST(MoveInput, SinglePathCaptureCompletesOnTheFirstClick) {
 
 // c1xe3 is forced; then the paths part: over f4 to g5 and f6 to e7, or over
 // d4 to c5 and b6 to a7.
-constexpr const char* PARTING = "W:W30:B26,19,11,18,9";
+constexpr const char* PARTING = "W:Wc1:Bd2,f4,f6,d4,b6";
 
 TEST(MoveInput, PartingPathsFrameNextLandingsBlueAndFinalsMagenta) {
     TwoPlayerGame t(PARTING);
@@ -91,7 +91,7 @@ TEST(MoveInput, ClickingWhereThePathsPartFinishesTheForcedRest) {
 
 TEST(MoveInput, EqualFinalSquaresAreNotOfferedDirectly) {
     // e3 takes the four men round it either way and comes back to e3.
-    TwoPlayerGame t("W:W23:B18,10,19,11");
+    TwoPlayerGame t("W:We3:Bd4,d6,f4,f6");
     ASSERT_EQ(t.click(23).outcome, InputOutcome::picked_up);
     EXPECT_EQ(t.input.obligatory, 4);
     EXPECT_EQ(t.input.frames[14], FRAME_BLUE);
@@ -107,24 +107,24 @@ TEST(MoveInput, EqualFinalSquaresAreNotOfferedDirectly) {
 
 TEST(MoveInput, PromotionOnlyWhereTheMoveEnds) {
     // f6xd8xb6 passes through d8 (square 2) and ends on b6: still a man.
-    TwoPlayerGame through("W:W11:B7,6");
+    TwoPlayerGame through("W:Wf6:Be7,c7");
     ASSERT_EQ(through.click(11).outcome, InputOutcome::move_played);
     EXPECT_EQ(through.game.damier_affiche[9], WHITE_MAN);
 
-    TwoPlayerGame ends("W:W10:B7"); // d6xf8
+    TwoPlayerGame ends("W:Wd6:Be7"); // d6xf8
     ASSERT_EQ(ends.click(10).outcome, InputOutcome::move_played);
     EXPECT_EQ(ends.game.damier_affiche[3], WHITE_KING);
 }
 
 TEST(MoveInput, GameBetweenHumansEndsWhenTheSideToMoveIsStuck) {
-    TwoPlayerGame t("W:W22:B18");
+    TwoPlayerGame t("W:Wc3:Bd4");
     t.click(22);
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::white_wins);
 }
 
 TEST(MoveInput, RecordEndsDrawnAtItsLastPly) {
     // Two kings walk to and fro until the record is full.
-    TwoPlayerGame t("W:WK29:BK12");
+    TwoPlayerGame t("W:WKa1:BKh6");
     for (int ply = 0; ply < LAST_PLY - 1; ++ply) {
         const bool white = ply % 2 == 0;
         const bool out = ply % 4 < 2;

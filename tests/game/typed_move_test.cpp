@@ -34,7 +34,7 @@ TEST(TypedMove, ReadsNamesNumbersAndPaths) {
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->squares, (std::vector<Square>{22, 18}));
     EXPECT_FALSE(plain->capture);
-    const auto numbers = parse_typed_move("22-18");
+    const auto numbers = parse_typed_move("10-14"); // PDN numbers, 1 = a1
     ASSERT_TRUE(numbers);
     EXPECT_EQ(numbers->squares, plain->squares);
     const auto path = parse_typed_move("A1xC3xE5");
@@ -60,7 +60,7 @@ TEST(TypedMove, OnlyLegalMovesOfTheSideToMoveFit) {
 TEST(TypedMove, OnlyTheLongestCaptureIsLegal) {
     // e1xg3 takes one man, c3xe5xc7 two: the plain moves and the shorter
     // capture are refused.
-    Typed t("W:W22,31:B18,10,27");
+    Typed t("W:Wc3,e1:Bd4,d6,f2");
     EXPECT_EQ(t.match("e1xg3").match, TypedMoveMatch::none);
     EXPECT_EQ(t.match("e1-d2").match, TypedMoveMatch::none);
     EXPECT_EQ(t.match("c3-b4").match, TypedMoveMatch::none);
@@ -68,12 +68,12 @@ TEST(TypedMove, OnlyTheLongestCaptureIsLegal) {
     const TypedMoveResult r = t.match("c3xc7");
     ASSERT_EQ(r.match, TypedMoveMatch::one);
     EXPECT_EQ(r.move.move.taken, 2);
-    EXPECT_EQ(t.match("22x15x6").move.move.to, 6);
+    EXPECT_EQ(t.match("10x19x26").move.move.to, 6);
 }
 
 TEST(TypedMove, PathsWithTheSameEndsNeedEveryLanding) {
     // e3 takes the four men round it either way and comes back to e3.
-    Typed t("W:W23:B18,10,19,11");
+    Typed t("W:We3:Bd4,d6,f4,f6");
     EXPECT_EQ(t.match("e3xe3").match, TypedMoveMatch::ambiguous);
     EXPECT_EQ(t.match("e3xc5xe3").match, TypedMoveMatch::none);
     const TypedMoveResult left = t.match("e3xc5xe7xg5xe3");
@@ -91,10 +91,10 @@ TEST(TypedMove, ClicksEnterExactlyTheMoveTyped) {
         const char* fen;
         const char* text;
     } cases[] = {
-        {"W:W30:B26,19,11,18,9", "c1xa7"},
-        {"W:W30:B26,19,11,18,9", "c1xe7"},
-        {"W:W23:B18,10,19,11", "e3xg5xe7xc5xe3"},
-        {"W:W23:B18,10,19,11", "e3xc5xe7xg5xe3"},
+        {"W:Wc1:Bd2,f4,f6,d4,b6", "c1xa7"},
+        {"W:Wc1:Bd2,f4,f6,d4,b6", "c1xe7"},
+        {"W:We3:Bd4,d6,f4,f6", "e3xg5xe7xc5xe3"},
+        {"W:We3:Bd4,d6,f4,f6", "e3xc5xe7xg5xe3"},
         {"", "c3-d4"},
         {"", "a3-b4"},
     };

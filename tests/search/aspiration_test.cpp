@@ -46,7 +46,7 @@ using Windows = std::vector<std::pair<int, int>>;
 struct AspirationRun {
     explicit AspirationRun(std::vector<int> script)
         : evaluation(std::move(script)), h(&evaluation) {
-        h.set("W:W29,30,31,32:B1,2,3,4");
+        h.set("W:Wa1,c1,e1,g1:Bb8,d8,f8,h8");
         h.search.game.ponder = 1; // information after every iteration
         h.search.depth_limit = 4;
         h.search.hooks.show_progress = [this](const SearchProgress& progress) {

@@ -41,7 +41,7 @@ TEST(Engine, MissingFilesAreReportedOnceEach) {
                                   "defaut.par cannot be read; every parameter is 0"}));
     EXPECT_EQ(engine.tables().eval.parameters, EvalParameters{});
     // Still plays.
-    const SearchResult result = engine.search(request_for("W:W21-32:B1-12", 3));
+    const SearchResult result = engine.search(request_for("W:W1-12:B21-32", 3));
     EXPECT_EQ(result.answer, SearchAnswer::searched);
     EXPECT_EQ(result.depth, 3);
 }
@@ -70,11 +70,11 @@ TEST(Engine, EndgameTablesAreReadAtLoad) {
 
 TEST(Engine, AnswersWithoutASearch) {
     LoadedEngine s;
-    const SearchResult none = s.engine.search(request_for("W:W29:B", 5));
+    const SearchResult none = s.engine.search(request_for("W:Wa1:B", 5));
     EXPECT_EQ(none.answer, SearchAnswer::no_move);
     EXPECT_TRUE(none.root_moves.empty());
 
-    const SearchResult single = s.engine.search(request_for("W:W29:B4", 5));
+    const SearchResult single = s.engine.search(request_for("W:Wa1:Bh8", 5));
     EXPECT_EQ(single.answer, SearchAnswer::single_move);
     EXPECT_EQ(single.index, 0);
     EXPECT_EQ(move_text(single.move), "a1-b2");
@@ -86,7 +86,7 @@ TEST(Engine, ProgressAndResultAgree) {
     LoadedEngine s;
     std::vector<SearchProgress> reports;
     s.engine.on_progress = [&](const SearchProgress& p) { reports.push_back(p); };
-    SearchRequest request = request_for("W:W21-32:B1-12", 6);
+    SearchRequest request = request_for("W:W1-12:B21-32", 6);
     request.num_demi_coup = 0;
     const SearchResult result = s.engine.search(request);
     ASSERT_EQ(result.answer, SearchAnswer::searched);
@@ -114,7 +114,7 @@ TEST(Engine, PonderingReportsNoTime) {
     LoadedEngine s;
     std::vector<SearchProgress> reports;
     s.engine.on_progress = [&](const SearchProgress& p) { reports.push_back(p); };
-    SearchRequest request = request_for("W:W21-32:B1-12", 4);
+    SearchRequest request = request_for("W:W1-12:B21-32", 4);
     request.limits.ponder = true;
     s.engine.search(request);
     ASSERT_EQ(reports.size(), 4u); // once per iteration
@@ -129,7 +129,7 @@ TEST(Engine, StopFromThePollKeepsTheBestMoveSoFar) {
         searching_seen = s.engine.searching();
         if (++polls == 4) s.engine.stop();
     };
-    const SearchResult result = s.engine.search(request_for("W:W21-32:B1-12", 30));
+    const SearchResult result = s.engine.search(request_for("W:W1-12:B21-32", 30));
     EXPECT_TRUE(searching_seen);
     EXPECT_FALSE(s.engine.searching());
     EXPECT_EQ(result.answer, SearchAnswer::searched);
@@ -143,13 +143,13 @@ TEST(Engine, StopAndDiscardThrowsTheResultAway) {
     s.engine.on_poll = [&] {
         if (++polls == 4) s.engine.stop_and_discard();
     };
-    const SearchResult discarded = s.engine.search(request_for("W:W21-32:B1-12", 30));
+    const SearchResult discarded = s.engine.search(request_for("W:W1-12:B21-32", 30));
     EXPECT_EQ(discarded.answer, SearchAnswer::discarded);
     EXPECT_EQ(discarded.score, 0);
 
     // The next search starts with the flags clear.
     s.engine.on_poll = {};
-    EXPECT_EQ(s.engine.search(request_for("W:W21-32:B1-12", 3)).answer, SearchAnswer::searched);
+    EXPECT_EQ(s.engine.search(request_for("W:W1-12:B21-32", 3)).answer, SearchAnswer::searched);
 }
 
 TEST(Engine, RepertoireAnswersFromTheUsersCopy) {
@@ -159,7 +159,7 @@ TEST(Engine, RepertoireAnswersFromTheUsersCopy) {
     FrozenClock clock;
     Engine engine(clock, 1);
     EXPECT_TRUE(engine.load({SELVAKO_TEST_DATA_DIR, user.path()}).empty());
-    SearchRequest request = request_for("B:W18,21,23-32:B1-12", 5);
+    SearchRequest request = request_for("B:Wd4,a3,e3,g3,b2,d2,f2,h2,a1,c1,e1,g1:B21-32", 5);
     request.limits.repertoire = true;
     request.num_demi_coup = 1;
     request.historique = {{22, 18}};

@@ -73,7 +73,7 @@ TEST(FullSearch, RunningTermsComeBackAfterTheSearch) {
     ASSERT_TRUE(load_parameter_file(eval.parameters, eval.parameter_image,
                                     std::filesystem::path(SELVAKO_TEST_DATA_DIR) / "defaut.par"));
     const SearchRequest request =
-        request_for("W:W17,18,21,22,23,25,26,27,29,30,31:B1,2,3,5,6,7,9,10,11,13,14", 7);
+        request_for("W:Wb4,d4,a3,c3,e3,b2,d2,f2,a1,c1,e1:Bb8,d8,f8,a7,c7,e7,b6,d6,f6,a5,c5", 7);
     st.set_position(request.board);
     search.game.trait = request.trait;
     search.game.repertoire_enabled = false;

@@ -11,7 +11,7 @@ TEST(SearchWithTables, TableScoresSettleNodesBelowTheRoot) {
     EndgameTables tables;
     ASSERT_EQ(load_databases(tables, SELVAKO_TEST_DATA_DIR), NUM_ENDGAME_TABLES);
     h.search.databases = &tables;
-    h.set("W:WK1,K2,K3:BK32");
+    h.set("W:WKb8,Kd8,Kf8:BKg1");
     h.search.game.ponder = 1;
     h.search.depth_limit = 1;
     h.search.choose_move();
@@ -27,7 +27,7 @@ TEST(SearchWithTables, MissingTablesAreMissesNotErrors) {
     EndgameTables tables;
     EXPECT_EQ(load_databases(tables, empty.path()), 0);
     h.search.databases = &tables;
-    h.set("W:WK1,K2,K3:BK32");
+    h.set("W:WKb8,Kd8,Kf8:BKg1");
     h.search.game.ponder = 1;
     h.search.depth_limit = 1;
     h.search.choose_move();

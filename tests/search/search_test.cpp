@@ -10,7 +10,7 @@ using testing::SearchHarness;
 TEST(Search, SideWithoutMoveAtPlyThreeScoresAgainstTheRoot) {
     // Black must play 1-5 (1-6 loses the man to 9x2); then 18-14 walls it in.
     SearchHarness h;
-    h.set("B:W9,18:B1");
+    h.set("B:Wb6,d4:Bb8");
     h.search.game.ponder = 1; // searched although Black has only two moves
     h.search.depth_limit = 3;
     const int chosen = h.search.choose_move();
@@ -22,7 +22,7 @@ TEST(Search, WinAtPlyFourEndsTheDeepening) {
     // 22-18, and after 1-5 18-14 leaves Black without a move at ply 4; 1-6
     // would lose the last man at ply 3.
     SearchHarness h;
-    h.set("W:W9,22:B1");
+    h.set("W:Wb6,c3:Bb8");
     h.search.depth_limit = 12;
     h.search.choose_move();
     EXPECT_EQ(h.search.previous_score, 31996);
@@ -31,7 +31,7 @@ TEST(Search, WinAtPlyFourEndsTheDeepening) {
 
 TEST(Search, CapturingTheLastPieceScoresAtOnce) {
     SearchHarness h;
-    h.set("W:W22,27:B18");
+    h.set("W:Wc3,f2:Bd4");
     h.search.game.ponder = 1;
     h.search.depth_limit = 1;
     h.search.choose_move();
@@ -40,12 +40,12 @@ TEST(Search, CapturingTheLastPieceScoresAtOnce) {
 
 TEST(Search, TrivialPositionsAnswerWithoutSearching) {
     SearchHarness h;
-    h.set("W:W29:B4");
+    h.set("W:Wa1:Bh8");
     EXPECT_EQ(h.search.choose_move(), SINGLE_MOVE);
     EXPECT_EQ(h.search.total_nodes, 0u);
-    h.set("W:W29:B25,22"); // the man on a1 is walled in
+    h.set("W:Wa1:Bb2,c3"); // the man on a1 is walled in
     EXPECT_EQ(h.search.choose_move(), NO_MOVE);
-    h.set("B:W22:B");
+    h.set("B:Wc3:B");
     EXPECT_EQ(h.search.choose_move(), NO_MOVE);
     EXPECT_EQ(h.search.total_nodes, 0u);
 }
@@ -57,7 +57,7 @@ TEST(Search, RepertoireMoveIsReturnedWithoutSearch) {
     h.search.repertoires = &book;
     h.search.game.repertoire_enabled = true;
     for (int round = 0; round < 8; ++round) {
-        h.set("W:W21-32:B1-12");
+        h.set("W:W1-12:B21-32");
         const int chosen = h.search.choose_move();
         const std::string text = h.chosen_text(chosen);
         EXPECT_TRUE(text == "c3-d4" || text == "e3-f4") << text;
@@ -65,14 +65,14 @@ TEST(Search, RepertoireMoveIsReturnedWithoutSearch) {
     }
     h.search.game.repertoire_enabled = false;
     h.search.depth_limit = 2;
-    h.set("W:W21-32:B1-12");
+    h.set("W:W1-12:B21-32");
     h.search.choose_move();
     EXPECT_GT(h.search.total_nodes, 0u);
 }
 
 TEST(Search, DepthLevelStopsAfterItsDepth) {
     SearchHarness h;
-    h.set("W:W21-32:B1-12");
+    h.set("W:W1-12:B21-32");
     h.search.game.budget_recherche = 2; // "1 : Débutant"
     h.search.game.temps_alloue = 58;
     h.search.choose_move();
@@ -81,7 +81,7 @@ TEST(Search, DepthLevelStopsAfterItsDepth) {
 
 TEST(Search, OverrunningTheHardLimitStopsInsideTheIteration) {
     SearchHarness h;
-    h.set("W:W21-32:B1-12");
+    h.set("W:W1-12:B21-32");
     h.search.game.budget_recherche = 160;
     h.search.game.temps_alloue = 178;
     h.search.game.temps_blanc = 200; // already past the allowance
@@ -98,7 +98,7 @@ TEST(Search, OverrunningTheHardLimitStopsInsideTheIteration) {
 TEST(Search, StopRequestKeepsTheBestMoveUnlessDiscarded) {
     for (const bool discard : {false, true}) {
         SearchHarness h;
-        h.set("W:W21-32:B1-12");
+        h.set("W:W1-12:B21-32");
         int polls = 0;
         h.search.hooks.poll = [&] {
             // After the third iteration, as a click would.
@@ -120,7 +120,7 @@ TEST(Search, StopRequestKeepsTheBestMoveUnlessDiscarded) {
 
 TEST(Search, RootMoveRepeatingTheGameScoresZero) {
     SearchHarness h;
-    h.set("W:WK30,21:BK1");
+    h.set("W:WKc1,a3:BKb8");
     h.search.game.num_demi_coup = 6;
     h.search.game.historique = {{26, 30}, {5, 1}, {30, 26}, {1, 5}, {26, 30}, {5, 1}};
     h.search.game.ponder = 1;
@@ -142,9 +142,9 @@ TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
     for (const std::int16_t learned : {std::int16_t{0}, std::int16_t{5000}}) {
         SearchHarness h;
         // The position after 22-18, Black to move, learned from Black's side.
-        h.set("B:W18,21,23-32:B1-12");
+        h.set("B:Wd4,a3,e3,g3,b2,d2,f2,h2,a1,c1,e1,g1:B21-32");
         h.learned.learn_position(h.st.index_key, h.st.check_key, BLACK, learned);
-        h.set("W:W21-32:B1-12");
+        h.set("W:W1-12:B21-32");
         h.search.game.ponder = 1;
         h.search.depth_limit = 1;
         h.search.choose_move();
@@ -156,7 +156,7 @@ TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
 
 TEST(Search, AnalysisGivesTheGameMoveItsPreparedScore) {
     SearchHarness h;
-    h.set("W:W21-32:B1-12");
+    h.set("W:W1-12:B21-32");
     h.search.game.analysis = 1;
     h.search.game.demi_coup_depart = 5;
     h.search.game.historique = {{22, 18}};
@@ -170,7 +170,7 @@ TEST(Search, AnalysisGivesTheGameMoveItsPreparedScore) {
 
 TEST(Search, AnalysedForcedMoveIsMarkedUnsearched) {
     SearchHarness h;
-    h.set("W:W29:B4");
+    h.set("W:Wa1:Bh8");
     h.search.game.analysis = 1;
     h.search.game.num_demi_coup = 3;
     h.search.game.demi_coup_depart = 7;

@@ -16,7 +16,7 @@ namespace {
 
 // Both sides on their two back rows, White to move: h2 (28) has one move,
 // d2 (26) two, and no piece can be taken in the first three plies.
-constexpr const char* BACK_ROWS = "W:W25-32:B1-8";
+constexpr const char* BACK_ROWS = "W:W1-8:B25-32";
 
 } // namespace
 
@@ -206,14 +206,14 @@ class ComputerTest : public WindowFixture {
     void beginnerHandicapPlaysTheSecondRootMove() {
         MainWindow& w = start_2d();
         w.action("Dbutant1")->trigger();
-        open_position("W:W21,22,31:B1,2,3,4,6");
+        open_position("W:Wa3,c3,e1:Bb8,d8,f8,h8,c7");
         click(21); // a3-b4
         wait_for_ply(2);
         QVERIFY(w.zut_visible());
         QCOMPARE(w.controller().computer().coup_choisi, 1);
 
         // A single legal move is played without a search: no handicap either.
-        open_position("W:W23,29:B1,2,16", "forced.dam");
+        open_position("W:We3,a1:Bb8,d8,g5", "forced.dam");
         click(23);
         click(19); // e3-f4, and g5xe3 is all Black can do
         wait_for_ply(2);
@@ -222,7 +222,7 @@ class ComputerTest : public WindowFixture {
         QVERIFY(!w.zut_visible());
 
         // Level material: no handicap.
-        open_position("W:W21,22,31,32:B1,2,3,4", "level.dam");
+        open_position("W:Wa3,c3,e1,g1:Bb8,d8,f8,h8", "level.dam");
         click(21);
         wait_for_ply(2);
         QVERIFY(!w.zut_visible());

@@ -54,7 +54,7 @@ class MainWindowTest : public WindowFixture {
     void captureIsEnteredAndShownStepByStep() {
         MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/parting.dam"));
-        write_position(path, "W:W30:B26,19,11,18,9");
+        write_position(path, "W:Wc1:Bd2,f4,f6,d4,b6");
         QVERIFY(w.ouvrir_fichier(path));
         click(30);
         QVERIFY(w.capture_notice_visible());
@@ -75,7 +75,7 @@ class MainWindowTest : public WindowFixture {
     void gameEndsWhenTheSideToMoveIsStuck() {
         MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/last.dam"));
-        write_position(path, "W:W22:B18");
+        write_position(path, "W:Wc3:Bd4");
         QVERIFY(w.ouvrir_fichier(path));
         click(22);
         QVERIFY(w.end_panel()->isVisible());
@@ -166,7 +166,7 @@ class MainWindowTest : public WindowFixture {
         PersistentSettings autre;
         autre.niveau = 18;
         autre.minutes_autre = 7;
-        write_position(path, "W:W21,22:B9,10", autre);
+        write_position(path, "W:Wa3,c3:Bb6,d6", autre);
         QVERIFY(w.ouvrir_fichier(path));
         w.quitter();
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
@@ -256,6 +256,40 @@ class MainWindowTest : public WindowFixture {
         // The computer answers even without its keys and parameters.
         QCOMPARE(game().num_demi_coup, 2);
         QCOMPARE(w.reported_errors().size(), 1);
+    }
+
+    void textAndPdnFilesGoOutAndComeBack() {
+        MainWindow& w = start_hvh();
+        const QDir sauve(QDir(m_user->path()).filePath(QStringLiteral("Sauve")));
+        const QString in = sauve.filePath(QStringLiteral("one.txt"));
+        {
+            QFile file(in);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Ann-Bob  2-0\nSelvako144\n 1.c3-d4 f6-e5   2.d4xf6 g7xe5   3.b2-c3  \n");
+        }
+        QVERIFY(w.lire_fichier_texte(in)); // a single game: no chooser
+        QCOMPARE(game().longueur_partie, 5);
+        QCOMPARE(lines().size(), 3);
+        QCOMPARE(QString::fromStdString(name_text(game().nom_noir)), QStringLiteral("Bob"));
+
+        const QString pdn = sauve.filePath(QStringLiteral("out.pdn"));
+        QVERIFY(w.ecrire_fichier_texte(pdn));
+        const QStringList before = lines();
+        const QString other = sauve.filePath(QStringLiteral("other.txt"));
+        {
+            QFile file(other);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("C-D\n 1.a3-b4\n");
+        }
+        QVERIFY(w.lire_fichier_texte(other));
+        QCOMPARE(lines().size(), 1);
+        QVERIFY(w.lire_fichier_texte(pdn));
+        QCOMPARE(lines(), before);
+        QVERIFY(w.reported_errors().isEmpty());
+
+        QVERIFY(!w.lire_fichier_texte(sauve.filePath(QStringLiteral("missing.pdn"))));
+        QCOMPARE(w.reported_errors().size(), 1);
+        QCOMPARE(lines(), before); // nothing changed
     }
 };
 

@@ -140,7 +140,7 @@ class PlayTest : public WindowFixture {
 
     void humanWinAgainstTheComputerWithItsSound() {
         MainWindow& w = start_2d();
-        open_position("W:W22:B18");
+        open_position("W:Wc3:Bd4");
         click(22); // c3xe5 leaves Black without a piece
         QVERIFY(w.end_panel()->isVisible());
         QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Bravo, vous avez gagné"));
@@ -149,7 +149,7 @@ class PlayTest : public WindowFixture {
         QCOMPARE(game().ordinateur_au_trait, 0);
 
         w.action("Commentaires1")->trigger(); // "Autres": no sound at the end
-        open_position("W:W22:B18", "again.dam");
+        open_position("W:Wc3:Bd4", "again.dam");
         click(22);
         QVERIFY(w.end_panel()->isVisible());
         QCOMPARE(m_sound.played.size(), 1);

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/game_text.h"
 #include "game/game_controller.h"
 #include "game/time_source.h"
 #include "game/time_source_search_clock.h"
@@ -62,6 +63,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     // not be read or written; the game in memory is then unchanged.
     bool ouvrir_fichier(const QString& path);
     bool sauver_fichier(const QString& path);
+    // The score sheet as text, or as PDN when the name ends in ".pdn".
+    bool ecrire_fichier_texte(const QString& path);
+    // A text or PDN file; with several games the chooser asks which.
+    bool lire_fichier_texte(const QString& path);
     // "Quitter": writes "last32.dam" and ends the program.
     void quitter();
 
@@ -135,6 +140,9 @@ class MainWindow : public QMainWindow, private GameObserver {
     void numerotation();
     void save();
     void ouvre();
+    void Crerunfichiertexte1Click();
+    void Ouvrirunfichiertexte1Click();
+    bool charger_parties(const GameTextFile& file);
     void a_propos();
     void Best1Click();
     // The new-game panel and the Joueurs menu's panels.

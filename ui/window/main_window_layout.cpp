@@ -57,6 +57,12 @@ void MainWindow::build_menus() {
     m_sauver = add_item(m_fichier, "Sauver1");
     m_sauver->setShortcut(QKeySequence::Save);
     connect(m_sauver, &QAction::triggered, this, &MainWindow::save);
+    QAction* creer_texte = add_item(m_fichier, "Crerunfichiertexte1");
+    creer_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(creer_texte, &QAction::triggered, this, &MainWindow::Crerunfichiertexte1Click);
+    QAction* ouvrir_texte = add_item(m_fichier, "Ouvrirunfichiertexte1");
+    ouvrir_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(ouvrir_texte, &QAction::triggered, this, &MainWindow::Ouvrirunfichiertexte1Click);
     m_fichier->addSeparator();
     m_quitter = add_item(m_fichier, "Quitter1");
     m_quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

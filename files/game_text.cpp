@@ -1,0 +1,56 @@
+#include "files/game_text.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace selvako {
+
+std::optional<GameMoveText> parse_move_word(std::string_view word) {
+    GameMoveText move;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= word.size(); ++i) {
+        const bool end = i == word.size();
+        const char c = end ? '\0' : word[i];
+        if (!end && c != '-' && c != 'x' && c != 'X' && c != ':') continue;
+        const std::string_view part = word.substr(start, i - start);
+        // A lone "x" separating two names ("C3XE5") is a separator only
+        // between squares; an empty part means a doubled or edge separator.
+        const Square s = parse_square(part);
+        if (s == 0) return std::nullopt;
+        move.squares.push_back(s);
+        if (!end && c != '-') move.capture = true;
+        start = i + 1;
+    }
+    if (move.squares.size() < 2) return std::nullopt;
+    // Paths written with "-" between landings are captures too.
+    if (move.squares.size() > 2) move.capture = true;
+    return move;
+}
+
+std::string chooser_line(std::size_t index, const GameText& game) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%2zu:", index + 1);
+    return number + game.white + " - " + game.black;
+}
+
+std::string cut_name(std::string_view name) {
+    std::size_t n = std::min<std::size_t>(name.size(), NAME_BYTES - 1);
+    // Never leave the lead byte of a UTF-8 sequence without its followers.
+    if (n < name.size())
+        while (n > 0 && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+    return std::string(name.substr(0, n));
+}
+
+std::optional<std::string> read_text_file(const std::string& path, std::size_t limit, bool whole) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(limit + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got > limit && whole) return std::nullopt;
+    bytes.resize(std::min(got, limit));
+    return bytes;
+}
+
+} // namespace selvako
