@@ -15,16 +15,21 @@ void set_king_table(SquareTable& kings, const PieceCounts& c) {
     // The double corners are where a defending king is safest: no extra credit there.
     kings[1] = kings[5] = kings[28] = kings[32] = 0;
     const bool no_men = c[WHITE_MAN] == 0 && c[BLACK_MAN] == 0;
-    const bool four_against_one =
-        (c[WHITE_KING] == 4 && c[BLACK_KING] == 1) || (c[WHITE_KING] == 1 && c[BLACK_KING] == 4);
-    if (no_men && four_against_one) {
+    if (no_men && (c[WHITE_KING] == 4 && c[BLACK_KING] == 1)) {
         // Drive the lone king out of the 1-5 double corner.
         kings[1] = kings[5] = 40;
         kings[10] = kings[14] = 10;
+    } else if (no_men && (c[WHITE_KING] == 1 && c[BLACK_KING] == 4)) {
+        // The same for Black's four kings, on the mirrored squares.
+        kings[32] = kings[28] = 40;
+        kings[23] = kings[19] = 10;
     }
-    if (c[WHITE_MAN] >= 2 && c[WHITE_MAN] <= 4 && c[WHITE_KING] >= 2 && c[BLACK_MAN] < 5 &&
-        c[BLACK_KING] >= 1)
-        kings = KING_OVERRIDE;
+    auto ahead_with_kings = [&c](int side) {
+        const int men = c[own_man(side)], other_men = c[own_man(1 - side)];
+        return men >= 2 && men <= 4 && c[own_king(side)] >= 2 && other_men < 5 &&
+               c[own_king(1 - side)] >= 1;
+    };
+    if (ahead_with_kings(WHITE) || ahead_with_kings(BLACK)) kings = KING_OVERRIDE;
 }
 
 } // namespace

@@ -31,11 +31,17 @@ inline constexpr ConstSquareTable DIAGONAL_NUMBER = detail::make_table(detail::d
 // h8-a1: squares 4, 8, 11, 15, 18, 22, 25, 29.
 inline constexpr ConstSquareTable LONG_DIAGONAL = detail::make_table(detail::on_long_diagonal);
 
-// King values used instead of the plain ones when White has two to four men
-// and two kings against a few black men and a king: the long diagonal and
-// the squares beside it are worth holding.
-inline constexpr ConstSquareTable KING_OVERRIDE = {0,  0, 0, 0,  10, 0, 1, 1,  10, 0, 2,
+// King values used instead of the plain ones when one side has two to four
+// men and two kings against a few men and a king: the long diagonal and the
+// squares beside it are worth holding. Both colours' kings read it, so it is
+// its own mirror image.
+inline constexpr ConstSquareTable KING_OVERRIDE = {0,  0, 0, 0,  10, 0, 1, 5,  10, 0, 2,
                                                    10, 0, 0, 2,  10, 0, 0, 10, 2,  0, 0,
                                                    10, 2, 0, 10, 5,  1, 0, 10, 0,  0, 0};
+static_assert([] {
+    for (int s = 1; s <= NUM_SQUARES; ++s)
+        if (KING_OVERRIDE[s] != KING_OVERRIDE[NUM_SQUARES + 1 - s]) return false;
+    return true;
+}());
 
 } // namespace selvako

@@ -212,7 +212,10 @@ Score three_kings_bonus(const BoardArray& board, int king_code) {
     int found = 0;
     Square man = 0;
     bool king_on_long = false;
-    for (int s = 1; s <= NUM_SQUARES; ++s) {
+    // The kings are taken in the order of the squares as the attacker sees
+    // them, so that the bonus does not depend on the attacker's colour.
+    for (int t = 1; t <= NUM_SQUARES; ++t) {
+        const int s = king_code == WHITE_KING ? t : NUM_SQUARES + 1 - t;
         if (board[s] == king_code && found < 3) {
             kings[found++] = static_cast<Square>(s);
             if (DIAGONAL_NUMBER[s] == 4) king_on_long = true;

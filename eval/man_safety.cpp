@@ -16,8 +16,7 @@ Square step(int d, int s) {
 
 // Scored for a man of one colour; `forward_left` and `forward_right` are the
 // directions it moves in, `ahead` the square two rows in front (+-8). The
-// Black man reuses this with mirrored directions and the opposite sign, so
-// only the square bounds, which are not mirror images, are passed in.
+// Black man reuses this with mirrored directions and the opposite sign.
 struct ManView {
     int forward_left;
     int forward_right;
@@ -26,10 +25,22 @@ struct ManView {
     int ahead;
     std::uint8_t own_man;
     std::uint8_t enemy_man;
-    bool pair_check; // the step-2 bound holds for this square
-    bool blocked_ok; // the step-3 last case's bound holds
-    bool free_ok;    // the step-5 bound holds
+    bool pair_check; // the man is far enough up for a pushed-pair to matter
+    bool blocked_ok; // the man is low enough for a blocked, unbacked man to matter
+    bool free_ok;    // the man has room for its free steps to count
 };
+
+// The square bounds, written for White's squares; a black man on s is
+// bounded as a white man on 33 - s, so the two colours are mirror images.
+ManView view_of(int colour, int i) {
+    if (colour == WHITE)
+        return {UP_LEFT,   UP_RIGHT,  DOWN_LEFT, DOWN_RIGHT, -8,
+                WHITE_MAN, BLACK_MAN, i > 12,    i < 20,     i < 24};
+    const int w = NUM_SQUARES + 1 - i;
+    // UL <-> DR and UR <-> DL: the mirror image of the White man.
+    return {DOWN_RIGHT, DOWN_LEFT, UP_RIGHT, UP_LEFT, 8,
+            BLACK_MAN,  WHITE_MAN, w > 12,   w < 20,  w < 24};
+}
 
 int score_man(const BoardArray& b, int i, const ManView& v, int root_phase) {
     int s = 0;
@@ -107,16 +118,10 @@ int man_safety(const PatternBoard& pb, int side) {
     const BoardArray& b = pb.board;
     int total = 0;
     for (int i : INTERIOR) {
-        if (b[i] == WHITE_MAN && i > 8) {
-            const ManView white{UP_LEFT,   UP_RIGHT,  DOWN_LEFT, DOWN_RIGHT, -8,
-                                WHITE_MAN, BLACK_MAN, i > 12,    i < 20,     i < 24};
-            total += score_man(b, i, white, pb.root_phase);
-        } else if (b[i] == BLACK_MAN && i < 25) {
-            // UL <-> DR and UR <-> DL: the mirror image of the White man.
-            const ManView black{DOWN_RIGHT, DOWN_LEFT, UP_RIGHT,    UP_LEFT, 8,
-                                BLACK_MAN,  WHITE_MAN, i<21, i> 13, i > 7};
-            total -= score_man(b, i, black, pb.root_phase);
-        }
+        if (b[i] == WHITE_MAN && i > 8)
+            total += score_man(b, i, view_of(WHITE, i), pb.root_phase);
+        else if (b[i] == BLACK_MAN && i < 25)
+            total -= score_man(b, i, view_of(BLACK, i), pb.root_phase);
     }
     total = std::clamp(total, -60, 60);
     return side != WHITE ? -total : total;

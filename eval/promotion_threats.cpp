@@ -1,6 +1,7 @@
 // Men one to three rows from promotion and whether their way is free. The
-// Black rules follow the White ones square for square (s <-> 33 - s) except
-// where a rule is written differently on purpose; those are kept as written.
+// rules are written once, for White, on squares as White sees them; Black's
+// are the same rules read through the mirror s <-> 33 - s with the colours
+// exchanged, so that a position and its mirror score alike.
 
 #include <algorithm>
 
@@ -10,92 +11,101 @@ namespace selvako {
 
 namespace {
 
-struct Squares {
+// The board as one colour sees it: its men promote on its squares 1 to 4.
+template <int COLOUR> struct View {
     const BoardArray& b;
-    bool empty(int s) const { return b[s] == EMPTY; }
-    bool occupied(int s) const { return b[s] != EMPTY; }
-    bool wm(int s) const { return b[s] == WHITE_MAN; }
-    bool bm(int s) const { return b[s] == BLACK_MAN; }
-    bool black_piece(int s) const { return b[s] > WHITE_KING; }
+    static constexpr int at(int s) { return COLOUR == WHITE ? s : NUM_SQUARES + 1 - s; }
+    std::uint8_t code(int s) const { return b[at(s)]; }
+    bool empty(int s) const { return code(s) == EMPTY; }
+    bool occupied(int s) const { return code(s) != EMPTY; }
+    bool own_man(int s) const { return code(s) == (COLOUR == WHITE ? WHITE_MAN : BLACK_MAN); }
+    bool enemy_man(int s) const { return code(s) == (COLOUR == WHITE ? BLACK_MAN : WHITE_MAN); }
+    bool enemy_piece(int s) const {
+        const std::uint8_t c = code(s);
+        return COLOUR == WHITE ? (c == BLACK_MAN || c == BLACK_KING)
+                               : (c == WHITE_MAN || c == WHITE_KING);
+    }
     template <typename... T> bool all_empty(T... s) const { return (empty(s) && ...); }
 };
 
-int white_rules(const Squares& q, const PieceCounts& c, bool wtm) {
+template <int COLOUR> int threats_of(const View<COLOUR>& q, const PieceCounts& c, bool own_moves) {
+    constexpr int ENEMY = COLOUR == WHITE ? BLACK : WHITE;
+    const bool no_enemy_king = c[own_king(ENEMY)] == 0;
+    const bool enemy_has_men = c[own_man(ENEMY)] > 0;
     int e = 0;
-    const bool no_black_king = c[BLACK_KING] == 0;
     // 1
-    if (q.wm(5) && q.empty(1)) e += 75;
+    if (q.own_man(5) && q.empty(1)) e += 75;
     // 2
-    if (q.wm(6)) {
+    if (q.own_man(6)) {
         if (q.empty(1) && q.empty(2)) {
-            if (wtm || (!q.bm(9) && !q.bm(10))) e += 75;
-        } else if (q.empty(2) && q.occupied(1) && q.occupied(10) && !q.bm(9)) {
+            if (own_moves || (!q.enemy_man(9) && !q.enemy_man(10))) e += 75;
+        } else if (q.empty(2) && q.occupied(1) && q.occupied(10) && !q.enemy_man(9)) {
             if (q.occupied(15)) e += 35;
-            if (wtm) e += 40;
-        } else if (q.empty(1) && q.occupied(2) && q.occupied(9) && !q.bm(10)) {
+            if (own_moves) e += 40;
+        } else if (q.empty(1) && q.occupied(2) && q.occupied(9) && !q.enemy_man(10)) {
             if (q.occupied(14)) e += 35;
-            if (wtm) e += 40;
+            if (own_moves) e += 40;
         }
     }
     // 3
-    if (q.wm(7)) {
+    if (q.own_man(7)) {
         if (q.empty(2) && q.empty(3)) {
-            if (wtm || (!q.bm(10) && !q.bm(11))) e += 75;
-        } else if (q.empty(3) && q.occupied(2) && q.occupied(11) && !q.bm(10)) {
+            if (own_moves || (!q.enemy_man(10) && !q.enemy_man(11))) e += 75;
+        } else if (q.empty(3) && q.occupied(2) && q.occupied(11) && !q.enemy_man(10)) {
             if (q.occupied(16)) e += 35;
-            if (wtm) e += 40;
-        } else if (q.empty(2) && q.occupied(3) && q.occupied(10) && !q.bm(11)) {
+            if (own_moves) e += 40;
+        } else if (q.empty(2) && q.occupied(3) && q.occupied(10) && !q.enemy_man(11)) {
             if (q.occupied(14)) e += 35;
-            if (wtm) e += 40;
+            if (own_moves) e += 40;
         }
     }
     // 4
-    if (q.wm(8)) {
+    if (q.own_man(8)) {
         if (q.empty(3) && q.empty(4)) {
-            if (wtm || (!q.bm(11) && !q.bm(12))) e += 75;
-        } else if (q.empty(4) && q.occupied(3) && q.occupied(12) && !q.bm(11)) {
-            e += wtm ? 75 : 35;
-        } else if (q.empty(3) && q.occupied(4) && q.occupied(11) && !q.bm(12)) {
+            if (own_moves || (!q.enemy_man(11) && !q.enemy_man(12))) e += 75;
+        } else if (q.empty(4) && q.occupied(3) && q.occupied(12) && !q.enemy_man(11)) {
+            e += own_moves ? 75 : 35;
+        } else if (q.empty(3) && q.occupied(4) && q.occupied(11) && !q.enemy_man(12)) {
             if (q.occupied(15)) e += 35;
-            if (wtm) e += 40;
+            if (own_moves) e += 40;
         }
     }
     // 5
-    if (q.wm(9)) {
+    if (q.own_man(9)) {
         if (q.occupied(5) || q.occupied(6) || q.occupied(1) ||
-            ((q.black_piece(13) || q.black_piece(14)) && !wtm)) {
+            ((q.enemy_piece(13) || q.enemy_piece(14)) && !own_moves)) {
             if (q.empty(5) && q.occupied(6) && q.occupied(13)) {
-                if (wtm)
+                if (own_moves)
                     e += 25;
-                else if (!q.black_piece(14))
+                else if (!q.enemy_piece(14))
                     e += 30;
             } else if (q.empty(6) && q.occupied(5) && q.occupied(14) && q.occupied(18)) {
-                const bool escapes = q.all_empty(1, 2, 10) && (wtm || !q.black_piece(7));
+                const bool escapes = q.all_empty(1, 2, 10) && (own_moves || !q.enemy_piece(7));
                 e += escapes ? 25 : -25;
             }
         } else {
-            e += (wtm || !q.black_piece(10)) ? 60 : 35;
+            e += (own_moves || !q.enemy_piece(10)) ? 60 : 35;
         }
     }
     // 6
-    if (q.wm(10)) {
+    if (q.own_man(10)) {
         if (q.occupied(6) || q.occupied(7) || q.occupied(2) ||
-            ((q.black_piece(14) || q.black_piece(15)) && !wtm)) {
+            ((q.enemy_piece(14) || q.enemy_piece(15)) && !own_moves)) {
             if (q.empty(6) && q.occupied(7) && q.occupied(14) && q.occupied(17)) {
                 if (q.occupied(1) || q.occupied(2) || q.occupied(9))
                     e -= 25;
-                else if (wtm)
+                else if (own_moves)
                     e += 25;
-                else if (q.black_piece(5) || q.black_piece(15))
+                else if (q.enemy_piece(5) || q.enemy_piece(15))
                     e -= 25;
                 else
                     e += 25;
             } else if (q.empty(7) && q.occupied(6) && q.occupied(15) && q.occupied(19)) {
                 if (q.occupied(2) || q.occupied(3) || q.occupied(11))
                     e -= 25;
-                else if (wtm)
+                else if (own_moves)
                     e += 25;
-                else if (q.black_piece(8) || q.black_piece(14))
+                else if (q.enemy_piece(8) || q.enemy_piece(14))
                     e -= 25;
                 else
                     e += 25;
@@ -105,20 +115,22 @@ int white_rules(const Squares& q, const PieceCounts& c, bool wtm) {
             if (q.occupied(9) || q.occupied(1)) {
                 e += 20;
                 if (q.empty(11) && q.empty(3))
-                    e = old +
-                        ((q.occupied(8) || q.occupied(14) || q.occupied(15)) && !wtm ? 40 : 60);
+                    e = old + ((q.occupied(8) || q.occupied(14) || q.occupied(15)) && !own_moves
+                                   ? 40
+                                   : 60);
             } else {
-                e = old + ((q.occupied(5) || q.occupied(14) || q.occupied(15)) && !wtm ? 40 : 60);
+                e = old +
+                    ((q.occupied(5) || q.occupied(14) || q.occupied(15)) && !own_moves ? 40 : 60);
             }
         }
     }
     // 7
-    if (q.wm(11)) {
+    if (q.own_man(11)) {
         if (q.occupied(7) || q.occupied(8) || q.occupied(3)) {
             if (q.empty(7) && q.occupied(8) && q.occupied(15) && q.occupied(18)) {
                 if (q.occupied(2) || q.occupied(3) || q.occupied(10))
                     e -= 25;
-                else if (wtm)
+                else if (own_moves)
                     e += 25;
                 else if (q.occupied(6))
                     e -= 25;
@@ -126,292 +138,104 @@ int white_rules(const Squares& q, const PieceCounts& c, bool wtm) {
                     e += 25;
             } else if (q.empty(8) && q.occupied(7) && q.occupied(16) && q.occupied(20)) {
                 e += (q.occupied(3) || q.occupied(4) || q.occupied(12)) ? -25 : 25;
-            } else if (q.bm(12) && q.bm(3)) {
-                if (q.all_empty(15, 16, 2, 20) || wtm) {
+            } else if (q.enemy_man(12) && q.enemy_man(3)) {
+                if (q.all_empty(15, 16, 2, 20) || own_moves) {
                     e += 40;
-                    if (q.empty(4) && wtm) e += 55;
+                    if (q.empty(4) && own_moves) e += 55;
                 }
             }
         } else if (q.occupied(12) || q.occupied(2) ||
-                   ((q.black_piece(15) || q.black_piece(16)) && !wtm)) {
-            const bool held =
-                q.occupied(12) || q.occupied(4) || ((q.occupied(15) || q.occupied(16)) && !wtm);
+                   ((q.enemy_piece(15) || q.enemy_piece(16)) && !own_moves)) {
+            const bool held = q.occupied(12) || q.occupied(4) ||
+                              ((q.occupied(15) || q.occupied(16)) && !own_moves);
             e += held ? 20 : 70;
         } else {
-            e += ((q.occupied(6) || q.occupied(15) || q.occupied(16)) && !wtm) ? 40 : 60;
+            e += ((q.occupied(6) || q.occupied(15) || q.occupied(16)) && !own_moves) ? 40 : 60;
         }
     }
     // 8
-    if (q.wm(12)) {
+    if (q.own_man(12)) {
         if (q.occupied(3) || q.occupied(4)) {
-            if (q.empty(3) && q.empty(8) && q.occupied(4) && q.occupied(11) && wtm) e += 10;
+            if (q.empty(3) && q.empty(8) && q.occupied(4) && q.occupied(11) && own_moves) e += 10;
         } else {
             int g = e + 20;
-            if (q.black_piece(8) && (wtm || q.occupied(11))) g = e + 40;
-            if (q.black_piece(11) || (q.black_piece(7) && !wtm))
+            if (q.enemy_piece(8) && (own_moves || q.occupied(11))) g = e + 40;
+            if (q.enemy_piece(11) || (q.enemy_piece(7) && !own_moves))
                 e = g;
             else
-                e = g + (c[BLACK_MAN] > 0 ? 10 : 40);
+                e = g + (enemy_has_men ? 10 : 40);
         }
     }
     // 9
-    if (q.wm(13) && q.all_empty(1, 5, 6, 9)) {
-        e += (q.empty(2) || wtm) ? 20 : 10;
-        if (!q.black_piece(14)) e += ((!q.black_piece(10) && !q.black_piece(2)) || wtm) ? 40 : 25;
+    if (q.own_man(13) && q.all_empty(1, 5, 6, 9)) {
+        e += (q.empty(2) || own_moves) ? 20 : 10;
+        if (!q.enemy_piece(14))
+            e += ((!q.enemy_piece(10) && !q.enemy_piece(2)) || own_moves) ? 40 : 25;
     }
     // 10
-    if (q.wm(14) && q.all_empty(1, 2, 6, 9, 10) && no_black_king) {
-        if (q.bm(5) && q.bm(13))
+    if (q.own_man(14) && q.all_empty(1, 2, 6, 9, 10) && no_enemy_king) {
+        if (q.enemy_man(5) && q.enemy_man(13))
             e += 20;
-        else if (q.occupied(5) || q.bm(13))
-            e += (q.occupied(7) || q.bm(15)) ? 15 : q.occupied(5) ? 40 : 55;
+        else if (q.occupied(5) || q.enemy_man(13))
+            e += (q.occupied(7) || q.enemy_man(15)) ? 15 : q.occupied(5) ? 40 : 55;
         else
             e += 65;
     }
     // 11
-    if (q.wm(15) && q.all_empty(10, 11, 6, 7, 8, 3, 4) && no_black_king) {
+    if (q.own_man(15) && q.all_empty(10, 11, 6, 7, 8, 3, 4) && no_enemy_king) {
         const int i = e + (q.occupied(2) ? 15 : 30);
         e = (q.occupied(14) && q.occupied(16)) ? i : i + 10;
     }
     // 12
-    if (q.wm(16) && q.all_empty(11, 8, 7, 4, 3) && no_black_king) e += q.occupied(2) ? 25 : 60;
+    if (q.own_man(16) && q.all_empty(11, 8, 7, 4, 3) && no_enemy_king) e += q.occupied(2) ? 25 : 60;
     // 13
-    if (q.wm(19) && q.all_empty(7, 8, 11, 15, 16) && no_black_king) {
-        if (q.bm(12))
-            e += q.bm(20) ? 13 : 8;
+    if (q.own_man(19) && q.all_empty(7, 8, 11, 15, 16) && no_enemy_king) {
+        if (q.enemy_man(12))
+            e += q.enemy_man(20) ? 13 : 8;
         else
-            e += (q.bm(20) || q.occupied(12) || q.occupied(2) || q.occupied(3) || q.occupied(4))
+            e += (q.enemy_man(20) || q.occupied(12) || q.occupied(2) || q.occupied(3) ||
+                  q.occupied(4))
                      ? 8
                      : 43;
     }
     // 14
-    if (q.wm(20) && q.all_empty(7, 8, 11, 15, 16, 12, 4, 3) && !q.bm(19) && no_black_king)
+    if (q.own_man(20) && q.all_empty(7, 8, 11, 15, 16, 12, 4, 3) && !q.enemy_man(19) &&
+        no_enemy_king)
         e += q.occupied(2) ? 10 : 45;
     // 15
     if (q.all_empty(3, 4, 8, 12)) {
-        if (q.wm(16)) {
-            const int i = e + ((q.empty(11) || q.occupied(20) || wtm) ? 15 : 5);
+        if (q.own_man(16)) {
+            const int i = e + ((q.empty(11) || q.occupied(20) || own_moves) ? 15 : 5);
             if (q.occupied(11))
                 e = i;
             else
-                e = (!q.black_piece(7) || !q.black_piece(2) || wtm) ? i + 27 : i + 12;
+                e = (!q.enemy_piece(7) || !q.enemy_piece(2) || own_moves) ? i + 27 : i + 12;
         } else {
             e += 5;
         }
     }
     // 16
-    if (((q.bm(3) && q.empty(4)) || (q.bm(4) && q.empty(3))) && q.empty(8) && q.empty(7) &&
-        !q.bm(15)) {
-        if (q.wm(11) && q.wm(12))
+    if (((q.enemy_man(3) && q.empty(4)) || (q.enemy_man(4) && q.empty(3))) && q.empty(8) &&
+        q.empty(7) && !q.enemy_man(15)) {
+        if (q.own_man(11) && q.own_man(12))
             e += 60;
-        else if ((q.wm(11) && q.wm(16) && q.empty(12)) || (q.wm(12) && q.wm(16) && q.empty(11)))
+        else if ((q.own_man(11) && q.own_man(16) && q.empty(12)) ||
+                 (q.own_man(12) && q.own_man(16) && q.empty(11)))
             e += 30;
-        else if (q.wm(16) && q.wm(20) && q.empty(11) && q.empty(12))
+        else if (q.own_man(16) && q.own_man(20) && q.empty(11) && q.empty(12))
             e += 20;
     }
     // 17
-    if (q.all_empty(3, 4, 8, 15) && q.wm(16) && q.wm(20)) e += q.occupied(12) ? 10 : 30;
-    return e;
-}
-
-int black_rules(const Squares& q, const PieceCounts& c, bool wtm, int e) {
-    const bool btm = !wtm;
-    const bool no_white_king = c[WHITE_KING] == 0;
-    // 1
-    if (q.bm(28) && q.empty(32)) e -= 75;
-    // 2
-    if (q.bm(27)) {
-        if (q.empty(32) && q.empty(31)) {
-            if (btm || (!q.wm(24) && !q.wm(23))) e -= 75;
-        } else if (q.empty(31) && q.occupied(32) && q.occupied(23) && !q.wm(24)) {
-            if (q.occupied(18)) e -= 35;
-            if (btm) e -= 40;
-        } else if (q.empty(32) && q.occupied(31) && q.occupied(24) && !q.wm(23)) {
-            if (q.occupied(19)) e -= 35;
-            if (btm) e -= 40;
-        }
-    }
-    // 3
-    if (q.bm(26)) {
-        if (q.empty(31) && q.empty(30)) {
-            if (btm || (!q.wm(23) && !q.wm(22))) e -= 75;
-        } else if (q.empty(30) && q.occupied(31) && q.occupied(22) && !q.wm(23)) {
-            if (q.occupied(17)) e -= 35;
-            if (btm) e -= 40;
-        } else if (q.empty(31) && q.occupied(30) && q.occupied(23) && !q.wm(22)) {
-            if (q.occupied(19)) e -= 35;
-            if (btm) e -= 40;
-        }
-    }
-    // 4
-    if (q.bm(25)) {
-        if (q.empty(30) && q.empty(29)) {
-            if (btm || (!q.wm(22) && !q.wm(21))) e -= 75;
-        } else if (q.empty(29) && q.occupied(30) && q.occupied(21) && !q.wm(22)) {
-            e -= wtm ? 35 : 75;
-        } else if (q.empty(30) && q.occupied(29) && q.occupied(22) && !q.wm(21)) {
-            if (q.occupied(16)) e -= 35;
-            if (btm) e -= 40;
-        }
-    }
-    // 5
-    if (q.bm(24)) {
-        if (q.occupied(28) || q.occupied(27) || q.occupied(32) ||
-            ((!q.black_piece(20) || !q.black_piece(19)) && wtm)) {
-            if (q.empty(28) && q.occupied(27) && q.occupied(20)) {
-                if (btm)
-                    e -= 25;
-                else if (q.black_piece(19))
-                    e -= 30;
-            } else if (q.empty(27) && q.occupied(28) && q.occupied(19) && q.occupied(15)) {
-                e += (q.all_empty(32, 31, 23) && btm) ? -25 : 25;
-            }
-        } else {
-            e -= (wtm && !q.black_piece(23)) ? 35 : 60;
-        }
-    }
-    // 6
-    if (q.bm(23)) {
-        if (q.occupied(27) || q.occupied(26) || q.occupied(31) ||
-            ((!q.black_piece(19) || !q.black_piece(18)) && wtm)) {
-            if (q.empty(27) && q.occupied(26) && q.occupied(19) && q.occupied(16)) {
-                if (q.occupied(32) || q.occupied(31) || q.occupied(24))
-                    e += 25;
-                else if (btm)
-                    e -= 25;
-                else if (!q.black_piece(28) || !q.black_piece(18))
-                    e += 25;
-                else
-                    e -= 25;
-            } else if (q.empty(26) && q.occupied(27) && q.occupied(18) && q.occupied(14)) {
-                if (q.occupied(31) || q.occupied(30) || q.occupied(22))
-                    e += 25;
-                else if (btm)
-                    e -= 25;
-                else if (!q.black_piece(25) || !q.black_piece(19))
-                    e += 25;
-                else
-                    e -= 25;
-            }
-        } else {
-            const int old = e;
-            if (q.occupied(24) || q.occupied(32)) {
-                e -= 20;
-                if (q.empty(22) && q.empty(30))
-                    e = old -
-                        ((q.occupied(25) || q.occupied(19) || q.occupied(18)) && wtm ? 40 : 60);
-            } else {
-                e = old - ((q.occupied(28) || q.occupied(19) || q.occupied(18)) && wtm ? 40 : 60);
-            }
-        }
-    }
-    // 7
-    if (q.bm(22)) {
-        if (q.occupied(26) || q.occupied(25) || q.occupied(30)) {
-            if (q.empty(26) && q.occupied(25) && q.occupied(18) && q.occupied(15)) {
-                if (q.occupied(31) || q.occupied(30) || q.occupied(23))
-                    e += 25;
-                else if (wtm)
-                    e += q.occupied(27) ? 25 : -25;
-                else
-                    e -= 25;
-            } else if (q.empty(25) && q.occupied(26) && q.occupied(17) && q.occupied(13)) {
-                e += (q.occupied(30) || q.occupied(29) || q.occupied(21)) ? 25 : -25;
-            } else if (q.wm(21) && q.wm(30)) {
-                if (q.all_empty(18, 17, 31, 13) || btm) {
-                    e -= 40;
-                    if (q.empty(29) && btm) e -= 55;
-                }
-            }
-        } else if (q.occupied(21) || q.occupied(31) ||
-                   ((!q.black_piece(18) || !q.black_piece(17)) && wtm)) {
-            const bool held =
-                q.occupied(21) || q.occupied(29) || ((q.occupied(18) || q.occupied(17)) && wtm);
-            e -= held ? 20 : 70;
-        } else {
-            e -= ((q.occupied(27) || q.occupied(18) || q.occupied(17)) && wtm) ? 40 : 60;
-        }
-    }
-    // 8
-    if (q.bm(21)) {
-        if (q.occupied(30) || q.occupied(29)) {
-            if (q.empty(30) && q.empty(25) && q.occupied(29) && q.occupied(22) && btm) e -= 10;
-        } else {
-            int g = e - 20;
-            if (!q.black_piece(25) && (btm || q.occupied(22))) g = e - 40;
-            if (!q.black_piece(22) || (!q.black_piece(25) && wtm))
-                e = g;
-            else
-                e = g - (c[WHITE_MAN] > 0 ? 10 : 40);
-        }
-    }
-    // 9
-    if (q.bm(20) && q.all_empty(32, 28, 27, 24)) {
-        e -= (q.occupied(31) && wtm) ? 10 : 20;
-        if (q.black_piece(19)) e -= ((q.black_piece(23) && q.black_piece(31)) || btm) ? 40 : 25;
-    }
-    // 10
-    if (q.bm(19) && q.all_empty(32, 31, 27, 24, 23) && no_white_king) {
-        if (q.wm(28) && q.wm(20))
-            e -= 20;
-        else if (q.occupied(28) || q.wm(20))
-            e -= (q.occupied(26) || q.wm(18)) ? 15 : q.occupied(28) ? 40 : 55;
-        else
-            e -= 65;
-    }
-    // 11
-    if (q.bm(18) && q.all_empty(23, 22, 27, 26, 25, 30, 29) && no_white_king) {
-        const int i = e - (q.occupied(31) ? 15 : 30);
-        e = (q.occupied(19) && q.occupied(17)) ? i : i - 10;
-    }
-    // 12: unlike White's rule, the man on 17 needs 21 occupied
-    if (q.bm(17) && q.occupied(21) && q.all_empty(22, 25, 26, 29, 30) && no_white_king)
-        e -= q.occupied(31) ? 25 : 60;
-    // 13
-    if (q.bm(14) && q.all_empty(26, 25, 22, 18, 17) && no_white_king) {
-        if (q.wm(21))
-            e -= q.wm(13) ? 13 : 8;
-        else
-            e -= (q.wm(13) || q.occupied(21) || q.occupied(31) || q.occupied(30) || q.occupied(29))
-                     ? 8
-                     : 43;
-    }
-    // 14
-    if (q.bm(13) && q.all_empty(26, 25, 22, 18, 17, 21, 29, 30) && !q.wm(14) && no_white_king)
-        e -= q.occupied(31) ? 10 : 45;
-    // 15
-    if (q.all_empty(30, 29, 25, 21)) {
-        if (q.bm(17)) {
-            const int i = e - ((q.empty(22) || q.occupied(13) || btm) ? 15 : 5);
-            if (q.occupied(22))
-                e = i;
-            else
-                e = (!q.black_piece(26) && wtm && !q.black_piece(31)) ? i - 12 : i - 27;
-        } else {
-            e -= 5;
-        }
-    }
-    // 16
-    if (((q.wm(29) && q.empty(30)) || (q.wm(30) && q.empty(29))) && q.empty(25) && q.empty(26) &&
-        !q.bm(18)) {
-        if (q.bm(22) && q.bm(21))
-            e -= 60;
-        else if ((q.bm(22) && q.bm(17) && q.empty(21)) || (q.bm(21) && q.bm(17) && q.empty(22)))
-            e -= 30;
-        else if (q.bm(17) && q.bm(13) && q.empty(22) && q.empty(21))
-            e -= 20;
-    }
-    // 17
-    if (q.all_empty(30, 29, 25, 18) && q.bm(17) && q.bm(13)) e -= q.occupied(21) ? 10 : 30;
+    if (q.all_empty(3, 4, 8, 15) && q.own_man(16) && q.own_man(20)) e += q.occupied(12) ? 10 : 30;
     return e;
 }
 
 } // namespace
 
 int promotion_threats(const PatternBoard& pb, int side) {
-    const Squares q{pb.board};
     const bool wtm = white_to_move(pb.ply, side);
-    int e = black_rules(q, pb.counts, wtm, white_rules(q, pb.counts, wtm));
+    int e = threats_of(View<WHITE>{pb.board}, pb.counts, wtm) -
+            threats_of(View<BLACK>{pb.board}, pb.counts, !wtm);
     e = std::clamp(2 * e, -125, 125);
     // The side to move gets there first: its threats count half again.
     if (wtm && e > 0) e += e / 2;

@@ -134,6 +134,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         for (int i = 0; i < n; ++i) m_st.previous_root[i] = {moves[i].from, moves[i].to, initial};
         m_st.previous_root_count = static_cast<MoveCount>(n);
         root_values.clear();
+        // The list is generated anew and re-ordered at every iteration: until
+        // this iteration finishes a root move, the answer is the same move as
+        // before, wherever it now stands.
+        best_root = find_root_move(moves, n, m_best_root_move);
     }
 
     if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth) {
@@ -240,7 +244,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         if (counts[own_man(other)] + counts[own_king(other)] == 0) {
             restore();
             if (MAX && p == 1) {
-                best_root = i;
+                keep_best_root(i, move);
                 update_pv(m_st, move, 1);
                 std::copy(move.captured, move.captured + MAX_CAPTURED, m_st.pv[1][1].captured);
             }
@@ -292,7 +296,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             best_move = &move;
             update_pv(m_st, move, p);
             if (MAX && p == 1) {
-                best_root = i;
+                keep_best_root(i, move);
                 std::copy(move.captured, move.captured + MAX_CAPTURED, m_st.pv[1][1].captured);
             }
         }
@@ -307,8 +311,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             }
         }
 
+        // At the root a move above alpha is above best too and was recorded
+        // as the best root move above; after a stop its value is only what the
+        // interrupted subtree had seen, and it must not name the answer.
         if (better(v, MAX ? alpha : beta)) {
-            if (MAX && p == 1) best_root = i;
             (MAX ? alpha : beta) = v;
             const bool decisive_enough = MAX ? v >= -29999 : v <= 29999;
             if (alpha >= beta && !arret_demande && decisive_enough) {
@@ -343,6 +349,22 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
     }
     return best;
+}
+
+void Search::keep_best_root(int index, const Move& move) {
+    best_root = index;
+    m_best_root_move = move;
+}
+
+int Search::find_root_move(const Move* moves, int n, const Move& wanted) {
+    for (int i = 0; i < n; ++i) {
+        const Move& m = moves[i];
+        // A king's captures can share both ends and differ in the men taken.
+        if (same_squares(m, wanted) && m.taken == wanted.taken &&
+            std::equal(m.captured, m.captured + m.taken, wanted.captured))
+            return i;
+    }
+    return 0;
 }
 
 void Search::note_root_value(int index, const Move& move, int value, bool being_searched) {

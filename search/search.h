@@ -88,8 +88,8 @@ class Search {
     std::uint8_t discard = 0;
 
     // Results and figures of the last search.
-    int previous_score = 0; // the root score, from the root side's view
-    int best_root = 0;
+    int previous_score = 0;        // the root score, from the root side's view
+    int best_root = 0;             // into the ply-1 list as the search last generated it
     std::uint32_t nodes = 0;       // of the current iteration
     std::uint64_t total_nodes = 0; // of the whole search, for the bench
     int depth_reached = 0;
@@ -110,6 +110,8 @@ class Search {
     void poll();
     bool repeats_game(const Move& move) const;
     std::int32_t spent_on_move(std::int32_t now) const;
+    void keep_best_root(int index, const Move& move);
+    static int find_root_move(const Move* moves, int n, const Move& wanted);
     void note_root_value(int index, const Move& move, int value, bool being_searched);
     void report_progress(int score);
     void store(int score, int ply, int code, const Move* move);
@@ -134,6 +136,8 @@ class Search {
     int m_prepared_score = 0;
     int m_seed_bound = 0;
     int m_last_root_value = 0;
+    // The move best_root names, to find it again in the next iteration's list.
+    Move m_best_root_move;
     std::uint32_t m_poll_counter = 0;
 
     int m_quiet_plies = 0;

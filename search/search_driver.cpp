@@ -57,6 +57,7 @@ int Search::prepare_and_answer() {
     m_st.follow_pv = 0;
     m_st.hint_from = m_st.hint_to = 0;
     best_root = 0;
+    m_best_root_move = Move{};
     from_repertoire = false;
     root_values.clear();
     m_evaluation.prepare_evaluation(m_st, m_root_side);

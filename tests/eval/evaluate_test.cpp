@@ -186,9 +186,13 @@ TEST(Evaluate, ThreeKingsBonus) {
     // long diagonal but K1 is not on the man's file.
     EXPECT_EQ(three_kings_bonus(b, WHITE_KING), 210);
     const BoardArray d = board_of("W:Wd6,Ke1:BKd8,Kd4,Ke3");
-    // defender white man on 10 (d6, file 4); K1 = 2 (d8, file 4): 120 with 18 on the long
-    // diagonal; K2 = 18 (d4, file 4): 110; K3 = 23 (e3, file 5): 30.
-    EXPECT_EQ(three_kings_bonus(d, BLACK_KING), 260);
+    // Black's kings are taken in the order Black sees the squares: defender
+    // white man on 10 (d6, file 4); K1 = 23 (e3, file 5): 40, and no 120 as
+    // K1 is off the man's file; K2 = 18 (d4, file 4): 110; K3 = 2 (d8): 100.
+    EXPECT_EQ(three_kings_bonus(d, BLACK_KING), 250);
+    // The same for either colour of attacker.
+    EXPECT_EQ(three_kings_bonus(test::mirrored(d), WHITE_KING), 250);
+    EXPECT_EQ(three_kings_bonus(test::mirrored(b), BLACK_KING), 210);
 }
 
 TEST(Evaluate, RootManMoveInTheFinalPhase) {
@@ -217,10 +221,8 @@ TEST(Evaluate, DisplayUsesPlyTwoAndFreshTerms) {
     EXPECT_EQ(shown, evaluate(eval, st, BLACK, -32000, 32000));
 }
 
-// A position and its colour-mirrored copy score opposite, term by term.
-// Known asymmetries, not compared: the promotion rules written differently
-// for Black, the step-5 bounds of man_safety (black men on 8 and 9), and the
-// king tables of the special set-ups (checked in positions with no kings).
+// A position and its colour-mirrored copy score opposite, term by term
+// (positions with kings: tests/eval/mirror_symmetry_test.cpp).
 TEST(Evaluate, MirrorPositionsScoreOpposite) {
     std::mt19937 rng(11);
     int compared_totals = 0;
@@ -261,14 +263,10 @@ TEST(Evaluate, MirrorPositionsScoreOpposite) {
                 ASSERT_EQ(x.back_rank, y.back_rank);
                 ASSERT_EQ(x.breakthrough, y.breakthrough);
                 ASSERT_EQ(x.hanging_piece, y.hanging_piece);
-                const bool step5_squares =
-                    play.board[8] == BLACK_MAN || play.board[9] == BLACK_MAN ||
-                    play.board[24] == WHITE_MAN || play.board[25] == WHITE_MAN;
-                if (!step5_squares && x.promotion == y.promotion) {
-                    ASSERT_EQ(x.man_safety, y.man_safety);
-                    ASSERT_EQ(x.total, y.total);
-                    ++compared_totals;
-                }
+                ASSERT_EQ(x.promotion, y.promotion);
+                ASSERT_EQ(x.man_safety, y.man_safety);
+                ASSERT_EQ(x.total, y.total);
+                ++compared_totals;
             }
         }
     }
