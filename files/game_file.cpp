@@ -116,7 +116,9 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
         s.temps_alloue = 178;
         s.minutes_autre = 3;
         s.niveau = 5;
-        s.langue = 3;
+        // French, the language the program starts in: a file without
+        // settings must not switch the interface to a language nobody chose.
+        s.langue = 0;
     }
     return image;
 }

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "engine/move_generation.h"
+#include "engine/transposition_table.h"
 #include "game/draw_offer.h"
 #include "game/game_record.h"
 #include "game/new_game.h"
@@ -41,7 +42,23 @@ GameController::GameController(Engine& engine, const TimeSource& time, GameObser
 }
 
 bool GameController::computer_to_move() const {
+    if (m_notices.game_over) return false;
     return (m_game.ordinateur_au_trait && !m_options.humain_contre_humain) || m_game.coup_demande;
+}
+
+Turn GameController::turn() const {
+    const GameState& g = m_game;
+    Turn t;
+    t.side = g.trait;
+    if (m_notices.game_over) {
+        t.holder = TurnHolder::nobody;
+    } else if (computer_to_move() || m_options.ordinateur_contre_ordinateur) {
+        t.holder = TurnHolder::computer;
+    } else {
+        t.computer_waits = g.adversaire_ordinateur && !m_options.humain_contre_humain &&
+                           g.trait == g.couleur_ordinateur;
+    }
+    return t;
 }
 
 bool GameController::changes_game(const Command& c) {
@@ -88,6 +105,8 @@ void GameController::apply(const Command& c) {
             [this](const command::ToStart&) { naviguer(&revenir_debut); },
             [this](const command::ToEnd&) { naviguer(&Aller_fin); },
             [this](const command::ToLine& l) { double_clic(l.line); },
+            [this](const command::TakeBack&) { reprendre_paire(); },
+            [this](const command::SetTableSize& t) { resize_table(t.setting); },
             [this](const command::Click& k) { clic(k.square); },
             [this](const command::StopThinking&) {
                 if (m_searching) m_engine.stop();
@@ -185,9 +204,17 @@ void GameController::drop_input() {
     m_notices.capture = false;
 }
 
+void GameController::new_position_shown() {
+    m_input.frames = no_frames();
+    m_game.dernier_coup = {};
+    m_notices.game_over = false;
+    m_notices.end_of_game = false;
+}
+
 void GameController::remplir() {
     drop_input();
     m_notices = {};
+    new_position_shown();
     nouvelle_partie(m_game, m_clocks);
     show_clocks();
     m_game.sans_reflexion = 1;
@@ -402,6 +429,8 @@ void GameController::Ordinateurcontreordinateur() {
 }
 
 void GameController::inverser_joueurs() {
+    // A piece picked up for the human's move is the computer's now.
+    drop_input();
     m_game.mode_match = 0;
     m_game.couleur_ordinateur ^= 1;
     m_game.ordinateur_au_trait = 1;
@@ -415,6 +444,26 @@ void GameController::naviguer(bool (*step)(GameState&, GameClocks&)) {
     step(m_game, m_clocks);
     show_clocks();
     drop_input();
+    new_position_shown();
+    changed();
+    m_observer.pass_wanted();
+}
+
+void GameController::reprendre_paire() {
+    GameState& g = m_game;
+    // Against the computer the human goes back to his own turn: over the
+    // computer's reply and his move, or only his move while the computer is
+    // still to answer it.
+    // Not in a rated match, where stepping back is locked too.
+    if (g.mode_match == 1) return;
+    int plies = 1;
+    if (g.adversaire_ordinateur && !m_options.humain_contre_humain)
+        plies = g.trait == g.couleur_ordinateur ? 1 : 2;
+    if (g.num_demi_coup < plies) return;
+    for (int k = 0; k < plies; ++k) reprise(g, m_clocks);
+    show_clocks();
+    drop_input();
+    new_position_shown();
     changed();
     m_observer.pass_wanted();
 }
@@ -424,6 +473,7 @@ void GameController::double_clic(int line) {
     revenir_n(m_game, m_clocks, line);
     show_clocks();
     drop_input();
+    new_position_shown();
     changed();
     m_observer.pass_wanted();
 }
@@ -444,7 +494,7 @@ void GameController::ouvrir(const GameFileImage& image) {
     m_game.settings.taille_tables = taille;
     show_clocks();
     drop_input();
-    m_notices.end_of_game = false;
+    new_position_shown();
     changed();
     m_observer.pass_wanted();
 }
@@ -498,21 +548,22 @@ void GameController::boucle_jeu() {
             p.already_this_turn = m_computer.reflexion_ce_tour;
             // Not while a click waits or a move is shown, nor once the game has ended.
             if (may_ponder(p) && !g.clic_en_attente.waiting && !m_observer.showing_move() &&
-                !m_notices.end_of_game && !g.fin_programme)
+                !m_notices.game_over && !g.fin_programme)
                 reflechir();
         }
     }
     if (g.fin_programme) return;
     g.coup_demande = 0;
     if (g.clic_en_attente.waiting) {
-        g.clic_en_attente.waiting = false;
-        clic1(g.clic_en_attente.square);
+        const PendingClick click = g.clic_en_attente;
+        g.clic_en_attente = {};
+        clic1(click.square, !click.before_reply);
     }
     changed();
     // The computer answers in a pass of its own; a move still shown asks for
     // that pass when it ends.
     const bool computer_next = (g.ordinateur_au_trait || m_options.ordinateur_contre_ordinateur) &&
-                               !m_options.humain_contre_humain && !m_notices.end_of_game;
+                               !m_options.humain_contre_humain && !m_notices.game_over;
     if (computer_next && !m_observer.showing_move()) m_observer.pass_wanted();
 }
 
@@ -522,19 +573,23 @@ void GameController::clic(Square s) {
     // While the computer thinks on its own move a click stops it only when
     // the option allows, and never in a rated match.
     if (computer_thinking() && (m_game.mode_match == 1 || !m_options.arret_par_clic)) return;
-    m_game.clic_en_attente = {true, s};
+    // A click made before the computer's answer is on the board was aimed
+    // at the position before it.
+    m_game.clic_en_attente = {true, s, computer_to_move() || m_observer.showing_move()};
     if (m_searching) m_engine.stop();
     m_observer.pass_wanted();
 }
 
-void GameController::clic1(Square s) {
+void GameController::clic1(Square s, bool may_play_at_once) {
     GameState& g = m_game;
     m_notices.draw_refused = false;
+    // An ended game takes no move until a new game or a step through the record.
+    if (m_notices.game_over) return;
     if (g.ordinateur_au_trait && !m_options.humain_contre_humain && !g.mode_edition) return;
     if (s < 1 || s > NUM_SQUARES) return;
     // A click on the board starts paused clocks again.
     m_clocks.resume();
-    const InputResult result = clic_case(m_input, g, m_work, m_clocks, s);
+    const InputResult result = clic_case(m_input, g, m_work, m_clocks, s, may_play_at_once);
     m_notices.capture = m_input.capture_notice;
     if (result.outcome == InputOutcome::move_played) after_move(result);
 }
@@ -601,6 +656,7 @@ void GameController::fin_partie(GameEndKind kind) {
     if (!report) return;
 
     m_notices.end_of_game = true;
+    m_notices.game_over = true;
     m_notices.draw_offered = false;
     m_notices.draw_refused = false;
     g.mode_match = report->mode_match;
@@ -642,6 +698,8 @@ void GameController::AbandonClick() {
 // ---- Clocks and levels -----------------------------------------------------
 
 void GameController::ajouter_temps() {
+    // The clocks of an ended game stand still.
+    if (m_notices.game_over) return;
     const int side = m_game.trait;
     const auto running = m_clocks.ajouter_temps(side, computer_to_move());
     if (running) m_observer.clock_shown(side, *running);
@@ -666,6 +724,18 @@ void GameController::choisir_niveau(const LevelParameters& level) {
     s.niveau = level.niveau;
     s.minutes_autre = level.minutes;
     changed();
+}
+
+void GameController::resize_table(std::int16_t setting) {
+    if (setting == 0) setting = TABLE_SIZES[DEFAULT_TABLE_SIZE].setting;
+    // Items are matched by their setting: "0 Mo" is 10, not 0.
+    for (int k = 0; k < static_cast<int>(TABLE_SIZES.size()); ++k) {
+        if (TABLE_SIZES[k].setting != setting) continue;
+        m_game.settings.taille_tables = setting;
+        m_engine.resize_table(k);
+        changed();
+        return;
+    }
 }
 
 bool GameController::controle_temps() {
@@ -739,6 +809,8 @@ void GameController::coup_ordinateur() {
     GameState& g = m_game;
     SquareFrames& frames = m_input.frames;
 
+    // Whatever the human had picked up belongs to a turn that is no longer his.
+    drop_input();
     if (g.dernier_coup[0] != 0 && g.dernier_coup[1] != 0) {
         frames[g.dernier_coup[0]] = FRAME_NONE;
         frames[g.dernier_coup[1]] = FRAME_NONE;

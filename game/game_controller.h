@@ -89,6 +89,15 @@ struct ToEnd {};
 struct ToLine {
     int line = 0;
 };
+// Ctrl+Z: back to the human's last turn against the computer (the last move
+// pair, or the human's own move while the computer is to answer it); one
+// ply between two humans.
+struct TakeBack {};
+// "Taille des tables de transposition": one of the settings of TABLE_SIZES
+// (10 for "0 Mo" ... 2000 for "25Mo"); 0 stands for the default, 100.
+struct SetTableSize {
+    std::int16_t setting = 100;
+};
 // A click on a board square (1..32), already turned by the view.
 struct Click {
     Square square = 0;
@@ -129,16 +138,35 @@ struct LoadGame {
 struct Close {};
 } // namespace command
 
-using Command = std::variant<
-    command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
-    command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
-    command::ToStart, command::ToEnd, command::ToLine, command::Click, command::StopThinking,
-    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
-    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
-    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
-    command::Close, command::StartTraining, command::StartHumanGame, command::ChangeNames,
-    command::LoadPlayers, command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
-    command::LoadGame>;
+using Command =
+    std::variant<command::NewGame, command::StartUp, command::StartMatch,
+                 command::HumanAgainstHuman, command::ComputerAgainstComputer, command::SwapPlayers,
+                 command::Back, command::Forward, command::ToStart, command::ToEnd, command::ToLine,
+                 command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
+                 command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
+                 command::ClocksToZero, command::TogglePause, command::SetOptions,
+                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close,
+                 command::TakeBack, command::SetTableSize, command::StartTraining,
+                 command::StartHumanGame, command::ChangeNames, command::LoadPlayers,
+                 command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
+                 command::LoadGame>;
+
+// Who is to move, for the indicator beside the clocks.
+enum class TurnHolder : std::uint8_t {
+    human,    // a human plays the side to move
+    computer, // the computer is to move or thinking
+    nobody,   // the game has ended
+};
+struct Turn {
+    std::uint8_t side = WHITE;
+    TurnHolder holder = TurnHolder::human;
+    // The human was given the computer's colour (after stepping through the
+    // record or opening a file): the computer waits until it is handed the
+    // move again ("Inverser les joueurs") or the human plays.
+    bool computer_waits = false;
+
+    friend bool operator==(const Turn&, const Turn&) = default;
+};
 
 // Where rated matches write their players' new ratings.
 struct GameFolders {
@@ -181,6 +209,7 @@ class GameController {
     bool computer_thinking() const { return m_searching && !m_computer.reflexion; }
     // The computer is to move in the present mode.
     bool computer_to_move() const;
+    Turn turn() const;
     // Whether a file image of the game as it stands would be written.
     GameFileImage file_image() const;
     bool finished() const { return m_game.fin_programme != 0; }
@@ -210,12 +239,16 @@ class GameController {
     // Any piece picked up is put back, with its frames and notice.
     void drop_input();
     void naviguer(bool (*step)(GameState&, GameClocks&));
+    void reprendre_paire();
+    // A new position is on the board: no frame of the old one stays, and an
+    // ended game opens again for play.
+    void new_position_shown();
     void double_clic(int line);
     void Ordinateur();
     void Ordinateurcontreordinateur();
     void inverser_joueurs();
     void clic(Square s);
-    void clic1(Square s);
+    void clic1(Square s, bool may_play_at_once);
     void after_move(const InputResult& result);
     void fin_partie(GameEndKind kind);
     void fin_releve_plein();
@@ -224,6 +257,7 @@ class GameController {
     void Horlogeszro();
     void Pause();
     void choisir_niveau(const LevelParameters& level);
+    void resize_table(std::int16_t setting);
     void ouvrir(const GameFileImage& image);
     void charger_partie(const GameText& text);
     bool sauver(const std::filesystem::path& path);

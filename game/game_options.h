@@ -27,6 +27,10 @@ struct GameNotices {
     bool draw_offered = false; // the computer offers a draw
     bool draw_refused = false; // "Nul refusé"
     bool end_of_game = false;  // the end-of-game panel
+    // The game has ended: it stays ended, clocks stopped and the board taking
+    // no move, after the panel is closed too, until a new game, an opened
+    // file or a step through the record.
+    bool game_over = false;
 };
 
 } // namespace selvako

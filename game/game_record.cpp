@@ -31,6 +31,19 @@ void select_line(MoveList& list, int line) {
     list.selected = (line >= 0 && line < static_cast<int>(list.lines.size())) ? line : -1;
 }
 
+// The line that holds the move of `ply`: none for the start position.
+int line_of_ply(int ply) {
+    return ply > 0 ? (ply - 1) / 2 : -1;
+}
+
+// Plies past the game's end are not part of it; the analysis and the text
+// export read the record, so they must find nothing there.
+void clear_plies_after(GameState& game, int last) {
+    FicheCoup empty;
+    empty.board[0] = SENTINEL;
+    for (int ply = std::max(last + 1, 1); ply < HISTORY_PLIES; ++ply) game.historique[ply] = empty;
+}
+
 // What every jump through the record shares: the names now shown are kept,
 // the record is restored and the display follows.
 void show_ply(GameState& game, GameClocks& clocks, int ply) {
@@ -104,6 +117,7 @@ void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, co
         const std::size_t keep = game.num_demi_coup / 2;
         if (lines.size() > keep) lines.resize(keep);
         select_line(game.liste_coups, game.liste_coups.selected);
+        clear_plies_after(game, game.num_demi_coup);
     }
     game.trait ^= 1;
     ++game.num_demi_coup;
@@ -131,6 +145,7 @@ void nouvelle_partie(GameState& game, GameClocks& clocks) {
     game.ordinateur_au_trait = 0;
     game.mode_match = 0;
     game.liste_coups.clear();
+    clear_plies_after(game, 0);
     noter_coup(game, clocks);
 }
 
@@ -138,7 +153,7 @@ bool reprise(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup > 0;
     if (moved) {
         show_ply(game, clocks, game.num_demi_coup - 1);
-        select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
+        select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
         game.trait ^= 1;
     }
     game.sans_reflexion = 1;
@@ -149,7 +164,7 @@ bool reprise(GameState& game, GameClocks& clocks) {
 bool avancer(GameState& game, GameClocks& clocks) {
     if (game.num_demi_coup >= game.longueur_partie) return false;
     show_ply(game, clocks, game.num_demi_coup + 1);
-    select_line(game.liste_coups, game.num_demi_coup / 2 - 1);
+    select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
     game.trait ^= 1;
     game.mode_match = 0;
     game.sans_reflexion = 1;
@@ -159,6 +174,7 @@ bool avancer(GameState& game, GameClocks& clocks) {
 bool revenir_debut(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup != 0;
     show_ply(game, clocks, 0);
+    select_line(game.liste_coups, -1);
     game.mode_match = 0;
     game.trait = WHITE;
     clocks.restore(0, 0);
@@ -169,6 +185,7 @@ bool Aller_fin(GameState& game, GameClocks& clocks) {
     const int last = game.longueur_partie & 0xFF;
     const bool moved = game.num_demi_coup != last;
     show_ply(game, clocks, std::min(last, LAST_PLY));
+    select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
     game.mode_match = 0;
     game.trait = game.trait_fin;
     return moved;
@@ -191,6 +208,8 @@ void apres_lecture(GameState& game, GameClocks& clocks) {
     restaurer_coup(game, clocks);
 
     if (game.longueur_partie < game.num_demi_coup) game.longueur_partie = game.num_demi_coup;
+    // Past its length the file carries its settings, not plies.
+    clear_plies_after(game, std::min<int>(game.longueur_partie, LAST_PLY));
 
     // Every recorded ply is listed once: full lines for the move pairs, then
     // a half line when the record ends on a White move.

@@ -33,6 +33,9 @@ struct MoveList {
 struct PendingClick {
     bool waiting = false;
     Square square = 0;
+    // Made while the computer was still to answer: meant for the position
+    // before its reply, so it may pick a piece up but never play by itself.
+    bool before_reply = false;
 };
 
 // A rated match: both ratings before the game and each player's line in the

@@ -1,14 +1,10 @@
 #include "game/levels.h"
 
 #include <charconv>
-#include <limits>
 
 namespace selvako {
 
 namespace {
-
-// minutes × 60 must fit in a 32-bit clock.
-constexpr std::int32_t MAX_AUTRE_MINUTES = std::numeric_limits<std::int32_t>::max() / 60;
 
 bool is_space(char c) {
     return c == ' ' || c == '\t';

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -53,6 +54,9 @@ inline constexpr std::array<LevelItem, 16> LEVEL_ITEMS{{
 }};
 
 inline constexpr std::string_view AUTRE_LABEL = "Autre";
+
+// The most minutes "Autre" takes: minutes × 60 must fit in a 32-bit clock.
+inline constexpr std::int32_t MAX_AUTRE_MINUTES = std::numeric_limits<std::int32_t>::max() / 60;
 
 // The level the "Autre" panel sets for a number of minutes, or nothing when
 // the number is not accepted (0 or less, or too large for the clocks' 32 bits).

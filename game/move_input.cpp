@@ -22,6 +22,7 @@ void reset(MoveInput& in) {
     in.candidates.clear();
     in.piece_moves.clear();
     in.ambiguity = false;
+    in.confirm = false;
 }
 
 Square landing(const MoveInput& in, int move_index, int w) {
@@ -120,8 +121,10 @@ Square look_ahead(MoveInput& in, Square clicked) {
 }
 
 InputResult capture_input(MoveInput& in, GameState& game, EngineState& engine,
-                          const GameClocks& clocks, Square s) {
+                          const GameClocks& clocks, Square s, bool hold) {
     const int t = in.obligatory;
+    // Waiting for the held capture's final square: nothing else completes it.
+    if (in.confirm && in.marques[s] != MARK_FINAL) return {InputOutcome::waiting, {}, {}};
     if (in.marques[s] != 0) {
         ++in.nb_clics;
         if (in.nb_clics < t && in.marques[s] < MARK_FINAL) {
@@ -144,17 +147,27 @@ InputResult capture_input(MoveInput& in, GameState& game, EngineState& engine,
         bool match = direct ? pm.move.to == s : true;
         for (int k = 1; k <= entered && match; ++k)
             match = pm.landings[k - 1] == in.chemin_clics[k];
-        if (match) return play(in, game, engine, clocks, pm);
+        if (!match) continue;
+        if (!hold) return play(in, game, engine, clocks, pm);
+        // The whole path followed by itself: it waits for a click on its end.
+        in.nb_clics = 0;
+        std::fill(in.chemin_clics.begin() + 1, in.chemin_clics.end(), Square{0});
+        in.marques.fill(0);
+        in.marques[pm.move.to] = MARK_FINAL;
+        in.frames[pm.move.to] = FRAME_MAGENTA;
+        in.confirm = true;
+        return {InputOutcome::waiting, {}, {}};
     }
     return {InputOutcome::waiting, {}, {}};
 }
 
 InputResult plain_input(MoveInput& in, GameState& game, EngineState& engine,
-                        const GameClocks& clocks, Square s) {
+                        const GameClocks& clocks, Square s, bool hold) {
     if (in.nb_clics == 0) {
         in.nb_clics = 1;
         for (const PieceMove& pm : in.piece_moves) in.marques[pm.move.to] = 1;
-        if (in.piece_moves.size() == 1) return play(in, game, engine, clocks, in.piece_moves[0]);
+        if (in.piece_moves.size() == 1 && !hold)
+            return play(in, game, engine, clocks, in.piece_moves[0]);
         for (const PieceMove& pm : in.piece_moves) in.frames[pm.move.to] = FRAME_MAGENTA;
         return {InputOutcome::picked_up, {}, {}};
     }
@@ -174,7 +187,7 @@ void MoveInput::drop(const GameState& game) {
 }
 
 InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, const GameClocks& clocks,
-                      Square s) {
+                      Square s, bool may_play_at_once) {
     if (s < 1 || s > NUM_SQUARES) return {};
     if (in.piece_prise != 0 && in.marques[s] == 0 && s == in.chemin_clics[0]) {
         in.frames[s] = FRAME_NONE;
@@ -189,8 +202,9 @@ InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, const
         if (!pick_up(in, game, engine, s)) return {};
         picked_now = true;
     }
-    InputResult result = in.obligatory > 0 ? capture_input(in, game, engine, clocks, s)
-                                           : plain_input(in, game, engine, clocks, s);
+    const bool hold = picked_now && !may_play_at_once;
+    InputResult result = in.obligatory > 0 ? capture_input(in, game, engine, clocks, s, hold)
+                                           : plain_input(in, game, engine, clocks, s, hold);
     if (picked_now && result.outcome == InputOutcome::waiting)
         result.outcome = InputOutcome::picked_up;
     return result;

@@ -41,6 +41,9 @@ struct MoveInput {
     SquareFrames frames = no_frames();
     // Set when a capture is obligatory; the "Prise majoritaire obligatoire" notice.
     bool capture_notice = false;
+    // A piece picked up by a click that may not play: the move it would have
+    // made at once waits, its final square framed, for a click there.
+    bool confirm = false;
 
     // Drops a piece picked up, as navigation and new games do.
     void drop(const GameState& game);
@@ -56,8 +59,10 @@ struct InputResult {
 
 // One click on square `s` (1..32) for the side to move. A completed move is
 // played through jouer_coup, recorded with the clocks as they stand; `work`
-// is the move generator's workspace.
+// is the move generator's workspace. Without `may_play_at_once`, a click that
+// picks a piece up never completes its move by itself (a single move, or a
+// capture with one path): the player confirms it on its final square.
 InputResult clic_case(MoveInput& input, GameState& game, EngineState& work,
-                      const GameClocks& clocks, Square s);
+                      const GameClocks& clocks, Square s, bool may_play_at_once = true);
 
 } // namespace selvako

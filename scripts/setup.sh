@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="cmake ninja-build g++ make pkg-config ccache
 libgtest-dev libgmock-dev libbenchmark-dev
-qt6-base-dev qt6-multimedia-dev libxkbcommon-dev libgl-dev
+qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libxkbcommon-dev libgl-dev
 xvfb xauth xdotool imagemagick"
 
 missing=""

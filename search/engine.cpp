@@ -11,7 +11,7 @@ struct Engine::Impl {
     // The engine's hooks are read at each call, so the caller may set or
     // change them at any time, even during a search.
     Impl(Engine& engine, SearchClock& clock, std::uint32_t seed)
-        : search(st, tables.table, tables.learned, tables.evaluation, clock, seed) {
+        : random(seed), search(st, tables.table, tables.learned, tables.evaluation, clock, seed) {
         search.repertoires = &tables.repertoires;
         search.databases = &tables.databases;
         search.hooks.poll = [&engine] {
@@ -25,6 +25,8 @@ struct Engine::Impl {
         };
     }
 
+    // The index keys a resized table draws.
+    std::mt19937 random;
     EngineState st;
     EngineTables tables;
     Search search;
@@ -151,6 +153,13 @@ void Engine::stop_and_discard() {
 
 bool Engine::searching() const {
     return m->searching;
+}
+
+void Engine::resize_table(int size_index) {
+    if (m->searching || size_index < 0 || size_index >= static_cast<int>(TABLE_SIZES.size()))
+        return;
+    m->tables.table.resize_table(size_index, m->st.keys, m->random);
+    m->st.reset_keys();
 }
 
 void Engine::clear_table() {

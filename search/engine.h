@@ -112,6 +112,9 @@ class Engine {
     std::function<void(const SearchProgress&)> on_progress;
 
     void clear_table();
+    // "Taille des tables de transposition": reallocates the table at one of
+    // TABLE_SIZES and draws new index keys for it. Not during a search.
+    void resize_table(int size_index);
     EngineTables& tables();
     const EngineTables& tables() const;
 

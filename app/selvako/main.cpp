@@ -11,13 +11,34 @@
 #include <QImage>
 
 #include <cstdio>
+#include <new>
 
 #include "game/time_source.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/main_window.h"
 
+namespace {
+
+int run(int argc, char** argv);
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // The engine's tables are allocated with the window and again when
+    // their size changes; without that memory the program cannot play.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::puts("Erreur allocation Hash tables");
+        std::fflush(stdout);
+        return 1;
+    }
+}
+
+namespace {
+
+int run(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Selvako"));
     QCoreApplication::setOrganizationName(QStringLiteral("Selvako"));
@@ -64,3 +85,5 @@ int main(int argc, char** argv) {
     }
     return ok ? 0 : 1;
 }
+
+} // namespace

@@ -104,13 +104,14 @@ TEST(GameFile, FileWithoutTimeSettingsGetsTheDefaults) {
     TwoPlayerGame t;
     t.game.settings.budget_recherche = 0;
     t.game.settings.niveau = 2;
+    t.game.settings.langue = 4;
     const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->settings.budget_recherche, 160);
     EXPECT_EQ(image->settings.temps_alloue, 178);
     EXPECT_EQ(image->settings.minutes_autre, 3);
     EXPECT_EQ(image->settings.niveau, 5);
-    EXPECT_EQ(image->settings.langue, 3);
+    EXPECT_EQ(image->settings.langue, 0); // French, whatever the file said
 }
 
 TEST(GameFile, ForeignFilesAreRefused) {

@@ -8,8 +8,11 @@
 
 #include "engine/move_generation.h"
 #include "game/game_controller.h"
+#include "game/saved_game.h"
 #include "game/time_source_search_clock.h"
+#include "search/engine_tables.h"
 #include "tests/engine/temp_folder.h"
+#include "tests/game/game_fixture.h"
 
 using namespace selvako;
 
@@ -60,6 +63,26 @@ class GameControllerTest : public ::testing::Test {
     }
 
     GameFolders folders() { return {dir.path() / "points.dat"}; }
+
+    // Opens a game holding one position, White to move, the computer Black,
+    // and plays on at the quick level.
+    void open_position(const std::string& fen) {
+        const selvako::testing::TwoPlayerGame position(fen);
+        controller.command(command::Open{game_file_image(position.game)});
+        controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
+    }
+
+    // Clicks on a square and lets the game loop handle the click.
+    void click(Square s) {
+        controller.command(command::Click{s});
+        controller.boucle_jeu();
+    }
+
+    bool no_frame_left() const {
+        for (int s = 1; s <= NUM_SQUARES; ++s)
+            if (controller.input().frames[s] != FRAME_NONE) return false;
+        return true;
+    }
     const GameState& game() const { return controller.game(); }
 
     // The human's side plays its first legal move by clicks on its squares.
@@ -262,6 +285,153 @@ TEST_F(GameControllerTest, SavedGameReopensAsItWas) {
 
     controller.command(command::Save{dir.path() / "missing" / "x.dam"});
     EXPECT_EQ(view.errors, std::vector<GameError>{GameError::file});
+}
+
+TEST_F(GameControllerTest, ClickBeforeTheComputersReplyOnlyPicksThePieceUp) {
+    open_position("W:Wa1,g1:Bh8"); // Black's h8 has one move; so has White's a1
+    click(32);
+    click(28);
+    ASSERT_EQ(game().num_demi_coup, 1);
+    ASSERT_TRUE(controller.computer_to_move());
+    // Made before the forced reply is on the board: meant for the old position.
+    controller.command(command::Click{29});
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 1u);
+    EXPECT_EQ(game().num_demi_coup, 2);
+    EXPECT_EQ(controller.input().piece_prise, WHITE_MAN);
+    EXPECT_EQ(controller.input().frames[25], FRAME_MAGENTA);
+    click(25);
+    EXPECT_EQ(game().num_demi_coup, 3);
+    EXPECT_EQ(game().damier_affiche[25], WHITE_MAN);
+}
+
+TEST_F(GameControllerTest, EndedGameStopsTheClocksAndTakesNoMove) {
+    open_position("W:Wc3:Bd4");
+    click(22); // c3xe5 takes Black's last piece
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(controller.turn().holder, TurnHolder::nobody);
+    time.advance_seconds(30);
+    controller.ajouter_temps();
+    EXPECT_EQ(controller.clocks().running(BLACK), 0);
+    EXPECT_EQ(controller.clocks().running(WHITE), 0);
+    // Closing the panel does not open the game again.
+    controller.command(command::CloseEndPanel{});
+    controller.boucle_jeu();
+    EXPECT_EQ(view.polls, 0);
+    EXPECT_EQ(controller.turn().holder, TurnHolder::nobody);
+
+    // An agreed draw ends the game the same way, until a step back.
+    controller.command(command::NewGame{});
+    controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(game().num_demi_coup, 2);
+    controller.command(command::AcceptDraw{});
+    ASSERT_EQ(view.ends.size(), 2u);
+    EXPECT_EQ(view.ends[1].qui_gagne, "Match nul !");
+    const std::int32_t white = controller.clocks().running(WHITE);
+    time.advance_seconds(12);
+    controller.ajouter_temps();
+    EXPECT_EQ(controller.clocks().running(WHITE), white);
+    click(21); // a3 has a single move
+    EXPECT_EQ(game().num_demi_coup, 2);
+    EXPECT_EQ(controller.input().piece_prise, 0);
+
+    controller.command(command::Back{});
+    controller.command(command::Back{});
+    EXPECT_EQ(controller.turn().holder, TurnHolder::human);
+    click(21);
+    EXPECT_EQ(game().num_demi_coup, 1);
+}
+
+TEST_F(GameControllerTest, EveryNewPositionClearsTheOldFrames) {
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 1u);
+    ASSERT_FALSE(no_frame_left()); // the computer's move is framed
+    controller.command(command::Back{});
+    EXPECT_TRUE(no_frame_left());
+    controller.command(command::ToEnd{});
+    EXPECT_TRUE(no_frame_left());
+
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 2u);
+    ASSERT_FALSE(no_frame_left());
+    controller.command(command::NewGame{});
+    EXPECT_TRUE(no_frame_left());
+    click(22); // c3 picked up: red, its two landings magenta
+    ASSERT_EQ(controller.input().frames[22], FRAME_RED);
+    controller.command(command::ToEnd{});
+    EXPECT_TRUE(no_frame_left());
+
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_FALSE(no_frame_left());
+    const GameFileImage image = controller.file_image();
+    controller.command(command::Open{image});
+    EXPECT_TRUE(no_frame_left());
+}
+
+TEST_F(GameControllerTest, TurnIndicatorSaysWhoIsToMove) {
+    EXPECT_EQ(controller.turn(), (Turn{WHITE, TurnHolder::human, false}));
+    play_first_legal_move();
+    EXPECT_EQ(controller.turn(), (Turn{BLACK, TurnHolder::computer, false}));
+    controller.boucle_jeu();
+    EXPECT_EQ(controller.turn(), (Turn{WHITE, TurnHolder::human, false}));
+    // Stepped back to the computer's colour: the human has the move, the
+    // computer waits.
+    controller.command(command::Back{});
+    EXPECT_EQ(controller.turn(), (Turn{BLACK, TurnHolder::human, true}));
+    controller.command(command::SwapPlayers{});
+    EXPECT_EQ(controller.turn(), (Turn{BLACK, TurnHolder::computer, false}));
+    controller.command(command::HumanAgainstHuman{});
+    EXPECT_EQ(controller.turn(), (Turn{BLACK, TurnHolder::human, false}));
+}
+
+TEST_F(GameControllerTest, TakeBackReturnsToTheHumansLastTurn) {
+    play_first_legal_move();
+    controller.boucle_jeu();
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(game().num_demi_coup, 4);
+    controller.command(command::TakeBack{});
+    EXPECT_EQ(game().num_demi_coup, 2);
+    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_FALSE(controller.computer_to_move());
+
+    // Taken back while the computer thinks over its answer: only the human's move.
+    controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
+    play_first_legal_move();
+    view.during_search = [&] { controller.command(command::TakeBack{}); };
+    controller.boucle_jeu();
+    EXPECT_EQ(game().num_demi_coup, 2);
+    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(view.computer_moves.size(), 2u);
+
+    // Between two humans, one ply.
+    controller.command(command::HumanAgainstHuman{});
+    controller.command(command::TakeBack{});
+    EXPECT_EQ(game().num_demi_coup, 1);
+    controller.command(command::ToStart{});
+    controller.command(command::TakeBack{});
+    EXPECT_EQ(game().num_demi_coup, 0);
+}
+
+TEST_F(GameControllerTest, TableSizeIsMatchedBySettingAndReallocated) {
+    controller.command(command::SetTableSize{10}); // "0 Mo"
+    EXPECT_EQ(game().settings.taille_tables, 10);
+    EXPECT_EQ(engine.tables().table.entry_count(), 13100u);
+    controller.command(command::SetTableSize{37}); // no such item
+    EXPECT_EQ(game().settings.taille_tables, 10);
+    EXPECT_EQ(engine.tables().table.entry_count(), 13100u);
+    controller.command(command::SetTableSize{0}); // a file without the setting
+    EXPECT_EQ(game().settings.taille_tables, 100);
+    EXPECT_EQ(engine.tables().table.entry_count(), 131000u);
+    // The computer still plays from the reallocated table.
+    play_first_legal_move();
+    controller.boucle_jeu();
+    EXPECT_EQ(view.computer_moves.size(), 1u);
 }
 
 } // namespace

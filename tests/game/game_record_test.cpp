@@ -40,6 +40,28 @@ TEST(GameRecord, MovePlayedAfterSteppingBackDropsTheRest) {
     t.play(9, 13); // b6-a5
     EXPECT_EQ(t.game.longueur_partie, 2);
     EXPECT_EQ(t.game.liste_coups.lines, std::vector<std::string>{" 1.c3-d4 b6-a5"});
+    // The dropped ply is gone from the record too, for whatever reads it later.
+    EXPECT_EQ(t.game.historique[3].from, 0);
+    EXPECT_EQ(t.game.historique[3].to, 0);
+    EXPECT_EQ(t.game.historique[3].board[18], EMPTY);
+}
+
+TEST(GameRecord, MoveListHighlightFollowsEveryJump) {
+    TwoPlayerGame t;
+    play_opening(t, 5);
+    ASSERT_EQ(t.game.liste_coups.selected, 2);
+    revenir_debut(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, -1);
+    Aller_fin(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, 2); // ply 5 is White's move of line 2
+    reprise(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, 1); // ply 4
+    reprise(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, 1); // ply 3, White's move of line 1
+    reprise(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, 0);
+    avancer(t.game, t.clocks);
+    EXPECT_EQ(t.game.liste_coups.selected, 1);
 }
 
 TEST(GameRecord, StepsBackAndForthWithinTheRecord) {
@@ -92,6 +114,10 @@ TEST(GameRecord, NewGameEmptiesTheRecord) {
     EXPECT_TRUE(t.game.liste_coups.lines.empty());
     EXPECT_EQ(t.game.historique[0].board, start_position());
     EXPECT_EQ(t.game.historique[0].from, 0);
+    for (int ply = 1; ply <= 4; ++ply) {
+        EXPECT_EQ(t.game.historique[ply].from, 0) << ply;
+        EXPECT_EQ(t.game.historique[ply].board[0], SENTINEL) << ply;
+    }
 }
 
 } // namespace

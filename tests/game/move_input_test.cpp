@@ -18,6 +18,37 @@ TEST(MoveInput, ManWithOneMoveMovesWithOneClick) {
     EXPECT_EQ(t.input.piece_prise, 0);
 }
 
+// A click that may not play at once (made before the opponent's move was
+// shown) only picks the piece up, for a single move and a forced capture alike.
+TEST(MoveInput, HeldClickPicksUpAndWaitsForTheFinalSquare) {
+    TwoPlayerGame t;
+    ASSERT_EQ(clic_case(t.input, t.game, t.engine, t.clocks, 21, false).outcome,
+              InputOutcome::picked_up);
+    EXPECT_EQ(t.game.num_demi_coup, 0);
+    EXPECT_EQ(t.input.frames[17], FRAME_MAGENTA);
+    ASSERT_EQ(t.click(17).outcome, InputOutcome::move_played);
+    EXPECT_EQ(t.game.damier_affiche[17], WHITE_MAN);
+
+    TwoPlayerGame c("W:Wc3:Bd4,d6"); // c3xe5xc7, one path
+    ASSERT_EQ(clic_case(c.input, c.game, c.engine, c.clocks, 22, false).outcome,
+              InputOutcome::picked_up);
+    EXPECT_EQ(c.game.num_demi_coup, 0);
+    EXPECT_EQ(c.input.frames[6], FRAME_MAGENTA);
+    // Neither the landing on the way nor another square completes it.
+    EXPECT_EQ(c.click(15).outcome, InputOutcome::waiting);
+    EXPECT_EQ(c.click(9).outcome, InputOutcome::waiting);
+    EXPECT_EQ(c.game.num_demi_coup, 0);
+    const InputResult r = c.click(6);
+    ASSERT_EQ(r.outcome, InputOutcome::move_played);
+    EXPECT_EQ(r.played.move.taken, 2);
+    EXPECT_EQ(c.game.damier_affiche[6], WHITE_MAN);
+
+    TwoPlayerGame back("W:Wc3:Bd4");
+    clic_case(back.input, back.game, back.engine, back.clocks, 22, false);
+    EXPECT_EQ(back.click(22).outcome, InputOutcome::put_back);
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(back.input.frames[s], FRAME_NONE) << s;
+}
+
 TEST(MoveInput, PickUpFramesChoicesAndSecondClickPutsBack) {
     TwoPlayerGame t;
     ASSERT_EQ(t.click(22).outcome, InputOutcome::picked_up); // c3: b4 or d4

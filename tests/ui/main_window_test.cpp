@@ -1,3 +1,5 @@
+#include <QLibraryInfo>
+
 #include <fstream>
 
 #include "tests/ui/window_fixture.h"
@@ -7,6 +9,15 @@ using namespace selvako::test;
 
 class MainWindowTest : public WindowFixture {
     Q_OBJECT
+
+    // Where a square is drawn on the board widget.
+    QRect square_rect(Square s) const {
+        const PixelPoint at = square_origin(s, m_window->display().damier_inverse);
+        return m_window->board_view()
+            ->logical_transform()
+            .mapRect(QRectF(at.x, at.y, SQUARE_PIXELS, SQUARE_PIXELS))
+            .toAlignedRect();
+    }
 
   private slots:
     void init() { new_user_folder(); }
@@ -80,8 +91,104 @@ class MainWindowTest : public WindowFixture {
         click(22);
         QVERIFY(w.end_panel()->isVisible());
         QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Gain des blancs"));
+        // The whole sentence fits, and the last move stays in sight.
+        auto* label = w.end_panel()->findChild<QLabel*>(QStringLiteral("qui_gagne"));
+        QVERIFY(label->width() >= label->sizeHint().width());
+        QVERIFY(w.end_panel()->geometry().contains(
+            label->geometry().translated(w.end_panel()->geometry().topLeft())));
+        QVERIFY(!w.end_panel()->geometry().intersects(square_rect(15)));
+        QCOMPARE(w.panel_noir()->turn_text(), QStringLiteral("Partie terminée"));
+        QVERIFY(!w.panel_blanc()->to_move() && !w.panel_noir()->to_move());
         QTest::mouseClick(w.end_panel()->ok_button(), Qt::LeftButton);
         QVERIFY(!w.end_panel()->isVisible());
+        // Still ended: the board takes no move, the clocks stand.
+        m_time.advance_seconds(20);
+        w.ajouter_temps();
+        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+    }
+
+    void longResultFitsItsPanel() {
+        MainWindow& w = start_2d();
+        EndOfGamePanel* panel = w.end_panel();
+        const QString text = QStringLiteral("Bravo, vous avez gagné ; Désolé, Selvako a gagné");
+        panel->keep_clear(square_rect(18));
+        panel->show_result(text, {}, {});
+        auto* label = panel->findChild<QLabel*>(QStringLiteral("qui_gagne"));
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->width() >= label->sizeHint().width());
+        QVERIFY(!panel->geometry().intersects(square_rect(18)));
+    }
+
+    void turnIndicatorShowsWhoIsToMove() {
+        MainWindow& w = start_2d();
+        QVERIFY(w.panel_blanc()->to_move());
+        QCOMPARE(w.panel_blanc()->turn_text(), QStringLiteral("À vous de jouer"));
+        QVERIFY(!w.panel_noir()->to_move());
+        click(21);
+        QCOMPARE(game().num_demi_coup, 2);
+        // Back to the computer's colour: the human plays it, the computer waits.
+        w.action("Reprendrecoups1")->trigger();
+        settle();
+        QVERIFY(w.panel_noir()->to_move());
+        QCOMPARE(w.panel_noir()->turn_text(), QStringLiteral("À vous ; Selvako attend"));
+        QVERIFY(w.panel_blanc()->turn_text().isEmpty());
+    }
+
+    void keyboardWalksThroughTheGame() {
+        MainWindow& w = start_hvh();
+        click(22);
+        click(18);
+        click(11);
+        click(15);
+        click(18); // d4xf6, forced
+        QCOMPARE(game().num_demi_coup, 3);
+        QTest::keyClick(&w, Qt::Key_Left);
+        QCOMPARE(game().num_demi_coup, 2);
+        QTest::keyClick(&w, Qt::Key_Home);
+        QCOMPARE(game().num_demi_coup, 0);
+        QCOMPARE(w.move_list()->currentRow(), -1);
+
+        click(22); // c3 picked up
+        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        settle();
+        QCOMPARE(w.controller().input().piece_prise, 0);
+        for (int s = 1; s <= 32; ++s) QCOMPARE(w.controller().input().frames[s], FRAME_NONE);
+
+        QTest::keyClick(&w, Qt::Key_End);
+        QCOMPARE(game().num_demi_coup, 3);
+        QCOMPARE(w.move_list()->currentRow(), 1);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier); // one ply between humans
+        QCOMPARE(game().num_demi_coup, 2);
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(game().num_demi_coup, 3);
+    }
+
+    void autreSaysWhatItAccepts() {
+        MainWindow& w = start_2d();
+        w.action("N8Autre1")->trigger();
+        AutrePanel* panel = w.autre_panel();
+        QVERIFY(panel->isVisible());
+        for (const char* refused : {"0", "-5", "abc"}) {
+            panel->field()->setText(QString::fromLatin1(refused));
+            QTest::mouseClick(panel->ok_button(), Qt::LeftButton);
+            QVERIFY2(panel->isVisible(), refused);
+            QVERIFY2(panel->refusal().contains(QStringLiteral("de 1 à")), refused);
+        }
+        QCOMPARE(int(game().settings.niveau), 1);
+        panel->field()->setText(QStringLiteral("7"));
+        QTest::mouseClick(panel->ok_button(), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(int(game().settings.niveau), 18);
+    }
+
+    void qtDialogsSpeakFrench() {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                           QStringLiteral("/qtbase_fr.qm")))
+            QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
+        MainWindow& w = start_2d();
+        QVERIFY(w.qt_translated());
+        QVERIFY(QCoreApplication::translate("QFileDialog", "&Open") != QStringLiteral("&Open"));
     }
 
     void navigationButtonsAndDoubleClick() {
@@ -246,8 +353,13 @@ class MainWindowTest : public WindowFixture {
     void missingImagesAreReportedOnceAndTheBoardStillDraws() {
         QTemporaryDir empty_data;
         MainWindow& w = start_2d(config(empty_data.path()));
-        QCOMPARE(w.reported_errors().size(), 1);
-        QVERIFY(w.reported_errors().first().contains(QStringLiteral("1pva.bmp")));
+        // The engine's missing files first, in the window and not only on
+        // standard error, then the images.
+        QCOMPARE(w.reported_errors().size(), 2);
+        QVERIFY(w.reported_errors().first().startsWith(QStringLiteral("Impossible d'ouvrir")));
+        QVERIFY(w.reported_errors().first().contains(QStringLiteral("defaut.par")));
+        QVERIFY(w.reported_errors().first().contains(QStringLiteral("hashkey33.dat")));
+        QVERIFY(w.reported_errors().last().contains(QStringLiteral("1pva.bmp")));
         const QImage picture = w.board_view()->grab().toImage();
         const PixelPoint at = square_origin(1, false);
         QVERIFY(picture.pixelColor(at.x + 30, at.y + 30) !=
@@ -255,7 +367,7 @@ class MainWindowTest : public WindowFixture {
         click(21);
         // The computer answers even without its keys and parameters.
         QCOMPARE(game().num_demi_coup, 2);
-        QCOMPARE(w.reported_errors().size(), 1);
+        QCOMPARE(w.reported_errors().size(), 2);
     }
 
     void textAndPdnFilesGoOutAndComeBack() {

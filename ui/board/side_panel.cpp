@@ -27,6 +27,13 @@ void SidePanel::set_name(const QString& name) {
     update();
 }
 
+void SidePanel::set_turn(bool to_move, const QString& text) {
+    if (to_move == m_to_move && text == m_turn) return;
+    m_to_move = to_move;
+    m_turn = text;
+    update();
+}
+
 void SidePanel::set_piece(const QImage& piece, bool black) {
     m_piece = piece;
     m_black = black;
@@ -82,6 +89,19 @@ void SidePanel::paintEvent(QPaintEvent*) {
     font.setBold(false);
     p.setFont(font);
     p.drawText(QRect(8, 56, PANEL_WIDTH - 16, 20), Qt::AlignVCenter | Qt::AlignLeft, m_name);
+
+    // The side to move: a green outline and, on the name's line, who plays.
+    if (m_to_move) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 140, 60), 3));
+        p.drawRect(QRectF(box).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+    if (!m_turn.isEmpty()) {
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(m_to_move ? QColor(0, 110, 45) : QColor(90, 90, 90));
+        p.drawText(QRect(8, 56, PANEL_WIDTH - 16, 20), Qt::AlignVCenter | Qt::AlignRight, m_turn);
+    }
 }
 
 } // namespace selvako

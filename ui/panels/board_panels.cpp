@@ -10,6 +10,7 @@ namespace selvako {
 namespace {
 
 constexpr Traductions MINUTES = {"minutes", "minutes", "minuten", "minutos", "minutos", "minuti"};
+constexpr Traductions MINUTES_ACCEPTEES = {"Entrez un nombre entier de minutes, de 1 à %1."};
 constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
                                  "Cancelar", "Cancelar", "Annullare"};
 
@@ -46,6 +47,14 @@ AutrePanel::AutrePanel(QWidget* parent) : QFrame(parent) {
     row->addWidget(m_nbminutes);
     row->addWidget(m_unit);
     layout->addLayout(row);
+    m_refus = new QLabel(this);
+    m_refus->setObjectName(QStringLiteral("Nbminutes_refus"));
+    m_refus->setWordWrap(true);
+    m_refus->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_refus->hide();
+    layout->addWidget(m_refus);
+    // Typing again takes the complaint away.
+    connect(m_nbminutes, &QLineEdit::textEdited, m_refus, &QWidget::hide);
     auto* buttons = new QHBoxLayout;
     m_bitbtn24 = new QPushButton(QStringLiteral("OK"), this);
     m_bitbtn25 = new QPushButton(this);
@@ -62,9 +71,15 @@ AutrePanel::AutrePanel(QWidget* parent) : QFrame(parent) {
 }
 
 void AutrePanel::set_captions(int langue) {
+    m_langue = langue;
     m_caption->setText(caption("N50coupsen", langue) + QLatin1Char(' '));
     m_unit->setText(texte(MINUTES, langue));
     m_bitbtn25->setText(caption("BitBtn25", langue));
+}
+
+void AutrePanel::showEvent(QShowEvent* event) {
+    m_refus->hide();
+    QFrame::showEvent(event);
 }
 
 void AutrePanel::set_minutes(std::int32_t minutes) {
@@ -76,9 +91,18 @@ std::int32_t AutrePanel::minutes() const {
 }
 
 void AutrePanel::BitBtn24Click() {
-    // An empty or non-positive value leaves the panel open and changes nothing.
+    // A value it cannot take leaves the panel open and changes nothing, but
+    // says what it accepts instead of ignoring the click.
     const auto level = autre_level(minutes());
-    if (!level) return;
+    if (!level) {
+        m_refus->setText(texte(MINUTES_ACCEPTEES, m_langue).arg(MAX_AUTRE_MINUTES));
+        m_refus->show();
+        adjustSize();
+        m_nbminutes->setFocus();
+        m_nbminutes->selectAll();
+        return;
+    }
+    m_refus->hide();
     hide();
     emit accepted(*level);
 }

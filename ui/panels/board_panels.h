@@ -27,10 +27,16 @@ class AutrePanel : public QFrame {
     QLineEdit* field() const { return m_nbminutes; }
     QPushButton* ok_button() const { return m_bitbtn24; }
     QPushButton* cancel_button() const { return m_bitbtn25; }
+    // What the panel says after a value it could not take; empty otherwise.
+    QString refusal() const { return m_refus->isVisible() ? m_refus->text() : QString(); }
 
   signals:
     void accepted(const selvako::LevelParameters& level);
     void cancelled();
+
+  protected:
+    // Opened afresh, the panel has nothing to complain about.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BitBtn24Click();
@@ -38,6 +44,8 @@ class AutrePanel : public QFrame {
     QLabel* m_caption;
     QLineEdit* m_nbminutes;
     QLabel* m_unit;
+    QLabel* m_refus;
+    int m_langue = 0;
     QPushButton* m_bitbtn24;
     QPushButton* m_bitbtn25;
 };

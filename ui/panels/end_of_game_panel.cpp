@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace selvako {
 
 EndOfGamePanel::EndOfGamePanel(QWidget* parent) : QFrame(parent) {
@@ -49,12 +51,34 @@ void EndOfGamePanel::show_result(const QString& qui_gagne, const QString& blanc,
     m_resultat_noir->setVisible(!noir.isEmpty());
     m_message->setText(message);
     m_message->setVisible(!message.isEmpty());
-    setFixedWidth(300);
+    // As wide as its longest line needs, in whatever language, but never
+    // wider than the board; a longer note wraps.
+    if (parentWidget()) m_message->setMaximumWidth(std::max(120, parentWidget()->width() - 40));
     adjustSize();
-    if (parentWidget())
-        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+    place();
     show();
     raise();
+}
+
+void EndOfGamePanel::place() {
+    const QWidget* parent = parentWidget();
+    if (!parent) return;
+    const int w = parent->width();
+    const int h = parent->height();
+    const int x = std::max(0, (w - width()) / 2);
+    const auto fits = [&](int y) {
+        y = std::clamp(y, 0, std::max(0, h - height()));
+        if (m_keep_clear.isValid() && QRect(x, y, width(), height()).intersects(m_keep_clear))
+            return false;
+        move(x, y);
+        return true;
+    };
+    // Centred when that leaves the last move in sight, else in the middle of
+    // the upper or the lower half, else at the edge away from the move.
+    if (fits((h - height()) / 2) || fits(h / 4 - height() / 2) || fits(3 * h / 4 - height() / 2))
+        return;
+    const bool move_above = m_keep_clear.center().y() < h / 2;
+    move(x, move_above ? std::max(0, h - height()) : 0);
 }
 
 } // namespace selvako

@@ -1,6 +1,8 @@
 #pragma once
 // The end-of-game panel shown over the board: who won, after a rated match
-// how both ratings moved, and an OK button that hides it.
+// how both ratings moved, and an OK button that hides it. It takes the width
+// its text needs and stands clear of the last move, so that the final
+// position can still be read.
 
 #include <QFrame>
 #include <QLabel>
@@ -21,6 +23,9 @@ class EndOfGamePanel : public QFrame {
     QString resultat_blanc() const { return m_resultat_blanc->text(); }
     QString resultat_noir() const { return m_resultat_noir->text(); }
     QPushButton* ok_button() const { return m_bitbtn13; }
+    // The area of its parent the panel must not cover when it can help it
+    // (the squares of the last move).
+    void keep_clear(const QRect& area) { m_keep_clear = area; }
 
   signals:
     void closed();
@@ -31,6 +36,9 @@ class EndOfGamePanel : public QFrame {
     QLabel* m_resultat_noir;
     QLabel* m_message;
     QPushButton* m_bitbtn13;
+    QRect m_keep_clear;
+
+    void place();
 };
 
 } // namespace selvako

@@ -5,6 +5,8 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -37,6 +39,13 @@ constexpr Traductions JOUEURS_REPARES = {
     "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord."};
 constexpr Traductions RELEVE_PLEIN = {
     "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup."};
+
+// Who plays the side to move, on its panel beside the clocks.
+constexpr Traductions A_VOUS = {"À vous de jouer"};
+constexpr Traductions AU_TRAIT = {"Au trait"};
+constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend"};
+constexpr Traductions SELVAKO_JOUE = {"Selvako joue"};
+constexpr Traductions PARTIE_TERMINEE = {"Partie terminée"};
 
 QString name_of(const PlayerName& name) {
     return QString::fromLatin1(name_text(name).c_str());
@@ -154,6 +163,7 @@ bool MainWindow::showing_move() const {
 }
 
 void MainWindow::game_ended(const GameEndReport& report) {
+    m_fin_de_parties->keep_clear(last_move_area());
     m_fin_de_parties->show_result(from_std(report.qui_gagne), from_std(report.resultat_blanc),
                                   from_std(report.resultat_noir));
 }
@@ -215,8 +225,12 @@ void MainWindow::Introduction() {
 
     const std::vector<std::string> problems =
         m_engine.load({m_config.data_dir.toStdString(), m_config.user_dir.toStdString()});
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "selvako: %s\n", problem.c_str());
+    // The engine still plays without them, but worse: the user must know.
+    if (!problems.empty()) {
+        QString text = texte(IMPOSSIBLE, langue_cochee());
+        for (const std::string& problem : problems) text += QLatin1Char('\n') + from_std(problem);
+        report_error(text);
+    }
     report_missing_images(
         m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
     m_panel6->set_piece(m_images.square(BLACK_MAN), true);
@@ -231,6 +245,8 @@ void MainWindow::Introduction() {
     m_board->stop_animation();
     m_timer1.start();
     send(command::StartUp{});
+    // The table size of the last run, reallocated, not only ticked.
+    send(command::SetTableSize{m_saved_settings.taille_tables});
     send(command::SetLanguage{static_cast<std::uint8_t>(langue_cochee())});
     send_options();
 }
@@ -280,6 +296,7 @@ void MainWindow::refresh() {
     show_options();
     if (!m_controller->computer_thinking()) apply_mode_menus();
     compter_pions();
+    show_turn();
     sync_move_list();
     m_board->update();
 }
@@ -295,6 +312,9 @@ void MainWindow::show_options() {
     m_autres->setChecked(o.autres);
     m_pause2->setChecked(m_controller->clocks().paused());
     m_levels->check(m_controller->game().settings.niveau);
+    for (std::size_t k = 0; k < m_tailles.size(); ++k)
+        m_tailles[k]->setChecked(TABLE_SIZES[k].setting ==
+                                 m_controller->game().settings.taille_tables);
     m_panel9->set_minutes(m_controller->game().settings.minutes_autre);
 }
 
@@ -307,6 +327,7 @@ void MainWindow::apply_mode_menus() {
     for (QAction* item : {m_reflexion, m_horloges, m_pause1, m_arret_clic})
         item->setEnabled(!match);
     for (QAction* item : m_edition->actions()) item->setEnabled(!match);
+    m_reprendre_paire->setEnabled(!match);
     for (QToolButton* b : m_navigation) b->setEnabled(!match);
     m_niveau->menuAction()->setEnabled(!(match && g.num_demi_coup > 10));
     m_proposernul->setEnabled(true);
@@ -322,6 +343,7 @@ void MainWindow::set_game_commands_enabled(bool enabled) {
     if (!m_cvc->isChecked() && (!enabled || !match)) m_fichier->menuAction()->setEnabled(enabled);
     m_edition->menuAction()->setEnabled(enabled);
     for (QToolButton* b : m_navigation) b->setEnabled(enabled);
+    m_reprendre_paire->setEnabled(enabled && !match);
     m_joueurs->menuAction()->setEnabled(enabled && !match);
     m_proposernul->setEnabled(enabled);
 }
@@ -330,6 +352,48 @@ void MainWindow::compter_pions() {
     const PieceCounts counts = count_pieces(m_controller->game().damier_affiche);
     m_panel7->set_count(counts[WHITE_MAN] + counts[WHITE_KING]);
     m_panel6->set_count(counts[BLACK_MAN] + counts[BLACK_KING]);
+}
+
+void MainWindow::show_turn() {
+    const Turn turn = m_controller->turn();
+    const int langue = langue_cochee();
+    QString text;
+    switch (turn.holder) {
+    case TurnHolder::human:
+        if (turn.computer_waits)
+            text = texte(SELVAKO_ATTEND, langue);
+        else if (m_controller->options().humain_contre_humain)
+            text = texte(AU_TRAIT, langue);
+        else
+            text = texte(A_VOUS, langue);
+        break;
+    case TurnHolder::computer:
+        text = texte(SELVAKO_JOUE, langue);
+        break;
+    case TurnHolder::nobody:
+        text = texte(PARTIE_TERMINEE, langue);
+        break;
+    }
+    SidePanel* mover = turn.side == BLACK ? m_panel6 : m_panel7;
+    SidePanel* other = turn.side == BLACK ? m_panel7 : m_panel6;
+    mover->set_turn(turn.holder != TurnHolder::nobody, text);
+    other->set_turn(false, {});
+}
+
+QRect MainWindow::last_move_area() const {
+    QRect area;
+    const QTransform to_widget = m_board->logical_transform();
+    for (const Square s : m_controller->game().dernier_coup) {
+        if (s < 1 || s > NUM_SQUARES) continue;
+        const PixelPoint at = square_origin(s, m_display.damier_inverse);
+        area |= to_widget.mapRect(QRectF(at.x, at.y, SQUARE_PIXELS, SQUARE_PIXELS)).toAlignedRect();
+    }
+    return area;
+}
+
+void MainWindow::poser_piece() {
+    const MoveInput& input = m_controller->input();
+    if (input.piece_prise != 0) send(command::Click{input.chemin_clics[0]});
 }
 
 void MainWindow::Inverser() {
@@ -377,8 +441,22 @@ void MainWindow::choisir_langue(int langue) {
     // Only the French captions exist so far; any other language shows French.
     m_francais->setChecked(true);
     apply_captions(langue);
+    load_qt_translations(langue_cochee());
     if (!m_startup_done) m_intro->set_texts(langue);
     send(command::SetLanguage{FRANCAIS});
+}
+
+void MainWindow::load_qt_translations(int langue) {
+    static constexpr QLocale::Language LANGUAGES[] = {QLocale::French,  QLocale::English,
+                                                      QLocale::Dutch,   QLocale::Portuguese,
+                                                      QLocale::Spanish, QLocale::Italian};
+    const QLocale locale(LANGUAGES[langue >= 0 && langue < 6 ? langue : 0]);
+    QCoreApplication::removeTranslator(&m_qt_translator);
+    // Qt's own texts are English already; elsewhere a missing catalogue
+    // (the package is not installed) leaves them in English, as before.
+    if (m_qt_translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qt_translator);
 }
 
 int MainWindow::langue_cochee() const {

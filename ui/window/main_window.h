@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <array>
 #include <memory>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "files/game_text.h"
+#include "engine/transposition_table.h"
 #include "game/game_controller.h"
 #include "game/time_source.h"
 #include "game/time_source_search_clock.h"
@@ -93,6 +95,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     SidePanel* panel_noir() const { return m_panel6; }
     SidePanel* panel_blanc() const { return m_panel7; }
     bool capture_notice_visible() const { return m_label29->isVisible(); }
+    // Whether Qt's own texts (file dialogs, questions) are translated.
+    bool qt_translated() const { return !m_qt_translator.isEmpty(); }
     // The menu item or button of a component of the caption table, or null.
     QAction* action(std::string_view key) const;
     QToolButton* navigation_button(int index) const { return m_navigation[index]; }
@@ -158,6 +162,14 @@ class MainWindow : public QMainWindow, private GameObserver {
     void apply_mode_menus();
     void set_game_commands_enabled(bool enabled);
     void compter_pions();
+    // Whose move it is, beside the clocks.
+    void show_turn();
+    // Where the last move's squares are drawn on the board widget.
+    QRect last_move_area() const;
+    // Escape: the piece picked up goes back, as a click on it would.
+    void poser_piece();
+    // Qt's own dialogs in the interface language.
+    void load_qt_translations(int langue);
     void sync_move_list();
     void place_side_panels();
     void report_error(const QString& text);
@@ -179,6 +191,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The settings read from "last32.dam" before the start-up sequence.
     PersistentSettings m_saved_settings;
     QStringList m_reported;
+    QTranslator m_qt_translator;
 
     QStackedWidget* m_stack = nullptr;
     IntroScreen* m_intro = nullptr;
@@ -238,6 +251,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_numeroter = nullptr;
     QAction* m_decomposer = nullptr;
     QAction* m_francais = nullptr;
+    QAction* m_reprendre_paire = nullptr; // Ctrl+Z
+    QAction* m_poser = nullptr;           // Escape
+    // "Taille des tables de transposition", one item per size of TABLE_SIZES.
+    std::vector<QAction*> m_tailles;
 };
 
 } // namespace selvako

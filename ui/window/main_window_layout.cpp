@@ -1,6 +1,7 @@
 // The window's menus, board area and captions, built once; every item and
 // button sends a command to the game controller.
 
+#include <QActionGroup>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -69,14 +70,29 @@ void MainWindow::build_menus() {
     connect(m_quitter, &QAction::triggered, this, &MainWindow::quitter);
 
     m_edition = add_menu("Edition1");
-    connect(add_item(m_edition, "Reprendrecoups1"), &QAction::triggered, this,
-            [this] { send(command::Back{}); });
-    connect(add_item(m_edition, "Avancercoups1"), &QAction::triggered, this,
-            [this] { send(command::Forward{}); });
-    connect(add_item(m_edition, "Reveniraudbut1"), &QAction::triggered, this,
-            [this] { send(command::ToStart{}); });
-    connect(add_item(m_edition, "Allerlafin1"), &QAction::triggered, this,
-            [this] { send(command::ToEnd{}); });
+    // The keys players expect for walking through the game.
+    const std::pair<const char*, std::pair<Qt::Key, Command>> steps[] = {
+        {"Reprendrecoups1", {Qt::Key_Left, command::Back{}}},
+        {"Avancercoups1", {Qt::Key_Right, command::Forward{}}},
+        {"Reveniraudbut1", {Qt::Key_Home, command::ToStart{}}},
+        {"Allerlafin1", {Qt::Key_End, command::ToEnd{}}}};
+    for (const auto& [key, step] : steps) {
+        QAction* item = add_item(m_edition, key);
+        item->setShortcut(QKeySequence(step.first));
+        connect(item, &QAction::triggered, this, [this, c = step.second] { send(c); });
+    }
+    // Ctrl+Z and Escape have no menu item: a take-back of the last move pair
+    // and putting a picked-up piece back.
+    m_reprendre_paire = new QAction(this);
+    m_reprendre_paire->setObjectName(QStringLiteral("ReprendrePaire"));
+    m_reprendre_paire->setShortcut(QKeySequence::Undo);
+    connect(m_reprendre_paire, &QAction::triggered, this, [this] { send(command::TakeBack{}); });
+    addAction(m_reprendre_paire);
+    m_poser = new QAction(this);
+    m_poser->setObjectName(QStringLiteral("PoserPiece"));
+    m_poser->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(m_poser, &QAction::triggered, this, &MainWindow::poser_piece);
+    addAction(m_poser);
 
     QMenu* affichage = add_menu("Affichage1");
     m_inverser = add_item(affichage, "Inverserdamier1");
@@ -117,6 +133,19 @@ void MainWindow::build_menus() {
     m_pause2 = add_item(options, "Pause2");
     m_pause2->setCheckable(true);
     connect(m_pause2, &QAction::triggered, this, [this] { send(command::TogglePause{}); });
+    auto* tailles = new QMenu(options);
+    m_captioned.emplace_back("Tailledestablesdetransposition1", tailles->menuAction());
+    options->addMenu(tailles);
+    auto* group = new QActionGroup(tailles);
+    for (const TableSize& size : TABLE_SIZES) {
+        // The captions are sizes, the same in every language.
+        QAction* item = tailles->addAction(QString::fromUtf8(size.caption));
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        connect(item, &QAction::triggered, this,
+                [this, setting = size.setting] { send(command::SetTableSize{setting}); });
+        m_tailles.push_back(item);
+    }
     options->addSeparator();
     // The toggles send the whole set of options; the controller holds them.
     m_reflexion = add_toggle(options, "Rflexionsurtempsadverse1", true);
@@ -201,6 +230,8 @@ void MainWindow::build_game_area() {
     liste_layout->setContentsMargins(4, 4, 4, 4);
     m_liste = new QListWidget(liste_page);
     m_liste->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The arrows, Home and End walk through the game, not the list's lines.
+    m_liste->setFocusPolicy(Qt::NoFocus);
     connect(m_liste, &QListWidget::itemDoubleClicked, this, [this] {
         // A double click with no line selected is ignored.
         if (m_liste->currentRow() >= 0) send(command::ToLine{m_liste->currentRow()});
