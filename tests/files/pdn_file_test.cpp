@@ -16,10 +16,9 @@ struct Record : testing::TwoPlayerGame {
     void play(const std::string& text) {
         const auto typed = parse_typed_move(text);
         ASSERT_TRUE(typed) << text;
-        const TypedMoveResult r =
-            match_typed_move(*typed, game.damier_affiche, game.trait, engine);
+        const TypedMoveResult r = match_typed_move(*typed, game.damier_affiche, game.trait, engine);
         ASSERT_EQ(r.match, TypedMoveMatch::one) << text;
-        jouer_coup(game, engine, clocks, r.move.move);
+        ASSERT_TRUE(jouer_coup(game, engine, clocks, r.move.move));
     }
 };
 
@@ -78,7 +77,7 @@ TEST(PdnFile, LongGamesWrapTheirMoveLines) {
     for (int ply = 0; ply < 30; ++ply) {
         r.engine.set_position(r.game.damier_affiche);
         ASSERT_GT(generate_root_moves(r.engine, r.game.trait), 0);
-        jouer_coup(r.game, r.engine, r.clocks, r.engine.list(1)[0]);
+        ASSERT_TRUE(jouer_coup(r.game, r.engine, r.clocks, r.engine.list(1)[0]));
     }
     const std::string text = pdn_game(PdnTags{}, r.game.historique.data(), r.game.num_demi_coup);
     const std::size_t moves = text.find("\n1. ");
