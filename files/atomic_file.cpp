@@ -36,12 +36,23 @@ void sync_folder(const std::filesystem::path& folder) {
 
 } // namespace
 
-bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    // A link would be replaced by a plain file, and a device cannot be renamed
-    // over: both mean the caller named the wrong thing.
+bool write_file_atomically(const std::filesystem::path& named,
+                           std::span<const std::uint8_t> bytes) {
+    // Renaming over a link would turn it into a plain file and leave the file
+    // it names stale: the new bytes go to that file, beside it.
+    std::filesystem::path path = named;
     struct stat target {};
-    const bool exists = ::lstat(path.c_str(), &target) == 0;
-    if (exists && !S_ISREG(target.st_mode)) return false;
+    bool exists = ::lstat(path.c_str(), &target) == 0;
+    if (exists && S_ISLNK(target.st_mode)) {
+        std::error_code error;
+        path = std::filesystem::canonical(named, error);
+        if (error) return false;
+        exists = ::lstat(path.c_str(), &target) == 0;
+    }
+    // A device cannot be renamed over, and a file made read-only was meant
+    // to stay as it is, even for the superuser, whom access() lets through.
+    const bool read_only = (target.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+    if (exists && (!S_ISREG(target.st_mode) || read_only)) return false;
 
     std::string temporary = path.string() + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
