@@ -18,5 +18,5 @@ int main(int argc, char** argv) {
     if (command == "bench") return run_bench(args);
     if (command == "play") return run_play(args);
     if (command == "selfplay") return run_selfplay(args);
-    return usage_error("unknown command '" + std::string(command) + "'");
+    return usage_error("unknown command '" + shown_input(command) + "'");
 }
