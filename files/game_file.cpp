@@ -164,6 +164,9 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
         s.minutes_autre = 3;
         s.niveau = 5;
         s.langue = 3;
+        // Those bytes were the clocks of ply 253, not a size: left as they
+        // are, the game would save a file that no reader accepts.
+        s.taille_tables = TABLE_SIZES[DEFAULT_TABLE_SIZE].setting;
     }
 
     // Plies 253 and 254 of an older program's file lost their clocks and

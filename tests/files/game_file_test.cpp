@@ -106,8 +106,12 @@ TEST(GameFile, FileWithoutTimeSettingsGetsTheDefaults) {
     TwoPlayerGame t;
     t.game.settings.budget_recherche = 0;
     t.game.settings.niveau = 2;
+    t.game.settings.taille_tables = 0x1234; // the clocks of ply 253 in such a file
     const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
     ASSERT_TRUE(image);
+    EXPECT_EQ(image->settings.taille_tables, 100);
+    // Saved again, it reads back.
+    EXPECT_TRUE(decode_game_file(encode_game_file(*image)));
     EXPECT_EQ(image->settings.budget_recherche, 160);
     EXPECT_EQ(image->settings.temps_alloue, 178);
     EXPECT_EQ(image->settings.minutes_autre, 3);
