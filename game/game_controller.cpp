@@ -25,6 +25,8 @@ int pieces_of(const PieceCounts& c, int side) {
 }
 
 template <class... Ts> struct overloaded : Ts... { using Ts::operator()...; };
+// Spelled out for compilers without deduction for aggregates (clang 14, the fuzz build).
+template <class... Ts> overloaded(Ts...) -> overloaded<Ts...>;
 
 } // namespace
 
