@@ -35,7 +35,7 @@ clean:
 # of each target (FUZZ_SECONDS each) after replaying the inputs that once
 # crashed a reader (fuzz/regressions/TARGET/).
 FUZZ_DIR ?= build-fuzz
-FUZZ_SECONDS ?= 15
+FUZZ_SECONDS ?= 12
 
 .PHONY: fuzz
 fuzz: build
