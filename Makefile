@@ -29,3 +29,16 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+
+# The readers under libFuzzer: a clang build of the Qt-free libraries in
+# $(FUZZ_DIR), seeds written by the program's own writers, then a short run
+# of each target (FUZZ_SECONDS each) after replaying the inputs that once
+# crashed a reader (fuzz/regressions/TARGET/).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 12
+
+.PHONY: fuzz
+fuzz: build
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVAKO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@sh scripts/run_fuzzers.sh $(FUZZ_DIR) $(BUILD_DIR)/data $(FUZZ_SECONDS)

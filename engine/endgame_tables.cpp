@@ -2,6 +2,9 @@
 
 #include <fstream>
 
+#include "engine/crc32.h"
+#include "engine/regular_file.h"
+
 namespace selvako {
 
 namespace {
@@ -12,8 +15,26 @@ constexpr int WIN_SCORE = 32000;
 // beyond it; the bound keeps any other table's approximate values out of the search.
 constexpr int FOUR_PIECE_THRESHOLD = 1000;
 
+// The CRC-32 that tools/endgame_generator prints for each table, in the
+// order of TABLE_LAYOUTS. The tables follow from the rules alone, so these
+// change only with a change to the rules or to the tables' layout.
+constexpr std::array<std::uint32_t, NUM_ENDGAME_TABLES> TABLE_CRCS = {{
+    0x5f7480d2u /* dod */,   0x40472b2bu /* pod */,
+    0x28ed1812u /* dop */,   0xe9933d49u /* pop */,
+    0x1780b867u /* ddod */,  0xdd532d03u /* dodd */,
+    0xf1348273u /* ddop */,  0x1ab85644u /* podd */,
+    0x45cbd88bu /* pdod */,  0xb28a5f79u /* dopd */,
+    0x9ce0bd0au /* pdop */,  0x523610f9u /* popd */,
+    0x0fa2f29du /* ppod */,  0xbed2222du /* dopp */,
+    0x070bf637u /* ppop */,  0x3c1bdc95u /* popp */,
+    0x518b065bu /* dddod */, 0xc6b6a8aeu /* doddd */,
+    0x0cd69a87u /* pddod */, 0xc200184fu /* dopdd */,
+    0x9900362bu /* ppdod */, 0x91204ccau /* doppd */
+}};
+
 // The file's bytes if it holds exactly `size` of them, else nothing.
 std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint32_t size) {
+    if (!is_plain_file(path)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     std::vector<std::int8_t> bytes(size + 1u);
@@ -25,11 +46,17 @@ std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint
 
 } // namespace
 
-int load_databases(EndgameTables& tables, const std::filesystem::path& folder) {
+int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
+                   std::vector<std::string>* wrong_contents) {
     int read = 0;
     for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
-        tables.tables[t] = read_table(folder / layout.file_name, layout.size);
+        std::vector<std::int8_t> bytes = read_table(folder / layout.file_name, layout.size);
+        if (!bytes.empty() && crc32(bytes.data(), bytes.size()) != TABLE_CRCS[t]) {
+            bytes.clear();
+            if (wrong_contents) wrong_contents->emplace_back(layout.file_name);
+        }
+        tables.tables[t] = std::move(bytes);
         if (!tables.tables[t].empty()) ++read;
     }
     tables.loaded = true;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/endgame_index.h"
@@ -24,8 +25,11 @@ struct EndgameTables {
 };
 
 // Reads the 22 files from `folder`, each whole, and sets `loaded`. Returns the
-// number of tables read.
-int load_databases(EndgameTables& tables, const std::filesystem::path& folder);
+// number of tables read. A file of the right size whose CRC-32 is not the one
+// the generator gave is not used, like a missing one: its wrong results would
+// turn draws into wins. Its name then goes into `wrong_contents`, if given.
+int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
+                   std::vector<std::string>* wrong_contents = nullptr);
 
 // The stored byte of a table entry, or nothing when that table is not loaded.
 std::optional<std::int8_t> stored_value(const EndgameTables& tables, const TableEntry& entry);

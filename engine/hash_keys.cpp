@@ -1,8 +1,11 @@
 #include "engine/hash_keys.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "engine/regular_file.h"
 
 namespace selvako {
 
@@ -40,7 +43,20 @@ HashKeys default_hash_keys() {
     return keys;
 }
 
+bool keys_usable(const HashKeys& keys) {
+    for (const auto* words : {&keys.index, &keys.check}) {
+        std::vector<std::uint32_t> used;
+        for (std::uint8_t code = WHITE_MAN; code <= BLACK_KING; ++code)
+            for (Square s = 1; s <= NUM_SQUARES; ++s) used.push_back((*words)[key_slot(code, s)]);
+        std::sort(used.begin(), used.end());
+        if (used.front() == 0 || std::adjacent_find(used.begin(), used.end()) != used.end())
+            return false;
+    }
+    return true;
+}
+
 KeysLoad load_keys(const std::string& path) {
+    if (!is_plain_file(path)) return {default_hash_keys(), false};
     std::ifstream in(path, std::ios::binary);
     std::vector<unsigned char> bytes(KEY_FILE_BYTES);
     if (in) in.read(reinterpret_cast<char*>(bytes.data()), KEY_FILE_BYTES);
@@ -51,6 +67,7 @@ KeysLoad load_keys(const std::string& path) {
         result.keys.index[i] = read_le32(&bytes[4 * i]);
         result.keys.check[i] = read_le32(&bytes[4 * (KEY_TABLE_WORDS + i)]);
     }
+    if (!keys_usable(result.keys)) return {default_hash_keys(), false, true};
     return result;
 }
 

@@ -35,11 +35,19 @@ HashKeys default_hash_keys();
 struct KeysLoad {
     HashKeys keys;
     bool from_file = false;
+    // The file was whole but its keys could not tell positions apart.
+    bool unusable = false;
 };
 
+// Whether the words of the piece codes 1..4 on squares 1..32 are non-zero and
+// distinct, index words among themselves and check words among themselves: a
+// zero or repeated word makes different positions share a key, and the table
+// then answers for the wrong one.
+bool keys_usable(const HashKeys& keys);
+
 // Reads the key file (the index words then the check words, little-endian).
-// A missing or short file gives the default keys with from_file false, so the
-// caller can say so once.
+// A missing, short or unusable file gives the default keys with from_file
+// false, so the caller can say so once.
 KeysLoad load_keys(const std::string& path);
 
 // The keys in the file's layout (files/engine_files.h writes them).

@@ -4,12 +4,15 @@
 #include <fstream>
 #include <optional>
 
+#include "engine/regular_file.h"
+
 namespace selvako {
 
 namespace {
 
 // The whole file, or nothing when it is absent or shorter than a table.
 std::optional<std::vector<LearnedEntry>> read_table(const std::string& path) {
+    if (!is_plain_file(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<unsigned char> bytes(LEARNED_FILE_BYTES);

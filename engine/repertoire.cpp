@@ -4,6 +4,8 @@
 #include <cctype>
 #include <fstream>
 
+#include "engine/regular_file.h"
+
 namespace selvako {
 
 namespace {
@@ -40,6 +42,12 @@ void sort_repertoire(RepertoireLines& lines) {
 }
 
 std::optional<RepertoireLines> read_repertoire(const std::string& path) {
+    // A larger file is no repertoire, and sorting it would take the start-up
+    // seconds and hundreds of megabytes.
+    std::error_code error;
+    if (!is_plain_file(path) || std::filesystem::file_size(path, error) > MAX_REPERTOIRE_BYTES ||
+        error)
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     RepertoireLines lines;

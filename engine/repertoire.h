@@ -5,6 +5,7 @@
 // lookup gives the moves that continue every line agreeing with the game so far.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,9 +31,12 @@ struct Repertoires {
 inline constexpr const char* WHITE_REPERTOIRE_FILE = "Ouvert_b.ouv";
 inline constexpr const char* BLACK_REPERTOIRE_FILE = "Ouvert_n.ouv";
 
+// A repertoire holds some thousands of lines; a file past this is refused.
+inline constexpr std::uintmax_t MAX_REPERTOIRE_BYTES = 4u << 20;
+
 // The lines of a .ouv file (CR LF or LF), sorted as the editor's list keeps
 // them: alphabetically without regard to case. Nothing when the file cannot
-// be read.
+// be read, is not a plain file or is larger than MAX_REPERTOIRE_BYTES.
 std::optional<RepertoireLines> read_repertoire(const std::string& path);
 
 // Sorts lines the way the repertoire list does.

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/regular_file.h"
+
 namespace selvako {
 
 namespace {
@@ -73,6 +75,7 @@ EvalParameters parameters_from_image(const ParameterImage& image) {
 
 bool load_parameter_file(EvalParameters& params, ParameterImage& image,
                          const std::filesystem::path& path) {
+    if (!is_plain_file(path)) return false;
     File file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
     // Read into a copy first: a read error half way must not leave half a file applied.

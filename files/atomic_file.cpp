@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,40 @@ void sync_folder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// The file a write replaces, the target's status and whether it exists; none
+// when the target must not be replaced.
+struct Target {
+    std::filesystem::path path;
+    struct stat status {};
+    bool exists = false;
+};
+
+std::optional<Target> resolve(const std::filesystem::path& named) {
+    // Renaming over a link would turn it into a plain file and leave the file
+    // it names stale: the new bytes go to that file, beside it.
+    Target t{named, {}, false};
+    t.exists = ::lstat(t.path.c_str(), &t.status) == 0;
+    if (t.exists && S_ISLNK(t.status.st_mode)) {
+        std::error_code error;
+        t.path = std::filesystem::canonical(named, error);
+        if (error) return std::nullopt;
+        t.exists = ::lstat(t.path.c_str(), &t.status) == 0;
+    }
+    // A device cannot be renamed over, and a file made read-only was meant
+    // to stay as it is, even for the superuser, whom access() lets through.
+    if (!t.exists) return t;
+    const bool read_only =
+        (t.status.st_mode & 0222) == 0 || ::access(t.path.c_str(), W_OK) != 0;
+    if (!S_ISREG(t.status.st_mode) || read_only) return std::nullopt;
+    return t;
+}
+
 // Writes the bytes beside the target under a unique name and syncs them;
 // the name of the temporary file, or an empty one when it could not be made.
-std::string prepare(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    // A link would be replaced by a plain file, and a device cannot be renamed
-    // over: both mean the caller named the wrong thing.
-    struct stat target {};
-    const bool exists = ::lstat(path.c_str(), &target) == 0;
-    if (exists && !S_ISREG(target.st_mode)) return {};
+std::string prepare(const Target& t, std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path& path = t.path;
+    const bool exists = t.exists;
+    const struct stat& target = t.status;
 
     std::string temporary = path.string() + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
@@ -67,9 +94,15 @@ bool write_file_atomically(const std::filesystem::path& path, std::span<const st
 }
 
 bool write_files_atomically(std::span<const FileBytes> files) {
-    std::vector<std::string> temporaries;
+    std::vector<Target> targets;
     for (const FileBytes& file : files) {
-        std::string temporary = prepare(file.path, file.bytes);
+        const auto target = resolve(file.path);
+        if (!target) return false;
+        targets.push_back(*target);
+    }
+    std::vector<std::string> temporaries;
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        std::string temporary = prepare(targets[k], files[k].bytes);
         if (temporary.empty()) {
             for (const std::string& t : temporaries) ::unlink(t.c_str());
             return false;
@@ -78,12 +111,12 @@ bool write_files_atomically(std::span<const FileBytes> files) {
     }
     bool renamed = true;
     for (std::size_t k = 0; k < files.size(); ++k) {
-        if (!renamed || std::rename(temporaries[k].c_str(), files[k].path.c_str()) != 0) {
+        if (!renamed || std::rename(temporaries[k].c_str(), targets[k].path.c_str()) != 0) {
             ::unlink(temporaries[k].c_str());
             renamed = false;
         }
     }
-    for (const FileBytes& file : files) sync_folder(file.path.parent_path());
+    for (const Target& t : targets) sync_folder(t.path.parent_path());
     return renamed;
 }
 

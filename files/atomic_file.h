@@ -11,8 +11,9 @@
 namespace selvako {
 
 // False when the file cannot be written; the target is then as it was. A
-// target that is a symbolic link or not a regular file (a device, a folder)
-// is refused rather than replaced.
+// symbolic link is followed: the file it names is replaced and the link
+// stays. A target that is not a regular file (a device, a folder, a link
+// to nothing) or that the user may not write is refused rather than replaced.
 bool write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 struct FileBytes {

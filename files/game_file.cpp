@@ -1,9 +1,12 @@
 #include "files/game_file.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
+#include "engine/transposition_table.h"
 #include "files/atomic_file.h"
 
 namespace selvako {
@@ -65,18 +68,55 @@ constexpr std::size_t record_offset(int k) {
     return static_cast<std::size_t>(k) * sizeof(FicheCoup);
 }
 
-bool plausible(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() != GAME_FILE_BYTES) return false;
-    if (bytes[RECORD_AREA_BYTES] > LAST_PLY || bytes[RECORD_AREA_BYTES + 1] > BLACK) return false;
-    if (bytes[0] > LAST_PLY) return false;
-    for (int k = 0; k < HISTORY_PLIES; ++k) {
-        const std::uint8_t* r = bytes.data() + record_offset(k);
-        for (int s = 1; s <= NUM_SQUARES; ++s)
-            if (r[s] > BLACK_KING) return false;
-        // Record 254 keeps the language and the level where its move would be.
-        if (k < LAST_PLY && (r[34] > NUM_SQUARES || r[35] > NUM_SQUARES)) return false;
-    }
-    return true;
+// The largest values the "Autre" level gives: its minutes times 60 must fit
+// in a 32-bit clock, the budget is 55 s and the allowance 60 s less 2 a minute.
+constexpr std::int32_t MAX_MINUTES = INT32_MAX / 60;
+constexpr std::int32_t MAX_BUDGET = MAX_MINUTES * 55;
+constexpr std::int32_t MAX_ALLOWANCE = MAX_MINUTES * 60 - 2;
+constexpr int LANGUAGES = 6;
+constexpr int PIECES_PER_SIDE = 12;
+
+bool known_level(std::uint8_t niveau) {
+    return niveau <= 8 || (niveau >= 11 && niveau <= 18);
+}
+
+bool known_table_size(std::int16_t setting) {
+    for (const TableSize& size : TABLE_SIZES)
+        if (size.setting == setting) return true;
+    return false;
+}
+
+// Piece codes only on the squares; records past the game's length may hold
+// an older game's plies, which were written by the same rules.
+bool plausible_record(const std::uint8_t* r, bool has_move) {
+    for (int s = 1; s <= NUM_SQUARES; ++s)
+        if (r[s] > BLACK_KING) return false;
+    return !has_move || (r[34] <= NUM_SQUARES && r[35] <= NUM_SQUARES);
+}
+
+// A ply of the game itself: the sentinel in cell 0, pieces as a game can have
+// them, a move between two squares and clocks that ran forward.
+bool well_formed_ply(const FicheCoup& r, int ply) {
+    if (ply > 0 && r.board[0] != SENTINEL) return false;
+    const PieceCounts c = count_pieces(r.board);
+    const int white = c[WHITE_MAN] + c[WHITE_KING];
+    const int black = c[BLACK_MAN] + c[BLACK_KING];
+    if (white > PIECES_PER_SIDE || black > PIECES_PER_SIDE) return false;
+    // A ply cannot empty the board; a position set up by hand may start empty.
+    if (ply > 0 && white + black == 0) return false;
+    if (ply > 0 && (r.from < 1 || r.to < 1 || r.from == r.to)) return false;
+    if (r.taken > 2 * PIECES_PER_SIDE) return false;
+    if (r.temps_blanc < 0 || r.temps_noir < 0) return false;
+    return r.couleur_ordinateur <= BLACK;
+}
+
+bool plausible_settings(const PersistentSettings& s) {
+    // All zero: a file written without settings, which gets the defaults.
+    if (s.budget_recherche == 0 || s.temps_alloue == 0) return true;
+    return s.budget_recherche > 0 && s.budget_recherche <= MAX_BUDGET && s.temps_alloue > 0 &&
+           s.temps_alloue <= MAX_ALLOWANCE && s.minutes_autre >= 0 &&
+           s.minutes_autre <= MAX_MINUTES && known_level(s.niveau) && s.langue < LANGUAGES &&
+           known_table_size(s.taille_tables);
 }
 
 } // namespace
@@ -98,7 +138,13 @@ std::vector<std::uint8_t> encode_game_file(const GameFileImage& image) {
 }
 
 std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes) {
-    if (!plausible(bytes)) return std::nullopt;
+    if (bytes.size() != GAME_FILE_BYTES) return std::nullopt;
+    if (bytes[RECORD_AREA_BYTES] > LAST_PLY || bytes[RECORD_AREA_BYTES + 1] > BLACK)
+        return std::nullopt;
+    // Records 253 and 254 hold the settings where their clocks and move would be.
+    for (int k = 0; k <= LAST_GAME_PLY; ++k)
+        if (!plausible_record(bytes.data() + record_offset(k), k > 0)) return std::nullopt;
+
     GameFileImage image;
     for (int k = 0; k < HISTORY_PLIES; ++k)
         image.historique[k] = decode_record(bytes.data() + record_offset(k));
@@ -111,6 +157,7 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
     s.niveau = bytes[OFFSET_NIVEAU];
     s.langue = bytes[OFFSET_LANGUE];
     s.taille_tables = get16(&bytes[OFFSET_TAILLE_TABLES]);
+    if (!plausible_settings(s)) return std::nullopt;
     if (s.budget_recherche == 0 || s.temps_alloue == 0) {
         s.budget_recherche = 160;
         s.temps_alloue = 178;
@@ -119,7 +166,25 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
         // French, the language the program starts in: a file without
         // settings must not switch the interface to a language nobody chose.
         s.langue = 0;
+        // Those bytes were the clocks of ply 253, not a size: left as they
+        // are, the game would save a file that no reader accepts.
+        s.taille_tables = TABLE_SIZES[DEFAULT_TABLE_SIZE].setting;
     }
+
+    // Plies 253 and 254 of an older program's file lost their clocks and
+    // move to the settings: the game is read up to the last ply kept whole,
+    // the side on show following the plies dropped.
+    std::uint8_t& length = image.historique[0].board[0];
+    length = static_cast<std::uint8_t>(std::min<int>(length, LAST_GAME_PLY));
+    if (image.num_demi_coup > LAST_GAME_PLY) {
+        image.trait ^= static_cast<std::uint8_t>((image.num_demi_coup - LAST_GAME_PLY) & 1);
+        image.num_demi_coup = LAST_GAME_PLY;
+    }
+    // The ply on show stretches the game (the reader's own rule), so every
+    // ply up to either must be a real one.
+    const int last = std::max<int>(length, image.num_demi_coup);
+    for (int k = 0; k <= last; ++k)
+        if (!well_formed_ply(image.historique[k], k)) return std::nullopt;
     return image;
 }
 

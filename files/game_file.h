@@ -20,6 +20,9 @@ namespace selvako {
 // Plies 0..254 fit in the record; ply 0 is the start position.
 inline constexpr int HISTORY_PLIES = 255;
 inline constexpr int LAST_PLY = HISTORY_PLIES - 1;
+// The settings overwrite the clocks of ply 253 and the move of ply 254, so a
+// game ends with a full record at the last ply that a saved game keeps whole.
+inline constexpr int LAST_GAME_PLY = LAST_PLY - 2;
 
 // The settings that travel from one run to the next inside the automatic game file.
 struct PersistentSettings {

@@ -1,5 +1,7 @@
 #include "game/clocks.h"
 
+#include "search/time_budget.h"
+
 namespace selvako {
 
 ClockLabels clock_labels(std::int32_t total_seconds) {
@@ -24,7 +26,10 @@ void GameClocks::reset() {
 std::optional<std::int32_t> GameClocks::ajouter_temps(int side_to_move, bool computer_to_move) {
     if (computer_to_move || m_paused) return std::nullopt;
     const std::size_t s = index(side_to_move);
-    m_running[s] = m_time.now_seconds() - m_debut_tour[s] + m_temps[s];
+    // A clock read from a file may stand anywhere in its range: it stops at
+    // the range's end rather than wrap.
+    m_running[s] =
+        saturate_seconds(std::int64_t{m_time.now_seconds()} - m_debut_tour[s] + m_temps[s]);
     return m_running[s];
 }
 

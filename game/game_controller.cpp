@@ -26,6 +26,8 @@ int pieces_of(const PieceCounts& c, int side) {
 }
 
 template <class... Ts> struct overloaded : Ts... { using Ts::operator()...; };
+// Spelled out for compilers without deduction for aggregates (clang 14, the fuzz build).
+template <class... Ts> overloaded(Ts...) -> overloaded<Ts...>;
 
 } // namespace
 
@@ -822,6 +824,13 @@ void GameController::coup_ordinateur() {
         g.ordinateur_au_trait = 0;
         return;
     }
+    // A full record takes no more plies: the game ends as it does after the
+    // human's move, before a search for a move that could not be recorded.
+    if (g.num_demi_coup >= LAST_GAME_PLY) {
+        g.ordinateur_au_trait = 0;
+        fin_releve_plein();
+        return;
+    }
     g.ordinateur_au_trait = 1;
     g.couleur_ordinateur = g.trait;
 
@@ -877,7 +886,11 @@ void GameController::coup_ordinateur() {
     const BoardArray before = g.damier_affiche;
 
     controle_temps();
-    jouer_coup(g, m_work, m_clocks, move);
+    if (!jouer_coup(g, m_work, m_clocks, move)) {
+        g.ordinateur_au_trait = 0;
+        fin_releve_plein();
+        return;
+    }
     frames[move.to] = FRAME_CYAN;
     frames[move.from] = FRAME_SILVER;
     m_clocks.start_turn(g.trait);
@@ -892,7 +905,7 @@ void GameController::coup_ordinateur() {
     m_computer.materiel_par_coup[g.num_demi_coup] = total_pieces(count_pieces(g.damier_affiche));
     if (replies == 0)
         fin_partie(GameEndKind::no_move_after_computer_move);
-    else if (g.num_demi_coup >= LAST_PLY)
+    else if (g.num_demi_coup >= LAST_GAME_PLY)
         fin_releve_plein();
 
     if (m_options.bip) m_observer.play_sound(MOVE_SOUND_FILE);

@@ -23,7 +23,7 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
 
     ReplayReport report;
     for (const GameMoveText& written : text.moves) {
-        if (game.num_demi_coup >= LAST_PLY) {
+        if (game.num_demi_coup >= LAST_GAME_PLY) {
             ++report.skipped;
             continue;
         }
@@ -40,7 +40,10 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
             ++report.skipped;
             continue;
         }
-        jouer_coup(game, work, clocks, found.move.move);
+        if (!jouer_coup(game, work, clocks, found.move.move)) {
+            ++report.skipped;
+            continue;
+        }
         ++report.played;
     }
     return report;

@@ -108,7 +108,10 @@ void afficher_coup(GameState& game) {
     }
 }
 
-void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, const Move& move) {
+bool jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, const Move& move) {
+    // Every path that records a ply comes through here: past the last ply
+    // the next record would overwrite the settings or fall off the array.
+    if (game.num_demi_coup >= LAST_GAME_PLY) return false;
     work.set_position(game.damier_affiche);
     make_move(work, move);
     game.damier_affiche = work.board;
@@ -129,6 +132,7 @@ void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, co
     game.dernier_coup = {move.from, move.to};
     noter_coup(game, clocks);
     afficher_coup(game);
+    return true;
 }
 
 void nouvelle_partie(GameState& game, GameClocks& clocks) {
@@ -241,7 +245,7 @@ GameEnd fin_entre_humains(GameState& game, EngineState& work) {
     const int count = legal_moves(game, work, game.trait);
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
     if (count == 0) return game.trait == WHITE ? GameEnd::black_wins : GameEnd::white_wins;
-    if (game.num_demi_coup >= LAST_PLY) return GameEnd::record_full;
+    if (game.num_demi_coup >= LAST_GAME_PLY) return GameEnd::record_full;
     return GameEnd::none;
 }
 

@@ -24,8 +24,11 @@ void afficher_coup(GameState& game);
 
 // The common tail of a human and a computer move: the move is made on the
 // board, a game that was stepped back loses its old continuation, and the ply
-// is recorded (with the clocks as they stand) and listed.
-void jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, const Move& move);
+// is recorded (with the clocks as they stand) and listed. A full record
+// (LAST_GAME_PLY reached) takes no further ply: nothing changes and the
+// answer is false.
+[[nodiscard]] bool jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks,
+                              const Move& move);
 
 // A new game in the start position: empty record, clocks at zero, White to move.
 void nouvelle_partie(GameState& game, GameClocks& clocks);

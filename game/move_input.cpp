@@ -42,7 +42,8 @@ InputResult play(MoveInput& in, GameState& game, EngineState& engine, const Game
     result.played = pm;
     result.before = game.damier_affiche;
     reset(in);
-    jouer_coup(game, engine, clocks, pm.move);
+    // pick_up refuses a piece once the record is full, so there is room.
+    if (!jouer_coup(game, engine, clocks, pm.move)) return {};
     // The origin, the landing squares and the arrival square are all redrawn.
     in.frames.fill(FRAME_NONE);
     return result;
@@ -198,7 +199,7 @@ InputResult clic_case(MoveInput& in, GameState& game, EngineState& engine, const
     bool picked_now = false;
     if (in.piece_prise == 0) {
         // The record has no room past its last ply.
-        if (game.num_demi_coup >= LAST_PLY) return {};
+        if (game.num_demi_coup >= LAST_GAME_PLY) return {};
         if (!pick_up(in, game, engine, s)) return {};
         picked_now = true;
     }

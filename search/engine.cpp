@@ -1,5 +1,8 @@
 #include "search/engine.h"
 
+#include <string>
+#include <utility>
+
 #include "engine/hash_keys.h"
 #include "eval/parameters.h"
 #include "search/engine_tables.h"
@@ -35,6 +38,19 @@ struct Engine::Impl {
 
 namespace {
 
+// A file that is there but was not read deserves a line; a missing one is
+// the ordinary case for the optional files.
+bool present(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+std::string join(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
 // The user's copy of a file when there is one, else the program's.
 std::filesystem::path find_file(const EngineFolders& folders,
                                 const std::filesystem::path& user_name, const char* data_name) {
@@ -61,7 +77,10 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     st.allocate_move_lists();
 
     const KeysLoad keys = load_keys((folders.data / KEY_FILE_NAME).string());
-    if (!keys.from_file)
+    if (keys.unusable)
+        problems.push_back(std::string(KEY_FILE_NAME) +
+                           " has zero or repeated keys; the built-in keys are used");
+    else if (!keys.from_file)
         problems.push_back(std::string(KEY_FILE_NAME) +
                            " is missing or short; the built-in keys are used");
     st.keys = keys.keys;
@@ -69,25 +88,44 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     tables.table.clear_table();
 
     // Learning sessions write the learned positions into the user folder.
-    tables.learned.load_learned(find_file(folders, LEARNED_FILE_NAME, LEARNED_FILE_NAME).string());
+    const auto learned = find_file(folders, LEARNED_FILE_NAME, LEARNED_FILE_NAME);
+    if (!tables.learned.load_learned(learned.string()) && present(learned))
+        problems.push_back(std::string(LEARNED_FILE_NAME) +
+                           " is not a table of learned positions; nothing learned is used");
 
-    if (!load_parameter_file(tables.eval.parameters, tables.eval.parameter_image,
-                             find_file(folders, "Parametres/defaut.par", "defaut.par")))
+    // The set the program plays with must be whole: the short-file rule is
+    // for the sets a user loads by hand.
+    const auto parameters = find_file(folders, "Parametres/defaut.par", "defaut.par");
+    std::error_code size_error;
+    const auto parameter_bytes = std::filesystem::file_size(parameters, size_error);
+    if (!load_parameter_file(tables.eval.parameters, tables.eval.parameter_image, parameters))
         problems.push_back("defaut.par cannot be read; every parameter is 0");
+    else if (!size_error && parameter_bytes < static_cast<std::uintmax_t>(PARAMETER_FILE_SIZE))
+        problems.push_back("defaut.par is short (" + std::to_string(parameter_bytes) + " of " +
+                           std::to_string(PARAMETER_FILE_SIZE) +
+                           " bytes); the parameters past its end are 0");
 
     tables.repertoires = {};
-    if (auto white = read_repertoire(
-            find_file(folders, WHITE_REPERTOIRE_FILE, WHITE_REPERTOIRE_FILE).string()))
-        tables.repertoires.white = std::move(*white);
-    if (auto black = read_repertoire(
-            find_file(folders, BLACK_REPERTOIRE_FILE, BLACK_REPERTOIRE_FILE).string()))
-        tables.repertoires.black = std::move(*black);
+    for (const auto& [name, lines] :
+         {std::pair{WHITE_REPERTOIRE_FILE, &tables.repertoires.white},
+          std::pair{BLACK_REPERTOIRE_FILE, &tables.repertoires.black}}) {
+        const auto path = find_file(folders, name, name);
+        if (auto read = read_repertoire(path.string()))
+            *lines = std::move(*read);
+        else if (present(path))
+            problems.push_back(
+                std::string(name) + " cannot be read (not a plain file, or larger than " +
+                std::to_string(MAX_REPERTOIRE_BYTES >> 20) + " MB); the computer plays without it");
+    }
 
     // The endgame tables are read here, whole, for every caller: a few
     // megabytes read once cost less than a check at every node, and a search
     // never stops to read files. A missing table is a miss at each probe,
     // not a problem worth a line.
-    load_databases(tables.databases, folders.data);
+    std::vector<std::string> wrong;
+    load_databases(tables.databases, folders.data, &wrong);
+    if (!wrong.empty())
+        problems.push_back("endgame tables with wrong contents are not used: " + join(wrong));
     return problems;
 }
 

@@ -43,13 +43,13 @@ int Search::evaluate_here(int alpha, int beta) {
 }
 
 std::int32_t Search::spent_on_move(std::int32_t now) const {
-    return now - m_move_start - m_used_before;
+    return saturate_seconds(now - m_move_start - m_used_before);
 }
 
 void Search::poll() {
     m_poll_counter = 0;
     if (!game.ponder) {
-        const std::int32_t total = m_clock.now_seconds() - m_move_start;
+        const std::int32_t total = saturate_seconds(m_clock.now_seconds() - m_move_start);
         if (total - m_used_before > m_budget.maximum || total > m_budget.hard_limit)
             arret_demande = 1;
         seconds_used = total;

@@ -127,7 +127,8 @@ class Search {
     std::mt19937 m_random;
 
     TimeBudget m_budget;
-    std::int32_t m_move_start = 0;
+    // 64 bits: a clock read from a file may be anywhere in the 32-bit range.
+    std::int64_t m_move_start = 0;
     std::int32_t m_used_before = 0;
     int m_root_side = WHITE;
     int m_other_side = BLACK;

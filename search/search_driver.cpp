@@ -14,7 +14,8 @@ inline constexpr int ASPIRATION_WIDTH = 250;
 
 int Search::choose_move() {
     const int h = game.num_demi_coup;
-    const std::int32_t used = game.trait == BLACK ? game.temps_noir : game.temps_blanc;
+    // A clock below zero cannot have run; treating it as zero keeps the plan sane.
+    const std::int32_t used = std::max(0, game.trait == BLACK ? game.temps_noir : game.temps_blanc);
     if (!game.ponder) {
         m_move_start = m_clock.now_seconds() - used;
         m_used_before = used;
@@ -157,7 +158,7 @@ int Search::deepen() {
         if (!game.ponder) {
             const std::int32_t now = m_clock.now_seconds();
             if (spent_on_move(now) > m_budget.target && settled && depth > 5) {
-                seconds_used = now - m_move_start;
+                seconds_used = saturate_seconds(now - m_move_start);
                 stop = true;
             }
         }

@@ -17,6 +17,13 @@ inline constexpr std::int32_t UNLIMITED_SECONDS = 3200000;
 // A budget of this many seconds means "think until stopped".
 inline constexpr std::int32_t UNLIMITED_BUDGET = 32000;
 
+// Seconds beyond the 32-bit range read as its nearest end.
+inline std::int32_t saturate_seconds(std::int64_t seconds) {
+    if (seconds > INT32_MAX) return INT32_MAX;
+    if (seconds < INT32_MIN) return INT32_MIN;
+    return static_cast<std::int32_t>(seconds);
+}
+
 // budget = budget_recherche, allowance = temps_alloue, half_move =
 // num_demi_coup, used = the side's clock before this move.
 TimeBudget plan_time(std::int32_t budget, std::int32_t allowance, std::int32_t half_move,

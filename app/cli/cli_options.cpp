@@ -24,6 +24,24 @@ bool Arguments::has_flag(std::string_view name) const {
     return false;
 }
 
+std::string shown_input(std::string_view text, std::size_t shown_length) {
+    const std::size_t SHOWN = shown_length;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < SHOWN; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            shown += static_cast<char>(c);
+        } else {
+            constexpr char HEX[] = "0123456789abcdef";
+            shown += "\\x";
+            shown += HEX[c >> 4];
+            shown += HEX[c & 15];
+        }
+    }
+    if (text.size() > SHOWN) shown += "...";
+    return shown;
+}
+
 int usage_error(std::string_view problem) {
     if (!problem.empty()) std::cerr << "selvako-cli: " << problem << '\n';
     std::cerr
@@ -59,7 +77,8 @@ std::optional<Position> position_option(const Arguments& args) {
     if (!fen) return Position{start_position(), WHITE};
     FenResult parsed = parse_fen(*fen);
     if (!parsed.position) {
-        std::cerr << "selvako-cli: bad FEN: " << parsed.error << '\n';
+        // The reason quotes parts of the FEN.
+        std::cerr << "selvako-cli: bad FEN: " << shown_input(parsed.error, 100) << '\n';
         return std::nullopt;
     }
     return parsed.position;

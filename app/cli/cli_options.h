@@ -22,6 +22,11 @@ struct Arguments {
     bool has_flag(std::string_view name) const;
 };
 
+// Bad input as a message shows it: cut to a few dozen characters, with
+// control characters and bytes outside printable ASCII written as \xNN, so
+// that a long or hostile argument neither floods nor drives the terminal.
+std::string shown_input(std::string_view text, std::size_t shown_length = 40);
+
 // Prints the usage text to standard error and returns EXIT_USAGE.
 int usage_error(std::string_view problem);
 

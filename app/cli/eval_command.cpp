@@ -51,7 +51,7 @@ int run_eval(const Arguments& args) {
         if (args.words[i] == "--fen")
             ++i;
         else if (args.words[i] != "--terms")
-            return usage_error("unknown option '" + std::string(args.words[i]) + "'");
+            return usage_error("unknown option '" + shown_input(args.words[i]) + "'");
     }
     if (!args.has_flag("--fen")) return usage_error("eval needs --fen");
     const auto position = position_option(args);

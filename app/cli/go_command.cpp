@@ -9,7 +9,9 @@
 #include "engine/engine_state.h"
 #include "engine/make_move.h"
 #include "engine/move_generation.h"
+#include "files/game_file.h"
 #include "game/levels.h"
+#include "game/typed_move.h"
 #include "search/search.h"
 #include "ui/calcul/search_lines.h"
 
@@ -25,7 +27,8 @@ std::optional<int> number(std::string_view text) {
 }
 
 // Plays "c3-d4 f6-e5 ..." on the request's board, recording the game; false
-// (with a message) at the first move that is not legal.
+// (with a message) at the first word that is not a legal move in one of the
+// notations the move list and the typed input use, or past a full record.
 bool play_moves(SearchRequest& request, std::string_view text, int& side) {
     EngineState st;
     st.allocate_move_lists();
@@ -33,24 +36,25 @@ bool play_moves(SearchRequest& request, std::string_view text, int& side) {
     std::istringstream words{std::string(text)};
     std::string word;
     while (words >> word) {
-        const bool capture = word.size() == 5 && word[2] == 'x';
-        const Square from = parse_square(word.substr(0, 2));
-        const Square to = word.size() == 5 ? parse_square(word.substr(3, 2)) : 0;
-        const int n = generate_root_moves(st, side);
-        const Move* moves = st.list(1);
-        int found = -1;
-        for (int i = 0; i < n && found < 0; ++i)
-            if (moves[i].from == from && moves[i].to == to && (moves[i].taken > 0) == capture)
-                found = i;
-        if (found < 0) {
-            std::fprintf(stderr, "selvako-cli: '%s' is not a legal move here\n", word.c_str());
+        if (request.historique.size() >= static_cast<std::size_t>(LAST_GAME_PLY)) {
+            std::fprintf(stderr, "selvako-cli: more than %d plies\n", LAST_GAME_PLY);
             return false;
         }
-        make_move(st, moves[found]);
-        request.historique.push_back({from, to});
+        const auto typed = parse_typed_move(word);
+        const TypedMoveResult found =
+            typed ? match_typed_move(*typed, st.board, side, st) : TypedMoveResult{};
+        if (found.match != TypedMoveMatch::one) {
+            std::fprintf(stderr, "selvako-cli: '%s' is not a legal move here\n",
+                         shown_input(word).c_str());
+            return false;
+        }
+        const Move move = found.move.move;
+        st.set_position(request.board);
+        make_move(st, move);
+        request.board = st.board;
+        request.historique.push_back({move.from, move.to});
         side = 1 - side;
     }
-    request.board = st.board;
     return true;
 }
 
@@ -101,7 +105,7 @@ int run_go(const Arguments& args) {
             w == "--moves" || w == "--data")
             ++i;
         else if (w != "--no-book")
-            return usage_error("unknown option '" + std::string(w) + "'");
+            return usage_error("unknown option '" + shown_input(w) + "'");
     }
     if (limits > 1) return usage_error("give one of --depth, --level and --movetime");
     const auto position = position_option(args);

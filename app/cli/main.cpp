@@ -19,5 +19,5 @@ int main(int argc, char** argv) {
     if (command == "play") return run_play(args);
     if (command == "selfplay") return run_selfplay(args);
     if (command == "convert") return run_convert(args);
-    return usage_error("unknown command '" + std::string(command) + "'");
+    return usage_error("unknown command '" + shown_input(command) + "'");
 }

@@ -10,7 +10,7 @@ int run_moves(const Arguments& args) {
         if (args.words[i] == "--fen")
             ++i;
         else
-            return usage_error("unknown option '" + std::string(args.words[i]) + "'");
+            return usage_error("unknown option '" + shown_input(args.words[i]) + "'");
     }
     if (!args.has_flag("--fen")) return usage_error("moves needs --fen");
     const auto position = position_option(args);

@@ -21,7 +21,7 @@ int run_perft(const Arguments& args) {
         if (w == "--fen") {
             ++i;
         } else if (w != "--divide" && w != "--unique") {
-            return usage_error("unknown option '" + std::string(w) + "'");
+            return usage_error("unknown option '" + shown_input(w) + "'");
         }
     }
     const auto position = position_option(args);

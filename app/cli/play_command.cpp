@@ -48,7 +48,7 @@ int run_play(const Arguments& args) {
         if (w == "--level" || w == "--data")
             ++i;
         else if (w != "--white" && w != "--black" && w != "--no-book")
-            return usage_error("unknown option '" + std::string(w) + "'");
+            return usage_error("unknown option '" + shown_input(w) + "'");
     }
     if (args.has_flag("--white") && args.has_flag("--black"))
         return usage_error("give one of --white and --black");

@@ -52,7 +52,7 @@ int run_probe(const Arguments& args) {
         if (args.words[i] == "--fen" || args.words[i] == "--data")
             ++i;
         else
-            return usage_error("unknown option '" + std::string(args.words[i]) + "'");
+            return usage_error("unknown option '" + shown_input(args.words[i]) + "'");
     }
     if (!args.has_flag("--fen")) return usage_error("probe needs --fen");
     const auto position = position_option(args);

@@ -80,7 +80,7 @@ int run_selfplay(const Arguments& args) {
         if (w == "--level" || w == "--games" || w == "--pdn" || w == "--data")
             ++i;
         else if (w != "--no-book")
-            return usage_error("unknown option '" + std::string(w) + "'");
+            return usage_error("unknown option '" + shown_input(w) + "'");
     }
     bool missing = false;
     const auto level_text = args.value_of("--level", missing);

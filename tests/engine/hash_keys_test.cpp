@@ -47,6 +47,38 @@ TEST(HashKeys, MissingOrShortFileFallsBackOnTheShippedKeys) {
     EXPECT_EQ(short_file.keys.check, shipped.check);
 }
 
+TEST(HashKeys, ZeroOrRepeatedKeysAreRefused) {
+    testing::TempFolder folder;
+    const HashKeys shipped = default_hash_keys();
+    EXPECT_TRUE(keys_usable(shipped));
+    auto load = [&](const HashKeys& keys) {
+        const std::vector<std::uint8_t> bytes = encode_hash_keys(keys);
+        const std::string path = folder.file("keys.dat");
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return load_keys(path);
+    };
+    const KeysLoad zeros = load(HashKeys{});
+    EXPECT_FALSE(zeros.from_file);
+    EXPECT_TRUE(zeros.unusable);
+    EXPECT_EQ(zeros.keys.index, shipped.index);
+
+    HashKeys repeated = shipped;
+    repeated.check[key_slot(BLACK_KING, 32)] = repeated.check[key_slot(WHITE_MAN, 1)];
+    EXPECT_TRUE(load(repeated).unusable);
+    HashKeys one_zero = shipped;
+    one_zero.index[key_slot(WHITE_KING, 17)] = 0;
+    EXPECT_TRUE(load(one_zero).unusable);
+    // Words no piece uses may be anything.
+    HashKeys spare = shipped;
+    spare.index[0] = 0;
+    spare.check[KEY_TABLE_WORDS - 1] = spare.check[key_slot(WHITE_MAN, 1)];
+    const KeysLoad kept = load(spare);
+    EXPECT_TRUE(kept.from_file);
+    EXPECT_FALSE(kept.unusable);
+}
+
 // Plays the first move of each list through a game with captures and
 // promotions; the kept keys must always equal the keys computed afresh.
 TEST(HashKeys, MakeMoveKeepsThePositionKeys) {

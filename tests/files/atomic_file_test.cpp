@@ -45,18 +45,40 @@ TEST(AtomicFile, WritesAndReplacesKeepingThePermissions) {
     EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"a.bin"});
 }
 
-// Writing through a link would silently turn it into a plain file.
-TEST(AtomicFile, RefusesALinkAndLeavesBothAsTheyWere) {
+// Replacing the link itself would leave the file it names stale.
+TEST(AtomicFile, WritesThroughALinkToTheFileItNames) {
     testing::TempFolder folder;
-    const fs::path target = folder.path() / "target.bin";
+    const fs::path sub = folder.path() / "sub";
+    fs::create_directory(sub);
+    const fs::path target = sub / "target.bin";
     const fs::path link = folder.path() / "link.bin";
-    const std::vector<std::uint8_t> old{9, 9};
-    ASSERT_TRUE(write_file_atomically(target, old));
+    ASSERT_TRUE(write_file_atomically(target, std::vector<std::uint8_t>{9, 9}));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(target, link);
-    EXPECT_FALSE(write_file_atomically(link, std::vector<std::uint8_t>{1}));
+    const std::vector<std::uint8_t> fresh{1, 2};
+    ASSERT_TRUE(write_file_atomically(link, fresh));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(bytes_of(target), old);
-    EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"link.bin", "target.bin"}));
+    EXPECT_EQ(bytes_of(target), fresh);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"link.bin", "sub"}));
+    EXPECT_EQ(names_in(sub), std::vector<std::string>{"target.bin"});
+
+    // A link to nothing names no file to write.
+    fs::create_symlink(folder.path() / "nowhere.bin", folder.path() / "dangling.bin");
+    EXPECT_FALSE(write_file_atomically(folder.path() / "dangling.bin", fresh));
+    EXPECT_FALSE(fs::exists(folder.path() / "nowhere.bin"));
+}
+
+TEST(AtomicFile, ReadOnlyTargetIsLeftAsItWas) {
+    testing::TempFolder folder;
+    const fs::path path = folder.path() / "kept.bin";
+    const std::vector<std::uint8_t> old{4, 4};
+    ASSERT_TRUE(write_file_atomically(path, old));
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_FALSE(write_file_atomically(path, std::vector<std::uint8_t>{1}));
+    EXPECT_EQ(bytes_of(path), old);
+    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"kept.bin"});
 }
 
 TEST(AtomicFile, RefusesWhatIsNotARegularFile) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -105,8 +107,12 @@ TEST(GameFile, FileWithoutTimeSettingsGetsTheDefaults) {
     t.game.settings.budget_recherche = 0;
     t.game.settings.niveau = 2;
     t.game.settings.langue = 4;
+    t.game.settings.taille_tables = 0x1234; // the clocks of ply 253 in such a file
     const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
     ASSERT_TRUE(image);
+    EXPECT_EQ(image->settings.taille_tables, 100);
+    // Saved again, it reads back.
+    EXPECT_TRUE(decode_game_file(encode_game_file(*image)));
     EXPECT_EQ(image->settings.budget_recherche, 160);
     EXPECT_EQ(image->settings.temps_alloue, 178);
     EXPECT_EQ(image->settings.minutes_autre, 3);
@@ -146,6 +152,130 @@ TEST(GameFile, ForeignFilesAreRefused) {
     }
     EXPECT_FALSE(read_game_file(path));
     EXPECT_FALSE(read_game_file(temporary("missing.dam")));
+}
+
+TEST(GameFile, SettingsNoLevelGivesAreRefused) {
+    TwoPlayerGame t;
+    const PersistentSettings good = t.game.settings;
+    auto refused = [&](auto change) {
+        t.game.settings = good;
+        change(t.game.settings);
+        return !decode_game_file(encode_game_file(game_file_image(t.game)));
+    };
+    EXPECT_FALSE(refused([](PersistentSettings&) {}));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.budget_recherche = INT32_MAX; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.budget_recherche = INT32_MIN; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.temps_alloue = INT32_MAX; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.temps_alloue = -1; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.minutes_autre = -3; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.minutes_autre = INT32_MAX / 60 + 1; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.niveau = 9; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.niveau = 19; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.langue = 6; }));
+    EXPECT_TRUE(refused([](PersistentSettings& s) { s.taille_tables = 101; }));
+    // The largest "Autre" level is the program's own.
+    EXPECT_FALSE(refused([](PersistentSettings& s) {
+        const std::int32_t minutes = INT32_MAX / 60;
+        s = {minutes * 55, minutes * 60 - 2, minutes, 18, 5, 2000};
+    }));
+}
+
+TEST(GameFile, PliesOfTheGameMustHoldRealPositions) {
+    TwoPlayerGame t;
+    play_seven(t);
+    const std::vector<std::uint8_t> good = encode_game_file(game_file_image(t.game));
+    ASSERT_TRUE(decode_game_file(good));
+    auto bad = good;
+    bad[88 * 4] = BLACK_MAN; // the border cell of a ply holds a piece
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    std::fill(bad.begin() + 88 * 5 + 1, bad.begin() + 88 * 5 + 33, EMPTY);
+    EXPECT_FALSE(decode_game_file(bad)); // a ply emptied the board
+    bad = good;
+    std::fill(bad.begin() + 88 * 2 + 1, bad.begin() + 88 * 2 + 14, WHITE_KING);
+    EXPECT_FALSE(decode_game_file(bad)); // thirteen white pieces
+    bad = good;
+    bad[88 * 6 + 34] = 0; // a ply that moved from no square
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[88 * 7 + 39] = 0x80; // White's clock below zero
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[88 * 3 + 84] = 2; // no such colour for the computer
+    EXPECT_FALSE(decode_game_file(bad));
+
+    // The ply on show far past the game stretches it over empty records.
+    bad = good;
+    bad[22440] = 60;
+    EXPECT_FALSE(decode_game_file(bad));
+    // Records past the game's length are not part of it.
+    auto stale = good;
+    std::fill(stale.begin() + 88 * 9 + 1, stale.begin() + 88 * 9 + 33, EMPTY);
+    EXPECT_TRUE(decode_game_file(stale));
+}
+
+TEST(GameFile, NamesShowOnlyUpToTheirFieldsEnd) {
+    TwoPlayerGame t;
+    std::vector<std::uint8_t> bytes = encode_game_file(game_file_image(t.game));
+    std::fill(bytes.begin() + 44, bytes.begin() + 84, std::uint8_t{0xFF});
+    const auto image = decode_game_file(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(name_text(image->historique[0].nom_blanc).size(), std::size_t(NAME_BYTES - 1));
+    EXPECT_EQ(name_text(image->historique[0].nom_noir).size(), std::size_t(NAME_BYTES - 1));
+}
+
+TEST(GameFile, EveryLengthTheProgramWritesReadsBackAsItWas) {
+    // The longest game ends where the file still holds every ply whole.
+    TwoPlayerGame t("W:WKa1:BKh6");
+    const Square shuffle[][2] = {{29, 25}, {12, 16}, {25, 29}, {16, 12}};
+    for (int ply = 0; ply <= LAST_GAME_PLY; ++ply) {
+        if (ply > 0) t.play(shuffle[(ply - 1) % 4][0], shuffle[(ply - 1) % 4][1]);
+        t.game.historique[ply].temps_blanc = 1000 + ply;
+        t.game.historique[ply].temps_noir = 2000 + ply;
+        for (std::uint8_t niveau : {std::uint8_t{0}, std::uint8_t{8}, std::uint8_t{17}}) {
+            t.game.settings.niveau = niveau;
+            const auto image = decode_game_file(encode_game_file(game_file_image(t.game)));
+            ASSERT_TRUE(image) << "ply " << ply;
+            TwoPlayerGame back;
+            load_game_file_image(back.game, back.clocks, *image);
+            ASSERT_EQ(back.game.longueur_partie, ply);
+            ASSERT_EQ(back.game.liste_coups.lines.size(), std::size_t(ply + 1) / 2);
+            ASSERT_EQ(back.game.settings.niveau, niveau);
+            const FicheCoup& r = back.game.historique[ply];
+            ASSERT_TRUE(r.from == t.game.historique[ply].from &&
+                        r.to == t.game.historique[ply].to && r.temps_blanc == 1000 + ply &&
+                        r.temps_noir == 2000 + ply)
+                << "ply " << ply;
+        }
+    }
+    EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::record_full);
+}
+
+TEST(GameFile, OlderFilesPastTheLastWholePlyAreReadUpToIt) {
+    // 254 plies as an older program wrote them, the kings shuffling; the
+    // settings then overwrite the clocks of ply 253 and the move of ply 254.
+    TwoPlayerGame t("W:WKa1:BKh6");
+    GameFileImage old = game_file_image(t.game);
+    const Square shuffle[][2] = {{29, 25}, {12, 16}, {25, 29}, {16, 12}};
+    for (int k = 1; k <= LAST_PLY; ++k) {
+        FicheCoup& r = old.historique[k];
+        r = t.game.historique[0];
+        r.board[0] = SENTINEL;
+        r.from = shuffle[(k - 1) % 4][0];
+        r.to = shuffle[(k - 1) % 4][1];
+    }
+    old.historique[0].board[0] = LAST_PLY;
+    old.num_demi_coup = LAST_PLY;
+    old.trait = WHITE;
+    const auto image = decode_game_file(encode_game_file(old));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->historique[0].board[0], LAST_GAME_PLY);
+    EXPECT_EQ(image->num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(image->trait, WHITE); // two plies back: the same side to move
+    TwoPlayerGame back;
+    load_game_file_image(back.game, back.clocks, *image);
+    EXPECT_EQ(back.game.liste_coups.lines.size(), std::size_t(LAST_GAME_PLY / 2));
+    EXPECT_EQ(back.game.liste_coups.lines.back(), "126.b2-a1 g5-h6");
 }
 
 TEST(GameFile, FailedWriteLeavesNoFileBehind) {

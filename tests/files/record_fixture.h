@@ -21,7 +21,7 @@ struct Record : TwoPlayerGame {
         ASSERT_TRUE(typed) << text;
         const TypedMoveResult r = match_typed_move(*typed, game.damier_affiche, game.trait, engine);
         ASSERT_EQ(r.match, TypedMoveMatch::one) << text;
-        jouer_coup(game, engine, clocks, r.move.move);
+        ASSERT_TRUE(jouer_coup(game, engine, clocks, r.move.move));
     }
 
     // Each side plays its first legal move, `plies` times.
@@ -29,7 +29,7 @@ struct Record : TwoPlayerGame {
         for (int ply = 0; ply < plies; ++ply) {
             engine.set_position(game.damier_affiche);
             ASSERT_GT(generate_root_moves(engine, game.trait), 0);
-            jouer_coup(game, engine, clocks, engine.list(1)[0]);
+            ASSERT_TRUE(jouer_coup(game, engine, clocks, engine.list(1)[0]));
         }
     }
 

@@ -96,6 +96,16 @@ TimeControlInput rated(std::int32_t computer_clock, std::int32_t human_clock,
             .human_rating = human_rating};
 }
 
+TEST(GameClocks, ClockAtTheEndOfItsRangeStopsThere) {
+    ManualTimeSource time(5'000'000);
+    GameClocks clocks(time);
+    clocks.restore(INT32_MAX - 1, 0);
+    time.advance_seconds(1);
+    EXPECT_EQ(clocks.ajouter_temps(W, false), INT32_MAX);
+    time.advance_seconds(5);
+    EXPECT_EQ(clocks.ajouter_temps(W, false), INT32_MAX);
+}
+
 TEST(ControleTemps, ComputerLosesPast180Seconds) {
     EXPECT_EQ(controle_temps(rated(180, 0, 1800)), TimeControlResult::in_time);
     EXPECT_EQ(controle_temps(rated(181, 0, 1800)), TimeControlResult::computer_over_time);

@@ -6,8 +6,10 @@
 #include <functional>
 #include <vector>
 
+#include "engine/fen.h"
 #include "engine/move_generation.h"
 #include "game/game_controller.h"
+#include "game/game_record.h"
 #include "game/saved_game.h"
 #include "game/time_source_search_clock.h"
 #include "search/engine_tables.h"
@@ -432,6 +434,65 @@ TEST_F(GameControllerTest, TableSizeIsMatchedBySettingAndReallocated) {
     play_first_legal_move();
     controller.boucle_jeu();
     EXPECT_EQ(view.computer_moves.size(), 1u);
+}
+
+// Two kings walk to and fro for `plies` plies: a saved game as long as wanted.
+GameFileImage shuffled_kings(int plies) {
+    EngineState work;
+    work.allocate_move_lists();
+    const ManualTimeSource time;
+    GameClocks clocks(time);
+    GameState g;
+    nouvelle_partie(g, clocks);
+    g.damier_affiche = parse_fen("W:WKa1:BKh6").position->board;
+    noter_coup(g, clocks);
+    const Move shuffle[] = {{29, 25}, {12, 16}, {25, 29}, {16, 12}};
+    for (int ply = 0; ply < plies; ++ply)
+        EXPECT_TRUE(jouer_coup(g, work, clocks, shuffle[ply % 4]));
+    return game_file_image(g);
+}
+
+TEST_F(GameControllerTest, ComputerToMoveOnAFullRecordEndsTheGameInsteadOfWritingPastIt) {
+    controller.command(command::Open{shuffled_kings(LAST_GAME_PLY)});
+    ASSERT_EQ(game().num_demi_coup, LAST_GAME_PLY);
+    const FicheCoup next = game().historique[LAST_GAME_PLY + 1];
+    controller.command(command::SwapPlayers{});
+    controller.boucle_jeu();
+    EXPECT_TRUE(view.computer_moves.empty());
+    EXPECT_EQ(game().num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(game().historique[LAST_GAME_PLY + 1].board, next.board);
+    EXPECT_EQ(view.errors, std::vector<GameError>{GameError::record_full});
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].outcome, Outcome::draw);
+    EXPECT_FALSE(controller.computer_to_move());
+}
+
+TEST_F(GameControllerTest, ComputerFillingTheLastPlyEndsTheGameAsTheHumanDoes) {
+    controller.command(command::Open{shuffled_kings(LAST_GAME_PLY - 1)});
+    controller.command(command::SwapPlayers{});
+    controller.boucle_jeu();
+    ASSERT_EQ(view.computer_moves.size(), 1u);
+    EXPECT_EQ(game().num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(view.errors, std::vector<GameError>{GameError::record_full});
+    ASSERT_EQ(view.ends.size(), 1u);
+
+    // The full game saves and reopens with every ply it holds.
+    const auto path = dir.path() / "full.dam";
+    controller.command(command::Save{path});
+    const GameState saved = game();
+    const auto image = read_game_file(path);
+    ASSERT_TRUE(image);
+    controller.command(command::NewGame{});
+    controller.command(command::Open{*image});
+    EXPECT_EQ(game().longueur_partie, LAST_GAME_PLY);
+    EXPECT_EQ(game().liste_coups.lines, saved.liste_coups.lines);
+    for (int ply = 0; ply <= LAST_GAME_PLY; ++ply) {
+        const FicheCoup& a = game().historique[ply];
+        const FicheCoup& b = saved.historique[ply];
+        EXPECT_TRUE(a.board == b.board && a.from == b.from && a.to == b.to &&
+                    a.temps_blanc == b.temps_blanc && a.temps_noir == b.temps_noir)
+            << "ply " << ply;
+    }
 }
 
 } // namespace

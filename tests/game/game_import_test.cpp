@@ -87,7 +87,8 @@ TEST(GameImport, PdnRoundTripFromTheOpeningWithPromotion) {
     for (int ply = 0; ply < 200 && (crowned_at < 0 || ply < crowned_at + 4); ++ply) {
         original.engine.set_position(original.game.damier_affiche);
         if (generate_root_moves(original.engine, original.game.trait) == 0) break;
-        jouer_coup(original.game, original.engine, original.clocks, original.engine.list(1)[0]);
+        ASSERT_TRUE(
+            jouer_coup(original.game, original.engine, original.clocks, original.engine.list(1)[0]));
         for (int s = 1; s <= NUM_SQUARES && crowned_at < 0; ++s)
             if (is_king(original.game.damier_affiche[s])) crowned_at = ply;
     }

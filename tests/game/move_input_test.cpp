@@ -153,26 +153,36 @@ TEST(MoveInput, GameBetweenHumansEndsWhenTheSideToMoveIsStuck) {
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::white_wins);
 }
 
-TEST(MoveInput, RecordEndsDrawnAtItsLastPly) {
+TEST(MoveInput, RecordEndsDrawnAtTheLastPlyAGameFileKeepsWhole) {
     // Two kings walk to and fro until the record is full.
     TwoPlayerGame t("W:WKa1:BKh6");
-    for (int ply = 0; ply < LAST_PLY - 1; ++ply) {
+    auto shuffle = [](int ply) {
         const bool white = ply % 2 == 0;
         const bool out = ply % 4 < 2;
-        const Square from = white ? (out ? 29 : 25) : (out ? 12 : 16);
-        const Square to = white ? (out ? 25 : 29) : (out ? 16 : 12);
         Move m;
-        m.from = from;
-        m.to = to;
-        jouer_coup(t.game, t.engine, t.clocks, m);
-    }
-    ASSERT_EQ(t.game.num_demi_coup, LAST_PLY - 1);
+        m.from = white ? (out ? 29 : 25) : (out ? 12 : 16);
+        m.to = white ? (out ? 25 : 29) : (out ? 16 : 12);
+        return m;
+    };
+    for (int ply = 0; ply < LAST_GAME_PLY - 1; ++ply)
+        ASSERT_TRUE(jouer_coup(t.game, t.engine, t.clocks, shuffle(ply)));
+    ASSERT_EQ(t.game.num_demi_coup, LAST_GAME_PLY - 1);
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::none);
-    t.play(12, 16);
-    EXPECT_EQ(t.game.num_demi_coup, LAST_PLY);
+    t.play(16, 12);
+    EXPECT_EQ(t.game.num_demi_coup, LAST_GAME_PLY);
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::record_full);
     EXPECT_EQ(t.click(25).outcome, InputOutcome::ignored);
-    EXPECT_EQ(t.game.liste_coups.lines.size(), 127u);
+    EXPECT_EQ(t.game.liste_coups.lines.size(), 126u);
+
+    // No other path writes past it either: the record and the list stay as they are.
+    const FicheCoup last = t.game.historique[LAST_GAME_PLY];
+    const FicheCoup after = t.game.historique[LAST_GAME_PLY + 1];
+    EXPECT_FALSE(jouer_coup(t.game, t.engine, t.clocks, shuffle(LAST_GAME_PLY)));
+    EXPECT_EQ(t.game.num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(t.game.longueur_partie, LAST_GAME_PLY);
+    EXPECT_EQ(t.game.historique[LAST_GAME_PLY].board, last.board);
+    EXPECT_EQ(t.game.historique[LAST_GAME_PLY + 1].board, after.board);
+    EXPECT_EQ(t.game.liste_coups.lines.size(), 126u);
 }
 
 } // namespace

@@ -5,8 +5,12 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "engine/fen.h"
+#include "engine/hash_keys.h"
+#include "engine/learned_positions.h"
+#include "engine/repertoire.h"
 #include "search/engine.h"
 #include "search/engine_tables.h"
 #include "search/time_budget.h"
@@ -44,6 +48,52 @@ TEST(Engine, MissingFilesAreReportedOnceEach) {
     const SearchResult result = engine.search(request_for("W:W1-12:B21-32", 3));
     EXPECT_EQ(result.answer, SearchAnswer::searched);
     EXPECT_EQ(result.depth, 3);
+}
+
+// Files that are there but cannot be trusted: each said once, and the engine
+// plays on with what it has.
+TEST(Engine, UntrustworthyFilesAreReportedOnceEach) {
+    testing::TempFolder data;
+    testing::TempFolder user;
+    for (const auto& entry : fs::directory_iterator(SELVAKO_TEST_DATA_DIR))
+        if (entry.is_regular_file())
+            fs::copy_file(entry.path(), data.path() / entry.path().filename());
+    auto write = [](const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    };
+    write(data.path() / KEY_FILE_NAME, std::string(KEY_FILE_BYTES, '\0'));
+    write(data.path() / "defaut.par", std::string(1000, '\x05'));
+    write(data.path() / LEARNED_FILE_NAME, "not learned");
+    {
+        // Right size, wrong contents: every position a win.
+        std::ifstream in(data.path() / "pod.bib", std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        ASSERT_FALSE(bytes.empty());
+        std::fill(bytes.begin(), bytes.end(), '\x03');
+        write(data.path() / "pod.bib", bytes);
+    }
+    write(user.path() / WHITE_REPERTOIRE_FILE, std::string(MAX_REPERTOIRE_BYTES + 1, '\n'));
+    ASSERT_EQ(::mkfifo((user.path() / BLACK_REPERTOIRE_FILE).c_str(), 0600), 0);
+
+    FrozenClock clock;
+    Engine engine(clock, 1);
+    const std::vector<std::string> problems = engine.load({data.path(), user.path()});
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{
+                  "hashkey33.dat has zero or repeated keys; the built-in keys are used",
+                  "vako.dat is not a table of learned positions; nothing learned is used",
+                  "defaut.par is short (1000 of 1162 bytes); the parameters past its end are 0",
+                  "Ouvert_b.ouv cannot be read (not a plain file, or larger than 4 MB); the "
+                  "computer plays without it",
+                  "Ouvert_n.ouv cannot be read (not a plain file, or larger than 4 MB); the "
+                  "computer plays without it",
+                  "endgame tables with wrong contents are not used: pod.bib"}));
+    EXPECT_EQ(engine.tables().eval.parameters.t1, 5);
+    EXPECT_TRUE(engine.tables().databases.tables[1].empty());
+    EXPECT_FALSE(engine.tables().databases.tables[0].empty());
+    EXPECT_TRUE(engine.tables().repertoires.white.empty());
+    const SearchResult result = engine.search(request_for("W:W1-12:B21-32", 3));
+    EXPECT_EQ(result.answer, SearchAnswer::searched);
 }
 
 TEST(Engine, UserCopyOfTheParametersIsPreferred) {
@@ -167,6 +217,36 @@ TEST(Engine, RepertoireAnswersFromTheUsersCopy) {
     EXPECT_EQ(result.answer, SearchAnswer::repertoire);
     EXPECT_EQ(move_text(result.move), "b6-c5");
     EXPECT_EQ(result.nodes, 0u);
+}
+
+// A clock a second further on at every reading.
+class TickingClock final : public SearchClock {
+  public:
+    std::int32_t now_seconds() override { return ++m_now; }
+
+  private:
+    std::int32_t m_now = 1000;
+};
+
+TEST(Engine, ClocksAtTheEndsOfTheirRangeStillEndTheSearchOnTime) {
+    for (const std::int32_t clock : {INT32_MIN, -1, INT32_MAX - 1, INT32_MAX}) {
+        TickingClock ticking;
+        Engine engine{ticking, 1};
+        ASSERT_TRUE(engine.load({SELVAKO_TEST_DATA_DIR, {}}).empty());
+        int polls = 0;
+        // A search that never ends on its own is stopped here, and fails.
+        engine.on_poll = [&] {
+            if (++polls == 5000) engine.stop();
+        };
+        SearchRequest request = request_for("W:W1-12:B21-32", 0);
+        request.limits.depth = 0;
+        request.limits.budget_recherche = 160;
+        request.limits.temps_alloue = 178;
+        request.temps_blanc = clock;
+        const SearchResult result = engine.search(request);
+        EXPECT_EQ(result.answer, SearchAnswer::searched) << clock;
+        EXPECT_LT(polls, 5000) << clock;
+    }
 }
 
 } // namespace

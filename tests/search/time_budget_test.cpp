@@ -45,5 +45,24 @@ TEST(TimeBudget, AnalysisPonderAndEndlessBudget) {
     EXPECT_EQ(endless.maximum, UNLIMITED_SECONDS);
 }
 
+TEST(TimeBudget, LargestAutreLevelAndFullClocksDoNotWrap) {
+    // "Autre" at its largest number of minutes: 7 × B / 2 passes 2^31 after ply 180.
+    const std::int32_t minutes = INT32_MAX / 60;
+    const std::int32_t B = minutes * 55;
+    const std::int32_t L = minutes * 60 - 2;
+    TimeBudget plan = plan_time(B, L, 200, 0, false, false);
+    EXPECT_EQ(plan.target, B / 10);
+    EXPECT_EQ(plan.maximum, 5 * (B / 10));
+    EXPECT_EQ(plan.hard_limit, INT32_MAX); // 201 × L / 60 is past the range
+    // A clock used up to the end of its range leaves the least.
+    plan = plan_time(160, 178, 10, INT32_MAX, false, false);
+    EXPECT_EQ(plan.target, 1);
+    EXPECT_EQ(plan.hard_limit, 178);
+    plan = plan_time(INT32_MAX, INT32_MAX, 100, 0, false, false);
+    EXPECT_GT(plan.target, 0);
+    EXPECT_EQ(plan.hard_limit, INT32_MAX);
+    EXPECT_EQ(saturate_seconds(std::int64_t{INT32_MIN} - 1), INT32_MIN);
+}
+
 } // namespace
 } // namespace selvako

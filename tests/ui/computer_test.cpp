@@ -241,7 +241,8 @@ class ComputerTest : public WindowFixture {
             g.damier_affiche = parse_fen("W:WKc1:BKh8").position->board;
             noter_coup(g, clocks);
             const Move shuffle[] = {{30, 26}, {4, 8}, {26, 30}, {8, 4}};
-            for (int ply = 0; ply < 22; ++ply) jouer_coup(g, work, clocks, shuffle[ply % 4]);
+            for (int ply = 0; ply < 22; ++ply)
+                QVERIFY(jouer_coup(g, work, clocks, shuffle[ply % 4]));
             g.settings = game().settings;
             QVERIFY(write_game_file(
                 QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam")).toStdString(),

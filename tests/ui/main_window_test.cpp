@@ -289,6 +289,25 @@ class MainWindowTest : public WindowFixture {
                  start_position()); // the 2D board starts afresh
     }
 
+    void corruptAutomaticFileIsNamedAndTheDefaultsStand() {
+        const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
+        {
+            // Right size, but a budget no level gives.
+            PersistentSettings wild;
+            wild.budget_recherche = INT32_MAX;
+            std::vector<std::uint8_t> bytes = encode_game_file(GameFileImage{{}, 0, 0, wild});
+            std::ofstream out(last.toStdString(), std::ios::binary);
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+        }
+        MainWindow& w = start(config());
+        QCOMPARE(w.reported_errors(),
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier : ") +
+                             QDir::toNativeSeparators(last)});
+        QCOMPARE(w.saved_settings().budget_recherche, PersistentSettings{}.budget_recherche);
+        QCOMPARE(int(w.saved_settings().niveau), int(PersistentSettings{}.niveau));
+    }
+
     void closingTheWindowDoesNotWriteTheAutomaticFile() {
         MainWindow& w = start_2d();
         click(21);

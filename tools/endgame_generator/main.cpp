@@ -10,8 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/crc32.h"
 #include "files/atomic_file.h"
-#include "tools/endgame_generator/crc32.h"
 #include "tools/endgame_generator/retrograde_solver.h"
 
 namespace {

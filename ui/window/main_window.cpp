@@ -206,10 +206,13 @@ void MainWindow::FormActivate() {
     // On the very first run there is no automatic file yet: the defaults stand.
     if (QFile::exists(last)) {
         const auto image = read_game_file(last.toStdString());
+        // A refused file leaves the defaults; the message says which file,
+        // since the user did not choose to open it.
         if (image)
             m_saved_settings = image->settings;
         else
-            report_error(texte(IMPOSSIBLE, langue_cochee()));
+            report_error(texte(IMPOSSIBLE, langue_cochee()) + QStringLiteral(" : ") +
+                         QDir::toNativeSeparators(last));
     }
     choisir_langue(m_saved_settings.langue);
 }

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace selvako::tables {
+namespace selvako {
 
 std::uint32_t crc32(const void* data, std::size_t size);
 
-} // namespace selvako::tables
+} // namespace selvako

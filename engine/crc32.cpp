@@ -1,8 +1,8 @@
-#include "tools/endgame_generator/crc32.h"
+#include "engine/crc32.h"
 
 #include <array>
 
-namespace selvako::tables {
+namespace selvako {
 
 namespace {
 
@@ -27,4 +27,4 @@ std::uint32_t crc32(const void* data, std::size_t size) {
     return c ^ 0xFFFFFFFFu;
 }
 
-} // namespace selvako::tables
+} // namespace selvako

@@ -1,0 +1,78 @@
+// Writes the fuzzers' first inputs with the program's own writers: the game
+// files of games of several lengths, the positions they pass through as FEN,
+// their moves as a typed move list and as repertoire lines ("22-18  9-14 ").
+// make_seeds FOLDER
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/fen.h"
+#include "engine/move_generation.h"
+#include "files/game_file.h"
+#include "game/game_record.h"
+#include "game/saved_game.h"
+#include "game/time_source.h"
+
+using namespace selvako;
+namespace fs = std::filesystem;
+
+namespace {
+
+void write_text(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string typed(const FicheCoup& r) {
+    std::string text(SQUARE_NAMES[r.from]);
+    text += r.taken > 0 ? 'x' : '-';
+    text += SQUARE_NAMES[r.to];
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds FOLDER\n");
+        return 2;
+    }
+    const fs::path folder = argv[1];
+    for (const char* target : {"fen", "moves", "game_file", "repertoire"})
+        fs::create_directories(folder / target);
+
+    // A game in which each side plays a varying legal move, saved at several lengths.
+    EngineState work;
+    work.allocate_move_lists();
+    ManualTimeSource time;
+    GameClocks clocks(time);
+    GameState game;
+    nouvelle_partie(game, clocks);
+    std::string moves;
+    std::string repertoire;
+    std::string line;
+    for (int ply = 1; ply <= 80; ++ply) {
+        const int n = legal_moves(game, work, game.trait);
+        if (n == 0) break;
+        time.advance_seconds(ply % 7);
+        if (!jouer_coup(game, work, clocks, work.list(1)[ply % n])) break;
+        moves += (moves.empty() ? "" : " ") + typed(game.historique[ply]);
+        const FicheCoup& r = game.historique[ply];
+        line += std::to_string(r.from) + (r.taken > 0 ? "x" : "-") + std::to_string(r.to) +
+                (r.to < 10 ? "  " : " ");
+        // Lines of several lengths sharing their start, as a repertoire has them.
+        if (ply % 10 == 0) repertoire += line + "\n";
+        if (ply % 10 == 1) {
+            const std::string name = std::to_string(ply);
+            write_text(folder / "fen" / name, to_fen({game.damier_affiche, game.trait}));
+            write_text(folder / "moves" / name, moves);
+            if (!write_game_file(folder / "game_file" / (name + ".dam"), game_file_image(game)))
+                return 1;
+        }
+    }
+    write_text(folder / "repertoire" / "lines.ouv", repertoire);
+    game.settings = {320000, 319998, 500, 17, 5, 2000};
+    return write_game_file(folder / "game_file" / "long_long.dam", game_file_image(game)) ? 0 : 1;
+}

@@ -1,0 +1,40 @@
+// Opening repertoires: any lines, looked up move after move as the engine
+// does, give at most MAX_CANDIDATES moves, each between two real squares,
+// which the engine then plays.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/repertoire.h"
+
+using namespace selvako;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    RepertoireLines lines;
+    std::string line;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += static_cast<char>(data[i]);
+        }
+    }
+    lines.push_back(line);
+    sort_repertoire(lines);
+    std::vector<PlayedMove> history;
+    for (int ply = 0; ply < 30; ++ply) {
+        const Candidates found = repertoire_lookup(lines, history);
+        if (found.count < 0 || found.count > MAX_CANDIDATES) __builtin_trap();
+        if (found.count == 0) break;
+        for (int i = 0; i < found.count; ++i) {
+            const PlayedMove& m = found.moves[static_cast<std::size_t>(i)];
+            if (m.from < 1 || m.from > NUM_SQUARES || m.to < 1 || m.to > NUM_SQUARES)
+                __builtin_trap();
+        }
+        history.push_back(found.moves[static_cast<std::size_t>(ply % found.count)]);
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+#!/bin/sh
+# Runs each fuzz target of a `make fuzz` build: first over the inputs that
+# once crashed it, then for a few seconds from the seeds the program writes.
+# Prints one line per target (executions, crashes); fails on any crash.
+# run_fuzzers.sh FUZZ_BUILD DATA_FOLDER SECONDS
+set -eu
+build=$1
+data=$2
+seconds=$3
+work=$build/fuzz-run
+rm -rf "$work"
+mkdir -p "$work/seeds"
+"$build/fuzz/make_seeds" "$work/seeds"
+mkdir -p "$work/seeds/parameter_file"
+cp "$data/defaut.par" "$work/seeds/parameter_file/"
+
+status=0
+for target in fen moves game_file parameter_file repertoire; do
+    corpus=$work/corpus/$target
+    mkdir -p "$corpus"
+    cp "$work/seeds/$target"/* "$corpus/"
+    regressions=fuzz/regressions/$target
+    if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
+        "$build/fuzz/${target}_fuzz" "$regressions"/* >"$work/$target.regressions.log" 2>&1 ||
+            { echo "$target: a kept crash input fails again (see $work/$target.regressions.log)"; status=1; }
+    fi
+    if "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=30000 \
+        -artifact_prefix="$work/$target-" "$corpus" >"$work/$target.log" 2>&1; then
+        crashes=0
+    else
+        crashes=1
+        status=1
+    fi
+    runs=$(grep -o 'Done [0-9]* runs' "$work/$target.log" | grep -o '[0-9]*' || echo "?")
+    echo "$target: $runs executions, $crashes crashes"
+done
+exit $status
