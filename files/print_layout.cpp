@@ -1,6 +1,7 @@
 #include "files/print_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace selvako {
 
@@ -28,6 +29,18 @@ std::vector<PrintedLine> lay_out_lines(int count, int page_height, int line_heig
         y += spacing;
     }
     return lines;
+}
+
+std::vector<std::string> score_sheet_lines(const std::vector<std::string>& move_lines) {
+    constexpr std::size_t PER_LINE = 6;
+    std::vector<std::string> printed;
+    for (std::size_t k = 0; k < move_lines.size(); k += PER_LINE) {
+        std::string text = move_lines[k] + " ";
+        for (std::size_t j = 1; j < PER_LINE && k + j < move_lines.size(); ++j)
+            text += move_lines[k + j] + "  ";
+        printed.push_back(std::move(text));
+    }
+    return printed;
 }
 
 } // namespace selvako

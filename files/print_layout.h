@@ -3,6 +3,7 @@
 // order, a new page when the next line would not fit. Pure arithmetic on
 // the page's real height, so it is checked without a printer.
 
+#include <string>
 #include <vector>
 
 namespace selvako {
@@ -22,5 +23,10 @@ int lines_per_page(int page_height, int line_height, int top = 0);
 // one fits on an empty page.
 std::vector<PrintedLine> lay_out_lines(int count, int page_height, int line_height, int spacing,
                                        int top, int first_top);
+
+// The score sheet's printed lines: six move numbers to a line, the first
+// followed by one space and the others by two. Every move-list line is
+// printed, a final move number with only White's move included.
+std::vector<std::string> score_sheet_lines(const std::vector<std::string>& move_lines);
 
 } // namespace selvako

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "files/print_layout.h"
 
 namespace selvako {
@@ -57,6 +60,25 @@ TEST(PrintLayout, PageCountFollowsTheHeights) {
     const auto after_diagram = lay_out_lines(1, 1000, 100, 100, 50, 950);
     EXPECT_EQ(after_diagram[0].page, 1);
     EXPECT_EQ(after_diagram[0].y, 50);
+}
+
+std::vector<std::string> move_numbers(int count) {
+    std::vector<std::string> lines;
+    for (int k = 1; k <= count; ++k) {
+        std::string line(1, 'm');
+        line += std::to_string(k);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(PrintLayout, SixMoveNumbersToAPrintedLine) {
+    EXPECT_TRUE(score_sheet_lines({}).empty());
+    EXPECT_EQ(score_sheet_lines(move_numbers(5)),
+              (std::vector<std::string>{"m1 m2  m3  m4  m5  "}));
+    EXPECT_EQ(score_sheet_lines(move_numbers(13)),
+              (std::vector<std::string>{"m1 m2  m3  m4  m5  m6  ", "m7 m8  m9  m10  m11  m12  ",
+                                        "m13 "}));
 }
 
 } // namespace
