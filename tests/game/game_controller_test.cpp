@@ -8,6 +8,7 @@
 
 #include "engine/fen.h"
 #include "engine/move_generation.h"
+#include "game/clipboard_text.h"
 #include "game/game_controller.h"
 #include "game/game_record.h"
 #include "game/saved_game.h"
@@ -493,6 +494,70 @@ TEST_F(GameControllerTest, ComputerFillingTheLastPlyEndsTheGameAsTheHumanDoes) {
                     a.temps_blanc == b.temps_blanc && a.temps_noir == b.temps_noir)
             << "ply " << ply;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The clipboard's text through the controller: a FEN becomes a new game from
+// that position with the human to move and the names kept; a PDN game is
+// replayed; bad text changes nothing.
+TEST_F(GameControllerTest, PastedFenSetsUpANewGameForTheHuman) {
+    play_first_legal_move();
+    const std::string names_before = name_text(game().nom_blanc) + "/" + name_text(game().nom_noir);
+    const GameTextFile pasted = read_clipboard_text(" B:WKc1,e3:Bd6,f6\n", game());
+    ASSERT_TRUE(pasted.error.empty()) << pasted.error;
+    controller.command(command::LoadGame{pasted.games[0]});
+    EXPECT_EQ(position_fen(game()), "B:We3,Kc1:Bd6,f6");
+    EXPECT_EQ(game().trait, BLACK);
+    EXPECT_EQ(game().longueur_partie, 0);
+    EXPECT_TRUE(game().liste_coups.lines.empty());
+    EXPECT_FALSE(controller.computer_to_move());
+    EXPECT_EQ(name_text(game().nom_blanc) + "/" + name_text(game().nom_noir), names_before);
+}
+
+TEST_F(GameControllerTest, CopiedGameAsPdnPastesBackAsTheSameGame) {
+    for (int k = 0; k < 3; ++k) {
+        play_first_legal_move();
+        controller.boucle_jeu(); // the computer's answer
+    }
+    const GameState before = game();
+    ASSERT_GE(before.longueur_partie, 5);
+    const std::string pdn = game_pdn(before);
+    EXPECT_NE(pdn.find("[GameType \"26\"]"), std::string::npos);
+    controller.command(command::NewGame{});
+    const GameTextFile pasted = read_clipboard_text(pdn, game());
+    ASSERT_TRUE(pasted.error.empty()) << pasted.error;
+    ASSERT_EQ(pasted.games.size(), 1u);
+    controller.command(command::LoadGame{pasted.games[0]});
+    EXPECT_EQ(game().longueur_partie, before.longueur_partie);
+    EXPECT_EQ(game().liste_coups.lines, before.liste_coups.lines);
+    EXPECT_EQ(game().damier_affiche, before.damier_affiche);
+}
+
+TEST(ClipboardText, RefusesTextThatIsNeitherAPlayableFenNorPdn) {
+    const GameState current;
+    for (const char* bad : {"", "   \n", "hello, world", "W:Wz9:B12", "W:W1-12",
+                            "W:Wb8:Bd6", // a white man on its promotion row
+                            "B:Wc3:Bc1", // a black man on its promotion row
+                            "W:W:Bd6", "W:Wc3:B"}) {
+        const GameTextFile file = read_clipboard_text(bad, current);
+        EXPECT_FALSE(file.error.empty()) << '"' << bad << '"';
+        EXPECT_TRUE(file.games.empty()) << '"' << bad << '"';
+    }
+}
+
+TEST(ClipboardText, FenCopiedIsTheOneReadBack) {
+    GameState game;
+    const Position set_up = *parse_fen("W:WKb8,c3,a1:Bd6,Ka7,h2").position;
+    game.damier_affiche = set_up.board;
+    game.trait = WHITE;
+    const std::string fen = position_fen(game);
+    EXPECT_EQ(fen, "W:WKb8,c3,a1:BKa7,d6,h2");
+    const GameTextFile back = read_clipboard_text(fen, game);
+    ASSERT_TRUE(back.error.empty()) << back.error;
+    EXPECT_EQ(back.games[0].start->board, game.damier_affiche);
 }
 
 } // namespace

@@ -325,7 +325,8 @@ void MainWindow::apply_mode_menus() {
     const GameState& g = m_controller->game();
     const bool match = g.mode_match == 1;
     for (QMenu* menu : m_game_menus) menu->menuAction()->setEnabled(true);
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_ouvrir, m_quitter}) item->setEnabled(true);
+    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
+        item->setEnabled(true);
     for (QMenu* menu : {m_fichier, m_joueurs}) menu->menuAction()->setEnabled(!match);
     for (QAction* item : {m_reflexion, m_horloges, m_pause1, m_arret_clic})
         item->setEnabled(!match);
@@ -339,7 +340,7 @@ void MainWindow::apply_mode_menus() {
 
 void MainWindow::set_game_commands_enabled(bool enabled) {
     const bool match = m_controller->game().mode_match == 1;
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_ouvrir, m_quitter})
+    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
         item->setEnabled(enabled);
     // In computer-against-computer play the Fichier menu stays open so that
     // the option can be unchecked while the computer thinks.

@@ -20,8 +20,8 @@
 #include <utility>
 #include <vector>
 
-#include "files/game_text.h"
 #include "engine/transposition_table.h"
+#include "files/game_text.h"
 #include "game/game_controller.h"
 #include "game/time_source.h"
 #include "game/time_source_search_clock.h"
@@ -36,6 +36,7 @@
 #include "ui/panels/end_of_game_panel.h"
 #include "ui/panels/new_game_panel.h"
 #include "ui/panels/new_player_panel.h"
+#include "ui/print/score_sheet_print.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/game_loop.h"
@@ -43,6 +44,7 @@
 #include "ui/window/level_menu.h"
 
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -69,6 +71,15 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool ecrire_fichier_texte(const QString& path);
     // A text or PDN file; with several games the chooser asks which.
     bool lire_fichier_texte(const QString& path);
+    // The Edition menu's clipboard: the position as FEN, the game as PDN;
+    // pasting takes a FEN (a new game from it, the human to move) or PDN
+    // games, and refuses any other text with one message, nothing changed.
+    void copier_position();
+    void copier_partie();
+    bool coller();
+    // The score sheet on `printer`, as "Imprimer" prints it once the print
+    // dialog is confirmed. False, with the error shown, when it could not start.
+    bool imprimer(QPrinter& printer);
     // "Quitter": writes "last32.dam" and ends the program.
     void quitter();
 
@@ -147,6 +158,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();
     bool charger_parties(const GameTextFile& file);
+    void Imprimer1Click();
+    ScoreSheet feuille_de_partie() const;
     void a_propos();
     void Best1Click();
     // The new-game panel and the Joueurs menu's panels.
@@ -233,6 +246,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_nouveau = nullptr;
     QAction* m_ouvrir = nullptr;
     QAction* m_sauver = nullptr;
+    QAction* m_imprimer = nullptr;
     QAction* m_quitter = nullptr;
     QAction* m_inverser_joueurs = nullptr;
     QAction* m_pause1 = nullptr; // "Arrêt du calcul"

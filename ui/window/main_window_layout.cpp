@@ -58,6 +58,9 @@ void MainWindow::build_menus() {
     m_sauver = add_item(m_fichier, "Sauver1");
     m_sauver->setShortcut(QKeySequence::Save);
     connect(m_sauver, &QAction::triggered, this, &MainWindow::save);
+    m_imprimer = add_item(m_fichier, "Imprimer1");
+    m_imprimer->setShortcut(QKeySequence::Print);
+    connect(m_imprimer, &QAction::triggered, this, &MainWindow::Imprimer1Click);
     QAction* creer_texte = add_item(m_fichier, "Crerunfichiertexte1");
     creer_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(creer_texte, &QAction::triggered, this, &MainWindow::Crerunfichiertexte1Click);
@@ -81,6 +84,15 @@ void MainWindow::build_menus() {
         item->setShortcut(QKeySequence(step.first));
         connect(item, &QAction::triggered, this, [this, c = step.second] { send(c); });
     }
+    m_edition->addSeparator();
+    QAction* copier_position = add_item(m_edition, "Copierposition1");
+    connect(copier_position, &QAction::triggered, this, &MainWindow::copier_position);
+    QAction* copier_partie = add_item(m_edition, "Copierpartie1");
+    copier_partie->setShortcut(QKeySequence::Copy);
+    connect(copier_partie, &QAction::triggered, this, &MainWindow::copier_partie);
+    QAction* coller = add_item(m_edition, "Coller1");
+    coller->setShortcut(QKeySequence::Paste);
+    connect(coller, &QAction::triggered, this, &MainWindow::coller);
     // Ctrl+Z and Escape have no menu item: a take-back of the last move pair
     // and putting a picked-up piece back.
     m_reprendre_paire = new QAction(this);

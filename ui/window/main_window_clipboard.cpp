@@ -1,0 +1,44 @@
+// The Edition menu's clipboard: the position as FEN, the game as PDN, and a
+// FEN or PDN game pasted from elsewhere.
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "game/clipboard_text.h"
+#include "ui/i18n/captions.h"
+#include "ui/window/main_window.h"
+
+namespace selvako {
+
+namespace {
+
+constexpr Traductions PRESSE_PAPIERS_ILLISIBLE = {
+    "Le presse-papiers ne contient ni position FEN ni partie PDN lisible",
+    "The clipboard holds no readable FEN position or PDN game",
+    "Het klembord bevat geen leesbare FEN-stelling of PDN-partij",
+    "A área de transferência não contém posição FEN nem partida PDN legível",
+    "El portapapeles no contiene ninguna posición FEN ni partida PDN legible",
+    "Gli appunti non contengono una posizione FEN né una partita PDN leggibile"};
+
+} // namespace
+
+void MainWindow::copier_position() {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(position_fen(m_controller->game())));
+}
+
+void MainWindow::copier_partie() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(game_pdn(m_controller->game())));
+}
+
+bool MainWindow::coller() {
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    const GameTextFile file = read_clipboard_text(text, m_controller->game());
+    if (!file.error.empty() || file.games.empty()) {
+        report_error(texte(PRESSE_PAPIERS_ILLISIBLE, langue_cochee()));
+        return false;
+    }
+    return charger_parties(file);
+}
+
+} // namespace selvako
