@@ -17,8 +17,8 @@
 
 #include "engine/engine_state.h"
 #include "files/game_file.h"
-#include "files/player_files.h"
 #include "files/game_text.h"
+#include "files/player_files.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
@@ -28,6 +28,7 @@
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "game/move_input.h"
+#include "game/position_editor.h"
 #include "game/time_source.h"
 #include "search/engine.h"
 
@@ -136,20 +137,38 @@ struct LoadGame {
 };
 // The window is closed: the program ends without saving.
 struct Close {};
+// The position set-up editor. `SetUpMode` switches it on or off; leaving it
+// hands the move to the computer when it was told to move first.
+struct SetUpMode {
+    bool on = true;
+};
+// The piece a board click puts down in set-up mode (EMPTY clears a square).
+struct ChoosePiece {
+    std::uint8_t piece = EMPTY;
+};
+struct EmptyBoard {};           // "Vider le damier"
+struct FillBoard {};            // "Remplir le damier"
+struct ChangeDirection {};      // which way White moves; the view turns over
+struct ChangeComputerColour {}; // "Ordinateur noir" / "Ordinateur blanc"
+struct ChangeFirstMover {};     // "Joueur joue" / "Ordinateur joue"
+// A position as text (FEN), set up in one step; bad text changes nothing.
+struct PasteFen {
+    std::string text;
+};
 } // namespace command
 
-using Command =
-    std::variant<command::NewGame, command::StartUp, command::StartMatch,
-                 command::HumanAgainstHuman, command::ComputerAgainstComputer, command::SwapPlayers,
-                 command::Back, command::Forward, command::ToStart, command::ToEnd, command::ToLine,
-                 command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
-                 command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
-                 command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close,
-                 command::TakeBack, command::SetTableSize, command::StartTraining,
-                 command::StartHumanGame, command::ChangeNames, command::LoadPlayers,
-                 command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
-                 command::LoadGame>;
+using Command = std::variant<
+    command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
+    command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
+    command::ToStart, command::ToEnd, command::ToLine, command::Click, command::StopThinking,
+    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
+    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
+    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
+    command::Close, command::TakeBack, command::SetTableSize, command::StartTraining,
+    command::StartHumanGame, command::ChangeNames, command::LoadPlayers, command::NewPlayer,
+    command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
+    command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
+    command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {
@@ -217,6 +236,8 @@ class GameController {
     const PlayerList& players() const { return m_players; }
     // What the last LoadGame replayed and passed over.
     const ReplayReport& last_replay() const { return m_last_replay; }
+    // The set-up editor: the piece to place, who moves first, the last refusal.
+    const PositionEditor& editor() const { return m_editor; }
 
   private:
     void apply(const Command& c);
@@ -263,6 +284,18 @@ class GameController {
     bool sauver(const std::filesystem::path& path);
     void quitter(const std::filesystem::path& last_game);
 
+    void Entrerpositionclick(bool on);
+    void placer_piece(Square s);
+    void vider();
+    void remplir_editeur();
+    void Change_dir();
+    void Change_couleur();
+    void Couleur_joue();
+    void coller_fen(const std::string& text);
+    // The edited board becomes ply 0 of a new record, no longer a match.
+    void installer_position();
+    void refuse(EditorRefusal why);
+
     void coup_ordinateur();
     void reflechir();
     SearchResult lancer_recherche(bool ponder);
@@ -291,6 +324,7 @@ class GameController {
     PlayerList m_players;
     bool m_player_faults_reported = false;
     ReplayReport m_last_replay;
+    PositionEditor m_editor;
 };
 
 } // namespace selvako
