@@ -297,6 +297,7 @@ class GameController {
     // The edited board becomes ply 0 of a new record, no longer a match.
     void installer_position();
     void refuse(EditorRefusal why);
+    void evaluer_position();
 
     void coup_ordinateur();
     void reflechir();

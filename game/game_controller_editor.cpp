@@ -1,8 +1,10 @@
 // The position set-up editor's commands on the game controller.
 
 #include "engine/fen.h"
+#include "eval/evaluate.h"
 #include "game/game_controller.h"
 #include "game/game_record.h"
+#include "search/engine_tables.h"
 
 namespace selvako {
 
@@ -18,6 +20,7 @@ void GameController::Entrerpositionclick(bool on) {
         return;
     }
     g.coup_demande = 0;
+    evaluer_position();
     if (on) {
         g.mode_edition = 1;
         g.ordinateur_au_trait = 0;
@@ -48,7 +51,16 @@ void GameController::installer_position() {
     g.sans_reflexion = 1;
     m_computer.reflexion_ce_tour = false;
     m_editor.refusal = EditorRefusal::none;
+    evaluer_position();
     changed();
+}
+
+void GameController::evaluer_position() {
+    // Only between searches: the evaluation's running terms are the search's own.
+    if (m_searching) return;
+    m_work.set_position(m_game.damier_affiche);
+    for (const int side : {WHITE, BLACK})
+        m_editor.evaluation[side] = evaluate_for_display(m_engine.tables().eval, m_work, side) / 2;
 }
 
 void GameController::refuse(EditorRefusal why) {

@@ -2,6 +2,7 @@
 // Setting up a position by hand: which piece a click puts down, what the
 // board allows, and the refusals the view shows beside the editor.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,9 @@ struct PositionEditor {
     EditorRefusal refusal = EditorRefusal::none;
     // What the FEN reader found wrong, for EditorRefusal::bad_fen.
     std::string fen_error;
+    // The static evaluation of the board for White and Black, halved (about
+    // hundredths of a man), as "Eval stat blancs" and "Eval stat noirs" show it.
+    std::array<int, 2> evaluation{};
 };
 
 // Why `piece` may not go on square `s` of `board`; none when it may.

@@ -301,6 +301,28 @@ TEST_F(PositionEditorTest, PastedFenSetsUpThePositionAndBadTextChangesNothing) {
     EXPECT_FALSE(controller.editor().fen_error.empty());
 }
 
+TEST_F(PositionEditorTest, StaticEvaluationsFollowThePosition) {
+    controller.command(command::SetUpMode{true});
+    controller.command(command::FillBoard{});
+    // The start position is the same for both sides.
+    EXPECT_EQ(controller.editor().evaluation[WHITE], controller.editor().evaluation[BLACK]);
+    controller.command(command::EmptyBoard{});
+    place(WHITE_KING, sq("d4"));
+    place(BLACK_MAN, sq("b6"));
+    place(WHITE_MAN, sq("g3"));
+    const auto& eval = controller.editor().evaluation;
+    EXPECT_GT(eval[WHITE], 0);
+    EXPECT_LT(eval[BLACK], 0);
+    // The colour-swapped mirror scores the same for the other side.
+    const std::array<int, 2> first = eval;
+    controller.command(command::EmptyBoard{});
+    place(BLACK_KING, BOARD_CELLS - sq("d4"));
+    place(WHITE_MAN, BOARD_CELLS - sq("b6"));
+    place(BLACK_MAN, BOARD_CELLS - sq("g3"));
+    EXPECT_EQ(eval[BLACK], first[WHITE]);
+    EXPECT_EQ(eval[WHITE], first[BLACK]);
+}
+
 TEST_F(PositionEditorTest, SetUpIsNotEnteredDuringARatedMatch) {
     controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
     ASSERT_EQ(game().mode_match, 1);

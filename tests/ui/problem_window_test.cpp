@@ -37,6 +37,10 @@ class ProblemWindowTest : public WindowFixture {
         const Square d4 = parse_square("d4");
         click(d4);
         QCOMPARE(game().damier_affiche[d4], WHITE_KING);
+        QCOMPARE(
+            page()->blancs()->text(),
+            QString::asprintf("Eval stat blancs:%4d", w.controller().editor().evaluation[WHITE]));
+        QVERIFY(w.controller().editor().evaluation[WHITE] > 0);
 
         // A white man on its promotion row: refused, and said.
         child<QToolButton>("SpeedButton10")->click();

@@ -93,6 +93,12 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     m_couleurordi = add("Couleurordi");
     m_couleurjoue = add("Couleurjoue");
     m_coller = add("Coller_fen");
+    m_blancs = new QLabel(group);
+    m_blancs->setObjectName(QStringLiteral("Blancs"));
+    m_noirs = new QLabel(group);
+    m_noirs->setObjectName(QStringLiteral("Noirs"));
+    column->addWidget(m_blancs);
+    column->addWidget(m_noirs);
     column->addStretch();
     grid->addLayout(column, 0, 2, 3, 1);
     m_message = new QLabel(group);
@@ -141,6 +147,8 @@ void ProblemPage::show_state(const PositionEditor& editor, std::uint8_t couleur_
     m_couleurjoue->setText(
         texte(editor.computer_moves_first ? COMPUTER_TURN : PLAYER_TURN, m_langue));
     if (editor.piece != m_shown_piece) show_indicator(editor.piece);
+    m_blancs->setText(QString::asprintf("Eval stat blancs:%4d", editor.evaluation[WHITE]));
+    m_noirs->setText(QString::asprintf("Eval stat noirs:%4d", editor.evaluation[BLACK]));
     switch (editor.refusal) {
     case EditorRefusal::none:
         m_message->clear();

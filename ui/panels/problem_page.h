@@ -29,6 +29,8 @@ class ProblemPage : public QWidget {
     QToolButton* piece_button(std::uint8_t piece) const { return m_pieces[piece]; }
     QLabel* indicator() const { return m_piontemoin; }
     QLabel* message() const { return m_message; }
+    QLabel* blancs() const { return m_blancs; }
+    QLabel* noirs() const { return m_noirs; }
     QPushButton* bas_haut() const { return m_bas_haut; }
     QPushButton* couleur_ordi() const { return m_couleurordi; }
     QPushButton* couleur_joue() const { return m_couleurjoue; }
@@ -58,6 +60,8 @@ class ProblemPage : public QWidget {
     QPushButton* m_couleurjoue;
     QPushButton* m_coller;
     QLabel* m_message;
+    QLabel* m_blancs;
+    QLabel* m_noirs;
     std::uint8_t m_shown_piece = EMPTY;
 };
 
