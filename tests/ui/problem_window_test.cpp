@@ -1,6 +1,7 @@
 // The "Probleme" tab in the window: Ctrl+I opens it, the buttons reach the
 // controller, refusals are shown, and the computer plays the position set up.
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QTabWidget>
 
@@ -41,6 +42,9 @@ class ProblemWindowTest : public WindowFixture {
             page()->blancs()->text(),
             QString::asprintf("Eval stat blancs:%4d", w.controller().editor().evaluation[WHITE]));
         QVERIFY(w.controller().editor().evaluation[WHITE] > 0);
+        // SELVAKO_SNAPSHOT_DIR set: the picture of the tab for the documentation.
+        if (const QString dir = qEnvironmentVariable("SELVAKO_SNAPSHOT_DIR"); !dir.isEmpty())
+            QVERIFY(w.grab().save(QDir(dir).filePath(QStringLiteral("set-up-tab.png")), "PNG"));
 
         // A white man on its promotion row: refused, and said.
         child<QToolButton>("SpeedButton10")->click();
@@ -60,6 +64,17 @@ class ProblemWindowTest : public WindowFixture {
         QCOMPARE(page()->bas_haut()->text(), QStringLiteral("Blancs:Bas->Haut"));
         QVERIFY(!w.display().damier_inverse);
         QCOMPARE(game().damier_affiche, before);
+
+        // A position pasted from the clipboard; bad text is said and changes nothing.
+        QGuiApplication::clipboard()->setText(QStringLiteral("W:Wc3,Kd4:Bf6"));
+        child<QPushButton>("Coller_fen")->click();
+        QCOMPARE(game().damier_affiche[parse_square("f6")], BLACK_MAN);
+        QVERIFY(page()->message()->text().isEmpty());
+        const BoardArray pasted = game().damier_affiche;
+        QGuiApplication::clipboard()->setText(QStringLiteral("pas une position"));
+        child<QPushButton>("Coller_fen")->click();
+        QVERIFY(page()->message()->text().startsWith(QStringLiteral("Position FEN illisible")));
+        QCOMPARE(game().damier_affiche, pasted);
 
         // The start position, the computer (Black) to move first.
         child<QPushButton>("remplir1")->click();

@@ -58,11 +58,14 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     outer->addWidget(group);
     outer->addStretch();
     auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(4);
 
     for (std::uint8_t piece = EMPTY; piece <= BLACK_KING; ++piece) {
         auto* b = new QToolButton(group);
         b->setObjectName(QString::fromLatin1(BUTTON_NAMES[piece]));
-        b->setFixedSize(65, 65);
+        // Smaller than the 65 x 65 of a wider column: the symbol keeps its 48 x 48.
+        b->setFixedSize(56, 56);
         b->setIconSize(QSize(48, 48));
         b->setIcon(QPixmap(QDir(m_images).filePath(QString::fromLatin1(INDICATORS[piece]))));
         connect(b, &QToolButton::clicked, this, [this, piece] { choose(piece); });
@@ -70,7 +73,8 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     }
     m_piontemoin = new QLabel(group);
     m_piontemoin->setObjectName(QStringLiteral("Piontemoin"));
-    m_piontemoin->setFixedSize(49, 49);
+    m_piontemoin->setFixedSize(52, 52);
+    m_piontemoin->setAlignment(Qt::AlignCenter);
     m_piontemoin->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     grid->addWidget(m_pieces[WHITE_MAN], 0, 0);
     grid->addWidget(m_pieces[WHITE_KING], 0, 1);
@@ -83,7 +87,6 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     const auto add = [&](const char* name) {
         auto* b = new QPushButton(group);
         b->setObjectName(QString::fromLatin1(name));
-        b->setMinimumWidth(129);
         column->addWidget(b);
         return b;
     };
@@ -92,20 +95,23 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     m_bas_haut = add("Bas_Haut");
     m_couleurordi = add("Couleurordi");
     m_couleurjoue = add("Couleurjoue");
-    m_coller = add("Coller_fen");
+    column->addStretch();
+    grid->addLayout(column, 0, 2, 3, 1);
+    // Below, across the page: the column beside the board is narrow.
+    m_coller = new QPushButton(group);
+    m_coller->setObjectName(QStringLiteral("Coller_fen"));
+    grid->addWidget(m_coller, 4, 0, 1, 3);
     m_blancs = new QLabel(group);
     m_blancs->setObjectName(QStringLiteral("Blancs"));
     m_noirs = new QLabel(group);
     m_noirs->setObjectName(QStringLiteral("Noirs"));
-    column->addWidget(m_blancs);
-    column->addWidget(m_noirs);
-    column->addStretch();
-    grid->addLayout(column, 0, 2, 3, 1);
+    grid->addWidget(m_blancs, 5, 0, 1, 3);
+    grid->addWidget(m_noirs, 6, 0, 1, 3);
     m_message = new QLabel(group);
     m_message->setObjectName(QStringLiteral("Message_probleme"));
     m_message->setWordWrap(true);
     m_message->setStyleSheet(QStringLiteral("color: #c00000;"));
-    grid->addWidget(m_message, 3, 0, 1, 3);
+    grid->addWidget(m_message, 7, 0, 1, 3);
 
     connect(m_vider, &QPushButton::clicked, this, &ProblemPage::empty_board);
     connect(m_remplir, &QPushButton::clicked, this, &ProblemPage::fill_board);
