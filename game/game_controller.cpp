@@ -159,6 +159,17 @@ void GameController::apply(const Command& c) {
                 m_players.players[0].points = COMPUTER_START_RATING;
                 changed();
             },
+            [this](const command::SetUpMode& m) { Entrerpositionclick(m.on); },
+            [this](const command::ChoosePiece& p) {
+                m_editor.piece = p.piece <= BLACK_KING ? p.piece : EMPTY;
+                changed();
+            },
+            [this](const command::EmptyBoard&) { vider(); },
+            [this](const command::FillBoard&) { remplir_editeur(); },
+            [this](const command::ChangeDirection&) { Change_dir(); },
+            [this](const command::ChangeComputerColour&) { Change_couleur(); },
+            [this](const command::ChangeFirstMover&) { Couleur_joue(); },
+            [this](const command::PasteFen& f) { coller_fen(f.text); },
         },
         c);
 }
@@ -589,6 +600,10 @@ void GameController::clic1(Square s, bool may_play_at_once) {
     if (m_notices.game_over) return;
     if (g.ordinateur_au_trait && !m_options.humain_contre_humain && !g.mode_edition) return;
     if (s < 1 || s > NUM_SQUARES) return;
+    if (g.mode_edition) {
+        placer_piece(s);
+        return;
+    }
     // A click on the board starts paused clocks again.
     m_clocks.resume();
     const InputResult result = clic_case(m_input, g, m_work, m_clocks, s, may_play_at_once);

@@ -28,6 +28,7 @@
 #include "game/game_state.h"
 #include "game/levels.h"
 #include "game/move_input.h"
+#include "game/position_editor.h"
 #include "game/time_source.h"
 #include "search/engine.h"
 
@@ -136,6 +137,24 @@ struct LoadGame {
 };
 // The window is closed: the program ends without saving.
 struct Close {};
+// The position set-up editor. `SetUpMode` switches it on or off; leaving it
+// hands the move to the computer when it was told to move first.
+struct SetUpMode {
+    bool on = true;
+};
+// The piece a board click puts down in set-up mode (EMPTY clears a square).
+struct ChoosePiece {
+    std::uint8_t piece = EMPTY;
+};
+struct EmptyBoard {};           // "Vider le damier"
+struct FillBoard {};            // "Remplir le damier"
+struct ChangeDirection {};      // which way White moves; the view turns over
+struct ChangeComputerColour {}; // "Ordinateur noir" / "Ordinateur blanc"
+struct ChangeFirstMover {};     // "Joueur joue" / "Ordinateur joue"
+// A position as text (FEN), set up in one step; bad text changes nothing.
+struct PasteFen {
+    std::string text;
+};
 } // namespace command
 
 using Command =
@@ -149,7 +168,9 @@ using Command =
                  command::TakeBack, command::SetTableSize, command::StartTraining,
                  command::StartHumanGame, command::ChangeNames, command::LoadPlayers,
                  command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
-                 command::LoadGame>;
+                 command::LoadGame, command::SetUpMode, command::ChoosePiece,
+                 command::EmptyBoard, command::FillBoard, command::ChangeDirection,
+                 command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {
@@ -217,6 +238,8 @@ class GameController {
     const PlayerList& players() const { return m_players; }
     // What the last LoadGame replayed and passed over.
     const ReplayReport& last_replay() const { return m_last_replay; }
+    // The set-up editor: the piece to place, who moves first, the last refusal.
+    const PositionEditor& editor() const { return m_editor; }
 
   private:
     void apply(const Command& c);
@@ -263,6 +286,19 @@ class GameController {
     bool sauver(const std::filesystem::path& path);
     void quitter(const std::filesystem::path& last_game);
 
+    void Entrerpositionclick(bool on);
+    void placer_piece(Square s);
+    void vider();
+    void remplir_editeur();
+    void Change_dir();
+    void Change_couleur();
+    void Couleur_joue();
+    void coller_fen(const std::string& text);
+    // The edited board becomes ply 0 of a new record, no longer a match.
+    void installer_position();
+    void refuse(EditorRefusal why);
+    void evaluer_position();
+
     void coup_ordinateur();
     void reflechir();
     SearchResult lancer_recherche(bool ponder);
@@ -291,6 +327,7 @@ class GameController {
     PlayerList m_players;
     bool m_player_faults_reported = false;
     ReplayReport m_last_replay;
+    PositionEditor m_editor;
 };
 
 } // namespace selvako

@@ -15,6 +15,7 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
         game.damier_affiche[0] = SENTINEL;
         game.trait = static_cast<std::uint8_t>(text.start->side_to_move);
         game.trait_fin = game.trait;
+        game.premier_trait = game.trait;
     }
     game.nom_blanc = make_name(text.white);
     game.nom_noir = make_name(text.black);

@@ -31,9 +31,19 @@ void select_line(MoveList& list, int line) {
     list.selected = (line >= 0 && line < static_cast<int>(list.lines.size())) ? line : -1;
 }
 
+// With Black to move at ply 0 every ply sits one half line later: Black's
+// first move takes the second column of line 0.
+int black_first(const GameState& game) {
+    return game.premier_trait == BLACK ? 1 : 0;
+}
+
 // The line that holds the move of `ply`: none for the start position.
-int line_of_ply(int ply) {
-    return ply > 0 ? (ply - 1) / 2 : -1;
+int line_of_ply(const GameState& game, int ply) {
+    return ply > 0 ? (ply + black_first(game) - 1) / 2 : -1;
+}
+
+std::string black_opening_line(const FicheCoup& black) {
+    return move_number(1) + " ... " + half_move(black);
 }
 
 // Plies past the game's end are not part of it; the analysis and the text
@@ -94,16 +104,19 @@ void afficher_coup(GameState& game) {
     MoveList& list = game.liste_coups;
     if (game.longueur_partie <= 1) list.clear();
     const int p = game.num_demi_coup;
-    if (p % 2 == 0) {
-        const int line = p / 2 - 1;
-        std::string text = ligne_complete(p / 2, game.historique[p - 1], game.historique[p]);
+    const int q = p + black_first(game);
+    if (q % 2 == 0) {
+        const int line = q / 2 - 1;
+        std::string text = p == 1
+                               ? black_opening_line(game.historique[1])
+                               : ligne_complete(q / 2, game.historique[p - 1], game.historique[p]);
         if (line < static_cast<int>(list.lines.size()))
             list.lines[line] = std::move(text);
         else
             list.lines.push_back(std::move(text));
         select_line(list, line);
     } else {
-        list.lines.push_back(demi_ligne(p / 2 + 1, game.historique[p]));
+        list.lines.push_back(demi_ligne(q / 2 + 1, game.historique[p]));
         select_line(list, static_cast<int>(list.lines.size()) - 1);
     }
 }
@@ -117,7 +130,7 @@ bool jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, co
     game.damier_affiche = work.board;
     if (game.num_demi_coup < game.longueur_partie) {
         auto& lines = game.liste_coups.lines;
-        const std::size_t keep = game.num_demi_coup / 2;
+        const std::size_t keep = (game.num_demi_coup + black_first(game)) / 2;
         if (lines.size() > keep) lines.resize(keep);
         select_line(game.liste_coups, game.liste_coups.selected);
         clear_plies_after(game, game.num_demi_coup);
@@ -141,6 +154,7 @@ void nouvelle_partie(GameState& game, GameClocks& clocks) {
     clocks.reset();
     game.trait = WHITE;
     game.trait_fin = WHITE;
+    game.premier_trait = WHITE;
     game.damier_affiche = start_position();
     game.dernier_coup = {};
     game.taken_to_record = 0;
@@ -153,11 +167,25 @@ void nouvelle_partie(GameState& game, GameClocks& clocks) {
     noter_coup(game, clocks);
 }
 
+void nouveau_releve(GameState& game, const GameClocks& clocks) {
+    game.num_demi_coup = 0;
+    game.longueur_partie = 0;
+    game.premier_trait = game.trait;
+    game.trait_fin = game.trait;
+    game.dernier_coup = {};
+    game.taken_to_record = 0;
+    game.from_to_record = 0;
+    game.to_to_record = 0;
+    game.liste_coups.clear();
+    clear_plies_after(game, 0);
+    noter_coup(game, clocks);
+}
+
 bool reprise(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup > 0;
     if (moved) {
         show_ply(game, clocks, game.num_demi_coup - 1);
-        select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
+        select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
         game.trait ^= 1;
     }
     game.sans_reflexion = 1;
@@ -168,7 +196,7 @@ bool reprise(GameState& game, GameClocks& clocks) {
 bool avancer(GameState& game, GameClocks& clocks) {
     if (game.num_demi_coup >= game.longueur_partie) return false;
     show_ply(game, clocks, game.num_demi_coup + 1);
-    select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
+    select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
     game.trait ^= 1;
     game.mode_match = 0;
     game.sans_reflexion = 1;
@@ -180,7 +208,7 @@ bool revenir_debut(GameState& game, GameClocks& clocks) {
     show_ply(game, clocks, 0);
     select_line(game.liste_coups, -1);
     game.mode_match = 0;
-    game.trait = WHITE;
+    game.trait = game.premier_trait;
     clocks.restore(0, 0);
     return moved;
 }
@@ -189,7 +217,7 @@ bool Aller_fin(GameState& game, GameClocks& clocks) {
     const int last = game.longueur_partie & 0xFF;
     const bool moved = game.num_demi_coup != last;
     show_ply(game, clocks, std::min(last, LAST_PLY));
-    select_line(game.liste_coups, line_of_ply(game.num_demi_coup));
+    select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
     game.mode_match = 0;
     game.trait = game.trait_fin;
     return moved;
@@ -197,8 +225,9 @@ bool Aller_fin(GameState& game, GameClocks& clocks) {
 
 bool revenir_n(GameState& game, GameClocks& clocks, int line) {
     if (line < 0 || line >= static_cast<int>(game.liste_coups.lines.size())) return false;
-    int ply = 2 * line + (game.num_demi_coup % 2);
-    ply = std::min(ply, std::min<int>(game.longueur_partie, LAST_PLY));
+    const int offset = black_first(game);
+    int ply = 2 * line + ((game.num_demi_coup + offset) % 2) - offset;
+    ply = std::clamp(ply, 0, std::min<int>(game.longueur_partie, LAST_PLY));
     const bool moved = ply != game.num_demi_coup;
     show_ply(game, clocks, ply);
     select_line(game.liste_coups, line);
@@ -207,6 +236,8 @@ bool revenir_n(GameState& game, GameClocks& clocks, int line) {
 
 void apres_lecture(GameState& game, GameClocks& clocks) {
     FicheCoup& first = game.historique[0];
+    // A game file does not say who moved first; its plies are listed from White.
+    game.premier_trait = WHITE;
     game.longueur_partie = first.board[0];
     first.board[0] = SENTINEL;
     restaurer_coup(game, clocks);

@@ -33,6 +33,10 @@ void afficher_coup(GameState& game);
 // A new game in the start position: empty record, clocks at zero, White to move.
 void nouvelle_partie(GameState& game, GameClocks& clocks);
 
+// The position on the board, with the side to move, becomes ply 0 of a new
+// record: the plies after it and the move list are cleared.
+void nouveau_releve(GameState& game, const GameClocks& clocks);
+
 // Navigation. Each returns whether the ply on show changed.
 bool reprise(GameState& game, GameClocks& clocks);
 bool avancer(GameState& game, GameClocks& clocks);

@@ -76,6 +76,9 @@ struct GameState {
     Square to_to_record = 0;
     // Side to move after the last recorded ply, for "Aller à la fin".
     std::uint8_t trait_fin = WHITE;
+    // Side to move at ply 0: Black after a set-up position handed to Black,
+    // so that the move list numbers Black's first move "1. ... ".
+    std::uint8_t premier_trait = WHITE;
 
     MoveList liste_coups;
     PersistentSettings settings;

@@ -29,8 +29,7 @@ struct TwoPlayerGame {
         EXPECT_TRUE(parsed.position) << parsed.error;
         game.damier_affiche = parsed.position->board;
         game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-        game.trait_fin = game.trait;
-        noter_coup(game, clocks);
+        nouveau_releve(game, clocks);
     }
 
     InputResult click(Square s) { return clic_case(input, game, engine, clocks, s); }

@@ -131,6 +131,11 @@ QImage square(bool light) {
     return image;
 }
 
+// The same drawing at 48 x 48, redrawn smooth rather than cut.
+QImage symbol(const QImage& image) {
+    return image.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +155,12 @@ int main(int argc, char** argv) {
         {"1dba.bmp", piece(WHITE_PIECE, true)},
         {"1pna.bmp", piece(BLACK_PIECE, false)},
         {"1dna.bmp", piece(BLACK_PIECE, true)},
+        // The set-up editor's indicator of the piece a click puts down.
+        {"v48.Bmp", symbol(square(false))},
+        {"b48.Bmp", symbol(piece(WHITE_PIECE, false))},
+        {"bd48.Bmp", symbol(piece(WHITE_PIECE, true))},
+        {"n48.Bmp", symbol(piece(BLACK_PIECE, false))},
+        {"nd48.Bmp", symbol(piece(BLACK_PIECE, true))},
     };
     for (const auto& out : outputs) {
         const QString path = folder + '/' + QString::fromLatin1(out.name);

@@ -301,6 +301,7 @@ void MainWindow::refresh() {
     compter_pions();
     show_turn();
     sync_move_list();
+    show_problem_page();
     m_board->update();
 }
 

@@ -37,6 +37,7 @@
 #include "ui/panels/new_game_panel.h"
 #include "ui/panels/new_player_panel.h"
 #include "ui/print/score_sheet_print.h"
+#include "ui/panels/problem_page.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/game_loop.h"
@@ -94,6 +95,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     AutrePanel* autre_panel() const { return m_panel9; }
     CalculPage* calcul_page() const { return m_calcul; }
     QTabWidget* pages() const { return m_pages; }
+    ProblemPage* problem_page() const { return m_probleme; }
+    QAction* install_position_item() const { return m_installer; }
     DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
     NewGamePanel* new_game_panel() const { return m_nouvelle_partie; }
     NewPlayerPanel* new_player_panel() const { return m_nouveau_joueur; }
@@ -164,6 +167,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     void Best1Click();
     // The new-game panel and the Joueurs menu's panels.
     void build_player_panels();
+    // The "Probleme" tab and "Installer une position", wired to the editor's commands.
+    void build_problem_page();
+    void Installeruneposition1Click();
+    void OngletChange(int index);
+    void show_problem_page();
     void Nouveau2Click();
     void Match21Click();
     void Effacerunjoueur1Click();
@@ -224,6 +232,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     AutrePanel* m_panel9 = nullptr;
     CalculPage* m_calcul = nullptr;
     QTabWidget* m_pages = nullptr;
+    ProblemPage* m_probleme = nullptr;
+    QAction* m_installer = nullptr;
+    // The tab shown before "Probleme", for the way back.
+    int m_previous_tab = 0;
     DrawOfferPanel* m_match_nul = nullptr;
     NewGamePanel* m_nouvelle_partie = nullptr;
     NewPlayerPanel* m_nouveau_joueur = nullptr;

@@ -67,6 +67,9 @@ void MainWindow::build_menus() {
     QAction* ouvrir_texte = add_item(m_fichier, "Ouvrirunfichiertexte1");
     ouvrir_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(ouvrir_texte, &QAction::triggered, this, &MainWindow::Ouvrirunfichiertexte1Click);
+    m_installer = add_item(m_fichier, "Installeruneposition1");
+    m_installer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(m_installer, &QAction::triggered, this, &MainWindow::Installeruneposition1Click);
     m_fichier->addSeparator();
     m_quitter = add_item(m_fichier, "Quitter1");
     m_quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -274,6 +277,7 @@ void MainWindow::build_game_area() {
     pages->addTab(m_calcul, QString());
     pages->setObjectName(QStringLiteral("Liste"));
     m_pages = pages;
+    build_problem_page();
     middle_layout->addWidget(pages, 1);
 
     auto* notice = new QHBoxLayout;
@@ -343,6 +347,8 @@ void MainWindow::apply_captions(int langue) {
     auto* pages = m_game_area->findChild<QTabWidget*>(QStringLiteral("Liste"));
     pages->setTabText(0, caption("Liste", langue));
     pages->setTabText(1, caption("Calcul", langue));
+    pages->setTabText(2, caption("Probleme0", langue));
+    m_probleme->set_captions(langue);
     m_calcul->set_captions(langue);
     m_label29->setText(caption("Label29", langue));
     m_label30->setText(caption("Label30", langue));
