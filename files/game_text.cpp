@@ -1,9 +1,19 @@
 #include "files/game_text.h"
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 
 namespace selvako {
+
+void drop_move_number(std::string_view& word) {
+    std::size_t digits = 0;
+    while (digits < word.size() && std::isdigit(static_cast<unsigned char>(word[digits]))) ++digits;
+    if (digits > 0 && digits < word.size() && word[digits] == '.') {
+        word.remove_prefix(digits);
+        while (!word.empty() && word.front() == '.') word.remove_prefix(1);
+    }
+}
 
 std::optional<GameMoveText> parse_move_word(std::string_view word) {
     GameMoveText move;

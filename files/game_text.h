@@ -46,6 +46,10 @@ struct GameTextFile {
 // word is not a move's form (a square that does not exist, a move number).
 std::optional<GameMoveText> parse_move_word(std::string_view word);
 
+// Drops a move number ("12." or "12...") from the front of a word: score
+// sheets may glue it to White's move (" 1.c3-d4").
+void drop_move_number(std::string_view& word);
+
 // The line of the game chooser: " 2:White - Black".
 std::string chooser_line(std::size_t index, const GameText& game);
 

@@ -264,13 +264,7 @@ class PdnReader {
             return;
         }
         // "12." and "12..." number the moves; the move may follow at once.
-        std::size_t digits = 0;
-        while (digits < word.size() && std::isdigit(static_cast<unsigned char>(word[digits])))
-            ++digits;
-        if (digits > 0 && digits < word.size() && word[digits] == '.') {
-            word.remove_prefix(digits);
-            while (!word.empty() && word.front() == '.') word.remove_prefix(1);
-        }
+        drop_move_number(word);
         if (!word.empty() && word.front() == '$') return; // a numeric annotation
         // Move strength marks ("!", "?!") are not part of the move.
         while (!word.empty() && (word.back() == '!' || word.back() == '?' || word.back() == '+'))

@@ -59,13 +59,7 @@ void read_moves(std::string_view line, GameText& game) {
         std::string_view word = line.substr(i, end - i);
         i = end;
         // " 1.c3-d4": the move number may be glued to White's move.
-        std::size_t digits = 0;
-        while (digits < word.size() && std::isdigit(static_cast<unsigned char>(word[digits])))
-            ++digits;
-        if (digits > 0 && digits < word.size() && word[digits] == '.') {
-            word.remove_prefix(digits);
-            while (!word.empty() && word.front() == '.') word.remove_prefix(1);
-        }
+        drop_move_number(word);
         if (word.empty()) continue;
         if (const Outcome result = outcome_of_result(word); result != Outcome::none) {
             game.result = result;
