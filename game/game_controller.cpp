@@ -151,7 +151,10 @@ void GameController::apply(const Command& c) {
             [this](const command::StartTraining& t) { commencer_entrainement(t); },
             [this](const command::StartHumanGame& h) { commencer_humains(h); },
             [this](const command::ChangeNames& n) { changer_noms(n); },
-            [this](const command::LoadPlayers&) { charger_joueurs(); },
+            [this](const command::LoadPlayers& l) {
+                if (l.for_new_game) m_game.dernier_resultat = Outcome::none;
+                charger_joueurs();
+            },
             [this](const command::NewPlayer& p) { nouveau_joueur(p); },
             [this](const command::DeletePlayer& d) { effacer_joueur(d.index); },
             [this](const command::ResetComputerRating&) {

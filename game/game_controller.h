@@ -17,8 +17,8 @@
 
 #include "engine/engine_state.h"
 #include "files/game_file.h"
-#include "files/player_files.h"
 #include "files/game_text.h"
+#include "files/player_files.h"
 #include "game/clocks.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
@@ -68,7 +68,11 @@ struct ChangeNames {
     std::string noir;
 };
 // Reads "joueurs.dat" and "points.dat" for the panels that show the list.
-struct LoadPlayers {};
+// The new-game panel also forgets the last result: from then on the game
+// has none until it ends.
+struct LoadPlayers {
+    bool for_new_game = false;
+};
 // "Nouveau joueur" and "Effacer un joueur"; both files change together.
 struct NewPlayer {
     std::string name;
@@ -157,20 +161,18 @@ struct PasteFen {
 };
 } // namespace command
 
-using Command =
-    std::variant<command::NewGame, command::StartUp, command::StartMatch,
-                 command::HumanAgainstHuman, command::ComputerAgainstComputer, command::SwapPlayers,
-                 command::Back, command::Forward, command::ToStart, command::ToEnd, command::ToLine,
-                 command::Click, command::StopThinking, command::OfferDraw, command::AcceptDraw,
-                 command::DeclineDraw, command::Resign, command::CloseEndPanel, command::SetLevel,
-                 command::ClocksToZero, command::TogglePause, command::SetOptions,
-                 command::SetLanguage, command::Open, command::Save, command::Quit, command::Close,
-                 command::TakeBack, command::SetTableSize, command::StartTraining,
-                 command::StartHumanGame, command::ChangeNames, command::LoadPlayers,
-                 command::NewPlayer, command::DeletePlayer, command::ResetComputerRating,
-                 command::LoadGame, command::SetUpMode, command::ChoosePiece,
-                 command::EmptyBoard, command::FillBoard, command::ChangeDirection,
-                 command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen>;
+using Command = std::variant<
+    command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
+    command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
+    command::ToStart, command::ToEnd, command::ToLine, command::Click, command::StopThinking,
+    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
+    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
+    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
+    command::Close, command::TakeBack, command::SetTableSize, command::StartTraining,
+    command::StartHumanGame, command::ChangeNames, command::LoadPlayers, command::NewPlayer,
+    command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
+    command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
+    command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {

@@ -133,6 +133,12 @@ TEST_F(GameControllerTest, TrainingGamePlayedByCommandsEndsWithAResult) {
     const int polls = view.polls;
     controller.boucle_jeu();
     EXPECT_EQ(view.polls, polls);
+    // The other player panels keep the result; the new-game panel forgets it.
+    const Outcome result = game().dernier_resultat;
+    controller.command(command::LoadPlayers{});
+    EXPECT_EQ(game().dernier_resultat, result);
+    controller.command(command::LoadPlayers{true});
+    EXPECT_EQ(game().dernier_resultat, Outcome::none);
 }
 
 TEST_F(GameControllerTest, CommandDuringTheSearchRunsAfterItInsteadOfTheMove) {

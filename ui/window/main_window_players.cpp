@@ -89,7 +89,7 @@ void MainWindow::start_game(const Command& c, int couleur_ordinateur) {
 
 void MainWindow::Nouveau2Click() {
     if (!m_startup_done) return;
-    send(command::LoadPlayers{});
+    send(command::LoadPlayers{true});
     m_nouvelle_partie->set_players(m_controller->players());
     show_centred(m_nouvelle_partie);
 }
