@@ -12,6 +12,9 @@
 #include "engine/fen.h"
 #include "engine/move_generation.h"
 #include "files/game_file.h"
+#include "files/pdn_file.h"
+#include "files/text_game_file.h"
+#include "game/game_import.h"
 #include "game/game_record.h"
 #include "game/saved_game.h"
 #include "game/time_source.h"
@@ -40,7 +43,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path folder = argv[1];
-    for (const char* target : {"fen", "moves", "game_file", "repertoire"})
+    for (const char* target : {"fen", "moves", "game_file", "game_text", "repertoire"})
         fs::create_directories(folder / target);
 
     // A game in which each side plays a varying legal move, saved at several lengths.
@@ -70,6 +73,10 @@ int main(int argc, char** argv) {
             write_text(folder / "moves" / name, moves);
             if (!write_game_file(folder / "game_file" / (name + ".dam"), game_file_image(game)))
                 return 1;
+            const PlayedGame played = played_game(game);
+            write_text(folder / "game_text" / (name + ".pdn"), pdn_game(PdnTags{}, played));
+            write_text(folder / "game_text" / (name + ".txt"),
+                       text_game("Anne", "Bob", Outcome::draw, played));
         }
     }
     write_text(folder / "repertoire" / "lines.ouv", repertoire);
