@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "engine/promotion_row.h"
+
 namespace selvako {
 
 namespace {
@@ -141,6 +143,8 @@ FenResult parse_fen(std::string_view text) {
         return failure("White has more than 12 pieces");
     if (counts[BLACK_MAN] + counts[BLACK_KING] > 12)
         return failure("Black has more than 12 pieces");
+    if (const Square s = man_on_promotion_row(pos.board); s != 0)
+        return failure(promotion_row_error(s));
     return FenResult{pos, {}};
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/promotion_row.h"
 #include "engine/transposition_table.h"
 #include "files/atomic_file.h"
 
@@ -102,6 +103,7 @@ bool well_formed_ply(const FicheCoup& r, int ply) {
     const int white = c[WHITE_MAN] + c[WHITE_KING];
     const int black = c[BLACK_MAN] + c[BLACK_KING];
     if (white > PIECES_PER_SIDE || black > PIECES_PER_SIDE) return false;
+    if (man_on_promotion_row(r.board) != 0) return false;
     // A ply cannot empty the board; a position set up by hand may start empty.
     if (ply > 0 && white + black == 0) return false;
     if (ply > 0 && (r.from < 1 || r.to < 1 || r.from == r.to)) return false;

@@ -21,21 +21,12 @@ bool looks_like_fen(std::string_view text) {
            (text[0] == 'W' || text[0] == 'B' || text[0] == 'w' || text[0] == 'b');
 }
 
-// A man on the row where it would have been crowned, or a side with nothing
-// left, is no position a game can go on from.
+// A side with nothing left is no position a game can go on from (the FEN
+// reader itself refuses a man on its promotion row).
 std::string playable_error(const Position& position) {
-    int pieces[2] = {0, 0};
-    for (int s = 1; s <= NUM_SQUARES; ++s) {
-        const std::uint8_t code = position.board[s];
-        for (int side : {WHITE, BLACK}) {
-            if (code != own_man(side) && code != own_king(side)) continue;
-            ++pieces[side == WHITE ? 0 : 1];
-            const int row_from_top = (s - 1) / 4;
-            if (code == own_man(side) && row_from_top == (side == WHITE ? 0 : 7))
-                return "man on its promotion row at " + std::string(SQUARE_NAMES[s]);
-        }
-    }
-    if (pieces[0] == 0 || pieces[1] == 0) return "a side has no piece";
+    const PieceCounts counts = count_pieces(position.board);
+    if (counts[WHITE_MAN] + counts[WHITE_KING] == 0 || counts[BLACK_MAN] + counts[BLACK_KING] == 0)
+        return "a side has no piece";
     return {};
 }
 

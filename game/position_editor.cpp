@@ -2,21 +2,12 @@
 
 #include <utility>
 
+#include "engine/promotion_row.h"
+
 namespace selvako {
 
-namespace {
-
-bool on_own_promotion_row(Square s, std::uint8_t piece) {
-    // White men move up towards row 0, Black men down towards row 7.
-    if (piece == WHITE_MAN) return square_row_from_top(s) == 0;
-    if (piece == BLACK_MAN) return square_row_from_top(s) == 7;
-    return false;
-}
-
-} // namespace
-
 EditorRefusal placement_refusal(const BoardArray& board, Square s, std::uint8_t piece) {
-    if (on_own_promotion_row(s, piece)) return EditorRefusal::man_on_promotion_row;
+    if (man_on_own_promotion_row(s, piece)) return EditorRefusal::man_on_promotion_row;
     if (piece == EMPTY) return EditorRefusal::none;
     const bool white = is_white_piece(piece);
     int count = 0;
@@ -28,8 +19,8 @@ EditorRefusal placement_refusal(const BoardArray& board, Square s, std::uint8_t 
 EditorRefusal position_refusal(const BoardArray& board) {
     int white = 0;
     int black = 0;
+    if (man_on_promotion_row(board) != 0) return EditorRefusal::man_on_promotion_row;
     for (Square s = 1; s <= NUM_SQUARES; ++s) {
-        if (on_own_promotion_row(s, board[s])) return EditorRefusal::man_on_promotion_row;
         white += is_white_piece(board[s]) ? 1 : 0;
         black += is_black_piece(board[s]) ? 1 : 0;
     }

@@ -38,12 +38,33 @@ TEST(Fen, PdnNumbersRunFromWhitesSide) {
 }
 
 TEST(Fen, UnusualButLegalSetUps) {
-    EXPECT_TRUE(parse_fen("W:Wb8:B").position) << "a man on its own far row";
     EXPECT_TRUE(parse_fen("W:W:B").position) << "no pieces at all";
     const FenResult start = parse_fen("  W:W1-12:B21-32\n");
     ASSERT_TRUE(start.position) << "surrounding blanks";
     EXPECT_EQ(start.position->board, start_position()) << "1-12 are White's men at the start";
     EXPECT_TRUE(parse_fen("W:B21-32:W1-12").position) << "sides in either order";
+}
+
+// A man is crowned the moment it reaches its last row: one standing there
+// comes from no game, and the search and the endgame tables assume none does.
+TEST(Fen, ManOnItsPromotionRowIsRefusedWithItsSquare) {
+    const struct {
+        const char* fen;
+        const char* reason;
+    } refused[] = {
+        {"W:Wb8:Bd6", "man on its promotion row at b8"},
+        {"W:W29:Bd6", "man on its promotion row at b8"}, // PDN numbers alike
+        {"W:Wc3,h8:Bc1", "man on its promotion row at h8"},
+        {"B:Wc3:Bc1", "man on its promotion row at c1"},
+    };
+    for (const auto& c : refused) {
+        const FenResult r = parse_fen(c.fen);
+        EXPECT_FALSE(r.position) << c.fen;
+        EXPECT_EQ(r.error, c.reason) << c.fen;
+    }
+    // Kings there are ordinary, and so are men on their own back row.
+    EXPECT_TRUE(parse_fen("W:WKb8,Kh8:BKc1,Kg1").position);
+    EXPECT_TRUE(parse_fen("W:Wa1,c1:Bb8,h8").position);
 }
 
 TEST(Fen, RoundTripThroughText) {

@@ -28,8 +28,18 @@ inline Position position_from(const std::string& fen) {
     return parsed.position.value_or(Position{});
 }
 
-inline std::multiset<std::string> legal_moves(const std::string& fen) {
-    const Position pos = position_from(fen);
+// A board no game reaches, with a man on its promotion row, which the FEN
+// reader refuses: written with a king on `square`, then the king made a man,
+// for the generator's own limits.
+inline Position with_man_on_promotion_row(const std::string& fen, const char* square) {
+    Position pos = position_from(fen);
+    const Square s = parse_square(square);
+    EXPECT_TRUE(is_king(pos.board[s])) << fen << ": no king on " << square;
+    pos.board[s] = pos.board[s] == WHITE_KING ? WHITE_MAN : BLACK_MAN;
+    return pos;
+}
+
+inline std::multiset<std::string> legal_moves(const Position& pos) {
     EngineState st;
     st.set_position(pos.board);
     st.ordering_enabled = false;
@@ -38,6 +48,10 @@ inline std::multiset<std::string> legal_moves(const std::string& fen) {
     for (int i = 0; i < count; ++i) moves.insert(describe(st.list(1)[i]));
     EXPECT_EQ(st.board, pos.board) << "generation must leave the board as it found it";
     return moves;
+}
+
+inline std::multiset<std::string> legal_moves(const std::string& fen) {
+    return legal_moves(position_from(fen));
 }
 
 } // namespace selvako::testing

@@ -18,7 +18,7 @@ TEST(PlainMoves, MenStepForwardOnly) {
     EXPECT_EQ(legal_moves("B:W:Bg7"), (Moves{"g7-f6", "g7-h6"}));
     EXPECT_EQ(legal_moves("W:Wa1:B"), (Moves{"a1-b2"}));
     // A man on its own far row cannot move at all.
-    EXPECT_EQ(legal_moves("W:Wd8:B"), Moves{});
+    EXPECT_EQ(legal_moves(testing::with_man_on_promotion_row("W:WKd8:B", "d8")), Moves{});
 }
 
 TEST(PlainMoves, FlyingKingSlidesToTheFirstObstacle) {
@@ -87,15 +87,17 @@ TEST(MoveListRoom, LargestListsFound) {
     struct Case {
         const char* fen;
         std::size_t moves;
-        std::size_t distinct; // different from-, to- and captured squares
+        std::size_t distinct;     // different from-, to- and captured squares
+        const char* man = nullptr; // the king written there is a man on its promotion row
     };
     const Case cases[] = {
         {"W:WKb8,Kd8,Kf8,Kh8,Ka7,Ka5,Kf4,Kh4,Ka3,Ka1,Ke1,Kg1:B", 68, 68},
-        {"W:WKb8,Kh8,Kc5,Ka3,e3,Kh2,c1:Bf8,e7,Kg7,Kb6,d6,g5,Kb4,d4,Kf4,d2,f2,g1", 54, 26},
+        {"W:WKb8,Kh8,Kc5,Ka3,e3,Kh2,c1:Bf8,e7,Kg7,Kb6,d6,g5,Kb4,d4,Kf4,d2,f2,Kg1", 54, 26, "g1"},
         {"W:WKa7,h6,Kf4,h2,Ka1,Kg1:Bb8,c7,Ke7,Kc5,Ke5,g5,b4,Ka3,e3,Kg3,Kb2,Kd2", 54, 26},
     };
     for (const Case& c : cases) {
-        const Position pos = testing::position_from(c.fen);
+        const Position pos = c.man ? testing::with_man_on_promotion_row(c.fen, c.man)
+                                   : testing::position_from(c.fen);
         EngineState st;
         st.set_position(pos.board);
         st.ordering_enabled = false;

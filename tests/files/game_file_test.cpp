@@ -203,6 +203,18 @@ TEST(GameFile, PliesOfTheGameMustHoldRealPositions) {
     bad = good;
     bad[88 * 3 + 84] = 2; // no such colour for the computer
     EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[88 * 4 + 1] = WHITE_MAN; // a white man on b8, never crowned
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[88 * 4 + 32] = BLACK_MAN; // a black man on g1, never crowned
+    EXPECT_FALSE(decode_game_file(bad));
+    bad = good;
+    bad[1] = WHITE_MAN; // the same in the starting position
+    EXPECT_FALSE(decode_game_file(bad));
+    auto crowned = good;
+    crowned[88 * 4 + 1] = WHITE_KING; // a king there is ordinary
+    EXPECT_TRUE(decode_game_file(crowned));
 
     // The ply on show far past the game stretches it over empty records.
     bad = good;

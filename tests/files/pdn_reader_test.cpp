@@ -73,6 +73,10 @@ TEST(PdnReader, ReadsNumericSquaresCountedFromWhitesSide) {
 TEST(PdnReader, RefusesWhatItCannotTrust) {
     EXPECT_FALSE(read_pdn_games("").error.empty());
     EXPECT_FALSE(read_pdn_games("[FEN \"W:Wz9:B1\"]\n1. c3-d4 *\n").error.empty());
+    // A set-up position with a man that would have been crowned.
+    const GameTextFile uncrowned = read_pdn_games("[FEN \"B:Wc3,f8:Bh6\"]\n1. h6-g5 *\n");
+    EXPECT_TRUE(uncrowned.games.empty());
+    EXPECT_EQ(uncrowned.error, "game 1: bad FEN: man on its promotion row at f8");
     // International draughts on 10x10 is another game: passed over.
     const GameTextFile other = read_pdn_games("[GameType \"20\"]\n1. 32-28 19-23 *\n");
     EXPECT_TRUE(other.games.empty());

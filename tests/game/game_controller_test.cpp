@@ -554,6 +554,13 @@ TEST(ClipboardText, RefusesTextThatIsNeitherAPlayableFenNorPdn) {
     }
 }
 
+TEST(ClipboardText, ManOnItsPromotionRowIsNamed) {
+    const GameState current;
+    EXPECT_EQ(read_clipboard_text("W:Wc3:Be1", current).error, "man on its promotion row at e1");
+    // Black's men on their own back row are where a game starts them.
+    EXPECT_TRUE(read_clipboard_text("W:Wc3:Bh8", current).error.empty());
+}
+
 TEST(ClipboardText, FenCopiedIsTheOneReadBack) {
     GameState game;
     const Position set_up = *parse_fen("W:WKb8,c3,a1:Bd6,Ka7,h2").position;

@@ -299,6 +299,10 @@ TEST_F(PositionEditorTest, PastedFenSetsUpThePositionAndBadTextChangesNothing) {
     controller.command(command::PasteFen{"nonsense"});
     EXPECT_EQ(refusal(), EditorRefusal::bad_fen);
     EXPECT_FALSE(controller.editor().fen_error.empty());
+    // The reader's own words for a man that would have been crowned.
+    controller.command(command::PasteFen{"W:Wc3,Kb8:Bf6,g1"});
+    EXPECT_EQ(controller.editor().fen_error, "man on its promotion row at g1");
+    EXPECT_EQ(game().damier_affiche, before);
 }
 
 TEST_F(PositionEditorTest, StaticEvaluationsFollowThePosition) {
