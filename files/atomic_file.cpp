@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,20 +65,43 @@ std::optional<Target> resolve(const std::filesystem::path& named) {
     return t;
 }
 
+// A new file beside the target under a unique name, created as any new file
+// of the user's is: mode 0666 less the umask (and a folder's default ACL),
+// which mkstemp's fixed 0600 would not give. The descriptor, or -1.
+int create_unique(const std::filesystem::path& path, std::string& name) {
+    static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path.string() + '.';
+        for (int k = 0; k < 8; ++k) name += LETTERS[random() % (sizeof LETTERS - 1)];
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// A replaced file keeps its owner and group when the process may give them
+// (an ordinary user may not hand a file to someone else: the new file is
+// then the writer's, which is no reason to refuse the write), and its mode.
+bool keep_owner_and_mode(int fd, const struct stat& target) {
+    if (::fchown(fd, target.st_uid, target.st_gid) != 0) {
+        if (errno != EPERM) return false;
+        if (::fchown(fd, static_cast<uid_t>(-1), target.st_gid) != 0 && errno != EPERM)
+            return false;
+    }
+    // After the owner: a change of owner clears the set-id bits.
+    return ::fchmod(fd, target.st_mode & 07777) == 0;
+}
+
 // Writes the bytes beside the target under a unique name and syncs them;
 // the name of the temporary file, or an empty one when it could not be made.
 std::string prepare(const Target& t, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path& path = t.path;
-    const bool exists = t.exists;
-    const struct stat& target = t.status;
-
-    std::string temporary = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    const int fd = create_unique(t.path, temporary);
     if (fd < 0) return {};
-    // mkstemp creates the file for its owner only; a replaced file keeps its
-    // permissions, a new one gets the usual ones.
-    const mode_t mode = exists ? (target.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = (!t.exists || keep_owner_and_mode(fd, t.status)) &&
+                         write_all(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         ::unlink(temporary.c_str());

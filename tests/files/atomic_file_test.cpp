@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "files/atomic_file.h"
 #include "tests/engine/temp_folder.h"
@@ -43,6 +44,48 @@ TEST(AtomicFile, WritesAndReplacesKeepingThePermissions) {
     ASSERT_TRUE(write_file_atomically(path, {}));
     EXPECT_EQ(fs::file_size(path), 0u);
     EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"a.bin"});
+}
+
+// A new file is made as the user's other new files are, the umask deciding.
+TEST(AtomicFile, NewFileTakesTheModeTheUmaskAllows) {
+    testing::TempFolder folder;
+    const mode_t before = ::umask(0);
+    struct Case {
+        mode_t umask;
+        fs::perms mode;
+    };
+    const Case cases[] = {{0, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                                  fs::perms::others_exec)},
+                          {022, fs::perms::owner_read | fs::perms::owner_write |
+                                    fs::perms::group_read | fs::perms::others_read},
+                          {077, fs::perms::owner_read | fs::perms::owner_write}};
+    int k = 0;
+    for (const Case& c : cases) {
+        ::umask(c.umask);
+        const fs::path path = folder.path() / ("new" + std::to_string(k++) + ".bin");
+        const bool written = write_file_atomically(path, std::vector<std::uint8_t>{7});
+        ::umask(before);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, c.mode) << std::oct << c.umask;
+    }
+}
+
+// Another user's file, written by the superuser (a save as root in a shared
+// folder), stays that user's, with its mode.
+TEST(AtomicFile, ReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a file another owner";
+    testing::TempFolder folder;
+    const fs::path path = folder.path() / "theirs.bin";
+    ASSERT_TRUE(write_file_atomically(path, std::vector<std::uint8_t>{1}));
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65533), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(write_file_atomically(path, std::vector<std::uint8_t>{2, 2}));
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65533u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(bytes_of(path), (std::vector<std::uint8_t>{2, 2}));
 }
 
 // Replacing the link itself would leave the file it names stale.
