@@ -474,6 +474,74 @@ TEST_F(GameControllerTest, ComputerToMoveOnAFullRecordEndsTheGameInsteadOfWritin
     EXPECT_FALSE(controller.computer_to_move());
 }
 
+// Two kings walk to and fro while a black man waits on e7, until the man
+// steps into the white king's diagonal and is taken at ply 197: a saved game
+// in which the material still changes within the last sixty plies, so that
+// two computers playing it on are not stopped as going nowhere before the
+// record is full.
+GameFileImage kings_then_a_capture() {
+    EngineState work;
+    work.allocate_move_lists();
+    const ManualTimeSource time;
+    GameClocks clocks(time);
+    GameState g;
+    nouvelle_partie(g, clocks);
+    g.damier_affiche = parse_fen("W:WKa1:BKh6,e7").position->board;
+    noter_coup(g, clocks);
+    const auto play = [&](const char* from, const char* to) {
+        work.set_position(g.damier_affiche);
+        const int count = generate_root_moves(work, g.trait);
+        for (int k = 0; k < count; ++k) {
+            const Move m = work.list(1)[k];
+            if (m.from == parse_square(from) && m.to == parse_square(to)) {
+                EXPECT_TRUE(jouer_coup(g, work, clocks, m));
+                return;
+            }
+        }
+        ADD_FAILURE() << from << '-' << to << " is not legal at ply " << int(g.num_demi_coup);
+    };
+    for (int round = 0; round < 48; ++round) {
+        play("a1", "b2");
+        play("h6", "g5");
+        play("b2", "a1");
+        play("g5", "h6");
+    }
+    play("a1", "b2");
+    play("h6", "g5");
+    play("b2", "a1");
+    play("e7", "f6");
+    play("a1", "g7");
+    EXPECT_EQ(g.num_demi_coup, 197);
+    return game_file_image(g);
+}
+
+// The two computers play a saved game on until the record is full: the one
+// to move then ends the game with the "record full" message instead of
+// recording a ply past the record's end.
+TEST_F(GameControllerTest, ComputerAgainstComputerPlaysOnToTheFullRecord) {
+    controller.command(command::Open{kings_then_a_capture()});
+    ASSERT_EQ(game().num_demi_coup, 197);
+    const FicheCoup past_the_end = game().historique[LAST_GAME_PLY + 1];
+    controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
+    controller.command(command::ComputerAgainstComputer{});
+    int passes = 0;
+    while (view.ends.empty() && ++passes < 2 * HISTORY_PLIES) controller.boucle_jeu();
+    EXPECT_EQ(static_cast<int>(view.computer_moves.size()), LAST_GAME_PLY - 197);
+    EXPECT_EQ(game().num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(game().longueur_partie, LAST_GAME_PLY);
+    EXPECT_EQ(view.errors, std::vector<GameError>{GameError::record_full});
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].outcome, Outcome::draw);
+    EXPECT_EQ(game().historique[LAST_GAME_PLY + 1].board, past_the_end.board);
+    EXPECT_EQ(game().historique[LAST_GAME_PLY + 1].from, past_the_end.from);
+    // The game is over: another pass neither searches nor records.
+    const int polls = view.polls;
+    controller.boucle_jeu();
+    EXPECT_EQ(view.polls, polls);
+    EXPECT_EQ(game().num_demi_coup, LAST_GAME_PLY);
+    EXPECT_EQ(view.ends.size(), 1u);
+}
+
 TEST_F(GameControllerTest, ComputerFillingTheLastPlyEndsTheGameAsTheHumanDoes) {
     controller.command(command::Open{shuffled_kings(LAST_GAME_PLY - 1)});
     controller.command(command::SwapPlayers{});
@@ -574,3 +642,4 @@ TEST(ClipboardText, FenCopiedIsTheOneReadBack) {
 }
 
 } // namespace
+
