@@ -173,6 +173,9 @@ void GameController::apply(const Command& c) {
             [this](const command::ChangeComputerColour&) { Change_couleur(); },
             [this](const command::ChangeFirstMover&) { Couleur_joue(); },
             [this](const command::PasteFen& f) { coller_fen(f.text); },
+            [this](const command::OpenLesson& l) { Problmes1Click(l.path); },
+            [this](const command::NextLesson&) { Button1Click(false); },
+            [this](const command::ReviewLesson&) { Button1Click(true); },
         },
         c);
 }
@@ -241,6 +244,7 @@ void GameController::nouveau() {
     // A training game with the computer playing Black, until the new-game
     // panel offers its choices.
     m_game.dernier_resultat = Outcome::none;
+    m_lessons.close();
     remplir();
     Horlogeszro();
     m_game.adversaire_ordinateur = 1;
