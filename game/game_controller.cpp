@@ -231,6 +231,8 @@ void GameController::new_position_shown() {
 }
 
 void GameController::remplir() {
+    // A new game, or one read from text, is no lesson: its buttons go.
+    m_lessons.close();
     drop_input();
     m_notices = {};
     new_position_shown();
@@ -244,7 +246,6 @@ void GameController::nouveau() {
     // A training game with the computer playing Black, until the new-game
     // panel offers its choices.
     m_game.dernier_resultat = Outcome::none;
-    m_lessons.close();
     remplir();
     Horlogeszro();
     m_game.adversaire_ordinateur = 1;
