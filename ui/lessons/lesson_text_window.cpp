@@ -37,7 +37,8 @@ LessonTextWindow::LessonTextWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
     connect(m_editeur, &QPushButton::clicked, this, [this] {
         if (!m_path.isEmpty()) emit editor_requested(m_path);
     });
-    resize(420, 460);
+    // Wide enough for the shipped texts' lines, which are wrapped for an editor.
+    resize(600, 460);
     set_captions(FRANCAIS);
 }
 
