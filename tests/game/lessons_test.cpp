@@ -21,7 +21,9 @@ using selvako::testing::TwoPlayerGame;
 
 namespace {
 
-void touch(const std::filesystem::path& path) { std::ofstream(path) << "x"; }
+void touch(const std::filesystem::path& path) {
+    std::ofstream(path) << "x";
+}
 
 // A lesson whose one position is `fen`, White to move.
 GameFileImage lesson_image(const std::string& fen) {

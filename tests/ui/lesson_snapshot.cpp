@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
     window.show();
     window.FormActivate();
     window.choisir_damier_2d();
-    const QString lesson = QDir(user.path()).filePath(QStringLiteral("Problemes/") +
-                                                       QString::fromLocal8Bit(argv[1]) +
-                                                       QStringLiteral(".dam"));
+    const QString lesson = QDir(user.path())
+                               .filePath(QStringLiteral("Problemes/") +
+                                         QString::fromLocal8Bit(argv[1]) + QStringLiteral(".dam"));
     if (!window.ouvrir_lecon(lesson)) return 1;
     for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
 

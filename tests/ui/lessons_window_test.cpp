@@ -39,7 +39,8 @@ class LessonsWindowTest : public WindowFixture {
         QVERIFY(text->path().endsWith(QStringLiteral("lecon04_prise_majoritaire.damt")));
         // Opened at its start with the whole record in the list.
         QCOMPARE(game().num_demi_coup, std::uint8_t{0});
-        QCOMPARE(lines(), (QStringList{QStringLiteral(" 1.g3xg7 h8xf6"), QStringLiteral(" 2.c3xa5")}));
+        QCOMPARE(lines(),
+                 (QStringList{QStringLiteral(" 1.g3xg7 h8xf6"), QStringLiteral(" 2.c3xa5")}));
 
         w.button("Panel13")->click();
         settle();
@@ -80,7 +81,8 @@ class LessonsWindowTest : public WindowFixture {
         foreign.close();
         const BoardArray before = game().damier_affiche;
         QVERIFY(!w.ouvrir_lecon(lesson("aa.dam")));
-        QCOMPARE(w.reported_errors(), QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
+        QCOMPARE(w.reported_errors(),
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
         QVERIFY(game().damier_affiche == before);
 
         // A new game is no lesson: the buttons and the text go.

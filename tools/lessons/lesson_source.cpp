@@ -9,8 +9,8 @@
 #include "game/game_import.h"
 #include "game/game_record.h"
 #include "game/game_state.h"
-#include "game/time_source.h"
 #include "game/saved_game.h"
+#include "game/time_source.h"
 
 namespace selvako {
 
@@ -76,7 +76,8 @@ LessonSourceFile parse_lesson_source(std::string_view text) {
                 return fail(file.lessons.back().line, "the entry lacks " + missing);
             const std::string name(line.substr(1, line.size() - 2));
             if (!valid_name(name)) return fail(number, "names use a-z, 0-9 and _ only");
-            if (!names.insert(name).second) return fail(number, "the name " + name + " is used twice");
+            if (!names.insert(name).second)
+                return fail(number, "the name " + name + " is used twice");
             file.lessons.push_back({});
             file.lessons.back().name = name;
             file.lessons.back().line = number;
@@ -97,7 +98,8 @@ LessonSourceFile parse_lesson_source(std::string_view text) {
             if (value != "wins" && value != "holds") return fail(number, "goal is wins or holds");
             l.goal = value == "wins" ? LessonGoal::wins : LessonGoal::holds;
         } else if (key == "depth") {
-            const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), l.depth);
+            const auto [ptr, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), l.depth);
             if (ec != std::errc() || ptr != value.data() + value.size())
                 return fail(number, "depth is a number");
         } else if (key == "fen") {

@@ -47,9 +47,9 @@ struct LessonSourceFile {
 LessonSourceFile parse_lesson_source(std::string_view text);
 
 struct BuiltLesson {
-    GameFileImage image;  // on show at its start, the record holding every move
-    int played = 0;       // moves of the source that were legal where they stood
-    std::string error;    // the first move that was not, when there is one
+    GameFileImage image; // on show at its start, the record holding every move
+    int played = 0;      // moves of the source that were legal where they stood
+    std::string error;   // the first move that was not, when there is one
 };
 
 // Replays the moves from the start position by the game's own rules.

@@ -57,6 +57,8 @@ void LessonTextWindow::set_captions(int langue) {
     m_editeur->setText(caption("LessonEditor", langue));
 }
 
-QString LessonTextWindow::text() const { return m_texte->toPlainText(); }
+QString LessonTextWindow::text() const {
+    return m_texte->toPlainText();
+}
 
 } // namespace selvako

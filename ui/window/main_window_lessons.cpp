@@ -16,9 +16,9 @@ namespace {
 
 constexpr Traductions FILTRE_LECONS = {"Fichiers Selvako (*.dam *.DAM)"};
 constexpr Traductions TEXTE_MANQUANT = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file", "Kan dit bestand niet openen",
-    "Não é possível abrir este arquivo", "No se puede abrir este archivo",
-    "Impossibile aprire questo file"};
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 
 QString text_path(const std::filesystem::path& lesson) {
     return QString::fromStdString(lesson_text(lesson).string());
@@ -61,7 +61,9 @@ bool MainWindow::ouvrir_lecon(const QString& path) {
     return m_reported.size() == errors;
 }
 
-void MainWindow::lecon_suivante() { send(command::NextLesson{}); }
+void MainWindow::lecon_suivante() {
+    send(command::NextLesson{});
+}
 
 void MainWindow::revoir_coup() {
     send(command::ReviewLesson{});
