@@ -139,7 +139,8 @@ std::vector<std::uint8_t> encode_game_file(const GameFileImage& image) {
     return bytes;
 }
 
-std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes) {
+std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes,
+                                              GameFileUse use) {
     if (bytes.size() != GAME_FILE_BYTES) return std::nullopt;
     if (bytes[RECORD_AREA_BYTES] > LAST_PLY || bytes[RECORD_AREA_BYTES + 1] > BLACK)
         return std::nullopt;
@@ -176,11 +177,12 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
     // Plies 253 and 254 of an older program's file lost their clocks and
     // move to the settings: the game is read up to the last ply kept whole,
     // the side on show following the plies dropped.
+    const int cap = use == GameFileUse::lesson ? LAST_LESSON_PLY : LAST_GAME_PLY;
     std::uint8_t& length = image.historique[0].board[0];
-    length = static_cast<std::uint8_t>(std::min<int>(length, LAST_GAME_PLY));
-    if (image.num_demi_coup > LAST_GAME_PLY) {
-        image.trait ^= static_cast<std::uint8_t>((image.num_demi_coup - LAST_GAME_PLY) & 1);
-        image.num_demi_coup = LAST_GAME_PLY;
+    length = static_cast<std::uint8_t>(std::min<int>(length, cap));
+    if (image.num_demi_coup > cap) {
+        image.trait ^= static_cast<std::uint8_t>((image.num_demi_coup - cap) & 1);
+        image.num_demi_coup = static_cast<std::uint8_t>(cap);
     }
     // The ply on show stretches the game (the reader's own rule), so every
     // ply up to either must be a real one.
@@ -195,14 +197,15 @@ bool write_game_file(const std::filesystem::path& path, const GameFileImage& ima
     return write_file_atomically(path, bytes);
 }
 
-std::optional<GameFileImage> read_game_file(const std::filesystem::path& path) {
+std::optional<GameFileImage> read_game_file(const std::filesystem::path& path,
+                                            GameFileUse use) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     // One byte more than a game file is enough to tell a longer file apart.
     std::vector<std::uint8_t> bytes(GAME_FILE_BYTES + 1);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return decode_game_file(bytes);
+    return decode_game_file(bytes, use);
 }
 
 } // namespace selvako

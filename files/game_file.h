@@ -23,6 +23,13 @@ inline constexpr int LAST_PLY = HISTORY_PLIES - 1;
 // The settings overwrite the clocks of ply 253 and the move of ply 254, so a
 // game ends with a full record at the last ply that a saved game keeps whole.
 inline constexpr int LAST_GAME_PLY = LAST_PLY - 2;
+// Lessons written by hand may claim any length up to 255; they are shown up to
+// this ply, which every step through the record can reach and none passes.
+inline constexpr int LAST_LESSON_PLY = 250;
+
+// A lesson, exercise or problem is an ordinary game file read with a lower
+// cap on its length and on the ply on show.
+enum class GameFileUse : std::uint8_t { game, lesson };
 
 // The settings that travel from one run to the next inside the automatic game file.
 struct PersistentSettings {
@@ -58,11 +65,13 @@ std::vector<std::uint8_t> encode_game_file(const GameFileImage& image);
 // Refuses (empty result) anything that is not exactly a game file: another
 // size, board bytes that are not piece codes, a ply or a side out of range,
 // move squares that name no square. Settings read as zero get the defaults.
-std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes);
+std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes,
+                                              GameFileUse use = GameFileUse::game);
 
 // Written through a temporary file renamed over the target, so a failed write
 // leaves the previous file whole.
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image);
-std::optional<GameFileImage> read_game_file(const std::filesystem::path& path);
+std::optional<GameFileImage> read_game_file(const std::filesystem::path& path,
+                                            GameFileUse use = GameFileUse::game);
 
 } // namespace selvako

@@ -1,5 +1,6 @@
 // Game files: a file the reader accepts opens into a game (the move list is
-// rebuilt from it) and writes back to a file that reads the same.
+// rebuilt from it) and writes back to a file that reads the same; read as a
+// lesson it opens too, within the lesson's shorter record.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,5 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     clocks.ajouter_temps(game.trait, false);
     const auto again = decode_game_file(encode_game_file(game_file_image(game)));
     if (!again) __builtin_trap();
+
+    // Read as a lesson, the same bytes never show a ply past the lesson's cap.
+    const auto lesson =
+        decode_game_file(std::span<const std::uint8_t>(data, size), GameFileUse::lesson);
+    if (!lesson || lesson->num_demi_coup > LAST_LESSON_PLY ||
+        lesson->historique[0].board[0] > LAST_LESSON_PLY)
+        __builtin_trap();
     return 0;
 }

@@ -173,6 +173,9 @@ void GameController::apply(const Command& c) {
             [this](const command::ChangeComputerColour&) { Change_couleur(); },
             [this](const command::ChangeFirstMover&) { Couleur_joue(); },
             [this](const command::PasteFen& f) { coller_fen(f.text); },
+            [this](const command::OpenLesson& l) { Problmes1Click(l.path); },
+            [this](const command::NextLesson&) { Button1Click(false); },
+            [this](const command::ReviewLesson&) { Button1Click(true); },
         },
         c);
 }
@@ -228,6 +231,8 @@ void GameController::new_position_shown() {
 }
 
 void GameController::remplir() {
+    // A new game, or one read from text, is no lesson: its buttons go.
+    m_lessons.close();
     drop_input();
     m_notices = {};
     new_position_shown();

@@ -26,6 +26,7 @@
 #include "game/game_observer.h"
 #include "game/game_options.h"
 #include "game/game_state.h"
+#include "game/lessons.h"
 #include "game/levels.h"
 #include "game/move_input.h"
 #include "game/position_editor.h"
@@ -159,6 +160,13 @@ struct ChangeFirstMover {};     // "Joueur joue" / "Ordinateur joue"
 struct PasteFen {
     std::string text;
 };
+// "Leçons, exercices et problèmes": the lesson chosen in the dialog, which
+// also places the folder's steps on it.
+struct OpenLesson {
+    std::filesystem::path path;
+};
+struct NextLesson {};   // "Suivant ->": the folder's next lesson
+struct ReviewLesson {}; // "Revoir coup": the present lesson again, from its file
 } // namespace command
 
 using Command = std::variant<
@@ -172,7 +180,8 @@ using Command = std::variant<
     command::StartHumanGame, command::ChangeNames, command::LoadPlayers, command::NewPlayer,
     command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
     command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
-    command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen>;
+    command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen,
+    command::OpenLesson, command::NextLesson, command::ReviewLesson>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {
@@ -242,6 +251,8 @@ class GameController {
     const ReplayReport& last_replay() const { return m_last_replay; }
     // The set-up editor: the piece to place, who moves first, the last refusal.
     const PositionEditor& editor() const { return m_editor; }
+    // The lesson on show, if any, and its folder.
+    const LessonFolder& lessons() const { return m_lessons; }
 
   private:
     void apply(const Command& c);
@@ -301,6 +312,9 @@ class GameController {
     void refuse(EditorRefusal why);
     void evaluer_position();
 
+    void Problmes1Click(const std::filesystem::path& path);
+    void Button1Click(bool reload);
+
     void coup_ordinateur();
     void reflechir();
     SearchResult lancer_recherche(bool ponder);
@@ -330,6 +344,7 @@ class GameController {
     bool m_player_faults_reported = false;
     ReplayReport m_last_replay;
     PositionEditor m_editor;
+    LessonFolder m_lessons;
 };
 
 } // namespace selvako

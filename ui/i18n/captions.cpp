@@ -151,7 +151,7 @@ constexpr CaptionRow CAPTIONS[] = {
     {"Button12", {"Editer"}},
     {"Button11", {"Fin analyse"}},
     {"Button10", {"Suivant"}},
-    {"Panel13", {"Suivant->"}},
+    {"Panel13", {"Suivant ->"}},
     {"Panel14", {"Revoir coup"}},
     {"button992", {"1600 (l'ordinateur vous laisse le double de son temps)"}},
     {"button996", {"1700 (l'ordinateur vous laisse voir sa réflexion)"}},
@@ -170,6 +170,13 @@ constexpr CaptionRow CAPTIONS[] = {
       "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal"}},
     {"Franais1", {"Français", "Français", "Français", "Français", "Français", "Français"}},
     {"Damier2d", {"Damier 2D", "2D board", "2D bord", "Tabuleiro 2D", "Tablero 2D", "2D bord"}},
+    // The lesson's text window and the buttons beside the move list
+    {"LessonText",
+     {"Texte de la leçon", "Lesson text", "Tekst van de les", "Texto da lição",
+      "Texto de la lección", "Testo della lezione"}},
+    {"LessonEditor",
+     {"Ouvrir dans l'éditeur", "Open in the editor", "Openen in de editor", "Abrir no editor",
+      "Abrir en el editor", "Apri nell'editor"}},
 };
 
 } // namespace

@@ -82,6 +82,7 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
     connect(m_intro, &IntroScreen::language_chosen, this, &MainWindow::choisir_langue);
     m_stack->addWidget(m_intro);
     build_game_area();
+    build_lessons();
     m_stack->addWidget(m_game_area);
     setCentralWidget(m_stack);
     build_menus();
@@ -302,6 +303,7 @@ void MainWindow::refresh() {
     show_turn();
     sync_move_list();
     show_problem_page();
+    show_lesson();
     m_board->update();
 }
 

@@ -30,6 +30,7 @@
 #include "ui/board/board_view.h"
 #include "ui/board/side_panel.h"
 #include "ui/calcul/calcul_page.h"
+#include "ui/lessons/lesson_text_window.h"
 #include "ui/panels/board_panels.h"
 #include "ui/panels/change_names_panel.h"
 #include "ui/panels/delete_player_panel.h"
@@ -83,6 +84,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool imprimer(QPrinter& printer);
     // "Quitter": writes "last32.dam" and ends the program.
     void quitter();
+    // A lesson once chosen in the dialog; false when it could not be read.
+    bool ouvrir_lecon(const QString& path);
+    void lecon_suivante(); // "Suivant ->"
+    void revoir_coup();    // "Revoir coup"
+    LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
     const GameController& controller() const { return *m_controller; }
     const DisplayState& display() const { return m_display; }
@@ -170,6 +176,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The "Probleme" tab and "Installer une position", wired to the editor's commands.
     void build_problem_page();
     void Installeruneposition1Click();
+    // "Suivant ->", "Revoir coup" and the lesson's text window.
+    void build_lessons();
+    void Problmes1Click();
+    // The buttons and the text follow the lesson on show.
+    void show_lesson();
     void OngletChange(int index);
     void show_problem_page();
     void Nouveau2Click();
@@ -248,6 +259,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     QPushButton* m_abandon1 = nullptr;
     QLabel* m_zut = nullptr;
     std::vector<std::pair<std::string_view, QPushButton*>> m_buttons;
+    QPushButton* m_panel13 = nullptr; // "Suivant ->"
+    QPushButton* m_panel14 = nullptr; // "Revoir coup"
+    LessonTextWindow* m_lesson_text = nullptr;
+    // The text on show, so that a step to another lesson reads its own.
+    QString m_shown_lesson;
 
     std::vector<std::pair<std::string_view, QAction*>> m_captioned;
     std::vector<QMenu*> m_game_menus;

@@ -67,6 +67,8 @@ void MainWindow::build_menus() {
     QAction* ouvrir_texte = add_item(m_fichier, "Ouvrirunfichiertexte1");
     ouvrir_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(ouvrir_texte, &QAction::triggered, this, &MainWindow::Ouvrirunfichiertexte1Click);
+    connect(add_item(m_fichier, "Problmes1"), &QAction::triggered, this,
+            &MainWindow::Problmes1Click);
     m_installer = add_item(m_fichier, "Installeruneposition1");
     m_installer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(m_installer, &QAction::triggered, this, &MainWindow::Installeruneposition1Click);
@@ -363,6 +365,7 @@ void MainWindow::apply_captions(int langue) {
     m_efface_j->set_captions(langue);
     m_joueurs_panel->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
+    m_lesson_text->set_captions(langue);
     setWindowTitle(texte(TITLE, langue));
 }
 

@@ -1,0 +1,34 @@
+// Lessons, exercises and problems: game files opened from their folder and
+// stepped through one after another.
+#include "game/game_controller.h"
+
+namespace selvako {
+
+void GameController::Problmes1Click(const std::filesystem::path& path) {
+    const auto image = read_game_file(path, GameFileUse::lesson);
+    if (!image) {
+        m_observer.error(GameError::file);
+        return;
+    }
+    m_lessons.open(path);
+    ouvrir(*image);
+}
+
+void GameController::Button1Click(bool reload) {
+    if (!m_lessons.is_open()) return;
+    const auto lesson = reload ? m_lessons.current() : m_lessons.next();
+    // The folder has emptied or gone: the lesson on show stays.
+    if (!lesson) return;
+    // The steps move on even past a file that cannot be read, so that the
+    // next press does not stop at it again.
+    m_lessons.open(*lesson);
+    const auto image = read_game_file(*lesson, GameFileUse::lesson);
+    if (!image) {
+        m_observer.error(GameError::file);
+        changed();
+        return;
+    }
+    ouvrir(*image);
+}
+
+} // namespace selvako

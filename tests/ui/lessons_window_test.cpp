@@ -1,0 +1,98 @@
+// Lessons in the window: the shipped collection opened from the user's
+// "Problemes", "Suivant ->" and "Revoir coup" beside the move list, the text
+// shown in its own window, and a lesson whose text is missing.
+
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include "game/lessons.h"
+#include "tests/ui/window_fixture.h"
+
+using namespace selvako;
+using namespace selvako::test;
+
+class LessonsWindowTest : public WindowFixture {
+    Q_OBJECT
+
+    QString lesson(const char* name) const {
+        return QDir(m_user->path()).filePath(QStringLiteral("Problemes/") + QLatin1String(name));
+    }
+    bool buttons_shown() const {
+        return m_window->button("Panel13")->isVisible() && m_window->button("Panel14")->isVisible();
+    }
+
+  private slots:
+    void init() { new_user_folder(); }
+
+    void shippedLessonsStepOneAfterAnother() {
+        MainWindow& w = start_hvh();
+        QVERIFY(!buttons_shown());
+        QCOMPARE(w.button("Panel13")->text(), QStringLiteral("Suivant ->"));
+        QVERIFY(w.ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
+        settle();
+        QVERIFY(buttons_shown());
+        LessonTextWindow* text = w.lesson_text();
+        QVERIFY(text->isVisible());
+        QVERIFY(text->text().startsWith(QStringLiteral("Leçon 4 : la prise majoritaire")));
+        QVERIFY(text->text().contains(QStringLiteral("Lesson 4: the majority capture")));
+        QVERIFY(text->editor_button()->isEnabled());
+        QVERIFY(text->path().endsWith(QStringLiteral("lecon04_prise_majoritaire.damt")));
+        // Opened at its start with the whole record in the list.
+        QCOMPARE(game().num_demi_coup, std::uint8_t{0});
+        QCOMPARE(lines(),
+                 (QStringList{QStringLiteral(" 1.g3xg7 h8xf6"), QStringLiteral(" 2.c3xa5")}));
+
+        w.button("Panel13")->click();
+        settle();
+        QVERIFY(text->text().startsWith(QStringLiteral("Leçon 5")));
+        QVERIFY(w.reported_errors().isEmpty());
+
+        // A move tried on the board, then "Revoir coup" puts the lesson back.
+        click(parse_square("h2"));
+        click(parse_square("d2"));
+        QCOMPARE(game().num_demi_coup, std::uint8_t{1});
+        w.button("Panel14")->click();
+        settle();
+        QCOMPARE(game().num_demi_coup, std::uint8_t{0});
+        QCOMPARE(game().damier_affiche[parse_square("h2")], WHITE_MAN);
+        QVERIFY(text->text().startsWith(QStringLiteral("Leçon 5")));
+    }
+
+    void lessonWithoutTextStillLoads() {
+        MainWindow& w = start_hvh();
+        const QString copy = lesson("zz_sans_texte.dam");
+        QVERIFY(QFile::copy(lesson("lecon01_deplacement.dam"), copy));
+        QVERIFY(w.ouvrir_lecon(copy));
+        settle();
+        QVERIFY(buttons_shown());
+        QCOMPARE(w.lesson_text()->text(), QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QVERIFY(!w.lesson_text()->editor_button()->isEnabled());
+        QCOMPARE(lines().size(), 2);
+
+        // The last lesson of the folder is followed by the first.
+        w.lecon_suivante();
+        settle();
+        QVERIFY(w.lesson_text()->path().endsWith(QStringLiteral("lecon01_deplacement.damt")));
+
+        // A file that is no game: the message, and the lesson on show stays.
+        QFile foreign(lesson("aa.dam"));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("not a game");
+        foreign.close();
+        const BoardArray before = game().damier_affiche;
+        QVERIFY(!w.ouvrir_lecon(lesson("aa.dam")));
+        QCOMPARE(w.reported_errors(),
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
+        QVERIFY(game().damier_affiche == before);
+
+        // A new game is no lesson: the buttons and the text go.
+        emit w.new_game_panel()->training_requested(QStringLiteral("Mister X"), BLACK);
+        settle();
+        QVERIFY(!buttons_shown());
+        QVERIFY(!w.lesson_text()->isVisible());
+        QCOMPARE(game().damier_affiche, start_position());
+    }
+};
+
+QTEST_MAIN(LessonsWindowTest)
+#include "lessons_window_test.moc"
