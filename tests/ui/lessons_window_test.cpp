@@ -28,6 +28,7 @@ class LessonsWindowTest : public WindowFixture {
         MainWindow& w = start_hvh();
         QVERIFY(!buttons_shown());
         QCOMPARE(w.button("Panel13")->text(), QStringLiteral("Suivant ->"));
+        QCOMPARE(w.action("Problmes1")->text(), QStringLiteral("Leçons, exercices et problèmes"));
         QVERIFY(w.ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
         settle();
         QVERIFY(buttons_shown());
