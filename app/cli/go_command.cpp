@@ -13,6 +13,7 @@
 #include "game/levels.h"
 #include "game/move_time.h"
 #include "game/typed_move.h"
+#include "search/move_deadline.h"
 #include "search/search.h"
 #include "ui/calcul/search_lines.h"
 
@@ -144,6 +145,15 @@ int run_go(const Arguments& args) {
         chosen_limits.temps_alloue = UNLIMITED_SECONDS;
     }
 
+    // The level's plan works in whole seconds; the time asked for is kept to
+    // the millisecond.
+    MoveDeadline deadline;
+    if (movetime) {
+        deadline.start(static_cast<std::int64_t>(*number(*movetime)) * 1000);
+        engine.on_poll = [&] {
+            if (deadline.passed()) engine.stop();
+        };
+    }
     InfoPrinter printer;
     engine.on_progress = std::ref(printer);
     const SearchResult result = engine.search(request);
