@@ -16,6 +16,7 @@
 #include "files/text_game_file.h"
 #include "game/game_import.h"
 #include "game/game_record.h"
+#include "game/hub_notation.h"
 #include "game/saved_game.h"
 #include "game/time_source.h"
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path folder = argv[1];
-    for (const char* target : {"fen", "moves", "game_file", "game_text", "repertoire"})
+    for (const char* target : {"fen", "moves", "game_file", "game_text", "repertoire", "hub_line"})
         fs::create_directories(folder / target);
 
     // A game in which each side plays a varying legal move, saved at several lengths.
@@ -56,11 +57,15 @@ int main(int argc, char** argv) {
     std::string moves;
     std::string repertoire;
     std::string line;
+    std::string hub_moves;
+    const std::string hub_start = hub_position({game.damier_affiche, game.trait});
     for (int ply = 1; ply <= 80; ++ply) {
         const int n = legal_moves(game, work, game.trait);
         if (n == 0) break;
         time.advance_seconds(ply % 7);
-        if (!jouer_coup(game, work, clocks, work.list(1)[ply % n])) break;
+        const Move played_move = work.list(1)[ply % n];
+        if (!jouer_coup(game, work, clocks, played_move)) break;
+        hub_moves += (hub_moves.empty() ? "" : " ") + hub_move(played_move);
         moves += (moves.empty() ? "" : " ") + typed(game.historique[ply]);
         const FicheCoup& r = game.historique[ply];
         line += std::to_string(r.from) + (r.taken > 0 ? "x" : "-") + std::to_string(r.to) +
@@ -71,6 +76,9 @@ int main(int argc, char** argv) {
             const std::string name = std::to_string(ply);
             write_text(folder / "fen" / name, to_fen({game.damier_affiche, game.trait}));
             write_text(folder / "moves" / name, moves);
+            write_text(folder / "hub_line" / name,
+                       "hub\nset-param name=variant value=brazilian\ninit\npos pos=" + hub_start +
+                           " moves=\"" + hub_moves + "\"\nlevel move-time=0.5\ngo think\n");
             if (!write_game_file(folder / "game_file" / (name + ".dam"), game_file_image(game)))
                 return 1;
             const PlayedGame played = played_game(game);

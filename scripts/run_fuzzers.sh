@@ -15,7 +15,7 @@ mkdir -p "$work/seeds/parameter_file"
 cp "$data/defaut.par" "$work/seeds/parameter_file/"
 
 status=0
-for target in fen moves game_file game_text parameter_file repertoire; do
+for target in fen moves game_file game_text parameter_file repertoire hub_line; do
     corpus=$work/corpus/$target
     mkdir -p "$corpus"
     cp "$work/seeds/$target"/* "$corpus/"

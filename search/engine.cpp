@@ -193,6 +193,10 @@ bool Engine::searching() const {
     return m->searching;
 }
 
+std::uint64_t Engine::nodes_so_far() const {
+    return m->search.total_nodes + m->search.nodes;
+}
+
 void Engine::resize_table(int size_index) {
     if (m->searching || size_index < 0 || size_index >= static_cast<int>(TABLE_SIZES.size()))
         return;

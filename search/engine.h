@@ -104,6 +104,10 @@ class Engine {
     // From inside on_poll: stop and throw the result away.
     void stop_and_discard();
     bool searching() const;
+    // The nodes the running search has visited so far (from inside on_poll
+    // or on_progress), for a caller that limits a search by nodes. Between
+    // two iterations the one just finished is counted twice: an upper bound.
+    std::uint64_t nodes_so_far() const;
 
     // Every 5,000 nodes and after each iteration.
     std::function<void()> on_poll;

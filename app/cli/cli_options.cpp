@@ -55,7 +55,13 @@ int usage_error(std::string_view problem) {
            "  selvako-cli bench [DEPTH]\n"
            "  selvako-cli play [--level N] [--white | --black] [--no-book] [--data FOLDER]\n"
            "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli convert IN OUT\n";
+           "  selvako-cli convert IN OUT\n"
+           "  selvako-cli hub [--data FOLDER]\n"
+           "  selvako-cli match [--depth D | --nodes N | --movetime S] [--games N]\n"
+           "                    [--openings FILE] [--params-a FILE] [--params-b FILE]\n"
+           "                    [--table-a I] [--table-b I] [--hub-a CMD] [--hub-b CMD]\n"
+           "                    [--threads 1|2] [--book] [--elo0 E] [--elo1 E]\n"
+           "                    [--alpha A] [--beta B] [--data FOLDER]\n";
     return EXIT_USAGE;
 }
 

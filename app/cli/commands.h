@@ -13,5 +13,7 @@ int run_bench(const Arguments& args);
 int run_play(const Arguments& args);
 int run_selfplay(const Arguments& args);
 int run_convert(const Arguments& args);
+int run_hub(const Arguments& args);
+int run_match(const Arguments& args);
 
 } // namespace selvako::cli

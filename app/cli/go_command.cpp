@@ -11,7 +11,9 @@
 #include "engine/move_generation.h"
 #include "files/game_file.h"
 #include "game/levels.h"
+#include "game/move_time.h"
 #include "game/typed_move.h"
+#include "search/move_deadline.h"
 #include "search/search.h"
 #include "ui/calcul/search_lines.h"
 
@@ -56,15 +58,6 @@ bool play_moves(SearchRequest& request, std::string_view text, int& side) {
         side = 1 - side;
     }
     return true;
-}
-
-// The smallest budget whose planned time for this move reaches `seconds`.
-std::int32_t budget_for_seconds(int seconds, int half_move) {
-    std::int32_t budget = 1;
-    while (budget < UNLIMITED_BUDGET - 1 &&
-           plan_time(budget, UNLIMITED_SECONDS, half_move, 0, false, false).target < seconds)
-        ++budget;
-    return budget;
 }
 
 // The same ply as the page shows it: squares and whether it takes.
@@ -152,6 +145,15 @@ int run_go(const Arguments& args) {
         chosen_limits.temps_alloue = UNLIMITED_SECONDS;
     }
 
+    // The level's plan works in whole seconds; the time asked for is kept to
+    // the millisecond.
+    MoveDeadline deadline;
+    if (movetime) {
+        deadline.start(static_cast<std::int64_t>(*number(*movetime)) * 1000);
+        engine.on_poll = [&] {
+            if (deadline.passed()) engine.stop();
+        };
+    }
     InfoPrinter printer;
     engine.on_progress = std::ref(printer);
     const SearchResult result = engine.search(request);

@@ -19,5 +19,7 @@ int main(int argc, char** argv) {
     if (command == "play") return run_play(args);
     if (command == "selfplay") return run_selfplay(args);
     if (command == "convert") return run_convert(args);
+    if (command == "hub") return run_hub(args);
+    if (command == "match") return run_match(args);
     return usage_error("unknown command '" + shown_input(command) + "'");
 }
