@@ -133,7 +133,7 @@ ParameterEditor::ParameterEditor(EvalParameters& params, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-    resize(panel->sizeHint() + QSize(24, 24));
+    resize(panel->sizeHint() + QSize(40, 60));
 
     connect(m_ok, &QPushButton::clicked, this, &ParameterEditor::parametreOKClick);
     connect(m_cancel, &QPushButton::clicked, this, &ParameterEditor::parametrecancelClick);
@@ -200,7 +200,11 @@ QWidget* ParameterEditor::make_variant_block(int variant) {
     auto* block = new QWidget;
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the heading: the long caption wraps rather than runs into
+    // the other block.
+    block->setMinimumWidth(8 * CELL + 80);
     auto* head = new QLabel(block);
+    head->setWordWrap(true);
     m_labels.emplace_back(head, variant == 0 ? "Param_variante1" : "Param_variante2");
     layout->addWidget(head);
     // Variant 1's rows are 0 (white) and 2 (black); variant 2's are 1 and 3.

@@ -1,6 +1,9 @@
 #include "ui/repertoire/repertoire_editor.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -35,39 +38,56 @@ RepertoireEditor::RepertoireEditor(int side, Repertoires& lists, RepertoireFolde
     : QDialog(parent), m_side(side), m_lists(lists), m_folders(std::move(folders)) {
     setObjectName(side == BLACK ? QStringLiteral("Form3") : QStringLiteral("Form2"));
     setModal(true);
-    setMinimumSize(800, 530);
+    // The stored squares and the algebraic reading of the longest usual
+    // lines side by side; the window grows with the screen when maximised.
+    resize(1120, 560);
+    auto* outer = new QVBoxLayout(this);
     m_fiche = new QGroupBox(this);
     m_fiche->setObjectName(QStringLiteral("Fiche_Ouvertures"));
-    m_fiche->setGeometry(0, 0, 800, 530);
+    outer->addWidget(m_fiche);
+    auto* column = new QVBoxLayout(m_fiche);
     m_nouvelle_ouverture = new QLineEdit(m_fiche);
     m_nouvelle_ouverture->setObjectName(QStringLiteral("Nouvelle_Ouverture"));
-    m_nouvelle_ouverture->setGeometry(8, 40, 769, 24);
+    column->addWidget(m_nouvelle_ouverture);
+    auto* edit_buttons = new QHBoxLayout;
     m_valide = new QPushButton(m_fiche);
     m_valide->setObjectName(QStringLiteral("Valide_Ouverture"));
-    m_valide->setGeometry(304, 72, 105, 33);
+    m_valide->setFixedSize(105, 33);
     m_effacer = new QPushButton(m_fiche);
     m_effacer->setObjectName(QStringLiteral("Effacer"));
-    m_effacer->setGeometry(416, 72, 105, 33);
+    m_effacer->setFixedSize(105, 33);
+    edit_buttons->addStretch();
+    edit_buttons->addWidget(m_valide);
+    edit_buttons->addWidget(m_effacer);
+    edit_buttons->addStretch();
+    column->addLayout(edit_buttons);
     m_liste_ouvertures = new QListWidget(m_fiche);
     m_liste_ouvertures->setObjectName(QStringLiteral("Liste_Ouvertures"));
-    m_liste_ouvertures->setGeometry(8, 112, 769, 289);
     // Square numbers line up in columns.
-    m_liste_ouvertures->setFont(QFont(QStringLiteral("Monospace")));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_liste_ouvertures->setFont(fixed);
+    column->addWidget(m_liste_ouvertures, 1);
     m_lecture = new QLabel(m_fiche);
     m_lecture->setObjectName(QStringLiteral("Lecture_Ouverture"));
-    m_lecture->setGeometry(8, 408, 769, 60);
     m_lecture->setWordWrap(true);
-    m_lecture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lecture->setFont(fixed);
+    column->addWidget(m_lecture);
+    auto* bottom = new QHBoxLayout;
     m_bitbtn2 = new QPushButton(m_fiche);
     m_bitbtn2->setObjectName(QStringLiteral("BitBtn2"));
-    m_bitbtn2->setGeometry(16, 488, 97, 25);
+    m_bitbtn2->setFixedWidth(97);
     m_bitbtn3 = new QPushButton(m_fiche);
     m_bitbtn3->setObjectName(QStringLiteral("BitBtn3"));
-    m_bitbtn3->setGeometry(120, 488, 217, 25);
+    m_bitbtn3->setMinimumWidth(217);
     m_bitbtn1 = new QPushButton(m_fiche);
     m_bitbtn1->setObjectName(QStringLiteral("BitBtn1"));
-    m_bitbtn1->setGeometry(344, 488, 313, 25);
+    m_bitbtn1->setFixedWidth(313);
     m_bitbtn1->setDefault(true);
+    bottom->addWidget(m_bitbtn2);
+    bottom->addWidget(m_bitbtn3);
+    bottom->addWidget(m_bitbtn1);
+    bottom->addStretch();
+    column->addLayout(bottom);
 
     connect(m_valide, &QPushButton::clicked, this, &RepertoireEditor::Valide_OuvertureClick);
     connect(m_effacer, &QPushButton::clicked, this, &RepertoireEditor::EffacerClick);
@@ -107,9 +127,13 @@ void RepertoireEditor::open_editor(const QString& game_line) {
 
 void RepertoireEditor::show_lines(int selected) {
     m_liste_ouvertures->clear();
+    // The readings start in one column, after the longest stored line.
+    qsizetype width = 0;
+    for (const std::string& line : m_lines)
+        width = std::max(width, std::min<qsizetype>(static_cast<qsizetype>(line.size()), 80));
     for (const std::string& line : m_lines) {
-        auto* item = new QListWidgetItem(QString::fromStdString(line).leftJustified(40) + "   " +
-                                         algebraic(line));
+        auto* item = new QListWidgetItem(QString::fromStdString(line).leftJustified(width) +
+                                         "  |  " + algebraic(line));
         item->setData(Qt::UserRole, QString::fromStdString(line));
         m_liste_ouvertures->addItem(item);
     }
