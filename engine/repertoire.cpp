@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <string_view>
+#include <utility>
 
 #include "engine/regular_file.h"
 
@@ -61,39 +63,67 @@ std::optional<RepertoireLines> read_repertoire(const std::string& path) {
     return lines;
 }
 
+namespace {
+
+// One move of a line as the lookup reads it, from character i on: the
+// from-square takes two characters and a separator unless a "-" or "x"
+// follows its first digit; the to-square likewise unless a space follows its
+// first digit, and a single last character is a one-digit square. Squares
+// that are not numbers read as 0.
+std::pair<int, int> read_move(std::string_view line, std::size_t& i) {
+    const std::size_t len = line.size();
+    // Reads past the end see a NUL, as the fixed buffer did.
+    auto at = [&](std::size_t k) { return k < len ? line[k] : '\0'; };
+    int from = 0;
+    if (at(i + 1) == '-' || at(i + 1) == 'x') {
+        from = one_char_number(at(i));
+        i += 2;
+    } else {
+        from = two_char_number(at(i), at(i + 1));
+        i += 3;
+    }
+    int to = 0;
+    const std::size_t remaining = i < len ? len - i : 0;
+    if (remaining == 1) {
+        to = one_char_number(at(i));
+        i += 1;
+    } else if (remaining > 1) {
+        if (at(i + 1) == ' ') {
+            to = one_char_number(at(i));
+            i += 2;
+        } else {
+            to = two_char_number(at(i), at(i + 1));
+            i += 3;
+        }
+    }
+    return {from, to};
+}
+
+std::string_view cut_line(const std::string& whole) {
+    return std::string_view(whole).substr(0, std::min(whole.size(), MAX_LINE_CHARS));
+}
+
+} // namespace
+
+std::vector<PlayedMove> repertoire_line_moves(const std::string& whole) {
+    const std::string_view line = cut_line(whole);
+    std::vector<PlayedMove> moves;
+    for (std::size_t i = 0; i < line.size();) {
+        const auto [from, to] = read_move(line, i);
+        if (!valid_square(from) || !valid_square(to)) break;
+        moves.push_back({static_cast<Square>(from), static_cast<Square>(to)});
+    }
+    return moves;
+}
+
 Candidates repertoire_lookup(const RepertoireLines& lines, std::span<const PlayedMove> history) {
     Candidates result;
     const std::size_t h = history.size();
     for (const std::string& whole : lines) {
-        const std::string_view line =
-            std::string_view(whole).substr(0, std::min(whole.size(), MAX_LINE_CHARS));
-        const std::size_t len = line.size();
-        // Reads past the end see a NUL, as the fixed buffer did.
-        auto at = [&](std::size_t i) { return i < len ? line[i] : '\0'; };
+        const std::string_view line = cut_line(whole);
         std::size_t i = 0;
-        for (std::size_t n = 1; i < len && n <= h + 1; ++n) {
-            int from = 0;
-            if (at(i + 1) == '-' || at(i + 1) == 'x') {
-                from = one_char_number(at(i));
-                i += 2;
-            } else {
-                from = two_char_number(at(i), at(i + 1));
-                i += 3;
-            }
-            int to = 0;
-            const std::size_t remaining = i < len ? len - i : 0;
-            if (remaining == 1) {
-                to = one_char_number(at(i));
-                i += 1;
-            } else if (remaining > 1) {
-                if (at(i + 1) == ' ') {
-                    to = one_char_number(at(i));
-                    i += 2;
-                } else {
-                    to = two_char_number(at(i), at(i + 1));
-                    i += 3;
-                }
-            }
+        for (std::size_t n = 1; i < line.size() && n <= h + 1; ++n) {
+            const auto [from, to] = read_move(line, i);
             if (n == h + 1 && valid_square(from) && valid_square(to) &&
                 result.count < MAX_CANDIDATES) {
                 const PlayedMove m{static_cast<Square>(from), static_cast<Square>(to)};

@@ -51,6 +51,10 @@ struct Candidates {
     int count = 0;
 };
 
+// The moves of a line read as the lookup reads them, up to the first that
+// does not name two squares (the end of the line, or text that is no move).
+std::vector<PlayedMove> repertoire_line_moves(const std::string& line);
+
 // `history` holds the plies played so far, the first ply first; the
 // candidates are the moves number history.size() + 1 of every line whose
 // earlier moves are exactly those, in the order found, a candidate equal to

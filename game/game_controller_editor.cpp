@@ -24,6 +24,9 @@ void GameController::Entrerpositionclick(bool on) {
     if (on) {
         g.mode_edition = 1;
         g.ordinateur_au_trait = 0;
+        // A set-up position is no game from the start: the repertoires would
+        // propose their first moves in it.
+        m_options.repertoire = false;
         m_editor.computer_moves_first = false;
         new_position_shown();
         m_computer.reflexion = false;

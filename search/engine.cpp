@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/file_names.h"
 #include "engine/hash_keys.h"
 #include "eval/parameters.h"
 #include "search/engine_tables.h"
@@ -62,6 +63,15 @@ std::filesystem::path find_file(const EngineFolders& folders,
     return folders.data / data_name;
 }
 
+// The same, the name compared without regard to case in both folders.
+std::filesystem::path find_file_ignoring_case(const EngineFolders& folders, const char* name) {
+    if (!folders.user.empty()) {
+        const std::filesystem::path user = file_ignoring_case(folders.user, name);
+        if (present(user)) return user;
+    }
+    return file_ignoring_case(folders.data, name);
+}
+
 } // namespace
 
 Engine::Engine(SearchClock& clock, std::uint32_t seed)
@@ -109,7 +119,7 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     for (const auto& [name, lines] :
          {std::pair{WHITE_REPERTOIRE_FILE, &tables.repertoires.white},
           std::pair{BLACK_REPERTOIRE_FILE, &tables.repertoires.black}}) {
-        const auto path = find_file(folders, name, name);
+        const auto path = find_file_ignoring_case(folders, name);
         if (auto read = read_repertoire(path.string()))
             *lines = std::move(*read);
         else if (present(path))

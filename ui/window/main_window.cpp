@@ -113,6 +113,7 @@ void MainWindow::send_options() {
     o.decomposer_prises = m_decomposer->isChecked();
     o.bip = m_bip->isChecked();
     o.autres = m_autres->isChecked();
+    o.repertoire = m_bibliotheques->isChecked();
     send(command::SetOptions{o});
 }
 
@@ -316,6 +317,7 @@ void MainWindow::show_options() {
     m_decomposer->setChecked(o.decomposer_prises);
     m_bip->setChecked(o.bip);
     m_autres->setChecked(o.autres);
+    m_bibliotheques->setChecked(o.repertoire);
     m_pause2->setChecked(m_controller->clocks().paused());
     m_levels->check(m_controller->game().settings.niveau);
     for (std::size_t k = 0; k < m_tailles.size(); ++k)
@@ -352,6 +354,8 @@ void MainWindow::set_game_commands_enabled(bool enabled) {
     for (QToolButton* b : m_navigation) b->setEnabled(enabled);
     m_reprendre_paire->setEnabled(enabled && !match);
     m_joueurs->menuAction()->setEnabled(enabled && !match);
+    // The lists and parameters a search reads do not change under it.
+    m_parametrage->menuAction()->setEnabled(enabled);
     m_proposernul->setEnabled(enabled);
 }
 

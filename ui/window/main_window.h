@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -37,7 +38,9 @@
 #include "ui/panels/end_of_game_panel.h"
 #include "ui/panels/new_game_panel.h"
 #include "ui/panels/new_player_panel.h"
+#include "ui/parameters/parameter_editor.h"
 #include "ui/print/score_sheet_print.h"
+#include "ui/repertoire/repertoire_editor.h"
 #include "ui/panels/problem_page.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
@@ -91,6 +94,9 @@ class MainWindow : public QMainWindow, private GameObserver {
     LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
     const GameController& controller() const { return *m_controller; }
+    // Its tables: the repertoires and the evaluation parameters the
+    // "Paramétrage" menu changes.
+    Engine& engine() { return m_engine; }
     const DisplayState& display() const { return m_display; }
     // The settings "last32.dam" held at the first activation.
     const PersistentSettings& saved_settings() const { return m_saved_settings; }
@@ -125,6 +131,15 @@ class MainWindow : public QMainWindow, private GameObserver {
     const QStringList& reported_errors() const { return m_reported; }
     // The language whose item is checked, tested in the usual order, French by default.
     int langue_cochee() const;
+    // The "Paramétrage" menu once its file dialog is answered. False, with the
+    // error shown and nothing changed, when a file cannot be read or written.
+    bool changer_bibliotheque(const QString& marker);
+    bool sauver_parametres(const QString& path);
+    bool charger_parametres(const QString& path);
+    RepertoireEditor* repertoire_editor(int side) const { return side == BLACK ? m_form3 : m_form2; }
+    ParameterEditor* parameter_editor() const { return m_parametres; }
+    // Tests answer the file dialogs of that menu (an empty name cancels).
+    void answer_file_dialogs(std::function<QString()> answer) { m_file_answer = std::move(answer); }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -149,6 +164,14 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     void send(const Command& c);
     void build_menus();
+    void build_parametrage_menu();
+    void ouvrir_repertoire(int side);
+    void Changerbibliothqueouvertures1Click();
+    void Sauverlesparamtres1Click();
+    void Chargerdesparamtres1Click();
+    // A file dialog in "Parametres"; the chosen path, empty when cancelled.
+    QString ask_file(int mode, const QString& title, const QString& pattern, const QString& filter,
+                     const QString& suffix);
     void build_game_area();
     QAction* add_item(QMenu* menu, const char* key);
     QPushButton* add_button(QWidget* parent, const char* key);
@@ -297,6 +320,12 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_poser = nullptr;           // Escape
     // "Taille des tables de transposition", one item per size of TABLE_SIZES.
     std::vector<QAction*> m_tailles;
+    QMenu* m_parametrage = nullptr;
+    QAction* m_bibliotheques = nullptr; // "Bibliothèques actives"
+    RepertoireEditor* m_form2 = nullptr;
+    RepertoireEditor* m_form3 = nullptr;
+    ParameterEditor* m_parametres = nullptr;
+    std::function<QString()> m_file_answer;
 };
 
 } // namespace selvako

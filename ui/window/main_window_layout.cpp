@@ -175,6 +175,8 @@ void MainWindow::build_menus() {
     m_bip = add_toggle(sons, "Bipchaquecoup2", true);
     m_autres = add_toggle(sons, "Commentaires1", true);
 
+    build_parametrage_menu();
+
     m_aide_menu = add_menu("Aide1");
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
@@ -183,7 +185,7 @@ void MainWindow::build_menus() {
     m_francais->setCheckable(true);
     connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
 
-    m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options};
+    m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options, m_parametrage};
 }
 
 QAction* MainWindow::add_toggle(QMenu* menu, const char* key, bool checked) {
