@@ -60,6 +60,9 @@ class GameControllerTest : public ::testing::Test {
         controller.command(command::StartUp{});
         GameOptions quiet = controller.options();
         quiet.reflexion_sur_temps_adverse = false;
+        // These tests watch the computer search; the shipped repertoires
+        // would answer the opening moves without one.
+        quiet.repertoire = false;
         controller.command(command::SetOptions{quiet});
         // Level 1 searches to a fixed depth: the manual clock never runs out.
         controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});

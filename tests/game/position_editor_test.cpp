@@ -93,6 +93,16 @@ TEST_F(PositionEditorTest, EmptyBoardStaysEmptyAfterLeavingSetUp) {
     EXPECT_EQ(game().damier_affiche[0], SENTINEL);
 }
 
+// A set-up position is no game from the start: the repertoires, which would
+// propose their first moves in it, are switched off and stay off.
+TEST_F(PositionEditorTest, SettingUpAPositionSwitchesTheRepertoiresOff) {
+    ASSERT_TRUE(controller.options().repertoire);
+    controller.command(command::SetUpMode{true});
+    EXPECT_FALSE(controller.options().repertoire);
+    controller.command(command::SetUpMode{false});
+    EXPECT_FALSE(controller.options().repertoire);
+}
+
 TEST_F(PositionEditorTest, ClicksPlaceTheChosenPieceOnlyOnPlayableSquares) {
     controller.command(command::SetUpMode{true});
     controller.command(command::EmptyBoard{});

@@ -205,8 +205,14 @@ class RepertoireWindowTest : public WindowFixture {
     }
 
     void theComputerFollowsTheRepertoireWhileLibrariesAreActive() {
-        MainWindow& w = start_2d();
+        MainWindow& w = start(config());
+        w.choisir_damier_2d();
+        // On from the start.
         QVERIFY(w.action("Bibliothquesactives1")->isChecked());
+        QVERIFY(w.controller().options().repertoire);
+        w.action("Niveau01")->trigger();
+        w.action("Rflexionsurtempsadverse1")->trigger();
+        settle();
         click(parse_square("c3"));
         click(parse_square("d4"));
         QTRY_COMPARE(game().num_demi_coup, std::uint8_t{2});
@@ -214,9 +220,8 @@ class RepertoireWindowTest : public WindowFixture {
     }
 
     void andSearchesOnceTheyAreNot() {
+        // The fixture unchecks "Bibliothèques actives".
         MainWindow& w = start_2d();
-        w.action("Bibliothquesactives1")->trigger();
-        settle();
         QVERIFY(!w.controller().options().repertoire);
         QVERIFY(!w.action("Bibliothquesactives1")->isChecked());
         // The black repertoire has lines after 1.c3-d4, and is not asked.

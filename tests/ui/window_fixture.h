@@ -65,12 +65,14 @@ class WindowFixture : public QObject {
 
     // The 2D board with a computer that answers at once: level
     // "1 : Débutant" (three plies deep) and no thinking on the human's time,
-    // which would otherwise run until a click.
+    // which would otherwise run until a click. The opening repertoires are
+    // off: the tests watch the computer search from the first move.
     MainWindow& start_2d(const AppConfig& c) {
         MainWindow& w = start(c);
         w.choisir_damier_2d();
         w.action("Niveau01")->trigger();
         w.action("Rflexionsurtempsadverse1")->trigger();
+        w.action("Bibliothquesactives1")->trigger();
         settle();
         return w;
     }
