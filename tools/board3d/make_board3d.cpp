@@ -66,7 +66,7 @@ QImage overlay(int theme) {
     image.fill(QColor(255, 0, 255));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRect plate(214, 460, 210, 20);
+    const QRect plate(169, 460, 300, 20);
     QLinearGradient brass(plate.topLeft(), plate.bottomLeft());
     brass.setColorAt(0, QColor(238, 214, 140));
     brass.setColorAt(1, QColor(160, 120, 50));

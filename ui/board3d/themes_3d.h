@@ -56,7 +56,9 @@ struct ThemeLoad {
 // Choosing 3D theme `chosen` while `loaded` is the theme whose images are
 // in memory. Classique and Nuit share their sprites; Luxe is kept when it is
 // already loaded; the others are always read again.
+// `loaded` 0: nothing is in memory yet (the board chosen at start-up was 2D).
 constexpr ThemeLoad plan_theme_change(int loaded, int chosen) {
+    if (loaded < 1) return {THEMES_3D[chosen - 1].sprite_set, chosen, chosen};
     ThemeLoad load{0, 0, chosen};
     switch (chosen) {
     case 1:
@@ -78,6 +80,7 @@ constexpr ThemeLoad plan_theme_change(int loaded, int chosen) {
 // replaced by Classique, so that either of them later loads no sprites.
 constexpr ThemeLoad plan_board_2d(int loaded) {
     if (loaded > 2) return {1, 1, 1};
+    // Nothing loaded yet: nothing to load for the 2D board either.
     return {0, 0, loaded};
 }
 

@@ -170,6 +170,15 @@ constexpr CaptionRow CAPTIONS[] = {
       "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal"}},
     {"Franais1", {"Français", "Français", "Français", "Français", "Français", "Français"}},
     {"Damier2d", {"Damier 2D", "2D board", "2D bord", "Tabuleiro 2D", "Tablero 2D", "2D bord"}},
+    // The 3D themes: their menu items and their start-screen labels.
+    {"Damier3D4", {"Copacabana"}},
+    {"Damier3D5", {"Ipanema"}},
+    {"Damier3D6", {"Inferno"}},
+    {"Damier3D8", {"Salvador da Bahia"}},
+    {"Label36", {"Classique", "Classic", "Classic", "Clássico", "Clásico", "Classico"}},
+    {"Label37", {"Nuit", "Night", "Night", "Noite", "Noche", "Notte"}},
+    {"Label38", {"Luxe", "DeLuxe", "DeLuxe", "Luxo", "Lujo", "DeLuxe"}},
+    {"Label72", {"Grand luxe", "DeLuxe++", "DeLuxe++", "Luxo++", "Gran lujo", "DeLuxe++"}},
 };
 
 } // namespace
