@@ -183,7 +183,7 @@ const std::array<Look, 8> LOOKS = {{
      normalised({0.0, 0.25, 1.0}), {1.0, 0.55, 0.35}, {0.30, 0.10, 0.08}},
     {"Grand luxe",
      {Pattern::marble, rgb(244, 236, 216), rgb(200, 160, 60), 2.0, 0.8, 90},
-     {Pattern::marble, rgb(16, 16, 18), rgb(210, 170, 70), 2.0, 0.8, 90},
+     {Pattern::marble, rgb(22, 30, 70), rgb(210, 170, 70), 2.0, 0.8, 90},
      {Pattern::gold, rgb(230, 180, 70), rgb(150, 100, 30), 1.0, 0.9, 60},
      {Pattern::felt, rgb(90, 20, 60), rgb(50, 8, 34), 4.0, 0.1, 10},
      {rgb(250, 244, 236), rgb(210, 170, 70), 0.9},

@@ -150,7 +150,8 @@ IntroScreen::IntroScreen(const BoardImages& images, const QString& data_dir, QWi
         }
         connect(button, &QToolButton::clicked, this, [this, t] { emit theme_chosen(t.theme); });
         m_themes[t.theme - 1] = button;
-        m_theme_labels[k] = label(this, {box.x() - 3, box.bottom() + 2, 110, 18}, 12, true);
+        // Wider than the button: "Salvador da Bahia" needs the room.
+        m_theme_labels[k] = label(this, {box.x() - 12, box.bottom() + 2, 128, 18}, 11, true);
         m_theme_labels[k]->setAlignment(Qt::AlignCenter);
     }
     for (int k = 0; k < 6; ++k) {
