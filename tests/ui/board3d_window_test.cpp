@@ -200,6 +200,19 @@ class Board3dWindowTest : public WindowFixture {
         QCOMPARE(w.panel10()->count_text(BLACK), QStringLiteral("  2"));
     }
 
+    void thePanelsOverTheBoardFollowTheViewShown() {
+        MainWindow& w = start_3d(4, config());
+        QVERIFY(w.action("Nouveau2")->isEnabled());
+        w.action("Nouveau2")->trigger();
+        settle();
+        QVERIFY(w.new_game_panel()->isVisible());
+        QCOMPARE(w.new_game_panel()->parentWidget(), w.panel10()->image());
+        QVERIFY(w.end_panel()->parentWidget() == w.panel10()->image());
+        w.action("Damier2D1")->trigger();
+        QCOMPARE(w.new_game_panel()->parentWidget(), w.board_view());
+        QVERIFY(w.new_game_panel()->isVisible());
+    }
+
     void theTwoDimensionalButtonDoesNotRestoreIt() {
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
         write_position(last, "W:Wd4,b2:Ba7,Kc1");

@@ -178,6 +178,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     void build_3d_items(QMenu* affichage, QMenu* options);
     void check_theme_availability();
     void check_board_item(int board);
+    void host_board_panels(QWidget* host);
     void refresh_3d();
     void clic_3d(int x, int y);
     void Jeuenaveugle1Click();

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "files/atomic_file.h"
 #include "files/game_file.h"
 #include "ui/board3d/positions_3d.h"
@@ -89,6 +91,28 @@ void MainWindow::check_theme_availability() {
             ThemeImages::missing_files(m_config.data_dir, theme).isEmpty());
 }
 
+void MainWindow::host_board_panels(QWidget* host) {
+    // The panels that float over the board (end of game, draw offer, new
+    // game, players, level) go with the view that is shown: under the 3D
+    // view they could be neither seen nor used.
+    const std::array<QWidget*, 7> panels = {m_fin_de_parties, m_panel9,   m_match_nul,
+                                            m_nouvelle_partie, m_nouveau_joueur, m_efface_j,
+                                            m_joueurs_panel};
+    for (QWidget* panel : panels) {
+        if (panel->parentWidget() == host) continue;
+        const bool shown = !panel->isHidden();
+        const QPoint centre = panel->geometry().center();
+        panel->setParent(host);
+        if (!shown) continue;
+        panel->move(std::clamp(centre.x() - panel->width() / 2, 0,
+                               std::max(0, host->width() - panel->width())),
+                    std::clamp(centre.y() - panel->height() / 2, 0,
+                               std::max(0, host->height() - panel->height())));
+        panel->show();
+        panel->raise();
+    }
+}
+
 void MainWindow::check_board_item(int board) {
     m_damier2d->setChecked(board == 0);
     for (int theme = 1; theme <= THEME_COUNT; ++theme)
@@ -132,12 +156,14 @@ bool MainWindow::choisir_theme(int theme) {
     m_editer_image->setEnabled(true);
     m_panel10->show();
     m_panel10->raise();
+    host_board_panels(m_panel10->image());
     refresh_3d();
     return true;
 }
 
 void MainWindow::Damier2D1Click() {
     m_panel10->hide();
+    host_board_panels(m_board);
     // Classique's sprites come back, so that Classique and Nuit load none later.
     const QStringList failed =
         m_theme_images.apply(m_config.data_dir, plan_board_2d(m_theme_images.theme_3d()));
