@@ -1,8 +1,9 @@
 // selvako: the program's window.
 //
-//   selvako [--open FILE.dam] [--snapshot FILE.png]
+//   selvako [--open FILE.dam] [--theme N] [--snapshot FILE.png]
 //
-// --open chooses the 2D board and opens the game; --snapshot renders the
+// --open chooses the 2D board and opens the game; --theme N starts straight
+// into 3D theme N (1..8) with the start position; --snapshot renders the
 // window to a PNG file and exits, with status 0 only when everything asked
 // for succeeded.
 
@@ -52,7 +53,11 @@ int run(int argc, char** argv) {
     const QCommandLineOption snapshot_option(
         QStringLiteral("snapshot"), QStringLiteral("Render the window to a PNG file and exit."),
         QStringLiteral("FILE.png"));
+    const QCommandLineOption theme_option(
+        QStringLiteral("theme"), QStringLiteral("Start in 3D theme N (1..8), start position."),
+        QStringLiteral("N"));
     parser.addOption(open_option);
+    parser.addOption(theme_option);
     parser.addOption(snapshot_option);
     parser.process(app);
 
@@ -70,6 +75,15 @@ int run(int argc, char** argv) {
     window.show();
     window.FormActivate();
     bool ok = true;
+    if (parser.isSet(theme_option)) {
+        bool number = false;
+        const int theme = parser.value(theme_option).toInt(&number);
+        if (!number || theme < 1 || theme > 8) {
+            std::fprintf(stderr, "selvako: --theme takes a number from 1 to 8\n");
+            return 2;
+        }
+        ok = window.choisir_damier_3d(theme, false);
+    }
     if (parser.isSet(open_option)) {
         window.choisir_damier_2d();
         ok = window.ouvrir_fichier(parser.value(open_option));

@@ -68,7 +68,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), SILVER);
     p.setTransform(logical_transform());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    placer_pions(p, m_steps.empty() ? m_damier : m_steps[m_step].board);
+    placer_pions(p, shown_board());
 }
 
 void BoardView::placer_pions(QPainter& p, const BoardArray& board) const {
@@ -199,6 +199,7 @@ void BoardView::add_capture_steps(const BoardArray& before, Square from,
 void BoardView::start_steps() {
     m_step = 0;
     update();
+    emit shown_board_changed();
     m_timer.start(m_steps[0].milliseconds);
 }
 
@@ -206,6 +207,7 @@ void BoardView::next_step() {
     if (m_steps.empty()) return;
     if (++m_step < m_steps.size()) {
         update();
+        emit shown_board_changed();
         m_timer.start(m_steps[m_step].milliseconds);
         return;
     }
@@ -218,6 +220,7 @@ void BoardView::stop_animation() {
     m_steps.clear();
     m_step = 0;
     update();
+    emit shown_board_changed();
 }
 
 } // namespace selvako

@@ -51,11 +51,15 @@ class BoardView : public QWidget {
                                const std::vector<Square>& walk);
     bool animating() const { return !m_steps.empty(); }
     void stop_animation();
+    // The board drawn now: the game's, or the step of a move being shown.
+    const BoardArray& shown_board() const { return m_steps.empty() ? m_damier : m_steps[m_step].board; }
 
   signals:
     // A mouse press, in logical board pixels.
     void clicked(int x, int y);
     void animation_finished();
+    // The board drawn now has changed (a step of a move being shown).
+    void shown_board_changed();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -278,6 +278,15 @@ constexpr CaptionRow CAPTIONS[] = {
       "casas possivelmente pretas", "casillas posiblemente negras", "caselle forse nere"}},
     {"parametreOK", {"OK", "OK", "OK", "OK", "OK", "OK"}},
     {"parametrecancel", {"Annuler", "Cancel", "Annuleren", "Cancelar", "Cancelar", "Annulla"}},
+    // The 3D themes: their menu items and their start-screen labels.
+    {"Damier3D4", {"Copacabana"}},
+    {"Damier3D5", {"Ipanema"}},
+    {"Damier3D6", {"Inferno"}},
+    {"Damier3D8", {"Salvador da Bahia"}},
+    {"Label36", {"Classique", "Classic", "Classic", "Clássico", "Clásico", "Classico"}},
+    {"Label37", {"Nuit", "Night", "Night", "Noite", "Noche", "Notte"}},
+    {"Label38", {"Luxe", "DeLuxe", "DeLuxe", "Luxo", "Lujo", "DeLuxe"}},
+    {"Label72", {"Grand luxe", "DeLuxe++", "DeLuxe++", "Luxo++", "Gran lujo", "DeLuxe++"}},
 };
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include <QPainter>
 
+#include <QDir>
+
 #include "ui/board/board_geometry.h"
+#include "ui/board3d/themes_3d.h"
 #include "ui/i18n/captions.h"
 
 namespace selvako {
@@ -69,6 +72,16 @@ QPixmap board_picture(const BoardImages& images) {
     return picture;
 }
 
+// The theme buttons in the order they are laid out, two rows of four, and
+// the caption key of each one's label.
+struct ThemeButton {
+    int theme;
+    const char* label;
+};
+constexpr ThemeButton THEME_BUTTONS[] = {{1, "Label36"}, {2, "Label37"}, {3, "Label38"},
+                                         {7, "Label72"}, {4, "Damier3D4"}, {5, "Damier3D5"},
+                                         {6, "Damier3D6"}, {8, "Damier3D8"}};
+
 QLabel* label(QWidget* parent, QRect geometry, int pixel_size, bool bold = false) {
     auto* l = new QLabel(parent);
     l->setGeometry(geometry);
@@ -81,7 +94,8 @@ QLabel* label(QWidget* parent, QRect geometry, int pixel_size, bool bold = false
 
 } // namespace
 
-IntroScreen::IntroScreen(const BoardImages& images, QWidget* parent) : QWidget(parent) {
+IntroScreen::IntroScreen(const BoardImages& images, const QString& data_dir, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("Intro"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -97,17 +111,17 @@ IntroScreen::IntroScreen(const BoardImages& images, QWidget* parent) : QWidget(p
 
     m_speedbutton6 = new QToolButton(this);
     m_speedbutton6->setObjectName(QStringLiteral("SpeedButton6"));
-    m_speedbutton6->setGeometry(56, 120, 172, 172);
+    m_speedbutton6->setGeometry(24, 112, 172, 172);
     m_speedbutton6->setIcon(board_picture(images));
     m_speedbutton6->setIconSize({160, 160});
     connect(m_speedbutton6, &QToolButton::clicked, this, &IntroScreen::board_2d_chosen);
-    m_damier2d = label(this, {56, 296, 172, 20}, 14, true);
+    m_damier2d = label(this, {24, 288, 172, 20}, 14, true);
     m_damier2d->setAlignment(Qt::AlignCenter);
 
     for (int k = 0; k < 6; ++k) {
         const LanguageButton& b = LANGUAGE_BUTTONS[k];
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setGeometry(568, 256 + 16 * k, 137, 17);
+        button->setGeometry(656, 112 + 16 * k, 137, 17);
         QFont font = button->font();
         font.setPixelSize(11);
         button->setFont(font);
@@ -116,8 +130,29 @@ IntroScreen::IntroScreen(const BoardImages& images, QWidget* parent) : QWidget(p
         m_languages[b.langue] = button;
     }
     for (int k = 0; k < 4; ++k) {
-        m_credits[k] = label(this, {300, 140 + 20 * k, 320, 18}, 12);
+        m_credits[k] = label(this, {212, 300 + 18 * k, 440, 18}, 12);
         m_credits[k]->setText(QString::fromUtf8(CREDITS[k]));
+    }
+    for (int k = 0; k < 8; ++k) {
+        const ThemeButton& t = THEME_BUTTONS[k];
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(THEMES_3D[t.theme - 1].intro_button));
+        const QRect box(212 + 110 * (k % 4), 112 + 94 * (k / 4), 104, 70);
+        button->setGeometry(box);
+        // A theme whose picture is missing still has its button; it opens
+        // Classique then.
+        const QImage picture(
+            QDir(data_dir).filePath(QString::fromStdString(background_file(t.theme))));
+        if (!picture.isNull()) {
+            button->setIcon(QPixmap::fromImage(picture.scaled(
+                100, 66, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+            button->setIconSize({100, 66});
+        }
+        connect(button, &QToolButton::clicked, this, [this, t] { emit theme_chosen(t.theme); });
+        m_themes[t.theme - 1] = button;
+        // Wider than the button: "Salvador da Bahia" needs the room.
+        m_theme_labels[k] = label(this, {box.x() - 12, box.bottom() + 2, 128, 18}, 11, true);
+        m_theme_labels[k]->setAlignment(Qt::AlignCenter);
     }
     for (int k = 0; k < 6; ++k) {
         m_advice[k] = label(this, {40, 380 + 18 * k, 720, 16}, 11);
@@ -130,6 +165,7 @@ void IntroScreen::set_texts(int langue) {
     m_label4->setText(QStringLiteral("Version 7.00"));
     m_label6->setText(QStringLiteral("Version 7.00"));
     m_damier2d->setText(caption("Damier2d", langue));
+    for (int k = 0; k < 8; ++k) m_theme_labels[k]->setText(caption(THEME_BUTTONS[k].label, langue));
     for (int k = 0; k < 6; ++k) m_advice[k]->setText(texte(ADVICE[k], langue));
 }
 

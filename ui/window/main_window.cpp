@@ -77,8 +77,10 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
     m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1")));
 
     m_stack = new QStackedWidget(this);
-    m_intro = new IntroScreen(m_images, m_stack);
+    m_intro = new IntroScreen(m_images, m_config.data_dir, m_stack);
     connect(m_intro, &IntroScreen::board_2d_chosen, this, &MainWindow::choisir_damier_2d);
+    connect(m_intro, &IntroScreen::theme_chosen, this,
+            [this](int theme) { choisir_damier_3d(theme, true); });
     connect(m_intro, &IntroScreen::language_chosen, this, &MainWindow::choisir_langue);
     m_stack->addWidget(m_intro);
     build_game_area();
@@ -133,11 +135,13 @@ void MainWindow::process_events() {
 
 void MainWindow::thinking_started() {
     set_game_commands_enabled(false);
+    m_panel10->image()->update();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void MainWindow::thinking_finished() {
     set_game_commands_enabled(true);
+    m_panel10->image()->update();
     QApplication::restoreOverrideCursor();
 }
 
@@ -149,10 +153,14 @@ void MainWindow::clock_shown(int side, std::int32_t seconds) {
     const ClockLabels labels = clock_labels(seconds);
     (side == BLACK ? m_panel6 : m_panel7)
         ->set_clock(QString::fromStdString(labels.minutes), QString::fromStdString(labels.seconds));
+    m_panel10->set_clock(side, QString::fromStdString(labels.minutes),
+                         QString::fromStdString(labels.seconds));
 }
 
 void MainWindow::move_played(const BoardArray& before, const Move& move,
                              const std::vector<Square>& walk, bool by_computer) {
+    // Blind play shows the computer's piece where it arrived, until the next click.
+    if (by_computer && m_panel10->image()->blind()) m_panel10->image()->reveal({move.to});
     if (by_computer) {
         if (m_config.animations) m_board->animate_computer_move(before, move.from, walk);
     } else if (!walk.empty()) {
@@ -222,6 +230,7 @@ void MainWindow::FormActivate() {
 void MainWindow::choisir_damier_2d() {
     if (m_startup_done) return;
     Introduction();
+    Damier2D1Click();
 }
 
 void MainWindow::Introduction() {
@@ -238,6 +247,7 @@ void MainWindow::Introduction() {
     }
     report_missing_images(
         m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
+    check_theme_availability();
     m_panel6->set_piece(m_images.square(BLACK_MAN), true);
     m_panel7->set_piece(m_images.square(WHITE_MAN), false);
 
@@ -306,6 +316,7 @@ void MainWindow::refresh() {
     show_problem_page();
     show_lesson();
     m_board->update();
+    refresh_3d();
 }
 
 void MainWindow::show_options() {
@@ -411,12 +422,14 @@ void MainWindow::Inverser() {
     m_display.damier_inverse = !m_display.damier_inverse;
     place_side_panels();
     m_board->update();
+    m_panel10->image()->update();
 }
 
 void MainWindow::numerotation() {
     m_display.numerotation_active = !m_display.numerotation_active;
     m_numeroter->setChecked(m_display.numerotation_active);
     m_board->update();
+    m_panel10->image()->update();
 }
 
 void MainWindow::place_side_panels() {
@@ -427,6 +440,7 @@ void MainWindow::place_side_panels() {
     m_column->removeWidget(m_panel7);
     m_column->insertWidget(0, top);
     m_column->addWidget(bottom);
+    m_panel10->place_clocks(m_display.damier_inverse);
 }
 
 void MainWindow::sync_move_list() {

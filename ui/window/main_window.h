@@ -30,6 +30,8 @@
 #include "ui/board/board_images.h"
 #include "ui/board/board_view.h"
 #include "ui/board/side_panel.h"
+#include "ui/board3d/panel10.h"
+#include "ui/board3d/theme_images.h"
 #include "ui/calcul/calcul_page.h"
 #include "ui/lessons/lesson_text_window.h"
 #include "ui/panels/board_panels.h"
@@ -68,6 +70,19 @@ class MainWindow : public QMainWindow, private GameObserver {
     void FormActivate();
     // The start screen's 2D board button: the start-up sequence, then the game.
     void choisir_damier_2d();
+    // A start-screen theme button (1..8): the start-up sequence, the theme
+    // (Classique when it is not offered) and, when asked, the last game.
+    // False when no 3D theme could be shown.
+    bool choisir_damier_3d(int theme, bool restore_last);
+    // The "Affichage" items: a 3D theme, and the 2D board. False when the
+    // theme is not offered or its images could not all be read; the board
+    // in use is then unchanged.
+    bool choisir_theme(int theme);
+    void Damier2D1Click();
+    // "Editer l'image" once a file name is chosen: the 3D picture as shown.
+    bool editer_image(const QString& path);
+    Panel10* panel10() const { return m_panel10; }
+    const ThemeImages& theme_images() const { return m_theme_images; }
     // "Ouvrir" and "Sauver" once a file is chosen. False when the file could
     // not be read or written; the game in memory is then unchanged.
     bool ouvrir_fichier(const QString& path);
@@ -187,6 +202,17 @@ class MainWindow : public QMainWindow, private GameObserver {
     void numerotation();
     void save();
     void ouvre();
+    // The 3D view, its menu items and the themes offered.
+    void build_3d_view();
+    void build_3d_items(QMenu* affichage, QMenu* options);
+    void check_theme_availability();
+    void check_board_item(int board);
+    void host_board_panels(QWidget* host);
+    void refresh_3d();
+    void clic_3d(int x, int y);
+    void Jeuenaveugle1Click();
+    void Editerlimagefichierbmp1Click();
+    void restore_last_game();
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();
     bool charger_parties(const GameTextFile& file);
@@ -239,6 +265,9 @@ class MainWindow : public QMainWindow, private GameObserver {
     DisplayState m_display;
     QTimer m_timer1;
     BoardImages m_images;
+    ThemeImages m_theme_images;
+    // 0: the 2D board is shown; N: 3D theme N.
+    int m_board_shown = 0;
     GameLoop m_loop;
     bool m_activated = false;
     bool m_startup_done = false;
@@ -249,6 +278,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     QTranslator m_qt_translator;
 
     QStackedWidget* m_stack = nullptr;
+    Panel10* m_panel10 = nullptr;
+    QAction* m_damier2d = nullptr;
+    std::array<QAction*, THEME_COUNT> m_damier3d{};
+    QAction* m_aveugle = nullptr;
+    QAction* m_editer_image = nullptr;
     IntroScreen* m_intro = nullptr;
     QWidget* m_game_area = nullptr;
     BoardView* m_board = nullptr;

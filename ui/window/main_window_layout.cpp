@@ -185,6 +185,7 @@ void MainWindow::build_menus() {
     m_francais->setCheckable(true);
     connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
 
+    build_3d_items(affichage, options);
     m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options, m_parametrage};
 }
 
@@ -344,6 +345,7 @@ void MainWindow::build_game_area() {
     connect(m_match_nul->decline_button(), &QPushButton::clicked, this,
             [this] { send(command::DeclineDraw{}); });
     build_player_panels();
+    build_3d_view();
 }
 
 void MainWindow::apply_captions(int langue) {
@@ -366,6 +368,7 @@ void MainWindow::apply_captions(int langue) {
     m_nouveau_joueur->set_captions(langue);
     m_efface_j->set_captions(langue);
     m_joueurs_panel->set_captions(langue);
+    m_panel10->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
     m_lesson_text->set_captions(langue);
     setWindowTitle(texte(TITLE, langue));

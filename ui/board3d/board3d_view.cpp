@@ -1,0 +1,92 @@
+#include "ui/board3d/board3d_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "ui/board3d/positions_3d.h"
+
+namespace selvako {
+
+Board3dView::Board3dView(std::function<const BoardArray&()> shown, const SquareFrames& frames,
+                         const DisplayState& display, const ThemeImages& images,
+                         std::function<bool()> marks_shown, QWidget* parent)
+    : QWidget(parent), m_shown(std::move(shown)), m_frames(frames), m_display(display),
+      m_images(images), m_marks_shown(std::move(marks_shown)) {
+    setObjectName(QStringLiteral("Image5"));
+    setFixedSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
+}
+
+void Board3dView::set_blind(bool blind) {
+    m_blind = blind;
+    m_revealed.clear();
+    update();
+}
+
+void Board3dView::reveal(std::vector<Square> squares) {
+    m_revealed = std::move(squares);
+    update();
+}
+
+QImage Board3dView::image() const {
+    QImage out(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT, QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter p(&out);
+    draw(p);
+    return out;
+}
+
+void Board3dView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    draw(p);
+}
+
+void Board3dView::draw(QPainter& p) const {
+    p.drawImage(0, 0, m_images.picture());
+    QFont font;
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const BoardArray& board = m_shown();
+    // Row by row from the back, so that nearer pieces stand in front.
+    for (int position = 1; position <= NUM_SQUARES; ++position) {
+        const auto s = static_cast<Square>(position_of_square(static_cast<Square>(position),
+                                                              m_display.damier_inverse));
+        std::uint8_t code = board[s];
+        if (m_blind && std::find(m_revealed.begin(), m_revealed.end(), s) == m_revealed.end())
+            code = EMPTY;
+        dessiner_case(p, s, code);
+    }
+    if (!m_marks_shown()) return;
+    for (int s = 1; s <= NUM_SQUARES; ++s)
+        if (m_frames[s] != FRAME_NONE) marquer_case(p, static_cast<Square>(s), m_frames[s]);
+}
+
+void Board3dView::dessiner_case(QPainter& p, Square s, std::uint8_t code) const {
+    if (s == 0 || code > BLACK_KING) return;
+    const int position = position_of_square(s, m_display.damier_inverse);
+    const PixelPoint at = positions_3d[static_cast<std::size_t>(position)];
+    p.drawImage(at.x, at.y, m_images.sprite(code, position));
+    if (m_display.numerotation_active) {
+        const QString name = QString::fromLatin1(SQUARE_NAMES[s].data(), 2);
+        const QFontMetrics metrics(p.font());
+        const QRect box(at.x, at.y, metrics.horizontalAdvance(name), metrics.height());
+        p.fillRect(box, QColor(0xC0, 0xC0, 0xC0));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, name);
+    }
+}
+
+void Board3dView::marquer_case(QPainter& p, Square s, std::uint32_t rgb) const {
+    const int position = position_of_square(s, m_display.damier_inverse);
+    const PixelPoint at = positions_3d[static_cast<std::size_t>(position)];
+    p.fillRect(QRect(QPoint(at.x + 25, at.y + 25), QPoint(at.x + 30, at.y + 30)),
+               QColor::fromRgb(rgb));
+}
+
+void Board3dView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    emit clicked(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+}
+
+} // namespace selvako
