@@ -55,7 +55,8 @@ int usage_error(std::string_view problem) {
            "  selvako-cli bench [DEPTH]\n"
            "  selvako-cli play [--level N] [--white | --black] [--no-book] [--data FOLDER]\n"
            "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli convert IN OUT\n";
+           "  selvako-cli convert IN OUT\n"
+           "  selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n";
     return EXIT_USAGE;
 }
 

@@ -13,5 +13,6 @@ int run_bench(const Arguments& args);
 int run_play(const Arguments& args);
 int run_selfplay(const Arguments& args);
 int run_convert(const Arguments& args);
+int run_analyse(const Arguments& args);
 
 } // namespace selvako::cli

@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
     if (command == "play") return run_play(args);
     if (command == "selfplay") return run_selfplay(args);
     if (command == "convert") return run_convert(args);
+    if (command == "analyse") return run_analyse(args);
     return usage_error("unknown command '" + shown_input(command) + "'");
 }
