@@ -1,6 +1,8 @@
 #include "game/analysis_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstdio>
 
 namespace selvako {
@@ -38,6 +40,25 @@ const char* name(Square s) {
 }
 
 } // namespace
+
+AnalysisLine judge_move(int ply, PlayedMove played, PlayedMove best, int S, int R,
+                        const std::vector<PlayedMove>& pv) {
+    if (best.from == 0) best.from = played.from;
+    if (best.to == 0) best.to = played.to;
+    if (best.from == played.from && best.to == played.to) R = -S;
+    AnalysisLine line;
+    line.ply = ply;
+    line.played = played;
+    line.best = best;
+    line.played_score = -R / 2;
+    line.best_score = S / 2;
+    if (std::abs(S + R) > 100 && std::abs(S - R) < 60000) {
+        line.starred = true;
+        for (std::size_t p = 1; p < std::min<std::size_t>(3, pv.size()); ++p)
+            line.expected.push_back(pv[p]);
+    }
+    return line;
+}
 
 std::string analysis_line_text(const AnalysisLine& line, std::uint8_t langue) {
     const LineWords words = line_formats(langue);

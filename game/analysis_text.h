@@ -25,6 +25,15 @@ struct AnalysisLine {
     std::vector<PlayedMove> expected;
 };
 
+// The line of the position at `ply`: `S` the engine's root score there,
+// `R` the root score of the position after the played move (for its own
+// side to move). A best move equal to the played one gives both the same
+// score; the played move is starred when it is more than half a man (100 in
+// the engine's units, where a man is 200) worse, and then `pv` (the
+// engine's line from this position) gives the expected continuation.
+AnalysisLine judge_move(int ply, PlayedMove played, PlayedMove best, int S, int R,
+                        const std::vector<PlayedMove>& pv);
+
 // " 1 Blanc: joué : c3-d4; score :  0; meilleur : c3-d4; score :  0", with
 // "*" in front and the expected continuation behind when starred. French,
 // Portuguese and Spanish have their own words; the other languages read

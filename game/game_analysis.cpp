@@ -87,32 +87,22 @@ void GameAnalysis::step(Engine& engine, const SearchLimits& limits) {
     request.limits.ponder = false;
     request.limits.repertoire = false;
     const SearchResult result = engine.search(request);
+    // Thrown away for a command that could not wait: searched again next step.
+    if (result.answer == SearchAnswer::discarded) return;
 
-    int R = m_first ? m_first_score : m_previous_score;
+    const int R = m_first ? m_first_score : m_previous_score;
     int S = result.score;
     if (result.answer == SearchAnswer::no_move)
         S = LOST_POSITION_SCORE;
     else if (S == UNSEARCHED_SCORE)
         S = -R;
 
-    PlayedMove best = played;
-    if (result.answer != SearchAnswer::no_move && result.move.from != 0)
-        best = {result.move.from, result.move.to};
-    if (has_played && best.from == played.from && best.to == played.to) R = -S;
-
+    PlayedMove best{};
+    if (result.answer != SearchAnswer::no_move) best = {result.move.from, result.move.to};
     if (has_played) {
-        AnalysisLine line;
-        line.ply = k;
-        line.played = played;
-        line.best = best;
-        line.played_score = -R / 2;
-        line.best_score = S / 2;
-        if (std::abs(S + R) > 100 && std::abs(S - R) < 60000) {
-            line.starred = true;
-            for (std::size_t p = 1; p < std::min<std::size_t>(3, result.pv.size()); ++p)
-                line.expected.push_back({result.pv[p].from, result.pv[p].to});
-        }
-        m_lines.insert(m_lines.begin(), line);
+        std::vector<PlayedMove> pv;
+        for (const Move& m : result.pv) pv.push_back({m.from, m.to});
+        m_lines.insert(m_lines.begin(), judge_move(k, played, best, S, R, pv));
     }
     m_scores[static_cast<std::size_t>(k)] = S;
     m_previous_score = S;
