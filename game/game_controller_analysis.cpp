@@ -28,6 +28,7 @@ void GameController::Analyser() {
     a.reflexion_sauvee = m_options.reflexion_sur_temps_adverse;
     m_options.reflexion_sur_temps_adverse = false;
     montrer_demi_coup(a.analysis.next_ply());
+    changed();
     m_observer.pass_wanted();
 }
 

@@ -170,6 +170,21 @@ constexpr CaptionRow CAPTIONS[] = {
       "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal", "Idioma/Langue/Language/Taal"}},
     {"Franais1", {"Français", "Français", "Français", "Français", "Français", "Français"}},
     {"Damier2d", {"Damier 2D", "2D board", "2D bord", "Tabuleiro 2D", "Tablero 2D", "2D bord"}},
+    // The analysis window (Form4) and the Apprentissage menu's lessons.
+    {"Form4", {"Analyse", "Analysis", "Analyse", "Análise", "Análisis", "Analisi"}},
+    {"Button2", {"Suivant", "Next", "Volgende", "Seguinte", "Siguiente", "Avanti"}},
+    {"Button3",
+     {"Editer analyse", "Save analysis", "Analyse opslaan", "Gravar análise", "Guardar análisis",
+      "Salva analisi"}},
+    {"Button3a",
+     {"Imprimer analyse", "Print analysis", "Analyse afdrukken", "Imprimir análise",
+      "Imprimir análisis", "Stampa analisi"}},
+    {"Button4",
+     {"Fin analyse", "End analysis", "Analyse beëindigen", "Terminar análise", "Terminar análisis",
+      "Fine analisi"}},
+    {"Chargerdesleons1",
+     {"Charger des leçons", "Load lessons", "Lessen laden", "Carregar lições", "Cargar lecciones",
+      "Carica lezioni"}},
 };
 
 } // namespace

@@ -46,6 +46,10 @@
 
 class QMenu;
 class QPrinter;
+
+namespace selvako {
+class AnalysisWindow;
+}
 class QTabWidget;
 class QVBoxLayout;
 
@@ -117,6 +121,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool start_screen_shown() const;
     // Every error message shown so far, in order.
     const QStringList& reported_errors() const { return m_reported; }
+    // The analysis window (Form4), "Editer analyse" to a chosen file and
+    // "Imprimer analyse" on a chosen printer.
+    AnalysisWindow* form4() const { return m_form4; }
+    bool editer_analyse(const QString& path);
+    bool imprimer_analyse(QPrinter& printer);
     // The language whose item is checked, tested in the usual order, French by default.
     int langue_cochee() const;
 
@@ -143,6 +152,14 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     void send(const Command& c);
     void build_menus();
+    // main_window_analysis.cpp
+    void build_analysis_menus();
+    void refresh_analysis();
+    void ask_learning();
+    void Apprendreposition1Click();
+    void Chargerdesleons1Click();
+    void Button3Click();
+    void Button3aClick();
     void build_game_area();
     QAction* add_item(QMenu* menu, const char* key);
     QPushButton* add_button(QWidget* parent, const char* key);
@@ -269,6 +286,13 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_indication = nullptr;
     QAction* m_bip = nullptr;
     QAction* m_autres = nullptr;
+    AnalysisWindow* m_form4 = nullptr;
+    QAction* m_analyser = nullptr;
+    QAction* m_pause_analyse = nullptr;
+    QAction* m_fin_analyse = nullptr;
+    QAction* m_lancer_session = nullptr;
+    QAction* m_arreter_session = nullptr;
+    bool m_learn_asked = false;
     QMenu* m_fichier = nullptr;
     QMenu* m_edition = nullptr;
     QMenu* m_joueurs = nullptr;

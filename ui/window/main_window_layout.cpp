@@ -173,6 +173,7 @@ void MainWindow::build_menus() {
     m_bip = add_toggle(sons, "Bipchaquecoup2", true);
     m_autres = add_toggle(sons, "Commentaires1", true);
 
+    build_analysis_menus();
     m_aide_menu = add_menu("Aide1");
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
