@@ -32,6 +32,7 @@ bool GameAnalysis::start(const GameState& game) {
     m_premier_trait = game.premier_trait;
     int shown = std::min<int>(game.num_demi_coup, m_length);
     m_lines.clear();
+    ++m_revision;
     m_scores.fill(std::nullopt);
     m_first = true;
     m_first_score = 0;
@@ -103,6 +104,7 @@ void GameAnalysis::step(Engine& engine, const SearchLimits& limits) {
         std::vector<PlayedMove> pv;
         for (const Move& m : result.pv) pv.push_back({m.from, m.to});
         m_lines.insert(m_lines.begin(), judge_move(k, played, best, S, R, pv));
+        ++m_revision;
     }
     m_scores[static_cast<std::size_t>(k)] = S;
     m_previous_score = S;

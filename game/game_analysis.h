@@ -52,6 +52,8 @@ class GameAnalysis {
     const std::vector<AnalysisLine>& lines() const { return m_lines; }
     // The root score of each analysed position, for its side to move.
     std::optional<int> scores_analyse(int ply) const;
+    // Changes whenever the lines do, so that a view redraws only then.
+    int revision() const { return m_revision; }
     // The game's length as the analysis read it, and its record.
     int length() const { return m_length; }
     const FicheCoup& record(int ply) const { return m_record[static_cast<std::size_t>(ply)]; }
@@ -73,6 +75,7 @@ class GameAnalysis {
     int m_previous_score = 0;
     std::array<std::optional<int>, HISTORY_PLIES> m_scores{};
     std::vector<AnalysisLine> m_lines;
+    int m_revision = 0;
 };
 
 } // namespace selvako

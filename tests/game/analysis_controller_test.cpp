@@ -100,7 +100,6 @@ TEST_F(AnalysisControllerTest, OnePositionPerPassAndTheRecordLockedMeanwhile) {
 
 TEST_F(AnalysisControllerTest, EndingDuringASearchKeepsThatPositionsLine) {
     controller.command(command::StartAnalysis{});
-    controller.command(command::SetLevel{LEVEL_ITEMS[5].parameters});
     view.during_search = [&] { controller.command(command::EndAnalysis{}); };
     controller.boucle_jeu();
     const AnalysisControl& a = controller.analysis();
@@ -131,4 +130,31 @@ TEST_F(AnalysisControllerTest, SessionRaisesTheBudgetAndGivesTheLevelBack) {
 TEST_F(AnalysisControllerTest, LessonFileThatCannotBeReadChangesNothing) {
     controller.command(command::LoadLessons{dir.path() / "none.dal"});
     EXPECT_TRUE(engine.tables().learned.holds_no_score());
+}
+
+TEST_F(AnalysisControllerTest, SessionGameIsAnalysedLearnedAndFollowedByTheNext) {
+    // White takes Black's last piece at once: the session's game ends there.
+    const selvako::testing::TwoPlayerGame last_capture("W:Wc3:Bd4");
+    controller.command(command::Open{game_file_image(last_capture.game)});
+    controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
+    controller.command(command::StartSession{dir.path() / "session.dal"});
+    const AnalysisControl& a = controller.analysis();
+
+    controller.boucle_jeu(); // the computer's capture ends the game
+    EXPECT_EQ(controller.game().longueur_partie, 1);
+    EXPECT_TRUE(a.analysis.running());
+    EXPECT_TRUE(a.window_shown);
+    EXPECT_FALSE(controller.notices().end_of_game);
+
+    int passes = 0;
+    while (a.analysis.running() && passes++ < 5) controller.boucle_jeu();
+    ASSERT_FALSE(a.analysis.running());
+    // One ply is too short to learn; the next game is set up at once.
+    EXPECT_EQ(a.dernier_apprentissage, LearnOutcome::not_worth_it);
+    EXPECT_EQ(a.parties_session, 1);
+    EXPECT_FALSE(a.window_shown);
+    EXPECT_EQ(controller.game().longueur_partie, 0);
+    EXPECT_EQ(controller.game().damier_affiche, start_position());
+    EXPECT_TRUE(controller.options().ordinateur_contre_ordinateur);
+    EXPECT_TRUE(a.session);
 }

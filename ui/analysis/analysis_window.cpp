@@ -45,7 +45,10 @@ void AnalysisWindow::set_langue(int langue) {
 }
 
 void AnalysisWindow::show_analysis(const GameAnalysis& analysis) {
-    const auto lines = analysis.lines();
+    if (analysis.revision() == m_shown_revision && m_langue == m_shown_langue) return;
+    m_shown_revision = analysis.revision();
+    m_shown_langue = m_langue;
+    const auto& lines = analysis.lines();
     m_plies.clear();
     m_list->clear();
     std::vector<GraphPoint> points;

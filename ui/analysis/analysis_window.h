@@ -53,6 +53,9 @@ class AnalysisWindow : public QWidget {
     QPushButton* m_imprimer;
     QPushButton* m_fin;
     int m_langue = 0;
+    // What the list shows: the analysis's revision and the language.
+    int m_shown_revision = -1;
+    int m_shown_langue = -1;
     // The ply of each move line, in list order.
     std::vector<int> m_plies;
 };

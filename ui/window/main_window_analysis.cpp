@@ -63,6 +63,7 @@ void MainWindow::refresh_analysis() {
     m_arreter_session->setEnabled(a.session);
     m_form4->set_langue(langue_cochee());
     if (a.window_shown || !a.analysis.lines().empty()) m_form4->show_analysis(a.analysis);
+    m_form4->graph()->set_selected(m_controller->game().num_demi_coup);
     if (a.window_shown && !m_form4->isVisible()) {
         m_form4->show();
         m_form4->raise();
