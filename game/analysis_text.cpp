@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace selvako {
 
 namespace {
 
-enum Langue : std::uint8_t { FRANCAIS = 0, ENGLISH = 1, NEDERLANDS = 2, PORTUGUES = 3, ESPANOL = 4 };
+enum Langue : std::uint8_t {
+    FRANCAIS = 0,
+    ENGLISH = 1,
+    NEDERLANDS = 2,
+    PORTUGUES = 3,
+    ESPANOL = 4
+};
 
 struct LineWords {
     const char* white;
@@ -65,8 +71,8 @@ std::string analysis_line_text(const AnalysisLine& line, std::uint8_t langue) {
     const char* format = line.ply % 2 == 0 ? words.white : words.black;
     std::array<char, 256> buffer{};
     std::snprintf(buffer.data(), buffer.size(), format, line.ply / 2 + 1, name(line.played.from),
-                  name(line.played.to), line.played_score, name(line.best.from),
-                  name(line.best.to), line.best_score);
+                  name(line.played.to), line.played_score, name(line.best.from), name(line.best.to),
+                  line.best_score);
     std::string text = buffer.data();
     if (!line.starred) return text;
     text = "*" + text + " ->(";

@@ -135,8 +135,8 @@ void GameController::lancer_session(const std::filesystem::path& lesson_file) {
     a.session_file = lesson_file;
     a.parties_session = 0;
     const PersistentSettings& s = m_game.settings;
-    a.niveau_avant_session = LevelParameters{s.budget_recherche, s.temps_alloue,
-                                             s.minutes_autre, s.niveau};
+    a.niveau_avant_session =
+        LevelParameters{s.budget_recherche, s.temps_alloue, s.minutes_autre, s.niveau};
     if (s.budget_recherche < SESSION_BUDGET) {
         m_game.settings.budget_recherche = SESSION_BUDGET;
     }

@@ -10,11 +10,20 @@ LearningMaterial learning_material(const BoardArray& board) {
     LearningMaterial m;
     for (int s = 1; s <= NUM_SQUARES; ++s) {
         switch (board[s]) {
-        case WHITE_MAN: m.white += 3; break;
-        case WHITE_KING: m.white += 1; break;
-        case BLACK_MAN: m.black += 3; break;
-        case BLACK_KING: m.black += 1; break;
-        default: break;
+        case WHITE_MAN:
+            m.white += 3;
+            break;
+        case WHITE_KING:
+            m.white += 1;
+            break;
+        case BLACK_MAN:
+            m.black += 3;
+            break;
+        case BLACK_KING:
+            m.black += 1;
+            break;
+        default:
+            break;
         }
     }
     return m;

@@ -58,7 +58,8 @@ std::optional<std::string> read_game(const std::filesystem::path& in, HeldGame& 
         return std::nullopt;
     }
     const bool pdn = ext == ".pdn";
-    if (!pdn && ext != ".txt" && ext != ".doc") return "analyse knows .dam, .txt (.doc) and .pdn files";
+    if (!pdn && ext != ".txt" && ext != ".doc")
+        return "analyse knows .dam, .txt (.doc) and .pdn files";
     const auto bytes = pdn ? read_text_file(in.string(), PDN_FILE_LIMIT, true)
                            : read_text_file(in.string(), TEXT_FILE_LIMIT, false);
     if (!bytes) return "cannot read " + in.string();
@@ -132,7 +133,8 @@ int run_analyse(const Arguments& args) {
     } else if (level) {
         const auto n = number(*level);
         if (!n || *n < 0 || *n > 8) return usage_error("--level takes 0 to 8");
-        chosen.budget_recherche = LEVEL_ITEMS[static_cast<std::size_t>(*n)].parameters.budget_recherche;
+        chosen.budget_recherche =
+            LEVEL_ITEMS[static_cast<std::size_t>(*n)].parameters.budget_recherche;
         chosen.temps_alloue = LEVEL_ITEMS[static_cast<std::size_t>(*n)].parameters.temps_alloue;
     }
 

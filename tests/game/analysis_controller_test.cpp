@@ -29,7 +29,9 @@ struct CountingObserver : GameObserver {
 
 class AnalysisControllerTest : public ::testing::Test {
   protected:
-    AnalysisControllerTest() : search_clock(time), engine(search_clock, 5), controller(engine, time, view, {dir.path() / "points.dat"}) {
+    AnalysisControllerTest()
+        : search_clock(time), engine(search_clock, 5),
+          controller(engine, time, view, {dir.path() / "points.dat"}) {
         engine.load({SELVAKO_TEST_DATA_DIR, {}});
         controller.command(command::StartUp{});
         GameOptions quiet = controller.options();
@@ -121,7 +123,8 @@ TEST_F(AnalysisControllerTest, SessionRaisesTheBudgetAndGivesTheLevelBack) {
     controller.command(command::StopSession{});
     EXPECT_FALSE(controller.analysis().session);
     EXPECT_FALSE(controller.options().ordinateur_contre_ordinateur);
-    EXPECT_EQ(controller.game().settings.budget_recherche, LEVEL_ITEMS[5].parameters.budget_recherche);
+    EXPECT_EQ(controller.game().settings.budget_recherche,
+              LEVEL_ITEMS[5].parameters.budget_recherche);
     EXPECT_EQ(controller.game().settings.niveau, 5);
     // The level saved with the game is the one chosen, not the session's.
     EXPECT_EQ(controller.file_image().settings.budget_recherche, 160);

@@ -312,13 +312,13 @@ TEST_F(EngineFixture, LearningWritesTheLessonOrLeavesTheTableWhole) {
               LearnOutcome::write_failed);
     EXPECT_EQ(engine.tables().learned.encode(), empty_table);
 
-    ASSERT_EQ(Apprendreposition(engine, analysis, dir.path() / "x.dal"),
-              LearnOutcome::learned);
+    ASSERT_EQ(Apprendreposition(engine, analysis, dir.path() / "x.dal"), LearnOutcome::learned);
     EXPECT_EQ(std::filesystem::file_size(dir.path() / "x.dal"), LEARNED_FILE_BYTES);
     BoardArray final_position = g.game.historique[24].board;
     final_position[0] = SENTINEL;
     const PositionKeys keys = engine.learned_keys(final_position);
-    const LearnedEntry* entry = engine.tables().learned.probe_learned(keys.index, keys.check, WHITE);
+    const LearnedEntry* entry =
+        engine.tables().learned.probe_learned(keys.index, keys.check, WHITE);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->score, *score);
 

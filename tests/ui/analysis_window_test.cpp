@@ -6,8 +6,8 @@
 #include <QPrinter>
 #include <QTest>
 
-#include "ui/analysis/analysis_window.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/analysis/analysis_window.h"
 
 using namespace selvako;
 using namespace selvako::test;
@@ -92,10 +92,12 @@ class AnalysisWindowTest : public WindowFixture {
         QVERIFY(w.editer_analyse(text));
         QFile saved(text);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(saved.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(saved.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 54);
         QCOMPARE(lines.first(), form4->list()->item(0)->text());
-        QVERIFY(!w.editer_analyse(QDir(m_user->path()).filePath(QStringLiteral("none/analyse.txt"))));
+        QVERIFY(
+            !w.editer_analyse(QDir(m_user->path()).filePath(QStringLiteral("none/analyse.txt"))));
         QVERIFY(w.reported_errors().contains(QStringLiteral("Impossible d'ouvrir ce fichier")));
 
         QPrinter printer(QPrinter::HighResolution);

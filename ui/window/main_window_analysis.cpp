@@ -25,7 +25,8 @@ constexpr const char* SESSION_FILE = "Parametres/session.dal";
 
 void MainWindow::build_analysis_menus() {
     m_form4 = new AnalysisWindow(this);
-    connect(m_form4->suivant(), &QPushButton::clicked, this, [this] { send(command::StopPhase{}); });
+    connect(m_form4->suivant(), &QPushButton::clicked, this,
+            [this] { send(command::StopPhase{}); });
     connect(m_form4->fin(), &QPushButton::clicked, this, [this] { send(command::EndAnalysis{}); });
     connect(m_form4->editer(), &QPushButton::clicked, this, &MainWindow::Button3Click);
     connect(m_form4->imprimer(), &QPushButton::clicked, this, &MainWindow::Button3aClick);
@@ -102,7 +103,8 @@ void MainWindow::Apprendreposition1Click() {
     }
     QDir(m_config.user_dir).mkpath(QStringLiteral("Parametres"));
     QFileDialog dialog(this, caption("Learn", langue_cochee()),
-                       user_path(QStringLiteral("Parametres")), texte(LECONS_FILTRE, langue_cochee()));
+                       user_path(QStringLiteral("Parametres")),
+                       texte(LECONS_FILTRE, langue_cochee()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dal"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -113,8 +115,8 @@ void MainWindow::Apprendreposition1Click() {
 
 void MainWindow::Chargerdesleons1Click() {
     const QString path = QFileDialog::getOpenFileName(
-        this, caption("Chargerdesleons1", langue_cochee()),
-        user_path(QStringLiteral("Parametres")), texte(LECONS_FILTRE, langue_cochee()));
+        this, caption("Chargerdesleons1", langue_cochee()), user_path(QStringLiteral("Parametres")),
+        texte(LECONS_FILTRE, langue_cochee()));
     if (!path.isEmpty()) send(command::LoadLessons{path.toStdString()});
 }
 
