@@ -29,6 +29,7 @@ void EngineState::reset_keys() {
     const PositionKeys k = position_keys(board, keys);
     index_key = k.index;
     check_key = k.check;
+    learned_key = learned_index_key(board, learned_words);
 }
 
 void EngineState::reset_killers_and_alternatives() {

@@ -88,6 +88,11 @@ struct EngineState {
     HashKeys keys = default_hash_keys();
     std::uint32_t index_key = 0;
     std::uint32_t check_key = 0;
+    // The learned positions' slots come from the index words as loaded, kept
+    // here apart: a new table size draws new index words for the
+    // transposition table, and learned positions must still be found.
+    std::array<std::uint32_t, KEY_TABLE_WORDS> learned_words = default_hash_keys().index;
+    std::uint32_t learned_key = 0;
 
     Move* list(int at_ply) { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }
     const Move* list(int at_ply) const { return move_lists.get() + at_ply * MOVE_LIST_CAPACITY; }

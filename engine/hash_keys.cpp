@@ -91,4 +91,15 @@ PositionKeys position_keys(const BoardArray& board, const HashKeys& keys) {
     return k;
 }
 
+std::uint32_t learned_index_key(const BoardArray& board,
+                                const std::array<std::uint32_t, KEY_TABLE_WORDS>& words) {
+    std::uint32_t key = 0;
+    for (int s = 1; s <= NUM_SQUARES; ++s) {
+        const std::uint8_t code = board[s];
+        if (code < WHITE_MAN || code > BLACK_KING) continue;
+        key ^= words[key_slot(code, static_cast<Square>(s))];
+    }
+    return key;
+}
+
 } // namespace selvako

@@ -59,5 +59,8 @@ struct PositionKeys {
 };
 
 PositionKeys position_keys(const BoardArray& board, const HashKeys& keys);
+// The index key from one table of index words alone.
+std::uint32_t learned_index_key(const BoardArray& board,
+                                const std::array<std::uint32_t, KEY_TABLE_WORDS>& words);
 
 } // namespace selvako

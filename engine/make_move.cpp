@@ -21,6 +21,7 @@ void remove_piece(EngineState& st, Square square, std::uint8_t code) {
     --st.counts[code];
     st.index_key ^= st.keys.index[key_slot(code, square)];
     st.check_key ^= st.keys.check[key_slot(code, square)];
+    st.learned_key ^= st.learned_words[key_slot(code, square)];
     if (st.term_tables) running_terms_remove(st.running_terms, *st.term_tables, square, code);
 }
 
@@ -29,6 +30,7 @@ void place_piece(EngineState& st, Square square, std::uint8_t code) {
     ++st.counts[code];
     st.index_key ^= st.keys.index[key_slot(code, square)];
     st.check_key ^= st.keys.check[key_slot(code, square)];
+    st.learned_key ^= st.learned_words[key_slot(code, square)];
     if (st.term_tables) running_terms_place(st.running_terms, *st.term_tables, square, code);
 }
 

@@ -99,6 +99,11 @@ std::string pdn_move(const PlayedGame& game, int ply) {
 }
 
 std::string pdn_game(const PdnTags& tags, const PlayedGame& game) {
+    return pdn_game(tags, game, {});
+}
+
+std::string pdn_game(const PdnTags& tags, const PlayedGame& game,
+                     std::span<const std::string> comments) {
     std::string out;
     tag(out, "Event", tags.event);
     tag(out, "Site", tags.site);
@@ -134,6 +139,11 @@ std::string pdn_game(const PdnTags& tags, const PlayedGame& game) {
         else if (ply == 1)
             word = "1... " + word;
         put(word);
+        const auto at = static_cast<std::size_t>(ply);
+        // A brace would end the comment early; the reader takes none inside.
+        if (at < comments.size() && !comments[at].empty() &&
+            comments[at].find_first_of("{}") == std::string::npos)
+            put("{" + comments[at] + "}");
     }
     put(pdn_result(tags.result));
     out += line + "\n\n";

@@ -7,6 +7,7 @@
 // and the numbers PDN files use on this board (1 = a1, 32 = h8).
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ std::string pdn_move(const PlayedGame& game, int ply);
 // One game: tags (a FEN tag when it did not start from the opening position
 // with White to move), the moves and the result, ending with a blank line.
 std::string pdn_game(const PdnTags& tags, const PlayedGame& game);
+// The same with a comment after ply p taken from comments[p] (none when
+// empty or past the end).
+std::string pdn_game(const PdnTags& tags, const PlayedGame& game,
+                     std::span<const std::string> comments);
 
 // The games of a PDN text. Games of another GameType are passed over; a file
 // with none readable, or a game whose FEN cannot be read, is refused.

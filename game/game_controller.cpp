@@ -79,10 +79,17 @@ bool GameController::changes_game(const Command& c) {
              std::holds_alternative<command::NewPlayer>(c) ||
              std::holds_alternative<command::DeletePlayer>(c) ||
              std::holds_alternative<command::ResetComputerRating>(c) ||
-             std::holds_alternative<command::ComputerAgainstComputer>(c));
+             std::holds_alternative<command::ComputerAgainstComputer>(c) ||
+             std::holds_alternative<command::StopPhase>(c) ||
+             std::holds_alternative<command::EndAnalysis>(c) ||
+             std::holds_alternative<command::StopSession>(c));
 }
 
 void GameController::command(const Command& c) {
+    // The record under analysis stays as it is until the analysis ends.
+    if (m_analyse.analysis.running() && changes_game(c) && !analysis_command(c) &&
+        !std::holds_alternative<command::Quit>(c))
+        return;
     if (m_searching && changes_game(c)) {
         // The search works on a copy of the game that is about to change:
         // its result is thrown away and the command runs once it returns.
@@ -110,6 +117,18 @@ void GameController::apply(const Command& c) {
             [this](const command::TakeBack&) { reprendre_paire(); },
             [this](const command::SetTableSize& t) { resize_table(t.setting); },
             [this](const command::Click& k) { clic(k.square); },
+            [this](const command::StartAnalysis&) { Analyser(); },
+            [this](const command::StopPhase&) { pause_analyse(); },
+            [this](const command::EndAnalysis&) { fin_analyse(); },
+            [this](const command::Learn& l) { apprendre(l.lesson_file); },
+            [this](const command::DeclineLearning&) {
+                m_analyse.apprendre_offert = false;
+                changed();
+            },
+            [this](const command::LoadLessons& l) { charger_lecons(l.lesson_file); },
+            [this](const command::StartSession& s) { lancer_session(s.lesson_file); },
+            [this](const command::StopSession&) { arreter_session(); },
+            [this](const command::ShowAnalysedPly& p) { montrer_analyse(p.ply); },
             [this](const command::StopThinking&) {
                 if (m_searching) m_engine.stop();
             },
@@ -549,6 +568,7 @@ void GameController::quitter(const std::filesystem::path& last_game) {
 void GameController::boucle_jeu() {
     GameState& g = m_game;
     if (g.fin_programme) return;
+    if (analyse_pas()) return;
     if (g.coup_demande) g.ordinateur_au_trait = 1;
     if (g.ordinateur_au_trait) m_notices.capture = false;
     if (m_options.ordinateur_contre_ordinateur) g.ordinateur_au_trait = 1;
@@ -679,6 +699,14 @@ void GameController::fin_partie(GameEndKind kind) {
     in.ratings = g.match.classements;
     const auto report = game_end_report(in);
     if (!report) return;
+    if (m_analyse.session) {
+        // A game of a learning session shows no result: it is analysed and
+        // learned, and the next game begins.
+        g.dernier_resultat = report->outcome;
+        m_options.ordinateur_contre_ordinateur = false;
+        fin_partie_session();
+        return;
+    }
 
     m_notices.end_of_game = true;
     m_notices.game_over = true;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "game/analysis_control.h"
 #include "files/game_file.h"
 #include "files/game_text.h"
 #include "files/player_files.h"
@@ -181,7 +182,11 @@ using Command = std::variant<
     command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
     command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
     command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen,
-    command::OpenLesson, command::NextLesson, command::ReviewLesson>;
+    command::OpenLesson, command::NextLesson, command::ReviewLesson,
+    // The Analyse and Apprentissage menus (game/analysis_control.h).
+    command::StartAnalysis, command::StopPhase, command::EndAnalysis, command::Learn,
+    command::DeclineLearning, command::LoadLessons, command::StartSession, command::StopSession,
+    command::ShowAnalysedPly>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {
@@ -253,6 +258,8 @@ class GameController {
     const PositionEditor& editor() const { return m_editor; }
     // The lesson on show, if any, and its folder.
     const LessonFolder& lessons() const { return m_lessons; }
+    // The analysis, "Apprendre ?" and the learning session.
+    const AnalysisControl& analysis() const { return m_analyse; }
 
   private:
     void apply(const Command& c);
@@ -314,6 +321,21 @@ class GameController {
 
     void Problmes1Click(const std::filesystem::path& path);
     void Button1Click(bool reload);
+    // Analysis and learning (game_controller_analysis.cpp).
+    static bool analysis_command(const Command& c);
+    void Analyser();
+    // One position of a running analysis; false when none runs.
+    bool analyse_pas();
+    void pause_analyse();
+    void fin_analyse();
+    void montrer_demi_coup(int ply);
+    void montrer_analyse(int ply);
+    void apprendre(const std::filesystem::path& lesson_file);
+    void charger_lecons(const std::filesystem::path& lesson_file);
+    void lancer_session(const std::filesystem::path& lesson_file);
+    void arreter_session();
+    void fin_partie_session();
+    void suite_session(bool learn);
 
     void coup_ordinateur();
     void reflechir();
@@ -345,6 +367,7 @@ class GameController {
     ReplayReport m_last_replay;
     PositionEditor m_editor;
     LessonFolder m_lessons;
+    AnalysisControl m_analyse;
 };
 
 } // namespace selvako

@@ -94,6 +94,7 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
         problems.push_back(std::string(KEY_FILE_NAME) +
                            " is missing or short; the built-in keys are used");
     st.keys = keys.keys;
+    st.learned_words = keys.keys.index;
     st.reset_keys();
     tables.table.clear_table();
 
@@ -156,6 +157,7 @@ SearchResult Engine::search(const SearchRequest& request) {
     game.ponder = limits.ponder ? 1 : 0;
     game.analysis = limits.analysis ? 1 : 0;
     game.demi_coup_depart = limits.demi_coup_depart;
+    if (limits.analysis) search.previous_score = limits.previous_score;
     game.repertoire_enabled = limits.repertoire;
     game.historique = request.historique;
     search.depth_limit = limits.depth;
@@ -212,6 +214,10 @@ void Engine::resize_table(int size_index) {
         return;
     m->tables.table.resize_table(size_index, m->st.keys, m->random);
     m->st.reset_keys();
+}
+
+PositionKeys Engine::learned_keys(const BoardArray& board) const {
+    return {learned_index_key(board, m->st.learned_words), position_keys(board, m->st.keys).check};
 }
 
 void Engine::clear_table() {

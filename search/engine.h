@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/hash_keys.h"
 #include "engine/move.h"
 #include "engine/repertoire.h"
 #include "search/search_clock.h"
@@ -39,6 +40,9 @@ struct SearchLimits {
     bool ponder = false;
     bool analysis = false;
     std::int32_t demi_coup_depart = 0; // analysis: the ply the analysis started from
+    // Analysis: the root score of the position after the played move, for
+    // its side to move; the played move is given its negation unsearched.
+    int previous_score = 0;
     bool repertoire = true;
 };
 
@@ -114,6 +118,10 @@ class Engine {
     // The seconds used in all by the side to move, for its clock (not while pondering).
     std::function<void(std::int32_t)> on_clock;
     std::function<void(const SearchProgress&)> on_progress;
+
+    // The keys a position is learned under: index words as loaded (a new
+    // table size does not change them) and the check words.
+    PositionKeys learned_keys(const BoardArray& board) const;
 
     void clear_table();
     // "Taille des tables de transposition": reallocates the table at one of

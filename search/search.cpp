@@ -17,6 +17,7 @@ struct Search::Snapshot {
     PieceCounts counts;
     std::uint32_t index_key;
     std::uint32_t check_key;
+    std::uint32_t learned_key;
     std::int32_t material_balance;
     Square last_destination;
     RunningTerms running_terms;
@@ -119,7 +120,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     }
 
     if (p > 1 && !m_learned.holds_no_score()) {
-        const LearnedEntry* learned = m_learned.probe_learned(m_st.index_key, m_st.check_key, side);
+        const LearnedEntry* learned = m_learned.probe_learned(m_st.learned_key, m_st.check_key, side);
         if (learned && learned->score != 0) return MAX ? learned->score : -learned->score;
     }
 
@@ -148,14 +149,15 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     m_extension[p + 1] = static_cast<std::uint8_t>(m_extension[p] + (captures ? 1 : 0));
     const Snapshot saved{m_st.board,           m_st.counts,           m_st.index_key,
-                         m_st.check_key,       m_st.material_balance, m_st.last_destination,
-                         m_st.running_terms,   m_quiet_plies,         m_root_reduction,
-                         m_promotion_extension};
+                         m_st.check_key,       m_st.learned_key,      m_st.material_balance,
+                         m_st.last_destination, m_st.running_terms,   m_quiet_plies,
+                         m_root_reduction,      m_promotion_extension};
     auto restore_position = [&] {
         m_st.board = saved.board;
         m_st.counts = saved.counts;
         m_st.index_key = saved.index_key;
         m_st.check_key = saved.check_key;
+        m_st.learned_key = saved.learned_key;
         m_st.material_balance = saved.material_balance;
         m_st.last_destination = saved.last_destination;
         m_st.running_terms = saved.running_terms;

@@ -101,6 +101,7 @@ int Search::deepen() {
     int beta = 32000;
     const std::uint32_t index_key = m_st.index_key;
     const std::uint32_t check_key = m_st.check_key;
+    const std::uint32_t learned_key = m_st.learned_key;
     const RunningTerms terms = m_st.running_terms;
     m_prepared_score = -previous_score;
     m_fail_count = 0;
@@ -114,6 +115,7 @@ int Search::deepen() {
         nodes = 0;
         m_st.index_key = index_key;
         m_st.check_key = check_key;
+        m_st.learned_key = learned_key;
         m_st.running_terms = terms;
 
         int score = search_max(alpha, beta, 1);

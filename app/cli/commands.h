@@ -15,5 +15,6 @@ int run_selfplay(const Arguments& args);
 int run_convert(const Arguments& args);
 int run_hub(const Arguments& args);
 int run_match(const Arguments& args);
+int run_analyse(const Arguments& args);
 
 } // namespace selvako::cli

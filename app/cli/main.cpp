@@ -21,5 +21,6 @@ int main(int argc, char** argv) {
     if (command == "convert") return run_convert(args);
     if (command == "hub") return run_hub(args);
     if (command == "match") return run_match(args);
+    if (command == "analyse") return run_analyse(args);
     return usage_error("unknown command '" + shown_input(command) + "'");
 }

@@ -287,6 +287,21 @@ constexpr CaptionRow CAPTIONS[] = {
     {"Label37", {"Nuit", "Night", "Night", "Noite", "Noche", "Notte"}},
     {"Label38", {"Luxe", "DeLuxe", "DeLuxe", "Luxo", "Lujo", "DeLuxe"}},
     {"Label72", {"Grand luxe", "DeLuxe++", "DeLuxe++", "Luxo++", "Gran lujo", "DeLuxe++"}},
+    // The analysis window (Form4) and the Apprentissage menu's lessons.
+    {"Form4", {"Analyse", "Analysis", "Analyse", "Análise", "Análisis", "Analisi"}},
+    {"Button2", {"Suivant", "Next", "Volgende", "Seguinte", "Siguiente", "Avanti"}},
+    {"Button3",
+     {"Editer analyse", "Save analysis", "Analyse opslaan", "Gravar análise", "Guardar análisis",
+      "Salva analisi"}},
+    {"Button3a",
+     {"Imprimer analyse", "Print analysis", "Analyse afdrukken", "Imprimir análise",
+      "Imprimir análisis", "Stampa analisi"}},
+    {"Button4",
+     {"Fin analyse", "End analysis", "Analyse beëindigen", "Terminar análise", "Terminar análisis",
+      "Fine analisi"}},
+    {"Chargerdesleons1",
+     {"Charger des leçons", "Load lessons", "Lessen laden", "Carregar lições", "Cargar lecciones",
+      "Carica lezioni"}},
 };
 
 } // namespace

@@ -289,6 +289,7 @@ void MainWindow::N8Autre1Click() {
 // ---- Drawing -------------------------------------------------------------------
 
 void MainWindow::refresh() {
+    refresh_analysis();
     const GameState& g = m_controller->game();
     const GameNotices& notices = m_controller->notices();
     m_panel6->set_name(name_of(g.nom_noir) + QStringLiteral(" : "));

@@ -52,6 +52,10 @@
 
 class QMenu;
 class QPrinter;
+
+namespace selvako {
+class AnalysisWindow;
+}
 class QTabWidget;
 class QVBoxLayout;
 
@@ -144,6 +148,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool start_screen_shown() const;
     // Every error message shown so far, in order.
     const QStringList& reported_errors() const { return m_reported; }
+    // The analysis window (Form4), "Editer analyse" to a chosen file and
+    // "Imprimer analyse" on a chosen printer.
+    AnalysisWindow* form4() const { return m_form4; }
+    bool editer_analyse(const QString& path);
+    bool imprimer_analyse(QPrinter& printer);
     // The language whose item is checked, tested in the usual order, French by default.
     int langue_cochee() const;
     // The "Paramétrage" menu once its file dialog is answered. False, with the
@@ -187,6 +196,14 @@ class MainWindow : public QMainWindow, private GameObserver {
     // A file dialog in "Parametres"; the chosen path, empty when cancelled.
     QString ask_file(int mode, const QString& title, const QString& pattern, const QString& filter,
                      const QString& suffix);
+    // main_window_analysis.cpp
+    void build_analysis_menus();
+    void refresh_analysis();
+    void ask_learning();
+    void Apprendreposition1Click();
+    void Chargerdesleons1Click();
+    void Button3Click();
+    void Button3aClick();
     void build_game_area();
     QAction* add_item(QMenu* menu, const char* key);
     QPushButton* add_button(QWidget* parent, const char* key);
@@ -342,6 +359,13 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_indication = nullptr;
     QAction* m_bip = nullptr;
     QAction* m_autres = nullptr;
+    AnalysisWindow* m_form4 = nullptr;
+    QAction* m_analyser = nullptr;
+    QAction* m_pause_analyse = nullptr;
+    QAction* m_fin_analyse = nullptr;
+    QAction* m_lancer_session = nullptr;
+    QAction* m_arreter_session = nullptr;
+    bool m_learn_asked = false;
     QMenu* m_fichier = nullptr;
     QMenu* m_edition = nullptr;
     QMenu* m_joueurs = nullptr;

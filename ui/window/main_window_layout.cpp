@@ -177,6 +177,7 @@ void MainWindow::build_menus() {
 
     build_parametrage_menu();
 
+    build_analysis_menus();
     m_aide_menu = add_menu("Aide1");
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
