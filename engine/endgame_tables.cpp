@@ -32,19 +32,25 @@ constexpr std::array<std::uint32_t, NUM_ENDGAME_TABLES> TABLE_CRCS = {{
     0x9900362bu /* ppdod */, 0x91204ccau /* doppd */
 }};
 
-// The file's bytes if it holds exactly `size` of them, else nothing.
+// The file's bytes, one more than `size` at most: enough to tell a longer
+// file apart without reading a huge one.
 std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint32_t size) {
     if (!is_plain_file(path)) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
     std::vector<std::int8_t> bytes(size + 1u);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(size)) return {};
-    bytes.pop_back();
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
 } // namespace
+
+TableCheck check_table(int table, std::span<const std::int8_t> bytes) {
+    if (bytes.size() != TABLE_LAYOUTS[table].size) return TableCheck::wrong_size;
+    return crc32(bytes.data(), bytes.size()) == TABLE_CRCS[table] ? TableCheck::usable
+                                                                   : TableCheck::wrong_contents;
+}
 
 int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
                    std::vector<std::string>* wrong_contents) {
@@ -52,10 +58,11 @@ int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
     for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
         std::vector<std::int8_t> bytes = read_table(folder / layout.file_name, layout.size);
-        if (!bytes.empty() && crc32(bytes.data(), bytes.size()) != TABLE_CRCS[t]) {
-            bytes.clear();
-            if (wrong_contents) wrong_contents->emplace_back(layout.file_name);
-        }
+        const TableCheck check = check_table(t, bytes);
+        // A missing file reads as no bytes: no news to give about it.
+        if (check == TableCheck::wrong_contents && wrong_contents)
+            wrong_contents->emplace_back(layout.file_name);
+        if (check != TableCheck::usable) bytes.clear();
         tables.tables[t] = std::move(bytes);
         if (!tables.tables[t].empty()) ++read;
     }

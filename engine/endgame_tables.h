@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ struct EndgameTables {
 // turn draws into wins. Its name then goes into `wrong_contents`, if given.
 int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
                    std::vector<std::string>* wrong_contents = nullptr);
+
+enum class TableCheck : std::uint8_t { usable, wrong_size, wrong_contents };
+
+// Whether the bytes of a file can serve as table `table` of TABLE_LAYOUTS:
+// exactly its size, and the CRC-32 the generator gave.
+TableCheck check_table(int table, std::span<const std::int8_t> bytes);
 
 // The stored byte of a table entry, or nothing when that table is not loaded.
 std::optional<std::int8_t> stored_value(const EndgameTables& tables, const TableEntry& entry);

@@ -58,9 +58,14 @@ bool keys_usable(const HashKeys& keys) {
 KeysLoad load_keys(const std::string& path) {
     if (!is_plain_file(path)) return {default_hash_keys(), false};
     std::ifstream in(path, std::ios::binary);
-    std::vector<unsigned char> bytes(KEY_FILE_BYTES);
+    std::vector<std::uint8_t> bytes(KEY_FILE_BYTES);
     if (in) in.read(reinterpret_cast<char*>(bytes.data()), KEY_FILE_BYTES);
-    if (!in || in.gcount() != KEY_FILE_BYTES) return {default_hash_keys(), false};
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return decode_keys(bytes);
+}
+
+KeysLoad decode_keys(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < static_cast<std::size_t>(KEY_FILE_BYTES)) return {default_hash_keys(), false};
     KeysLoad result;
     result.from_file = true;
     for (int i = 0; i < KEY_TABLE_WORDS; ++i) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ bool keys_usable(const HashKeys& keys);
 // A missing, short or unusable file gives the default keys with from_file
 // false, so the caller can say so once.
 KeysLoad load_keys(const std::string& path);
+// The same from the file's bytes (any past the keys are ignored, as the
+// file reader ignores them).
+KeysLoad decode_keys(std::span<const std::uint8_t> bytes);
 
 // The keys in the file's layout (files/engine_files.h writes them).
 std::vector<std::uint8_t> encode_hash_keys(const HashKeys& keys);

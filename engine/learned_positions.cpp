@@ -10,17 +10,23 @@ namespace selvako {
 
 namespace {
 
-// The whole file, or nothing when it is absent or shorter than a table.
-std::optional<std::vector<LearnedEntry>> read_table(const std::string& path) {
+// The file's first bytes, up to a table's worth; nothing when it is absent,
+// not a plain file or unreadable.
+std::optional<std::vector<std::uint8_t>> read_bytes(const std::string& path) {
     if (!is_plain_file(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::vector<unsigned char> bytes(LEARNED_FILE_BYTES);
+    std::vector<std::uint8_t> bytes(LEARNED_FILE_BYTES);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(in.gcount()) != bytes.size()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+std::optional<std::vector<LearnedEntry>> decode_table(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < LEARNED_FILE_BYTES) return std::nullopt;
     std::vector<LearnedEntry> entries(LEARNED_ENTRIES);
     for (std::uint32_t i = 0; i < LEARNED_ENTRIES; ++i) {
-        const unsigned char* p = &bytes[8u * i];
+        const std::uint8_t* p = &bytes[8u * i];
         LearnedEntry& e = entries[i];
         e.check = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
                   static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
@@ -40,24 +46,25 @@ void LearnedTable::note_scores() {
                               [](const LearnedEntry& e) { return e.score != 0; });
 }
 
-bool LearnedTable::load_learned(const std::string& path) {
-    auto entries = read_table(path);
-    if (!entries) {
-        m_entries.assign(LEARNED_ENTRIES, LearnedEntry{});
-        note_scores();
-        return false;
-    }
+bool LearnedTable::replace_with(std::span<const std::uint8_t> bytes) {
+    auto entries = decode_table(bytes);
+    if (!entries) return false;
     m_entries = std::move(*entries);
     note_scores();
     return true;
 }
 
-bool LearnedTable::load_lessons(const std::string& path) {
-    auto entries = read_table(path);
-    if (!entries) return false;
-    m_entries = std::move(*entries);
+bool LearnedTable::load_learned(const std::string& path) {
+    const auto bytes = read_bytes(path);
+    if (bytes && replace_with(*bytes)) return true;
+    m_entries.assign(LEARNED_ENTRIES, LearnedEntry{});
     note_scores();
-    return true;
+    return false;
+}
+
+bool LearnedTable::load_lessons(const std::string& path) {
+    const auto bytes = read_bytes(path);
+    return bytes && replace_with(*bytes);
 }
 
 void LearnedTable::learn_position(std::uint32_t index_key, std::uint32_t check_key,

@@ -4,6 +4,7 @@
 // file image itself: 131,071 eight-byte entries, no header.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ class LearnedTable {
     // A lesson file replaces the table; on failure (false) the table is
     // unchanged and the caller says so.
     bool load_lessons(const std::string& path);
+    // The table in a file's bytes (any beyond a table's are ignored, as the
+    // file reader ignores them); false and the table unchanged when they are
+    // fewer than a table.
+    bool replace_with(std::span<const std::uint8_t> bytes);
     // Teaches the position with these keys and side to move, unless its slot
     // holds a decisive score. The caller then saves the table
     // (files/engine_files.h).

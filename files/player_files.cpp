@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "files/atomic_file.h"
@@ -14,25 +15,34 @@ namespace {
 // Far beyond any club's list; a larger file is not a player list.
 constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
 
-// The lines of a text file, without their line ends; nullopt when the file
-// exists but cannot be trusted, an empty list when it does not exist.
-std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& path,
-                                                   bool& exists) {
+// The contents of a file; nullopt in `text` when it does not exist, and
+// false when it exists but cannot be trusted.
+bool read_text(const std::filesystem::path& path, std::optional<std::string>& text) {
     std::error_code ec;
     const auto status = std::filesystem::symlink_status(path, ec);
-    exists = !ec && std::filesystem::exists(status);
-    if (!exists) return std::vector<std::string>{};
-    if (!std::filesystem::is_regular_file(status)) return std::nullopt;
+    if (ec || !std::filesystem::exists(status)) return true;
+    if (!std::filesystem::is_regular_file(status)) return false;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > MAX_FILE_BYTES) return std::nullopt;
+    if (ec || size > MAX_FILE_BYTES) return false;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return false;
+    text.emplace(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// The lines of a file's text, without their line ends.
+std::vector<std::string> lines_of(const std::optional<std::string>& text) {
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
+    if (!text) return lines;
+    std::size_t start = 0;
+    while (start < text->size()) {
+        std::size_t end = text->find('\n', start);
+        if (end == std::string::npos) end = text->size();
+        std::string line = text->substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
+        start = end + 1;
     }
-    if (in.bad()) return std::nullopt;
     return lines;
 }
 
@@ -67,33 +77,43 @@ bool valid_player_name(std::string_view nom) {
 }
 
 PlayerFilesRead read_players(const PlayerFiles& files) {
+    std::optional<std::string> joueurs;
+    std::optional<std::string> points;
+    if (!read_text(files.joueurs, joueurs) || !read_text(files.points, points)) return {};
+    return players_from_text(joueurs, points);
+}
+
+PlayerFilesRead players_from_text(const std::optional<std::string>& joueurs,
+                                  const std::optional<std::string>& points) {
     PlayerFilesRead result;
-    bool names_exist = false;
-    bool ratings_exist = false;
-    const auto names = read_lines(files.joueurs, names_exist);
-    const auto ratings = read_lines(files.points, ratings_exist);
-    if (!names || !ratings) return result;
+    const bool names_exist = joueurs.has_value();
+    const bool ratings_exist = points.has_value();
+    const std::vector<std::string> names = lines_of(joueurs);
+    const std::vector<std::string> ratings = lines_of(points);
 
     PlayerList list;
     PlayerFileNotes& notes = result.notes;
     notes.created = !names_exist && !ratings_exist;
-    notes.counts_differ = names_exist && ratings_exist && names->size() != ratings->size();
-    const std::size_t count = std::max<std::size_t>(names->size(), 1);
+    notes.counts_differ = names_exist && ratings_exist && names.size() != ratings.size();
+    const std::size_t count = std::max<std::size_t>(names.size(), 1);
     for (std::size_t k = 0; k < count; ++k) {
         Player p;
         const int line = static_cast<int>(k);
-        if (k < names->size()) {
-            p.nom = (*names)[k];
+        if (k < names.size()) {
+            p.nom = names[k];
             if (p.nom.size() > MAX_NAME_LENGTH) {
                 p.nom.resize(MAX_NAME_LENGTH);
                 notes.long_names.push_back(line);
             }
+            // A carriage return left at the end would be read as part of the
+            // line end once written back: the name would change at each save.
+            while (!p.nom.empty() && p.nom.back() == '\r') p.nom.pop_back();
         } else {
             p.nom = COMPUTER_NAME;
         }
         const std::int32_t missing = k == 0 ? COMPUTER_START_RATING : NEW_PLAYER_RATING;
-        if (k < ratings->size()) {
-            const auto value = parse_rating((*ratings)[k]);
+        if (k < ratings.size()) {
+            const auto value = parse_rating(ratings[k]);
             if (!value) notes.bad_ratings.push_back(line);
             p.points = value.value_or(NEW_PLAYER_RATING);
         } else {
@@ -107,17 +127,22 @@ PlayerFilesRead read_players(const PlayerFiles& files) {
     return result;
 }
 
-bool write_players(const PlayerFiles& files, const PlayerList& list) {
-    std::string names;
-    std::string ratings;
+PlayerTexts player_texts(const PlayerList& list) {
+    PlayerTexts texts;
     for (const Player& p : list.players) {
-        names += p.nom + '\n';
-        ratings += rating_line(p.points) + '\n';
+        texts.joueurs += p.nom + '\n';
+        texts.points += rating_line(p.points) + '\n';
     }
+    return texts;
+}
+
+bool write_players(const PlayerFiles& files, const PlayerList& list) {
+    const PlayerTexts texts = player_texts(list);
     auto bytes = [](const std::string& s) {
         return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
     };
-    const FileBytes pair[] = {{files.joueurs, bytes(names)}, {files.points, bytes(ratings)}};
+    const FileBytes pair[] = {{files.joueurs, bytes(texts.joueurs)},
+                              {files.points, bytes(texts.points)}};
     return write_files_atomically(pair);
 }
 

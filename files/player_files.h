@@ -60,6 +60,16 @@ struct PlayerFilesRead {
 // dropped; the next write makes the files agree. A file that cannot be read,
 // is not a regular file or is too large to be a player list is refused.
 PlayerFilesRead read_players(const PlayerFiles& files);
+// The same from the contents of "joueurs.dat" and "points.dat"; nullopt for
+// a file that does not exist.
+PlayerFilesRead players_from_text(const std::optional<std::string>& joueurs,
+                                  const std::optional<std::string>& points);
+// The contents write_players gives the two files.
+struct PlayerTexts {
+    std::string joueurs;
+    std::string points;
+};
+PlayerTexts player_texts(const PlayerList& list);
 
 // Writes both files, or neither when either cannot be written.
 bool write_players(const PlayerFiles& files, const PlayerList& list);

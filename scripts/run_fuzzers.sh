@@ -13,9 +13,20 @@ mkdir -p "$work/seeds"
 "$build/fuzz/make_seeds" "$work/seeds"
 mkdir -p "$work/seeds/parameter_file"
 cp "$data/defaut.par" "$work/seeds/parameter_file/"
+# The smaller endgame tables as the generator made them, each behind the
+# byte that names its place in the list of tables.
+mkdir -p "$work/seeds/endgame_tables"
+index=0
+for table in dod pod dop pop ddod dodd ddop podd pdod dopd pdop popd ppod dopp ppop popp; do
+    if [ -f "$data/$table.bib" ] && [ "$(wc -c <"$data/$table.bib")" -lt 30000 ]; then
+        { printf "\\$(printf '%03o' "$index")"; cat "$data/$table.bib"; } >"$work/seeds/endgame_tables/$table"
+    fi
+    index=$((index + 1))
+done
 
 status=0
-for target in fen moves game_file game_text parameter_file repertoire hub_line; do
+for target in fen moves game_file game_text parameter_file repertoire learned_table \
+    endgame_tables hash_keys player_files clipboard hub_line; do
     corpus=$work/corpus/$target
     mkdir -p "$corpus"
     cp "$work/seeds/$target"/* "$corpus/"

@@ -100,6 +100,23 @@ TEST_F(PlayerFilesTest, LinesThatAreNotNumbersOrTooLongAreNoted) {
     EXPECT_EQ(read.list->players[3].nom.size(), MAX_NAME_LENGTH);
 }
 
+// Names read from a file are the names the next write gives back, so that
+// the list does not change from one save to the next.
+TEST_F(PlayerFilesTest, NamesWriteBackAsTheyWereRead) {
+    put(files().joueurs, "Selvako\r\nAnne\r\r\nabcdefghijklmnopqr\rstu\n\nx\ry\n");
+    put(files().points, "2050\n1500\n1500\n1500\n1500\n");
+    const PlayerFilesRead read = read_players(files());
+    ASSERT_TRUE(read.list);
+    ASSERT_EQ(read.list->players.size(), 5u);
+    EXPECT_EQ(read.list->players[1].nom, "Anne");
+    EXPECT_EQ(read.list->players[2].nom, "abcdefghijklmnopqr"); // cut before the return
+    EXPECT_EQ(read.list->players[4].nom, "x\ry");
+    ASSERT_TRUE(write_players(files(), *read.list));
+    const PlayerFilesRead again = read_players(files());
+    ASSERT_TRUE(again.list);
+    EXPECT_EQ(again.list->players, read.list->players);
+}
+
 TEST_F(PlayerFilesTest, UntrustworthyFilesAreRefused) {
     std::filesystem::create_directory(files().joueurs);
     EXPECT_FALSE(read_players(files()).list);
