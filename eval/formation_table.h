@@ -7,7 +7,9 @@
 // hold a white man is in white_mask and white_want, one asked to hold none
 // only in white_mask. Entries past the catalogue never match.
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -28,6 +30,13 @@ template <std::size_t N> struct FormationTable {
     std::array<std::uint32_t, SIZE> black_want{};
     std::array<std::uint32_t, SIZE> occupied_mask{};
     std::array<std::uint32_t, SIZE> occupied_want{};
+    // Every white man any formation wants, and the fewest one formation
+    // wants; the same for the black men. A board with fewer of those men
+    // than that matches none, which the leaf can tell at once.
+    std::uint32_t any_white_wanted = 0;
+    int fewest_white_wanted = 32;
+    std::uint32_t any_black_wanted = 0;
+    int fewest_black_wanted = 32;
 };
 
 template <std::size_t N>
@@ -41,6 +50,10 @@ constexpr FormationTable<N> make_formation_table(const std::array<Formation, N>&
         t.black_want[i] = f.black_men;
         t.occupied_mask[i] = f.occupied | f.empty;
         t.occupied_want[i] = f.occupied;
+        t.any_white_wanted |= f.white_men;
+        t.any_black_wanted |= f.black_men;
+        t.fewest_white_wanted = std::min(t.fewest_white_wanted, std::popcount(f.white_men));
+        t.fewest_black_wanted = std::min(t.fewest_black_wanted, std::popcount(f.black_men));
     }
     // A wanted square outside its mask can never be there.
     for (std::size_t i = N; i < t.SIZE; ++i) t.white_want[i] = 1;
@@ -74,6 +87,9 @@ inline int sum_of_matches(const FormationTable<N>& t,
 // leaves match none, which one pass without branches tells.
 template <std::size_t N>
 inline std::size_t first_match(const FormationTable<N>& t, const BoardMasks& m) {
+    if (std::popcount(m.white_men & t.any_white_wanted) < t.fewest_white_wanted ||
+        std::popcount(m.black_men & t.any_black_wanted) < t.fewest_black_wanted)
+        return N;
     std::uint32_t all = ~0u;
     for (std::size_t i = 0; i < t.SIZE; ++i)
         all &= static_cast<std::uint32_t>(mismatch(t, i, m) != 0);
