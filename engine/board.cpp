@@ -32,8 +32,4 @@ PieceCounts count_pieces(const BoardArray& board) {
     return c;
 }
 
-int total_pieces(const PieceCounts& counts) {
-    return counts[WHITE_MAN] + counts[WHITE_KING] + counts[BLACK_MAN] + counts[BLACK_KING];
-}
-
 } // namespace selvako

@@ -104,6 +104,9 @@ constexpr std::uint8_t enemy_king(int side) {
 BoardArray start_position();
 BoardArray empty_board();
 PieceCounts count_pieces(const BoardArray& board);
-int total_pieces(const PieceCounts& counts);
+// Inline: the search asks at every node.
+constexpr int total_pieces(const PieceCounts& counts) {
+    return counts[WHITE_MAN] + counts[WHITE_KING] + counts[BLACK_MAN] + counts[BLACK_KING];
+}
 
 } // namespace selvako

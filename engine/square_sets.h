@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/board.h"
 
 namespace selvako {
@@ -69,6 +73,18 @@ constexpr SquareSet step(SquareSet set, int d) {
 
 // The squares of the board holding `code`.
 inline SquareSet squares_holding(const BoardArray& board, std::uint8_t code) {
+#if defined(__SSE2__)
+    // Squares 1..16 and 17..32 are two 16-byte rows: one compare and one
+    // gather of the byte signs each.
+    const __m128i wanted = _mm_set1_epi8(static_cast<char>(code));
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(board.data() + 1));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(board.data() + 17));
+    const auto low_bits =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, wanted)));
+    const auto high_bits =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, wanted)));
+    return low_bits | high_bits << 16;
+#else
     SquareSet set = 0;
     for (int word = 0; word < 4; ++word) {
         std::uint64_t w;
@@ -77,6 +93,7 @@ inline SquareSet squares_holding(const BoardArray& board, std::uint8_t code) {
         set |= detail::gather_high_bits(detail::zero_bytes(w ^ pattern)) << (8 * word);
     }
     return set;
+#endif
 }
 
 } // namespace selvako

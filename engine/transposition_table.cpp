@@ -29,6 +29,7 @@ TranspositionTable::TranspositionTable(int size_index) {
     m_offset = size.offset;
     m_entries.assign(static_cast<std::size_t>(m_setting) * TABLE_ENTRIES_PER_SETTING,
                      TranspositionEntry{});
+    m_slot = FastModulo(entry_count());
 }
 
 const TranspositionEntry* TranspositionTable::find(std::uint32_t index_key, std::uint32_t check_key,
@@ -80,7 +81,7 @@ void TranspositionTable::store_table(std::uint32_t index_key, std::uint32_t chec
     const int horizon = game_ply + depth;
     const int stamp = ply + game_ply;
     if (horizon >= 255 || pieces <= 3) return;
-    TranspositionEntry& e = m_entries[index_key % entry_count()];
+    TranspositionEntry& e = m_entries[m_slot.of(index_key)];
     if (!should_replace(e, code, stamp, horizon)) return;
     e.check = check_key;
     e.score = score;

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/fast_modulo.h"
 #include "engine/hash_keys.h"
 
 namespace selvako {
@@ -98,13 +99,14 @@ class TranspositionTable {
     void resize_table(int size_index, HashKeys& keys, std::mt19937& random);
 
     const TranspositionEntry& slot(std::uint32_t index_key) const {
-        return m_entries[index_key % entry_count()];
+        return m_entries[m_slot.of(index_key)];
     }
 
   private:
     std::int16_t m_setting = 0;
     std::int8_t m_offset = 0;
     std::vector<TranspositionEntry> m_entries;
+    FastModulo m_slot; // index key -> slot
 };
 
 } // namespace selvako

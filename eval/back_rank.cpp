@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "eval/formations.h"
+#include "eval/formation_table.h"
 #include "eval/pattern_terms.h"
 
 namespace selvako {
@@ -72,24 +72,43 @@ constexpr std::array<FormationText, 42> BACK_RANK_TEXT = {{
     {"W15 E10 E11 W19", 5, BEFORE_PRE_FINAL, ToMove::WHITE_MOVES},
 }};
 
-constexpr auto WHITE_BACK_RANK = compile_formations(BACK_RANK_TEXT);
-constexpr auto BLACK_BACK_RANK = mirror_formations(BACK_RANK_TEXT);
-
-int sum_matches(const std::array<Formation, BACK_RANK_TEXT.size()>& catalogue, const BoardMasks& m,
-                int root_phase, bool wtm) {
-    int sum = 0;
-    for (const Formation& f : catalogue)
-        sum += (conditions_match(f, root_phase, wtm) & squares_match(f, m)) ? f.amount : 0;
-    return sum;
+// White's formations and their mirror images for Black, in one table.
+constexpr std::array<Formation, 2 * BACK_RANK_TEXT.size()> both_colours() {
+    const auto white = compile_formations(BACK_RANK_TEXT);
+    const auto black = mirror_formations(BACK_RANK_TEXT);
+    std::array<Formation, 2 * BACK_RANK_TEXT.size()> all{};
+    for (std::size_t i = 0; i < BACK_RANK_TEXT.size(); ++i) {
+        all[i] = white[i];
+        all[BACK_RANK_TEXT.size() + i] = black[i];
+    }
+    return all;
 }
+
+constexpr auto BACK_RANK = both_colours();
+constexpr auto BACK_RANK_TABLE = make_formation_table(BACK_RANK);
+
+using Amounts = std::array<std::int32_t, decltype(BACK_RANK_TABLE)::SIZE>;
+
+// The amount of each formation for every root phase and side to move, zero
+// where its conditions rule it out: the leaf tests only the squares.
+constexpr std::array<std::array<Amounts, 2>, 4> make_amounts() {
+    std::array<std::array<Amounts, 2>, 4> amounts{};
+    for (int phase = 0; phase < 4; ++phase)
+        for (int wtm = 0; wtm < 2; ++wtm)
+            for (std::size_t i = 0; i < BACK_RANK.size(); ++i)
+                amounts[phase][wtm][i] =
+                    conditions_match(BACK_RANK[i], phase, wtm == 1) ? BACK_RANK[i].amount : 0;
+    return amounts;
+}
+
+constexpr auto AMOUNTS = make_amounts();
 
 } // namespace
 
 int back_rank_structure(const PatternBoard& pb, int side) {
     const BoardMasks& m = pb.masks;
     const bool wtm = white_to_move(pb.ply, side);
-    int sum = sum_matches(WHITE_BACK_RANK, m, pb.root_phase, wtm) +
-              sum_matches(BLACK_BACK_RANK, m, pb.root_phase, wtm);
+    int sum = sum_of_matches(BACK_RANK_TABLE, AMOUNTS[pb.root_phase][wtm ? 1 : 0], m);
     sum = std::clamp(sum, -45, 45);
     return side != WHITE ? -sum : sum;
 }

@@ -1,16 +1,14 @@
 #include "eval/formations.h"
 
+#include "engine/square_sets.h"
+
 namespace selvako {
 
 BoardMasks board_masks(const BoardArray& board) {
     BoardMasks m;
-    // Without branches: the loop runs at every leaf and the squares' contents are unpredictable.
-    for (int s = 1; s <= NUM_SQUARES; ++s) {
-        const std::uint8_t c = board[s];
-        m.white_men |= static_cast<std::uint32_t>(c == WHITE_MAN) << (s - 1);
-        m.black_men |= static_cast<std::uint32_t>(c == BLACK_MAN) << (s - 1);
-        m.occupied |= static_cast<std::uint32_t>(c != EMPTY) << (s - 1);
-    }
+    m.white_men = squares_holding(board, WHITE_MAN);
+    m.black_men = squares_holding(board, BLACK_MAN);
+    m.occupied = ~squares_holding(board, EMPTY);
     return m;
 }
 

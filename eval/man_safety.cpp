@@ -1,6 +1,8 @@
 // Men that can be taken at once, holes left behind men, and free steps.
 
 #include <algorithm>
+#include <bit>
+#include <initializer_list>
 
 #include "eval/pattern_terms.h"
 
@@ -8,7 +10,17 @@ namespace selvako {
 
 namespace {
 
-constexpr int INTERIOR[] = {6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27};
+// Squares off the edges and the two outer rows. White men are scored there
+// from their fourth row up (9 and above), black men down to theirs (24 and below).
+constexpr std::uint32_t squares_mask(std::initializer_list<int> squares) {
+    std::uint32_t m = 0;
+    for (int s : squares) m |= 1u << (s - 1);
+    return m;
+}
+constexpr std::uint32_t INTERIOR =
+    squares_mask({6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27});
+constexpr std::uint32_t WHITE_SCORED = INTERIOR & ~squares_mask({1, 2, 3, 4, 5, 6, 7, 8});
+constexpr std::uint32_t BLACK_SCORED = INTERIOR & ~squares_mask({25, 26, 27, 28, 29, 30, 31, 32});
 
 Square step(int d, int s) {
     return NEIGHBOUR[d][s];
@@ -117,11 +129,13 @@ int score_man(const BoardArray& b, int i, const ManView& v, int root_phase) {
 int man_safety(const PatternBoard& pb, int side) {
     const BoardArray& b = pb.board;
     int total = 0;
-    for (int i : INTERIOR) {
-        if (b[i] == WHITE_MAN && i > 8)
-            total += score_man(b, i, view_of(WHITE, i), pb.root_phase);
-        else if (b[i] == BLACK_MAN && i < 25)
-            total -= score_man(b, i, view_of(BLACK, i), pb.root_phase);
+    for (std::uint32_t men = pb.masks.white_men & WHITE_SCORED; men != 0; men &= men - 1) {
+        const int i = std::countr_zero(men) + 1;
+        total += score_man(b, i, view_of(WHITE, i), pb.root_phase);
+    }
+    for (std::uint32_t men = pb.masks.black_men & BLACK_SCORED; men != 0; men &= men - 1) {
+        const int i = std::countr_zero(men) + 1;
+        total -= score_man(b, i, view_of(BLACK, i), pb.root_phase);
     }
     total = std::clamp(total, -60, 60);
     return side != WHITE ? -total : total;

@@ -10,6 +10,7 @@
 #include "engine/make_move.h"
 #include "engine/move_generation.h"
 #include "eval/evaluate.h"
+#include "eval/pattern_terms.h"
 
 namespace selvako {
 namespace {
@@ -89,6 +90,27 @@ void BM_Evaluate(benchmark::State& state) {
     state.counters["positions"] = static_cast<double>(saved.size());
 }
 BENCHMARK(BM_Evaluate);
+
+// Each pattern term on its own over the same positions, White to move in the
+// middle game: 0 man safety, 1 promotion threats, 2 back rank, 3 breakthroughs.
+void BM_PatternTerm(benchmark::State& state) {
+    const std::vector<Leaf> leaves = sample_positions();
+    std::vector<PieceCounts> counts;
+    for (const Leaf& leaf : leaves) counts.push_back(count_pieces(leaf.board));
+    const auto term = state.range(0);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const PatternBoard pb{leaves[i].board, counts[i], 1, PHASE_MIDDLE};
+        const int value = term == 0   ? man_safety(pb, WHITE)
+                          : term == 1 ? promotion_threats(pb, WHITE)
+                          : term == 2 ? back_rank_structure(pb, WHITE)
+                                      : breakthrough_patterns(pb, WHITE);
+        benchmark::DoNotOptimize(value);
+        if (++i == leaves.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PatternTerm)->DenseRange(0, 3);
 
 } // namespace
 } // namespace selvako

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "engine/transposition_table.h"
 
 namespace selvako {
@@ -118,6 +121,28 @@ TEST(TranspositionTable, ResizeDrawsIndexKeysWithinTheNewTable) {
     EXPECT_EQ(keys.check, before.check);
     TableHit hit{};
     EXPECT_FALSE(table.probe_table(INDEX, CHECK, 6, 0, 8, WHITE, true, hit));
+}
+
+} // namespace
+} // namespace selvako
+
+namespace selvako {
+namespace {
+
+// The slot must be the plain remainder for every key the table can meet:
+// every menu size, a few awkward divisors, and keys at the edges and at random.
+TEST(FastModulo, GivesThePlainRemainder) {
+    std::vector<std::uint32_t> divisors = {1, 2, 3, 7, 1000003, 0x80000000u, 0xFFFFFFFFu};
+    for (const TableSize& size : TABLE_SIZES)
+        divisors.push_back(static_cast<std::uint32_t>(size.setting) * TABLE_ENTRIES_PER_SETTING);
+    std::mt19937 rng(5);
+    for (std::uint32_t d : divisors) {
+        const FastModulo modulo(d);
+        std::vector<std::uint32_t> keys = {0,         1,           d - 1,       d,          d + 1,
+                                           2 * d - 1, 0xFFFFFFFFu, 0xFFFFFFFEu, 0x80000000u};
+        for (int i = 0; i < 20000; ++i) keys.push_back(static_cast<std::uint32_t>(rng()));
+        for (std::uint32_t key : keys) ASSERT_EQ(modulo.of(key), key % d) << key << " mod " << d;
+    }
 }
 
 } // namespace
