@@ -1,19 +1,23 @@
 // selvako: the program's window.
 //
-//   selvako [--open FILE.dam] [--snapshot FILE.png]
+//   selvako [--lang CODE] [--open FILE.dam] [--snapshot FILE.png]
 //
-// --open chooses the 2D board and opens the game; --snapshot renders the
-// window to a PNG file and exits, with status 0 only when everything asked
-// for succeeded.
+// --lang starts in a language (fr, en, nl, pt, es, it); with --snapshot it
+// also chooses the 2D board and plays a few moves, so the picture shows the
+// window in play. --open chooses the 2D board and opens the game; --snapshot
+// renders the window to a PNG file and exits, with status 0 only when
+// everything asked for succeeded.
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QImage>
 
 #include <cstdio>
 #include <new>
 
 #include "game/time_source.h"
+#include "ui/help/help_pages.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/main_window.h"
@@ -21,6 +25,10 @@
 namespace {
 
 int run(int argc, char** argv);
+
+// The opening the language pictures show: a capture for each side, then a
+// quiet move, so the board, the move list and the clocks all have something.
+constexpr const char* SNAPSHOT_GAME = "1. c3-d4 f6-e5 2. d4xf6 g7xe5 3. b2-c3 h6-g5 *";
 
 } // namespace
 
@@ -52,9 +60,23 @@ int run(int argc, char** argv) {
     const QCommandLineOption snapshot_option(
         QStringLiteral("snapshot"), QStringLiteral("Render the window to a PNG file and exit."),
         QStringLiteral("FILE.png"));
+    const QCommandLineOption lang_option(
+        QStringLiteral("lang"), QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
+        QStringLiteral("CODE"));
+    parser.addOption(lang_option);
     parser.addOption(open_option);
     parser.addOption(snapshot_option);
     parser.process(app);
+
+    int langue = -1;
+    if (parser.isSet(lang_option)) {
+        for (int k = 0; k < selvako::LANGUAGE_COUNT; ++k)
+            if (parser.value(lang_option) == selvako::language_code(k)) langue = k;
+        if (langue < 0) {
+            std::fprintf(stderr, "selvako: --lang takes fr, en, nl, pt, es or it\n");
+            return 2;
+        }
+    }
 
     selvako::AppConfig config = selvako::AppConfig::from_environment();
     config.headless = parser.isSet(snapshot_option);
@@ -63,6 +85,10 @@ int run(int argc, char** argv) {
         return 1;
     }
 
+    // The desktop matches the window to its entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.selvako.Selvako"));
+    QApplication::setWindowIcon(QIcon(config.data_dir + QStringLiteral("/icons/64x64/selvako.png")));
+
     // One sound player and one clock for the whole run.
     selvako::EffectSoundPlayer sound(config.data_dir);
     const selvako::SteadyTimeSource time;
@@ -70,6 +96,12 @@ int run(int argc, char** argv) {
     window.show();
     window.FormActivate();
     bool ok = true;
+    if (langue >= 0) window.choisir_langue(langue);
+    if (langue >= 0 && parser.isSet(snapshot_option) && !parser.isSet(open_option)) {
+        window.choisir_damier_2d();
+        window.action("Humaincontrehumain1")->trigger();
+        ok = window.coller_texte(SNAPSHOT_GAME);
+    }
     if (parser.isSet(open_option)) {
         window.choisir_damier_2d();
         ok = window.ouvrir_fichier(parser.value(open_option));

@@ -22,8 +22,26 @@ constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
                                "Selvako 3D, the game", "Selvako 3D, o jogo",
                                "Selvako 3D, el juego", "Selvako 3D, il gioco"};
 constexpr Traductions NAVIGATION_HINTS[] = {
-    {"Revenir au début"}, {"Reculer d'un coup"}, {"Avancer d'un coup"}, {"Aller à la fin"}};
-constexpr Traductions INVERSER_HINT = {"Inverser le damier"};
+    {"Revenir au début", "Back to the start", "Terug naar het begin", "Voltar ao início",
+     "Volver al inicio", "Torna all'inizio"},
+    {"Reculer d'un coup", "One move back", "Eén zet terug", "Voltar um lance",
+     "Una jugada atrás", "Indietro di una mossa"},
+    {"Avancer d'un coup", "One move forward", "Eén zet vooruit", "Avançar um lance",
+     "Una jugada adelante", "Avanti di una mossa"},
+    {"Aller à la fin", "Go to the end", "Naar het einde", "Ir para o fim", "Ir al final",
+     "Vai alla fine"}};
+constexpr Traductions INVERSER_HINT = {"Inverser le damier",    "Turn the board round",
+                                       "Bord omdraaien",        "Inverter o tabuleiro",
+                                       "Girar el tablero",      "Capovolgi la damiera"};
+
+// The language menu, in its order; each item names its language in that language.
+struct LanguageItem {
+    const char* key;
+    int langue;
+};
+constexpr LanguageItem LANGUAGE_ITEMS[] = {{"Portugues1", PORTUGUES}, {"Franais1", FRANCAIS},
+                                           {"English1", ENGLISH},      {"Nederlands1", NEDERLANDS},
+                                           {"Espanol1", ESPANOL},      {"Italiano1", ITALIANO}};
 
 } // namespace
 
@@ -174,12 +192,20 @@ void MainWindow::build_menus() {
     m_autres = add_toggle(sons, "Commentaires1", true);
 
     m_aide_menu = add_menu("Aide1");
+    connect(add_item(m_aide_menu, "Guide1"), &QAction::triggered, this, &MainWindow::Guide1Click);
+    connect(add_item(m_aide_menu, "Rgles1"), &QAction::triggered, this, &MainWindow::Rgles1Click);
+    m_aide_menu->addSeparator();
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
     m_langue_menu = add_menu("Langue1");
-    m_francais = add_item(m_langue_menu, "Franais1");
-    m_francais->setCheckable(true);
-    connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
+    auto* langues = new QActionGroup(m_langue_menu);
+    for (const LanguageItem& l : LANGUAGE_ITEMS) {
+        QAction* item = add_item(m_langue_menu, l.key);
+        item->setCheckable(true);
+        item->setActionGroup(langues);
+        connect(item, &QAction::triggered, this, [this, langue = l.langue] { choisir_langue(langue); });
+        m_langues[static_cast<std::size_t>(l.langue)] = item;
+    }
 
     m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options};
 }
