@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -55,9 +57,38 @@ constexpr Traductions ON_PROMOTION_ROW = {
     "Uma pedra não pode ficar na sua linha de promoção",
     "Un peón no puede estar en su fila de coronación",
     "Una pedina non può stare sulla sua riga di promozione"};
+constexpr Traductions EVAL_BLANCS = {"Eval stat blancs:%1",   "Static eval White:%1",
+                                     "Stat. eval wit:%1",     "Aval. brancas:%1",
+                                     "Eval. blancas:%1",      "Val. bianco:%1"};
+constexpr Traductions EVAL_NOIRS = {"Eval stat noirs:%1", "Static eval Black:%1", "Stat. eval zwart:%1",
+                                    "Aval. pretas:%1",    "Eval. negras:%1",      "Val. nero:%1"};
 constexpr Traductions BAD_FEN = {"Position FEN illisible : ", "Unreadable FEN position: ",
                                 "Onleesbare FEN-stelling: ",  "Posição FEN ilegível: ",
                                 "Posición FEN ilegible: ",    "Posizione FEN illeggibile: "};
+
+// The column of buttons is as narrow as the tab beside the board: their
+// font is made small enough, once, for the longest caption of any language.
+constexpr int BUTTON_TEXT_ROOM = 121;
+
+void fit_font(QPushButton* button, const QStringList& texts) {
+    QFont font = button->font();
+    int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (; size > 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const QString& t : texts) fits = fits && metrics.horizontalAdvance(t) <= BUTTON_TEXT_ROOM;
+        if (fits) break;
+    }
+    font.setPixelSize(size);
+    button->setFont(font);
+}
+
+QStringList all_languages(const Traductions& text) {
+    QStringList out;
+    for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) out << texte(text, langue);
+    return out;
+}
 
 } // namespace
 
@@ -107,6 +138,9 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     m_bas_haut = add("Bas_Haut");
     m_couleurordi = add("Couleurordi");
     m_couleurjoue = add("Couleurjoue");
+    fit_font(m_bas_haut, all_languages(NORMAL_VIEW) + all_languages(UPSIDE_DOWN));
+    fit_font(m_couleurordi, all_languages(COMPUTER_BLACK) + all_languages(COMPUTER_WHITE));
+    fit_font(m_couleurjoue, all_languages(COMPUTER_TURN) + all_languages(PLAYER_TURN));
     column->addStretch();
     grid->addLayout(column, 0, 2, 3, 1);
     // Below, across the page: the column beside the board is narrow.
@@ -165,8 +199,9 @@ void ProblemPage::show_state(const PositionEditor& editor, std::uint8_t couleur_
     m_couleurjoue->setText(
         texte(editor.computer_moves_first ? COMPUTER_TURN : PLAYER_TURN, m_langue));
     if (editor.piece != m_shown_piece) show_indicator(editor.piece);
-    m_blancs->setText(QString::asprintf("Eval stat blancs:%4d", editor.evaluation[WHITE]));
-    m_noirs->setText(QString::asprintf("Eval stat noirs:%4d", editor.evaluation[BLACK]));
+    // Right-aligned in four places, as "%4d" writes it.
+    m_blancs->setText(texte(EVAL_BLANCS, m_langue).arg(editor.evaluation[WHITE], 4));
+    m_noirs->setText(texte(EVAL_NOIRS, m_langue).arg(editor.evaluation[BLACK], 4));
     switch (editor.refusal) {
     case EditorRefusal::none:
         m_message->clear();
