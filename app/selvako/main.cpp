@@ -28,7 +28,8 @@ int run(int argc, char** argv);
 
 // The opening the language pictures show: a capture for each side, then a
 // quiet move, so the board, the move list and the clocks all have something.
-constexpr const char* SNAPSHOT_GAME = "1. c3-d4 f6-e5 2. d4xf6 g7xe5 3. b2-c3 h6-g5 *";
+constexpr const char* SNAPSHOT_GAME = "[White \"Anne\"]\n[Black \"Bruno\"]\n"
+                                      "1. c3-d4 f6-e5 2. d4xf6 g7xe5 3. b2-c3 h6-g5 *";
 
 } // namespace
 

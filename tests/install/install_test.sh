@@ -46,6 +46,6 @@ XDG_RUNTIME_DIR="$prefix/xdg" SELVAKO_USER_DIR="$prefix/user" QT_QPA_PLATFORM=of
     fail "the installed program failed: $(cat "$prefix/err.txt")"
 ! grep -q "^Error" "$prefix/err.txt" || fail "the installed program said: $(cat "$prefix/err.txt")"
 test -s shot.png || fail "no picture"
-"$prefix/bin/selvako-cli" eval --fen "W:W1-12:B21-32" | grep -q "total" ||
+"$prefix/bin/selvako-cli" eval --fen "W:W1-12:B21-32" --terms | grep -q "total" ||
     fail "the installed selvako-cli did not find its parameters"
 echo "installed and started from $prefix"

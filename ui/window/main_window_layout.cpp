@@ -2,6 +2,8 @@
 // button sends a command to the game controller.
 
 #include <QActionGroup>
+#include <QFontInfo>
+#include <QTabBar>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -42,6 +44,23 @@ struct LanguageItem {
 constexpr LanguageItem LANGUAGE_ITEMS[] = {{"Portugues1", PORTUGUES}, {"Franais1", FRANCAIS},
                                            {"English1", ENGLISH},      {"Nederlands1", NEDERLANDS},
                                            {"Espanol1", ESPANOL},      {"Italiano1", ITALIANO}};
+
+// The tabs share the narrow column beside the board: a long caption
+// (Spanish "Movimientos jugados") would push the last tab out of sight
+// behind scroll arrows, so the tabs' font shrinks until all of them fit.
+void fit_tabs(QTabWidget* pages) {
+    QTabBar* bar = pages->tabBar();
+    bar->setFont(QFont());
+    const int room = CLIENT_WIDTH - BoardView::LOGICAL_WIDTH - 7 - 4;
+    QFont font = bar->font();
+    for (int size = QFontInfo(font).pixelSize(); size > 8; --size) {
+        int needed = 0;
+        for (int k = 0; k < bar->count(); ++k) needed += bar->tabRect(k).width();
+        if (needed <= room) return;
+        font.setPixelSize(size - 1);
+        bar->setFont(font);
+    }
+}
 
 } // namespace
 
@@ -374,6 +393,7 @@ void MainWindow::apply_captions(int langue) {
     pages->setTabText(0, caption("Liste", langue));
     pages->setTabText(1, caption("Calcul", langue));
     pages->setTabText(2, caption("Probleme0", langue));
+    fit_tabs(pages);
     m_probleme->set_captions(langue);
     m_calcul->set_captions(langue);
     m_label29->setText(caption("Label29", langue));
