@@ -58,7 +58,8 @@ Announcement announce(const GameEndInput& in, Outcome outcome) {
     if (outcome != Outcome::white_won && outcome != Outcome::black_won) return {};
     const bool white_won = outcome == Outcome::white_won;
     if (in.mode_match == 1)
-        return {std::string(white_won ? in.nom_blanc : in.nom_noir) + std::string(end_text(GAGNE, l)),
+        return {std::string(white_won ? in.nom_blanc : in.nom_noir) +
+                    std::string(end_text(GAGNE, l)),
                 EndSound::none};
     if (in.human_against_human)
         return {std::string(end_text(white_won ? GAIN_BLANCS : GAIN_NOIRS, l)), EndSound::none};
@@ -94,8 +95,8 @@ std::optional<GameEndReport> game_end_report(const GameEndInput& input) {
         report.new_ratings = after;
         report.resultat_blanc =
             rating_change_line(input.nom_blanc, input.ratings.blanc, after.blanc, input.langue);
-        report.resultat_noir = rating_change_line(input.nom_noir, input.ratings.noir, after.noir,
-                                                  input.langue);
+        report.resultat_noir =
+            rating_change_line(input.nom_noir, input.ratings.noir, after.noir, input.langue);
         report.mode_match = 5;
     }
     return report;

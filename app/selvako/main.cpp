@@ -88,7 +88,8 @@ int run(int argc, char** argv) {
 
     // The desktop matches the window to its entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.selvako.Selvako"));
-    QApplication::setWindowIcon(QIcon(config.data_dir + QStringLiteral("/icons/64x64/selvako.png")));
+    QApplication::setWindowIcon(
+        QIcon(config.data_dir + QStringLiteral("/icons/64x64/selvako.png")));
 
     // One sound player and one clock for the whole run.
     selvako::EffectSoundPlayer sound(config.data_dir);

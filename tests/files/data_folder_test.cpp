@@ -13,7 +13,8 @@ using namespace selvako;
 namespace fs = std::filesystem;
 
 TEST(DataFolder, BesideTheProgramFirstThenTheInstalledFolder) {
-    const fs::path root = fs::temp_directory_path() / ("selvako-data-" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("selvako-data-" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "bin");
     // Neither: the folder beside, which the messages then name.

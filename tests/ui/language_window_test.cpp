@@ -22,7 +22,7 @@ using namespace selvako::test;
 
 namespace {
 
-constexpr const char* ITEM_KEYS[] = {"Franais1",  "English1", "Nederlands1",
+constexpr const char* ITEM_KEYS[] = {"Franais1",   "English1", "Nederlands1",
                                      "Portugues1", "Espanol1", "Italiano1"};
 
 // The texts of the widgets that show one line and cannot grow to fit it,
@@ -82,8 +82,8 @@ class LanguageWindowTest : public WindowFixture {
         QTest::addColumn<QString>("fichier");
         QTest::newRow("Español") << int(ESPANOL) << QStringLiteral("Español")
                                  << QStringLiteral("Archivo");
-        QTest::newRow("Portugues") << int(PORTUGUES) << QStringLiteral("Portugues")
-                                   << QStringLiteral("Arquivo");
+        QTest::newRow("Portugues")
+            << int(PORTUGUES) << QStringLiteral("Portugues") << QStringLiteral("Arquivo");
     }
     void startScreenChoiceSurvivesARestart() {
         QFETCH(int, langue);
@@ -240,7 +240,8 @@ class LanguageWindowTest : public WindowFixture {
 
         // SELVAKO_SNAPSHOT_DIR set: the picture of the help window for the documentation.
         if (const QString dir = qEnvironmentVariable("SELVAKO_SNAPSHOT_DIR"); !dir.isEmpty())
-            QVERIFY(help->grab().save(QDir(dir).filePath(QStringLiteral("help-rules-es.png")), "PNG"));
+            QVERIFY(
+                help->grab().save(QDir(dir).filePath(QStringLiteral("help-rules-es.png")), "PNG"));
 
         choose(FRANCAIS);
         w.action("Guide1")->trigger();
@@ -257,7 +258,8 @@ class LanguageWindowTest : public WindowFixture {
         const qsizetype before = w.reported_errors().size();
         w.action("Guide1")->trigger();
         QCOMPARE(w.reported_errors().size(), before + 1);
-        QVERIFY(w.reported_errors().last().startsWith(QStringLiteral("Impossible d'ouvrir ce fichier")));
+        QVERIFY(w.reported_errors().last().startsWith(
+            QStringLiteral("Impossible d'ouvrir ce fichier")));
         QVERIFY(!w.help_window());
     }
 
@@ -278,15 +280,19 @@ class LanguageWindowTest : public WindowFixture {
             QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
         MainWindow& w = start_2d();
         QVERIFY(w.qt_translated());
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
         choose(ESPANOL);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Cancelar"));
         // Debian's catalogue for Portuguese is Brazil's, which the language finds.
         choose(PORTUGUES);
         QVERIFY(w.qt_translated());
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Cancelar"));
         choose(ITALIANO);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annulla"));
         choose(ENGLISH);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }

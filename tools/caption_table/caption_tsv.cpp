@@ -97,15 +97,15 @@ std::variant<std::vector<CaptionTsvRow>, CaptionTsvError> parse_caption_tsv(std:
         if (!is_key(cells[0]))
             return CaptionTsvError{line_number, "the key must be letters, digits, '_' or '.'"};
         if (!keys.insert(std::string(cells[0])).second)
-            return CaptionTsvError{line_number, "the key " + std::string(cells[0]) +
-                                                    " appears twice"};
+            return CaptionTsvError{line_number,
+                                   "the key " + std::string(cells[0]) + " appears twice"};
         CaptionTsvRow row;
         row.key = std::string(cells[0]);
         for (std::size_t k = 0; k < CAPTION_LANGUAGES; ++k) {
             const std::string_view cell = cells[k + 1];
             if (cell.empty())
-                return CaptionTsvError{line_number, "caption " + std::to_string(k + 1) +
-                                                        " of " + row.key +
+                return CaptionTsvError{line_number, "caption " + std::to_string(k + 1) + " of " +
+                                                        row.key +
                                                         " is empty (write \"\" for a blank)"};
             if (has_control_character(cell))
                 return CaptionTsvError{line_number, "control character in a caption"};

@@ -68,16 +68,28 @@ QString svg() {
                                   .arg(s.stroke_width);
         switch (s.kind) {
         case Shape::rounded_rect:
-            text += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"28\" %5/>\n")
-                        .arg(s.x).arg(s.y).arg(s.w).arg(s.h).arg(paint);
+            text += QStringLiteral(
+                        "  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"28\" %5/>\n")
+                        .arg(s.x)
+                        .arg(s.y)
+                        .arg(s.w)
+                        .arg(s.h)
+                        .arg(paint);
             break;
         case Shape::rect:
             text += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" %5/>\n")
-                        .arg(s.x).arg(s.y).arg(s.w).arg(s.h).arg(paint);
+                        .arg(s.x)
+                        .arg(s.y)
+                        .arg(s.w)
+                        .arg(s.h)
+                        .arg(paint);
             break;
         case Shape::circle:
             text += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" %4/>\n")
-                        .arg(s.x).arg(s.y).arg(s.w).arg(paint);
+                        .arg(s.x)
+                        .arg(s.y)
+                        .arg(s.w)
+                        .arg(paint);
             break;
         }
     }

@@ -16,7 +16,8 @@ QString language_code(int langue) {
 }
 
 QString help_page(const QString& help_folder, HelpBook book, int langue) {
-    const QString name = book == HelpBook::guide ? QStringLiteral("guide_") : QStringLiteral("rules_");
+    const QString name =
+        book == HelpBook::guide ? QStringLiteral("guide_") : QStringLiteral("rules_");
     const QDir folder(help_folder);
     for (const QString& code : {language_code(langue), QStringLiteral("en")}) {
         const QString path = folder.filePath(name + code + QStringLiteral(".html"));

@@ -1,8 +1,8 @@
 #include "ui/help/help_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractTextDocumentLayout>
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QSplitter>

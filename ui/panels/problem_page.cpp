@@ -22,11 +22,11 @@ constexpr std::array<const char*, 5> INDICATORS = {"v48.Bmp", "b48.Bmp", "bd48.B
 constexpr std::array<const char*, 5> BUTTON_NAMES = {
     "SpeedButton14", "SpeedButton10", "SpeedButton11", "SpeedButton12", "SpeedButton13"};
 
-constexpr Traductions GROUP = {"PLACEZ LES PIONS",     "PLACE THE PIECES", "PLAATS DE STUKKEN",
-                              "COLOQUE AS PEDRAS",    "COLOQUE LAS FICHAS", "METTI LE PEDINE"};
+constexpr Traductions GROUP = {"PLACEZ LES PIONS",  "PLACE THE PIECES",   "PLAATS DE STUKKEN",
+                               "COLOQUE AS PEDRAS", "COLOQUE LAS FICHAS", "METTI LE PEDINE"};
 constexpr Traductions HINT = {"Indique le type pion sélectionné", "Shows the piece chosen",
-                             "Toont het gekozen stuk",           "Mostra a pedra escolhida",
-                             "Muestra la ficha elegida",         "Mostra la pedina scelta"};
+                              "Toont het gekozen stuk",           "Mostra a pedra escolhida",
+                              "Muestra la ficha elegida",         "Mostra la pedina scelta"};
 constexpr Traductions NORMAL_VIEW = {"Blancs:Bas->Haut",   "White:Down->Up",
                                      "Wit:Beneden->Boven", "Br.:Embaixo->Acima",
                                      "Bl.:Abajo->Arriba",  "Bl.:Bianco:Giù->Su"};
@@ -45,11 +45,12 @@ constexpr Traductions COMPUTER_TURN = {"Ordinateur joue",  "Computer's turn",
 constexpr Traductions PLAYER_TURN = {"Joueur joue",  "Player's turn",  "Speler aan zet",
                                      "Jogador joga", "Jugador juegue", "Tocca al giocatore"};
 constexpr Traductions PASTE = {"Coller une position (FEN)", "Paste a position (FEN)",
-                              "Stelling plakken (FEN)",    "Colar uma posição (FEN)",
-                              "Pegar una posición (FEN)",  "Incolla una posizione (FEN)"};
-constexpr Traductions TOO_MANY = {"Pas plus de 12 pièces par camp", "No more than 12 pieces a side",
-                                  "Niet meer dan 12 stukken per kleur", "No máximo 12 pedras por lado",
-                                  "No más de 12 fichas por bando",    "Non più di 12 pedine per parte"};
+                               "Stelling plakken (FEN)",    "Colar uma posição (FEN)",
+                               "Pegar una posición (FEN)",  "Incolla una posizione (FEN)"};
+constexpr Traductions TOO_MANY = {
+    "Pas plus de 12 pièces par camp",     "No more than 12 pieces a side",
+    "Niet meer dan 12 stukken per kleur", "No máximo 12 pedras por lado",
+    "No más de 12 fichas por bando",      "Non più di 12 pedine per parte"};
 constexpr Traductions ON_PROMOTION_ROW = {
     "Un pion ne peut pas se trouver sur sa ligne de promotion",
     "A man cannot stand on its promotion row",
@@ -57,14 +58,15 @@ constexpr Traductions ON_PROMOTION_ROW = {
     "Uma pedra não pode ficar na sua linha de promoção",
     "Un peón no puede estar en su fila de coronación",
     "Una pedina non può stare sulla sua riga di promozione"};
-constexpr Traductions EVAL_BLANCS = {"Eval stat blancs:%1",   "Static eval White:%1",
-                                     "Stat. eval wit:%1",     "Aval. brancas:%1",
-                                     "Eval. blancas:%1",      "Val. bianco:%1"};
-constexpr Traductions EVAL_NOIRS = {"Eval stat noirs:%1", "Static eval Black:%1", "Stat. eval zwart:%1",
-                                    "Aval. pretas:%1",    "Eval. negras:%1",      "Val. nero:%1"};
-constexpr Traductions BAD_FEN = {"Position FEN illisible : ", "Unreadable FEN position: ",
-                                "Onleesbare FEN-stelling: ",  "Posição FEN ilegível: ",
-                                "Posición FEN ilegible: ",    "Posizione FEN illeggibile: "};
+constexpr Traductions EVAL_BLANCS = {"Eval stat blancs:%1", "Static eval White:%1",
+                                     "Stat. eval wit:%1",   "Aval. brancas:%1",
+                                     "Eval. blancas:%1",    "Val. bianco:%1"};
+constexpr Traductions EVAL_NOIRS = {"Eval stat noirs:%1",  "Static eval Black:%1",
+                                    "Stat. eval zwart:%1", "Aval. pretas:%1",
+                                    "Eval. negras:%1",     "Val. nero:%1"};
+constexpr Traductions BAD_FEN = {
+    "Position FEN illisible : ", "Unreadable FEN position: ", "Onleesbare FEN-stelling: ",
+    "Posição FEN ilegível: ",    "Posición FEN ilegible: ",   "Posizione FEN illeggibile: "};
 
 // The column of buttons is as narrow as the tab beside the board: their
 // font is made small enough, once, for the longest caption of any language.
@@ -77,7 +79,8 @@ void fit_font(QPushButton* button, const QStringList& texts) {
         font.setPixelSize(size);
         const QFontMetrics metrics(font);
         bool fits = true;
-        for (const QString& t : texts) fits = fits && metrics.horizontalAdvance(t) <= BUTTON_TEXT_ROOM;
+        for (const QString& t : texts)
+            fits = fits && metrics.horizontalAdvance(t) <= BUTTON_TEXT_ROOM;
         if (fits) break;
     }
     font.setPixelSize(size);

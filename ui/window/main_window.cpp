@@ -28,17 +28,16 @@ constexpr int CLIENT_HEIGHT = 520;
 
 constexpr Traductions ERREUR = {"Erreur", "Error", "Fout", "Erro", "Error", "Errore"};
 constexpr Traductions IMPOSSIBLE = {
-    "Impossible d'ouvrir ce fichier",    "Cannot open this file",
-    "Kan dit bestand niet openen",       "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo",    "Impossibile aprire questo file"};
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions IMAGE_MANQUANTE = {
-    "Images du damier introuvables :",     "Board pictures not found:",
+    "Images du damier introuvables :",      "Board pictures not found:",
     "Afbeeldingen van het bord ontbreken:", "Imagens do tabuleiro não encontradas:",
     "Imágenes del tablero no encontradas:", "Immagini della damiera non trovate:"};
-constexpr Traductions FILTRE = {
-    "Fichiers Selvako (*.dam *.DAM)", "Selvako files (*.dam *.DAM)",
-    "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
-    "Archivos Selvako (*.dam *.DAM)", "File Selvako (*.dam *.DAM)"};
+constexpr Traductions FILTRE = {"Fichiers Selvako (*.dam *.DAM)",  "Selvako files (*.dam *.DAM)",
+                                "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
+                                "Archivos Selvako (*.dam *.DAM)",  "File Selvako (*.dam *.DAM)"};
 constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
                                       "Treino",       "Entrenamiento", "Allenamento"};
 constexpr Traductions JOUEURS_REPARES = {
@@ -63,17 +62,18 @@ constexpr Traductions RELEVE_PLEIN = {
     "Il formulario della partita è pieno: la partita finisce patta alla semimossa 254."};
 
 // Who plays the side to move, on its panel beside the clocks.
-constexpr Traductions A_VOUS = {"À vous de jouer", "Your move", "U bent aan zet",
-                                "Sua vez", "Le toca jugar", "Tocca a te"};
-constexpr Traductions AU_TRAIT = {"Au trait", "To move", "Aan zet", "Com a vez", "Juega", "Al tratto"};
+constexpr Traductions A_VOUS = {"À vous de jouer", "Your move",     "U bent aan zet",
+                                "Sua vez",         "Le toca jugar", "Tocca a te"};
+constexpr Traductions AU_TRAIT = {"Au trait",  "To move", "Aan zet",
+                                  "Com a vez", "Juega",   "Al tratto"};
 constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend", "Your move; Selvako waits",
                                         "Aan zet; Selvako wacht",  "Sua vez; Selvako espera",
                                         "Le toca; Selvako espera", "Tocca a te; Selvako aspetta"};
-constexpr Traductions SELVAKO_JOUE = {"Selvako joue",  "Selvako plays", "Selvako speelt",
-                                      "Selvako joga",  "Selvako juega", "Selvako gioca"};
-constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",    "Game over",
-                                         "Partij afgelopen",   "Partida terminada",
-                                         "Partida terminada",  "Partita finita"};
+constexpr Traductions SELVAKO_JOUE = {"Selvako joue", "Selvako plays", "Selvako speelt",
+                                      "Selvako joga", "Selvako juega", "Selvako gioca"};
+constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",   "Game over",
+                                         "Partij afgelopen",  "Partida terminada",
+                                         "Partida terminada", "Partita finita"};
 
 QString name_of(const PlayerName& name) {
     return QString::fromLatin1(name_text(name).c_str());

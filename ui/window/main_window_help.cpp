@@ -9,9 +9,9 @@ namespace selvako {
 namespace {
 
 constexpr Traductions IMPOSSIBLE_AIDE = {
-    "Impossible d'ouvrir ce fichier",    "Cannot open this file",
-    "Kan dit bestand niet openen",       "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo",    "Impossibile aprire questo file"};
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 
 } // namespace
 

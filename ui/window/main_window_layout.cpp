@@ -2,12 +2,12 @@
 // button sends a command to the game controller.
 
 #include <QActionGroup>
-#include <QFontInfo>
-#include <QTabBar>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -26,15 +26,15 @@ constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
 constexpr Traductions NAVIGATION_HINTS[] = {
     {"Revenir au début", "Back to the start", "Terug naar het begin", "Voltar ao início",
      "Volver al inicio", "Torna all'inizio"},
-    {"Reculer d'un coup", "One move back", "Eén zet terug", "Voltar um lance",
-     "Una jugada atrás", "Indietro di una mossa"},
+    {"Reculer d'un coup", "One move back", "Eén zet terug", "Voltar um lance", "Una jugada atrás",
+     "Indietro di una mossa"},
     {"Avancer d'un coup", "One move forward", "Eén zet vooruit", "Avançar um lance",
      "Una jugada adelante", "Avanti di una mossa"},
     {"Aller à la fin", "Go to the end", "Naar het einde", "Ir para o fim", "Ir al final",
      "Vai alla fine"}};
-constexpr Traductions INVERSER_HINT = {"Inverser le damier",    "Turn the board round",
-                                       "Bord omdraaien",        "Inverter o tabuleiro",
-                                       "Girar el tablero",      "Capovolgi la damiera"};
+constexpr Traductions INVERSER_HINT = {"Inverser le damier", "Turn the board round",
+                                       "Bord omdraaien",     "Inverter o tabuleiro",
+                                       "Girar el tablero",   "Capovolgi la damiera"};
 
 // The language menu, in its order; each item names its language in that language.
 struct LanguageItem {
@@ -42,8 +42,8 @@ struct LanguageItem {
     int langue;
 };
 constexpr LanguageItem LANGUAGE_ITEMS[] = {{"Portugues1", PORTUGUES}, {"Franais1", FRANCAIS},
-                                           {"English1", ENGLISH},      {"Nederlands1", NEDERLANDS},
-                                           {"Espanol1", ESPANOL},      {"Italiano1", ITALIANO}};
+                                           {"English1", ENGLISH},     {"Nederlands1", NEDERLANDS},
+                                           {"Espanol1", ESPANOL},     {"Italiano1", ITALIANO}};
 
 // The tabs share the narrow column beside the board: a long caption
 // (Spanish "Movimientos jugados") would push the last tab out of sight
@@ -222,7 +222,8 @@ void MainWindow::build_menus() {
         QAction* item = add_item(m_langue_menu, l.key);
         item->setCheckable(true);
         item->setActionGroup(langues);
-        connect(item, &QAction::triggered, this, [this, langue = l.langue] { choisir_langue(langue); });
+        connect(item, &QAction::triggered, this,
+                [this, langue = l.langue] { choisir_langue(langue); });
         m_langues[static_cast<std::size_t>(l.langue)] = item;
     }
 

@@ -17,9 +17,9 @@ namespace selvako {
 namespace {
 
 constexpr Traductions IMPOSSIBLE_TEXTE = {
-    "Impossible d'ouvrir ce fichier",    "Cannot open this file",
-    "Kan dit bestand niet openen",       "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo",    "Impossibile aprire questo file"};
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions FILTRE_ECRITURE = {
     "Fichiers texte (*.txt *.TXT);;Fichiers PDN (*.pdn *.PDN)",
     "Text files (*.txt *.TXT);;PDN files (*.pdn *.PDN)",
@@ -91,8 +91,7 @@ bool MainWindow::charger_parties(const GameTextFile& file) {
 
 void MainWindow::Crerunfichiertexte1Click() {
     QFileDialog dialog(this, caption("Crerunfichiertexte1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_ECRITURE, langue_cochee()));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_ECRITURE, langue_cochee()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -101,8 +100,7 @@ void MainWindow::Crerunfichiertexte1Click() {
 
 void MainWindow::Ouvrirunfichiertexte1Click() {
     QFileDialog dialog(this, caption("Ouvrirunfichiertexte1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_LECTURE, langue_cochee()));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_LECTURE, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         lire_fichier_texte(dialog.selectedFiles().first());
