@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-asan bench clean
+.PHONY: setup build run test test-asan bench clean install
 
 setup:
 	@sh scripts/setup.sh
@@ -26,6 +26,12 @@ test-asan: setup
 
 bench: build
 	@$(BUILD_DIR)/bench/selvako-bench
+
+# The program, selvako-cli, the data and the help, the desktop entry, the icon
+# and the AppStream description under PREFIX (sudo for a system folder).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

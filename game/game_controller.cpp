@@ -697,6 +697,7 @@ void GameController::fin_partie(GameEndKind kind) {
     in.nom_noir = noir;
     in.end_sounds = m_options.autres;
     in.ratings = g.match.classements;
+    in.langue = g.settings.langue;
     const auto report = game_end_report(in);
     if (!report) return;
     if (m_analyse.session) {

@@ -1,5 +1,6 @@
 #include "game/game_end.h"
 
+#include "game/end_texts.h"
 #include "game/sound_files.h"
 
 namespace selvako {
@@ -40,15 +41,16 @@ struct Announcement {
 };
 
 Announcement announce(const GameEndInput& in, Outcome outcome) {
+    const std::uint8_t l = in.langue;
     switch (in.kind) {
     case GameEndKind::draw:
-        return {"Match nul !", EndSound::none};
+        return {std::string(end_text(MATCH_NUL, l)), EndSound::none};
     case GameEndKind::human_over_time:
-        return {"Temps dépassé, gain Selvako", EndSound::loss};
+        return {std::string(end_text(TEMPS_DEPASSE_SELVAKO, l)), EndSound::loss};
     case GameEndKind::computer_over_time:
-        return {"Temps dépassé, vous gagnez", EndSound::win};
+        return {std::string(end_text(TEMPS_DEPASSE_VOUS, l)), EndSound::win};
     case GameEndKind::resignation:
-        return {"Vous abandonnez, gain Selvako", EndSound::loss};
+        return {std::string(end_text(ABANDON, l)), EndSound::loss};
     case GameEndKind::no_move_after_human_move:
     case GameEndKind::no_move_after_computer_move:
         break;
@@ -56,12 +58,14 @@ Announcement announce(const GameEndInput& in, Outcome outcome) {
     if (outcome != Outcome::white_won && outcome != Outcome::black_won) return {};
     const bool white_won = outcome == Outcome::white_won;
     if (in.mode_match == 1)
-        return {std::string(white_won ? in.nom_blanc : in.nom_noir) + " gagne", EndSound::none};
+        return {std::string(white_won ? in.nom_blanc : in.nom_noir) +
+                    std::string(end_text(GAGNE, l)),
+                EndSound::none};
     if (in.human_against_human)
-        return {white_won ? "Gain des blancs" : "Gain des noirs", EndSound::none};
+        return {std::string(end_text(white_won ? GAIN_BLANCS : GAIN_NOIRS, l)), EndSound::none};
     const bool computer_won = (in.couleur_ordinateur == 1) != white_won;
-    if (computer_won) return {"Désolé, Selvako a gagné", EndSound::loss};
-    return {"Bravo, vous avez gagné", EndSound::win};
+    if (computer_won) return {std::string(end_text(SELVAKO_GAGNE, l)), EndSound::loss};
+    return {std::string(end_text(VOUS_GAGNEZ, l)), EndSound::win};
 }
 
 } // namespace
@@ -90,8 +94,9 @@ std::optional<GameEndReport> game_end_report(const GameEndInput& input) {
         const Ratings after = new_ratings(input.ratings, report.outcome);
         report.new_ratings = after;
         report.resultat_blanc =
-            rating_change_line(input.nom_blanc, input.ratings.blanc, after.blanc);
-        report.resultat_noir = rating_change_line(input.nom_noir, input.ratings.noir, after.noir);
+            rating_change_line(input.nom_blanc, input.ratings.blanc, after.blanc, input.langue);
+        report.resultat_noir =
+            rating_change_line(input.nom_noir, input.ratings.noir, after.noir, input.langue);
         report.mode_match = 5;
     }
     return report;

@@ -42,6 +42,8 @@ struct GameEndInput {
     bool end_sounds = true;
     // The ratings before the game, read in a rated match only.
     Ratings ratings;
+    // The interface language the sentences are written in.
+    std::uint8_t langue = 0;
 };
 
 struct GameEndReport {

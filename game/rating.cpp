@@ -1,5 +1,7 @@
 #include "game/rating.h"
 
+#include "game/end_texts.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -52,9 +54,12 @@ Ratings new_ratings(Ratings before, Outcome outcome) {
     return before;
 }
 
-std::string rating_change_line(std::string_view name, std::int32_t before, std::int32_t after) {
+std::string rating_change_line(std::string_view name, std::int32_t before, std::int32_t after,
+                               std::uint8_t langue) {
+    // The format comes from a fixed table, never from the user.
+    const std::string format(end_text(RATING_CHANGE, langue));
     char numbers[64];
-    std::snprintf(numbers, sizeof numbers, " passe de %4d à %4d", static_cast<int>(before),
+    std::snprintf(numbers, sizeof numbers, format.c_str(), static_cast<int>(before),
                   static_cast<int>(after));
     return std::string(name) + numbers;
 }

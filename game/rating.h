@@ -22,6 +22,7 @@ struct Ratings {
 Ratings new_ratings(Ratings before, Outcome outcome);
 
 // "<name> passe de %4d à %4d", the line of the end-of-game panel.
-std::string rating_change_line(std::string_view name, std::int32_t before, std::int32_t after);
+std::string rating_change_line(std::string_view name, std::int32_t before, std::int32_t after,
+                               std::uint8_t langue = 0);
 
 } // namespace selvako

@@ -6,7 +6,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ make pkg-config ccache
 libgtest-dev libgmock-dev libbenchmark-dev
 qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libxkbcommon-dev libgl-dev
-xvfb xauth xdotool imagemagick
+xvfb xauth xdotool imagemagick appstream desktop-file-utils
 clang libclang-rt-14-dev"
 
 missing=""

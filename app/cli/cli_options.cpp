@@ -3,6 +3,8 @@
 #include <iostream>
 #include <system_error>
 
+#include "files/data_folder.h"
+
 namespace selvako::cli {
 
 std::optional<std::string_view> Arguments::value_of(std::string_view name,
@@ -71,7 +73,7 @@ std::filesystem::path data_folder(const std::filesystem::path* chosen) {
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return "data";
-    return executable.parent_path() / "data";
+    return find_data_folder(executable.parent_path());
 }
 
 std::optional<Position> position_option(const Arguments& args) {

@@ -1,20 +1,24 @@
 // selvako: the program's window.
 //
-//   selvako [--open FILE.dam] [--theme N] [--snapshot FILE.png]
+//   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--snapshot FILE.png]
 //
-// --open chooses the 2D board and opens the game; --theme N starts straight
-// into 3D theme N (1..8) with the start position; --snapshot renders the
-// window to a PNG file and exits, with status 0 only when everything asked
-// for succeeded.
+// --lang starts in a language (fr, en, nl, pt, es, it); with --snapshot and
+// neither --open nor --theme it also chooses the 2D board and plays a few
+// moves, so the picture shows the window in play. --open chooses the 2D board
+// and opens the game; --theme N starts straight into 3D theme N (1..8) with
+// the start position; --snapshot renders the window to a PNG file and exits,
+// with status 0 only when everything asked for succeeded.
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QImage>
 
 #include <cstdio>
 #include <new>
 
 #include "game/time_source.h"
+#include "ui/help/help_pages.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/main_window.h"
@@ -22,6 +26,11 @@
 namespace {
 
 int run(int argc, char** argv);
+
+// The opening the language pictures show: a capture for each side, then a
+// quiet move, so the board, the move list and the clocks all have something.
+constexpr const char* SNAPSHOT_GAME = "[White \"Anne\"]\n[Black \"Bruno\"]\n"
+                                      "1. c3-d4 f6-e5 2. d4xf6 g7xe5 3. b2-c3 h6-g5 *";
 
 } // namespace
 
@@ -56,10 +65,24 @@ int run(int argc, char** argv) {
     const QCommandLineOption theme_option(
         QStringLiteral("theme"), QStringLiteral("Start in 3D theme N (1..8), start position."),
         QStringLiteral("N"));
+    const QCommandLineOption lang_option(
+        QStringLiteral("lang"), QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
+        QStringLiteral("CODE"));
+    parser.addOption(lang_option);
     parser.addOption(open_option);
     parser.addOption(theme_option);
     parser.addOption(snapshot_option);
     parser.process(app);
+
+    int langue = -1;
+    if (parser.isSet(lang_option)) {
+        for (int k = 0; k < selvako::LANGUAGE_COUNT; ++k)
+            if (parser.value(lang_option) == selvako::language_code(k)) langue = k;
+        if (langue < 0) {
+            std::fprintf(stderr, "selvako: --lang takes fr, en, nl, pt, es or it\n");
+            return 2;
+        }
+    }
 
     selvako::AppConfig config = selvako::AppConfig::from_environment();
     config.headless = parser.isSet(snapshot_option);
@@ -68,6 +91,11 @@ int run(int argc, char** argv) {
         return 1;
     }
 
+    // The desktop matches the window to its entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.selvako.Selvako"));
+    QApplication::setWindowIcon(
+        QIcon(config.data_dir + QStringLiteral("/icons/64x64/selvako.png")));
+
     // One sound player and one clock for the whole run.
     selvako::EffectSoundPlayer sound(config.data_dir);
     const selvako::SteadyTimeSource time;
@@ -75,6 +103,7 @@ int run(int argc, char** argv) {
     window.show();
     window.FormActivate();
     bool ok = true;
+    if (langue >= 0) window.choisir_langue(langue);
     if (parser.isSet(theme_option)) {
         bool number = false;
         const int theme = parser.value(theme_option).toInt(&number);
@@ -83,6 +112,10 @@ int run(int argc, char** argv) {
             return 2;
         }
         ok = window.choisir_damier_3d(theme, false);
+    } else if (langue >= 0 && parser.isSet(snapshot_option) && !parser.isSet(open_option)) {
+        window.choisir_damier_2d();
+        window.action("Humaincontrehumain1")->trigger();
+        ok = window.coller_texte(SNAPSHOT_GAME);
     }
     if (parser.isSet(open_option)) {
         window.choisir_damier_2d();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace selvako {
 
@@ -24,5 +25,8 @@ using Traductions = std::array<std::string_view, LANGUAGE_COUNT>;
 // The caption of component `key` (for instance "Fichier1") in language `langue`.
 QString caption(std::string_view key, int langue);
 QString texte(const Traductions& text, int langue);
+
+// The keys of the translators' table, in its order.
+std::vector<std::string_view> caption_keys();
 
 } // namespace selvako

@@ -10,7 +10,12 @@ namespace selvako {
 namespace {
 
 constexpr Traductions MINUTES = {"minutes", "minutes", "minuten", "minutos", "minutos", "minuti"};
-constexpr Traductions MINUTES_ACCEPTEES = {"Entrez un nombre entier de minutes, de 1 à %1."};
+constexpr Traductions MINUTES_ACCEPTEES = {"Entrez un nombre entier de minutes, de 1 à %1.",
+                                           "Enter a whole number of minutes, 1 to %1.",
+                                           "Geef een geheel aantal minuten, van 1 tot %1.",
+                                           "Digite um número inteiro de minutos, de 1 a %1.",
+                                           "Escriba un número entero de minutos, de 1 a %1.",
+                                           "Inserisci un numero intero di minuti, da 1 a %1."};
 constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
                                  "Cancelar", "Cancelar", "Annullare"};
 

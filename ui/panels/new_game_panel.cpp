@@ -14,7 +14,9 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions RAMENER = {"Ramener Selvako à 2050"};
+constexpr Traductions RAMENER = {"Ramener Selvako à 2050",  "Bring Selvako back to 2050",
+                                 "Selvako terug naar 2050", "Voltar Selvako a 2050",
+                                 "Devolver Selvako a 2050", "Riporta Selvako a 2050"};
 constexpr Traductions COMMENCER = {"Commencer", "Start",   "Beginnen",
                                    "Começar",   "Empezar", "Iniziare"};
 

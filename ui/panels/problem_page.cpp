@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,8 +22,11 @@ constexpr std::array<const char*, 5> INDICATORS = {"v48.Bmp", "b48.Bmp", "bd48.B
 constexpr std::array<const char*, 5> BUTTON_NAMES = {
     "SpeedButton14", "SpeedButton10", "SpeedButton11", "SpeedButton12", "SpeedButton13"};
 
-constexpr Traductions GROUP = {"PLACEZ LES PIONS"};
-constexpr Traductions HINT = {"Indique le type pion sélectionné"};
+constexpr Traductions GROUP = {"PLACEZ LES PIONS",  "PLACE THE PIECES",   "PLAATS DE STUKKEN",
+                               "COLOQUE AS PEDRAS", "COLOQUE LAS FICHAS", "METTI LE PEDINE"};
+constexpr Traductions HINT = {"Indique le type pion sélectionné", "Shows the piece chosen",
+                              "Toont het gekozen stuk",           "Mostra a pedra escolhida",
+                              "Muestra la ficha elegida",         "Mostra la pedina scelta"};
 constexpr Traductions NORMAL_VIEW = {"Blancs:Bas->Haut",   "White:Down->Up",
                                      "Wit:Beneden->Boven", "Br.:Embaixo->Acima",
                                      "Bl.:Abajo->Arriba",  "Bl.:Bianco:Giù->Su"};
@@ -39,13 +44,54 @@ constexpr Traductions COMPUTER_TURN = {"Ordinateur joue",  "Computer's turn",
                                        "Ordenador juegue", "Tocca al calcolatore"};
 constexpr Traductions PLAYER_TURN = {"Joueur joue",  "Player's turn",  "Speler aan zet",
                                      "Jogador joga", "Jugador juegue", "Tocca al giocatore"};
-constexpr Traductions PASTE = {"Coller une position (FEN)", "Paste a position (FEN)"};
-constexpr Traductions TOO_MANY = {"Pas plus de 12 pièces par camp",
-                                  "No more than 12 pieces a side"};
+constexpr Traductions PASTE = {"Coller une position (FEN)", "Paste a position (FEN)",
+                               "Stelling plakken (FEN)",    "Colar uma posição (FEN)",
+                               "Pegar una posición (FEN)",  "Incolla una posizione (FEN)"};
+constexpr Traductions TOO_MANY = {
+    "Pas plus de 12 pièces par camp",     "No more than 12 pieces a side",
+    "Niet meer dan 12 stukken per kleur", "No máximo 12 pedras por lado",
+    "No más de 12 fichas por bando",      "Non più di 12 pedine per parte"};
 constexpr Traductions ON_PROMOTION_ROW = {
     "Un pion ne peut pas se trouver sur sa ligne de promotion",
-    "A man cannot stand on its promotion row"};
-constexpr Traductions BAD_FEN = {"Position FEN illisible : ", "Unreadable FEN position: "};
+    "A man cannot stand on its promotion row",
+    "Een schijf kan niet op zijn promotierij staan",
+    "Uma pedra não pode ficar na sua linha de promoção",
+    "Un peón no puede estar en su fila de coronación",
+    "Una pedina non può stare sulla sua riga di promozione"};
+constexpr Traductions EVAL_BLANCS = {"Eval stat blancs:%1", "Static eval White:%1",
+                                     "Stat. eval wit:%1",   "Aval. brancas:%1",
+                                     "Eval. blancas:%1",    "Val. bianco:%1"};
+constexpr Traductions EVAL_NOIRS = {"Eval stat noirs:%1",  "Static eval Black:%1",
+                                    "Stat. eval zwart:%1", "Aval. pretas:%1",
+                                    "Eval. negras:%1",     "Val. nero:%1"};
+constexpr Traductions BAD_FEN = {
+    "Position FEN illisible : ", "Unreadable FEN position: ", "Onleesbare FEN-stelling: ",
+    "Posição FEN ilegível: ",    "Posición FEN ilegible: ",   "Posizione FEN illeggibile: "};
+
+// The column of buttons is as narrow as the tab beside the board: their
+// font is made small enough, once, for the longest caption of any language.
+constexpr int BUTTON_TEXT_ROOM = 121;
+
+void fit_font(QPushButton* button, const QStringList& texts) {
+    QFont font = button->font();
+    int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (; size > 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const QString& t : texts)
+            fits = fits && metrics.horizontalAdvance(t) <= BUTTON_TEXT_ROOM;
+        if (fits) break;
+    }
+    font.setPixelSize(size);
+    button->setFont(font);
+}
+
+QStringList all_languages(const Traductions& text) {
+    QStringList out;
+    for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) out << texte(text, langue);
+    return out;
+}
 
 } // namespace
 
@@ -95,6 +141,9 @@ ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     m_bas_haut = add("Bas_Haut");
     m_couleurordi = add("Couleurordi");
     m_couleurjoue = add("Couleurjoue");
+    fit_font(m_bas_haut, all_languages(NORMAL_VIEW) + all_languages(UPSIDE_DOWN));
+    fit_font(m_couleurordi, all_languages(COMPUTER_BLACK) + all_languages(COMPUTER_WHITE));
+    fit_font(m_couleurjoue, all_languages(COMPUTER_TURN) + all_languages(PLAYER_TURN));
     column->addStretch();
     grid->addLayout(column, 0, 2, 3, 1);
     // Below, across the page: the column beside the board is narrow.
@@ -153,8 +202,9 @@ void ProblemPage::show_state(const PositionEditor& editor, std::uint8_t couleur_
     m_couleurjoue->setText(
         texte(editor.computer_moves_first ? COMPUTER_TURN : PLAYER_TURN, m_langue));
     if (editor.piece != m_shown_piece) show_indicator(editor.piece);
-    m_blancs->setText(QString::asprintf("Eval stat blancs:%4d", editor.evaluation[WHITE]));
-    m_noirs->setText(QString::asprintf("Eval stat noirs:%4d", editor.evaluation[BLACK]));
+    // Right-aligned in four places, as "%4d" writes it.
+    m_blancs->setText(texte(EVAL_BLANCS, m_langue).arg(editor.evaluation[WHITE], 4));
+    m_noirs->setText(texte(EVAL_NOIRS, m_langue).arg(editor.evaluation[BLACK], 4));
     switch (editor.refusal) {
     case EditorRefusal::none:
         m_message->clear();

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "files/data_folder.h"
+
 namespace selvako {
 
 namespace {
@@ -17,7 +19,10 @@ AppConfig AppConfig::from_environment() {
     AppConfig config;
     const QString data = qEnvironmentVariable("SELVAKO_DATA_DIR");
     config.data_dir =
-        data.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/data") : data;
+        data.isEmpty()
+            ? QString::fromStdString(
+                  find_data_folder(QCoreApplication::applicationDirPath().toStdString()).string())
+            : data;
     const QString user = qEnvironmentVariable("SELVAKO_USER_DIR");
     config.user_dir =
         user.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : user;

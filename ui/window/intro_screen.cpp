@@ -21,35 +21,57 @@ constexpr LanguageButton LANGUAGE_BUTTONS[] = {{"Français", FRANCAIS},     {"En
                                                {"Nederlands", NEDERLANDS}, {"Portugues", PORTUGUES},
                                                {"Español", ESPANOL},       {"Italiano", ITALIANO}};
 
-// The languages whose captions the program carries so far.
-bool language_available(int langue) {
-    return langue == FRANCAIS;
-}
-
+// The display advice, for this platform: the window scales with its frame,
+// and the screen's own scaling is set in the desktop's settings.
 constexpr Traductions ADVICE[] = {
-    {"Si l'image déborde de l'écran, votre écran n'est pas réglé en Super VGA (800x600)",
-     "If picture is larger than screen, you are not in Super VGA (800x600)",
-     "If picture is larger than screen, you are not in Super VGA (800x600)"},
-    {"Pour changer, vous devez aller dans :", "To change, you must go in :",
-     "To change, you must go in :"},
-    {"'Panneau de configuration', 'Affichage', 'Paramètres', 'Zone d'écran'.",
-     "'Configuration Pannel', 'Video', 'Parameters', 'Screen zone'.",
-     "'Configuration Pannel', 'Video', 'Parameters', 'Screen zone'."},
-    {"Si les textes débordent de leurs cadres, vous n'êtes pas en 'Windows Standard' (ou "
-     "'Petites polices').",
-     "If texts are larger than screen, you are not in 'Windows Standard' (or 'Small polices').",
-     "If texts are larger than screen, you are not in 'Windows Standard' (or 'Small polices')."},
-    {"Vous devez aller dans :", "You must go in :", "You must go in :"},
-    {"'Panneau de configuration', 'Affichage', 'Paramètres', 'Avancé'.",
-     "'Configuration Pannel', 'Video', 'Parameters', 'Advanced'.",
-     "'Configuration Pannel', 'Video', 'Parameters', 'Advanced'."},
+    {"Si la fenêtre déborde de l'écran, réduisez-la : le damier et les panneaux suivent.",
+     "If the window is larger than the screen, make it smaller: the board and panels follow.",
+     "Is het venster groter dan het scherm, maak het kleiner: bord en panelen schalen mee.",
+     "Se a janela for maior que a tela, reduza-a: o tabuleiro e os painéis acompanham.",
+     "Si la ventana es más grande que la pantalla, redúzcala: el tablero y los paneles la siguen.",
+     "Se la finestra è più grande dello schermo, riducila: damiera e pannelli si adattano."},
+    {"Pour changer l'échelle de tout l'affichage, allez dans :",
+     "To change the scaling of the whole display, go to:",
+     "Om de schaal van het hele scherm te wijzigen, ga naar:",
+     "Para mudar a escala de toda a tela, vá em:",
+     "Para cambiar la escala de toda la pantalla, vaya a:",
+     "Per cambiare la scala di tutto lo schermo, vai in:"},
+    {"'Paramètres', 'Écrans', 'Échelle' (GNOME) ou 'Configuration du système', 'Affichage'.",
+     "'Settings', 'Displays', 'Scale' (GNOME) or 'System Settings', 'Display' (KDE).",
+     "'Instellingen', 'Beeldschermen', 'Schaal' (GNOME) of 'Systeeminstellingen', 'Scherm'.",
+     "'Configurações', 'Telas', 'Escala' (GNOME) ou 'Configurações do sistema', 'Tela'.",
+     "'Configuración', 'Pantallas', 'Escala' (GNOME) o 'Preferencias del sistema', 'Pantalla'.",
+     "'Impostazioni', 'Schermi', 'Scala' (GNOME) o 'Impostazioni di sistema', 'Schermo'."},
+    {"Si les textes débordent de leurs cadres, la police du bureau est trop grande.",
+     "If texts are larger than their frames, the desktop's font is too large.",
+     "Passen teksten niet in hun kaders, dan is het lettertype van het bureaublad te groot.",
+     "Se os textos não cabem nos quadros, a fonte da área de trabalho é grande demais.",
+     "Si los textos no caben en sus marcos, la fuente del escritorio es demasiado grande.",
+     "Se i testi escono dalle cornici, il carattere del desktop è troppo grande."},
+    {"Vous devez aller dans :", "You must go to:", "Ga dan naar:", "Você deve ir em:", "Debe ir a:",
+     "Devi andare in:"},
+    {"'Paramètres', 'Accessibilité', 'Grands textes' (GNOME) ou 'Polices' (KDE).",
+     "'Settings', 'Accessibility', 'Large Text' (GNOME) or 'Fonts' (KDE).",
+     "'Instellingen', 'Toegankelijkheid', 'Grote tekst' (GNOME) of 'Lettertypen' (KDE).",
+     "'Configurações', 'Acessibilidade', 'Texto grande' (GNOME) ou 'Fontes' (KDE).",
+     "'Configuración', 'Accesibilidad', 'Texto grande' (GNOME) o 'Tipos de letra' (KDE).",
+     "'Impostazioni', 'Accessibilità', 'Testo grande' (GNOME) o 'Caratteri' (KDE)."},
 };
 
-constexpr const char* CREDITS[] = {
-    "Jeu de dames sur 64 cases",
-    "Règles internationales : prise majoritaire,",
-    "dames volantes, les pions prennent en arrière.",
-    "Écrit par l'équipe Selvako.",
+// The start screen's credit lines.
+constexpr Traductions CREDITS[] = {
+    {"Jeu de dames sur 64 cases", "Draughts on 64 squares", "Dammen op 64 velden",
+     "Damas em 64 casas", "Damas en 64 casillas", "Dama su 64 caselle"},
+    {"Règles internationales : prise majoritaire,", "International rules: majority capture,",
+     "Internationale regels: meerslag,", "Regras internacionais: lei da maioria,",
+     "Reglas internacionales: captura máxima,", "Regole internazionali: presa maggioritaria,"},
+    {"dames volantes, les pions prennent en arrière.", "flying kings, men capture backwards.",
+     "vliegende dammen, schijven slaan achteruit.", "damas voadoras, pedras capturam para trás.",
+     "damas volantes, los peones capturan hacia atrás.",
+     "dame volanti, le pedine prendono all'indietro."},
+    {"Écrit par l'équipe Selvako.", "Written by the Selvako team.",
+     "Geschreven door het Selvako-team.", "Escrito pela equipe Selvako.",
+     "Escrito por el equipo Selvako.", "Scritto dalla squadra Selvako."},
 };
 
 // The picture on the 2D board button: the start position in small.
@@ -125,13 +147,11 @@ IntroScreen::IntroScreen(const BoardImages& images, const QString& data_dir, QWi
         QFont font = button->font();
         font.setPixelSize(11);
         button->setFont(font);
-        button->setEnabled(language_available(b.langue));
         connect(button, &QPushButton::clicked, this, [this, b] { emit language_chosen(b.langue); });
         m_languages[b.langue] = button;
     }
     for (int k = 0; k < 4; ++k) {
         m_credits[k] = label(this, {212, 300 + 18 * k, 440, 18}, 12);
-        m_credits[k]->setText(QString::fromUtf8(CREDITS[k]));
     }
     for (int k = 0; k < 8; ++k) {
         const ThemeButton& t = THEME_BUTTONS[k];
@@ -167,6 +187,7 @@ void IntroScreen::set_texts(int langue) {
     m_damier2d->setText(caption("Damier2d", langue));
     for (int k = 0; k < 8; ++k) m_theme_labels[k]->setText(caption(THEME_BUTTONS[k].label, langue));
     for (int k = 0; k < 6; ++k) m_advice[k]->setText(texte(ADVICE[k], langue));
+    for (int k = 0; k < 4; ++k) m_credits[k]->setText(texte(CREDITS[k], langue));
 }
 
 } // namespace selvako

@@ -26,26 +26,54 @@ namespace {
 constexpr int CLIENT_WIDTH = 800;
 constexpr int CLIENT_HEIGHT = 520;
 
-constexpr Traductions ERREUR = {"Erreur"};
-constexpr Traductions IMPOSSIBLE = {"Impossible d'ouvrir ce fichier"};
-constexpr Traductions IMAGE_MANQUANTE = {"Images du damier introuvables :"};
-constexpr Traductions FILTRE = {"Fichiers Selvako (*.dam *.DAM)"};
-constexpr Traductions A_PROPOS = {
-    "Selvako, jeu de dames sur 64 cases aux règles internationales.\nVersion 7.00"};
+constexpr Traductions ERREUR = {"Erreur", "Error", "Fout", "Erro", "Error", "Errore"};
+constexpr Traductions IMPOSSIBLE = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
+constexpr Traductions IMAGE_MANQUANTE = {
+    "Images du damier introuvables :",      "Board pictures not found:",
+    "Afbeeldingen van het bord ontbreken:", "Imagens do tabuleiro não encontradas:",
+    "Imágenes del tablero no encontradas:", "Immagini della damiera non trovate:"};
+constexpr Traductions FILTRE = {"Fichiers Selvako (*.dam *.DAM)",  "Selvako files (*.dam *.DAM)",
+                                "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
+                                "Archivos Selvako (*.dam *.DAM)",  "File Selvako (*.dam *.DAM)"};
 constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
                                       "Treino",       "Entrenamiento", "Allenamento"};
 constexpr Traductions JOUEURS_REPARES = {
     "Les fichiers joueurs.dat et points.dat ne concordent pas : un classement manquant ou "
-    "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord."};
+    "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord.",
+    "The files joueurs.dat and points.dat do not agree: a missing or unreadable rating counts "
+    "as 1500 until they are next written, which puts them back in step.",
+    "De bestanden joueurs.dat en points.dat komen niet overeen: een ontbrekende of onleesbare "
+    "rating telt als 1500 tot ze opnieuw worden geschreven en weer kloppen.",
+    "Os arquivos joueurs.dat e points.dat não concordam: uma pontuação ausente ou ilegível "
+    "conta como 1500 até a próxima gravação, que os põe de acordo.",
+    "Los archivos joueurs.dat y points.dat no concuerdan: una puntuación ausente o ilegible "
+    "cuenta como 1500 hasta la próxima escritura, que los vuelve a poner de acuerdo.",
+    "I file joueurs.dat e points.dat non concordano: un punteggio mancante o illeggibile "
+    "vale 1500 fino alla prossima scrittura, che li rimette d'accordo."};
 constexpr Traductions RELEVE_PLEIN = {
-    "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup."};
+    "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup.",
+    "The score sheet is full: the game ends in a draw at ply 254.",
+    "Het notatieformulier is vol: de partij eindigt in remise na halve zet 254.",
+    "A súmula da partida está cheia: a partida termina empatada no 254º meio-lance.",
+    "La planilla de la partida está llena: la partida termina en tablas en la media jugada 254.",
+    "Il formulario della partita è pieno: la partita finisce patta alla semimossa 254."};
 
 // Who plays the side to move, on its panel beside the clocks.
-constexpr Traductions A_VOUS = {"À vous de jouer"};
-constexpr Traductions AU_TRAIT = {"Au trait"};
-constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend"};
-constexpr Traductions SELVAKO_JOUE = {"Selvako joue"};
-constexpr Traductions PARTIE_TERMINEE = {"Partie terminée"};
+constexpr Traductions A_VOUS = {"À vous de jouer", "Your move",     "U bent aan zet",
+                                "Sua vez",         "Le toca jugar", "Tocca a te"};
+constexpr Traductions AU_TRAIT = {"Au trait",  "To move", "Aan zet",
+                                  "Com a vez", "Juega",   "Al tratto"};
+constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend", "Your move; Selvako waits",
+                                        "Aan zet; Selvako wacht",  "Sua vez; Selvako espera",
+                                        "Le toca; Selvako espera", "Tocca a te; Selvako aspetta"};
+constexpr Traductions SELVAKO_JOUE = {"Selvako joue", "Selvako plays", "Selvako speelt",
+                                      "Selvako joga", "Selvako juega", "Selvako gioca"};
+constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",   "Game over",
+                                         "Partij afgelopen",  "Partida terminada",
+                                         "Partida terminada", "Partita finita"};
 
 QString name_of(const PlayerName& name) {
     return QString::fromLatin1(name_text(name).c_str());
@@ -464,12 +492,14 @@ void MainWindow::sync_move_list() {
 // ---- Languages, errors, files ----------------------------------------------
 
 void MainWindow::choisir_langue(int langue) {
-    // Only the French captions exist so far; any other language shows French.
-    m_francais->setChecked(true);
+    if (langue < FRANCAIS || langue >= LANGUAGE_COUNT) langue = FRANCAIS;
+    m_langues[static_cast<std::size_t>(langue)]->setChecked(true);
     apply_captions(langue);
-    load_qt_translations(langue_cochee());
+    // The captions that show a state are written again in the new language.
+    if (m_startup_done) refresh();
+    load_qt_translations(langue);
     if (!m_startup_done) m_intro->set_texts(langue);
-    send(command::SetLanguage{FRANCAIS});
+    send(command::SetLanguage{static_cast<std::uint8_t>(langue)});
 }
 
 void MainWindow::load_qt_translations(int langue) {
@@ -486,9 +516,12 @@ void MainWindow::load_qt_translations(int langue) {
 }
 
 int MainWindow::langue_cochee() const {
-    // The items are tested in the order Français, English, Nederlands,
-    // Portugues, Español, Italiano; only the French one exists so far, and
-    // French is the fallback as well.
+    // Tested in the order Français, English, Nederlands, Portugues, Español,
+    // Italiano; French when none is checked yet.
+    for (int langue = FRANCAIS; langue < LANGUAGE_COUNT; ++langue) {
+        const QAction* item = m_langues[static_cast<std::size_t>(langue)];
+        if (item && item->isChecked()) return langue;
+    }
     return FRANCAIS;
 }
 
@@ -561,11 +594,6 @@ void MainWindow::ouvre() {
 void MainWindow::Best1Click() {
     if (!m_calcul->write_bestmove(user_path(QStringLiteral("Bestmove.txt"))))
         report_error(texte(IMPOSSIBLE, langue_cochee()));
-}
-
-void MainWindow::a_propos() {
-    QMessageBox::about(this, caption("Apropos1", langue_cochee()),
-                       texte(A_PROPOS, langue_cochee()));
 }
 
 void MainWindow::quitter() {

@@ -34,6 +34,10 @@
 #include "ui/board3d/theme_images.h"
 #include "ui/calcul/calcul_page.h"
 #include "ui/lessons/lesson_text_window.h"
+#include "ui/help/about_panel.h"
+#include "ui/help/help_pages.h"
+#include "ui/help/help_window.h"
+#include "ui/i18n/captions.h"
 #include "ui/panels/board_panels.h"
 #include "ui/panels/change_names_panel.h"
 #include "ui/panels/delete_player_panel.h"
@@ -44,6 +48,7 @@
 #include "ui/print/score_sheet_print.h"
 #include "ui/repertoire/repertoire_editor.h"
 #include "ui/panels/problem_page.h"
+#include "ui/print/score_sheet_print.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/game_loop.h"
@@ -101,6 +106,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     void copier_position();
     void copier_partie();
     bool coller();
+    // The same with the text given: a FEN position or PDN games.
+    bool coller_texte(const std::string& text);
     // The score sheet on `printer`, as "Imprimer" prints it once the print
     // dialog is confirmed. False, with the error shown, when it could not start.
     bool imprimer(QPrinter& printer);
@@ -146,6 +153,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* action(std::string_view key) const;
     QToolButton* navigation_button(int index) const { return m_navigation[index]; }
     bool start_screen_shown() const;
+    // Applies a language as its menu item does (0 Français ... 5 Italiano).
+    void choisir_langue(int langue);
+    // The help window and the about panel, once opened; null before.
+    HelpWindow* help_window() const { return m_aide; }
+    AboutPanel* about_panel() const { return m_apropos; }
     // Every error message shown so far, in order.
     const QStringList& reported_errors() const { return m_reported; }
     // The analysis window (Form4), "Editer analyse" to a chosen file and
@@ -210,7 +222,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     QMenu* add_menu(const char* key);
     QAction* add_toggle(QMenu* menu, const char* key, bool checked);
     void apply_captions(int langue);
-    void choisir_langue(int langue);
     void send_options();
     void Introduction();
     void clic(int x, int y);
@@ -236,6 +247,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     void Imprimer1Click();
     ScoreSheet feuille_de_partie() const;
     void a_propos();
+    // "Documentation" and "Règles": the help window on the page of the language.
+    void Guide1Click();
+    void Rgles1Click();
+    void open_help(HelpBook book);
     void Best1Click();
     // The new-game panel and the Joueurs menu's panels.
     void build_player_panels();
@@ -373,7 +388,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_inverser = nullptr;
     QAction* m_numeroter = nullptr;
     QAction* m_decomposer = nullptr;
-    QAction* m_francais = nullptr;
+    HelpWindow* m_aide = nullptr;
+    AboutPanel* m_apropos = nullptr;
+    // The six language items, by language index.
+    std::array<QAction*, LANGUAGE_COUNT> m_langues{};
     QAction* m_reprendre_paire = nullptr; // Ctrl+Z
     QAction* m_poser = nullptr;           // Escape
     // "Taille des tables de transposition", one item per size of TABLE_SIZES.

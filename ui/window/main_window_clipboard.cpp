@@ -32,7 +32,10 @@ void MainWindow::copier_partie() {
 }
 
 bool MainWindow::coller() {
-    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    return coller_texte(QGuiApplication::clipboard()->text().toStdString());
+}
+
+bool MainWindow::coller_texte(const std::string& text) {
     const GameTextFile file = read_clipboard_text(text, m_controller->game());
     if (!file.error.empty() || file.games.empty()) {
         report_error(texte(PRESSE_PAPIERS_ILLISIBLE, langue_cochee()));

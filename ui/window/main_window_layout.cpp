@@ -3,9 +3,11 @@
 
 #include <QActionGroup>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,8 +24,43 @@ constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
                                "Selvako 3D, the game", "Selvako 3D, o jogo",
                                "Selvako 3D, el juego", "Selvako 3D, il gioco"};
 constexpr Traductions NAVIGATION_HINTS[] = {
-    {"Revenir au début"}, {"Reculer d'un coup"}, {"Avancer d'un coup"}, {"Aller à la fin"}};
-constexpr Traductions INVERSER_HINT = {"Inverser le damier"};
+    {"Revenir au début", "Back to the start", "Terug naar het begin", "Voltar ao início",
+     "Volver al inicio", "Torna all'inizio"},
+    {"Reculer d'un coup", "One move back", "Eén zet terug", "Voltar um lance", "Una jugada atrás",
+     "Indietro di una mossa"},
+    {"Avancer d'un coup", "One move forward", "Eén zet vooruit", "Avançar um lance",
+     "Una jugada adelante", "Avanti di una mossa"},
+    {"Aller à la fin", "Go to the end", "Naar het einde", "Ir para o fim", "Ir al final",
+     "Vai alla fine"}};
+constexpr Traductions INVERSER_HINT = {"Inverser le damier", "Turn the board round",
+                                       "Bord omdraaien",     "Inverter o tabuleiro",
+                                       "Girar el tablero",   "Capovolgi la damiera"};
+
+// The language menu, in its order; each item names its language in that language.
+struct LanguageItem {
+    const char* key;
+    int langue;
+};
+constexpr LanguageItem LANGUAGE_ITEMS[] = {{"Portugues1", PORTUGUES}, {"Franais1", FRANCAIS},
+                                           {"English1", ENGLISH},     {"Nederlands1", NEDERLANDS},
+                                           {"Espanol1", ESPANOL},     {"Italiano1", ITALIANO}};
+
+// The tabs share the narrow column beside the board: a long caption
+// (Spanish "Movimientos jugados") would push the last tab out of sight
+// behind scroll arrows, so the tabs' font shrinks until all of them fit.
+void fit_tabs(QTabWidget* pages) {
+    QTabBar* bar = pages->tabBar();
+    bar->setFont(QFont());
+    const int room = CLIENT_WIDTH - BoardView::LOGICAL_WIDTH - 7 - 4;
+    QFont font = bar->font();
+    for (int size = QFontInfo(font).pixelSize(); size > 8; --size) {
+        int needed = 0;
+        for (int k = 0; k < bar->count(); ++k) needed += bar->tabRect(k).width();
+        if (needed <= room) return;
+        font.setPixelSize(size - 1);
+        bar->setFont(font);
+    }
+}
 
 } // namespace
 
@@ -179,12 +216,21 @@ void MainWindow::build_menus() {
 
     build_analysis_menus();
     m_aide_menu = add_menu("Aide1");
+    connect(add_item(m_aide_menu, "Guide1"), &QAction::triggered, this, &MainWindow::Guide1Click);
+    connect(add_item(m_aide_menu, "Rgles1"), &QAction::triggered, this, &MainWindow::Rgles1Click);
+    m_aide_menu->addSeparator();
     connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
     m_langue_menu = add_menu("Langue1");
-    m_francais = add_item(m_langue_menu, "Franais1");
-    m_francais->setCheckable(true);
-    connect(m_francais, &QAction::triggered, this, [this] { choisir_langue(FRANCAIS); });
+    auto* langues = new QActionGroup(m_langue_menu);
+    for (const LanguageItem& l : LANGUAGE_ITEMS) {
+        QAction* item = add_item(m_langue_menu, l.key);
+        item->setCheckable(true);
+        item->setActionGroup(langues);
+        connect(item, &QAction::triggered, this,
+                [this, langue = l.langue] { choisir_langue(langue); });
+        m_langues[static_cast<std::size_t>(l.langue)] = item;
+    }
 
     build_3d_items(affichage, options);
     m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options, m_parametrage};
@@ -355,6 +401,7 @@ void MainWindow::apply_captions(int langue) {
     pages->setTabText(0, caption("Liste", langue));
     pages->setTabText(1, caption("Calcul", langue));
     pages->setTabText(2, caption("Probleme0", langue));
+    fit_tabs(pages);
     m_probleme->set_captions(langue);
     m_calcul->set_captions(langue);
     m_label29->setText(caption("Label29", langue));

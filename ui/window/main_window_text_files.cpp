@@ -16,7 +16,24 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMPOSSIBLE_TEXTE = {"Impossible d'ouvrir ce fichier"};
+constexpr Traductions IMPOSSIBLE_TEXTE = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
+constexpr Traductions FILTRE_ECRITURE = {
+    "Fichiers texte (*.txt *.TXT);;Fichiers PDN (*.pdn *.PDN)",
+    "Text files (*.txt *.TXT);;PDN files (*.pdn *.PDN)",
+    "Tekstbestanden (*.txt *.TXT);;PDN-bestanden (*.pdn *.PDN)",
+    "Arquivos de texto (*.txt *.TXT);;Arquivos PDN (*.pdn *.PDN)",
+    "Archivos de texto (*.txt *.TXT);;Archivos PDN (*.pdn *.PDN)",
+    "File di testo (*.txt *.TXT);;File PDN (*.pdn *.PDN)"};
+constexpr Traductions FILTRE_LECTURE = {
+    "Fichiers texte (*.txt *.TXT);;Fichiers doc (*.doc *.DOC);;Fichiers PDN (*.pdn *.PDN)",
+    "Text files (*.txt *.TXT);;Doc files (*.doc *.DOC);;PDN files (*.pdn *.PDN)",
+    "Tekstbestanden (*.txt *.TXT);;Doc-bestanden (*.doc *.DOC);;PDN-bestanden (*.pdn *.PDN)",
+    "Arquivos de texto (*.txt *.TXT);;Arquivos doc (*.doc *.DOC);;Arquivos PDN (*.pdn *.PDN)",
+    "Archivos de texto (*.txt *.TXT);;Archivos doc (*.doc *.DOC);;Archivos PDN (*.pdn *.PDN)",
+    "File di testo (*.txt *.TXT);;File doc (*.doc *.DOC);;File PDN (*.pdn *.PDN)"};
 
 bool is_pdn(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("pdn"), Qt::CaseInsensitive) == 0;
@@ -74,8 +91,7 @@ bool MainWindow::charger_parties(const GameTextFile& file) {
 
 void MainWindow::Crerunfichiertexte1Click() {
     QFileDialog dialog(this, caption("Crerunfichiertexte1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")),
-                       QStringLiteral("Fichiers texte (*.txt *.TXT);;Fichiers PDN (*.pdn *.PDN)"));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_ECRITURE, langue_cochee()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -84,9 +100,7 @@ void MainWindow::Crerunfichiertexte1Click() {
 
 void MainWindow::Ouvrirunfichiertexte1Click() {
     QFileDialog dialog(this, caption("Ouvrirunfichiertexte1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")),
-                       QStringLiteral("Fichiers texte (*.txt *.TXT);;Fichiers doc (*.doc *.DOC);;"
-                                      "Fichiers PDN (*.pdn *.PDN)"));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_LECTURE, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         lire_fichier_texte(dialog.selectedFiles().first());

@@ -1,0 +1,51 @@
+// The Aide menu: the help window on the guide or the rules, and the about panel.
+
+#include <QDir>
+
+#include "ui/window/main_window.h"
+
+namespace selvako {
+
+namespace {
+
+constexpr Traductions IMPOSSIBLE_AIDE = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
+
+} // namespace
+
+void MainWindow::Guide1Click() {
+    open_help(HelpBook::guide);
+}
+
+void MainWindow::Rgles1Click() {
+    open_help(HelpBook::rules);
+}
+
+void MainWindow::open_help(HelpBook book) {
+    const int langue = langue_cochee();
+    const QString folder = QDir(m_config.data_dir).filePath(QStringLiteral("help"));
+    const QString page = help_page(folder, book, langue);
+    if (page.isEmpty()) {
+        report_error(texte(IMPOSSIBLE_AIDE, langue) + QStringLiteral(" : ") +
+                     QDir::toNativeSeparators(folder));
+        return;
+    }
+    const HelpBook other = book == HelpBook::guide ? HelpBook::rules : HelpBook::guide;
+    if (!m_aide) m_aide = new HelpWindow(this);
+    m_aide->open(page, help_page(folder, other, langue),
+                 caption(book == HelpBook::guide ? "Guide1" : "Rgles1", langue));
+    m_aide->show();
+    m_aide->raise();
+}
+
+void MainWindow::a_propos() {
+    if (!m_apropos) m_apropos = new AboutPanel(this);
+    m_apropos->set_texts(langue_cochee(), QStringLiteral(SELVAKO_VERSION));
+    // Not modal: the program goes on (and tests go on) while it is shown.
+    m_apropos->show();
+    m_apropos->raise();
+}
+
+} // namespace selvako
