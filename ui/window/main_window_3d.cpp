@@ -18,9 +18,18 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMAGES_3D_MANQUANTES = {"Images du damier introuvables :"};
-constexpr Traductions IMPOSSIBLE_ECRIRE = {"Impossible d'écrire ce fichier"};
-constexpr Traductions IMPOSSIBLE_OUVRIR = {"Impossible d'ouvrir ce fichier"};
+constexpr Traductions IMAGES_3D_MANQUANTES = {
+    "Images du damier introuvables :",      "Board pictures not found:",
+    "Afbeeldingen van het bord ontbreken:", "Imagens do tabuleiro não encontradas:",
+    "Imágenes del tablero no encontradas:", "Immagini della damiera non trovate:"};
+constexpr Traductions IMPOSSIBLE_ECRIRE = {
+    "Impossible d'écrire ce fichier", "Cannot write this file",
+    "Kan dit bestand niet schrijven", "Não é possível gravar este arquivo",
+    "No se puede escribir este archivo", "Impossibile scrivere questo file"};
+constexpr Traductions IMPOSSIBLE_OUVRIR = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions ENTRAINEMENT_3D = {"Entraînement", "Training",      "Training",
                                          "Treino",       "Entrenamiento", "Allenamento"};
 

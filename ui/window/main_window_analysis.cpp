@@ -16,8 +16,12 @@
 namespace selvako {
 
 namespace {
-constexpr Traductions LECONS_FILTRE = {"parameters (*.dal)"};
-constexpr Traductions IMPOSSIBLE = {"Impossible d'ouvrir ce fichier"};
+constexpr Traductions LECONS_FILTRE = {"parameters (*.dal)", "lessons (*.dal)",   "lessen (*.dal)",
+                                         "lições (*.dal)",     "lecciones (*.dal)", "lezioni (*.dal)"};
+constexpr Traductions IMPOSSIBLE = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 // Every game of a learning session is learned into this one file of
 // "Parametres", instead of asking for a file after each game.
 constexpr const char* SESSION_FILE = "Parametres/session.dal";

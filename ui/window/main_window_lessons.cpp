@@ -14,7 +14,10 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions FILTRE_LECONS = {"Fichiers Selvako (*.dam *.DAM)"};
+constexpr Traductions FILTRE_LECONS = {
+    "Fichiers Selvako (*.dam *.DAM)",  "Selvako files (*.dam *.DAM)",
+    "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
+    "Archivos Selvako (*.dam *.DAM)",  "File Selvako (*.dam *.DAM)"};
 constexpr Traductions TEXTE_MANQUANT = {
     "Impossible d'ouvrir ce fichier", "Cannot open this file",
     "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",

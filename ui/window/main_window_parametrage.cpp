@@ -17,9 +17,16 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMPOSSIBLE_FICHIER = {"Impossible d'ouvrir ce fichier"};
-constexpr Traductions FILTRE_OUVERTURES = {"Fichiers d'ouvertures (*.ovv)"};
-constexpr Traductions FILTRE_PARAMETRES = {"parameters (*.par)"};
+constexpr Traductions IMPOSSIBLE_FICHIER = {
+    "Impossible d'ouvrir ce fichier", "Cannot open this file",
+    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
+    "No se puede abrir este archivo", "Impossibile aprire questo file"};
+constexpr Traductions FILTRE_OUVERTURES = {
+    "Fichiers d'ouvertures (*.ovv)", "Opening files (*.ovv)",
+    "Openingsbestanden (*.ovv)",     "Arquivos de aberturas (*.ovv)",
+    "Archivos de aperturas (*.ovv)", "File di aperture (*.ovv)"};
+constexpr Traductions FILTRE_PARAMETRES = {"parameters (*.par)", "parameters (*.par)", "parameters (*.par)",
+                                          "parâmetros (*.par)", "parámetros (*.par)", "parametri (*.par)"};
 
 } // namespace
 
