@@ -19,7 +19,8 @@ bool GameController::analysis_command(const Command& c) {
 void GameController::Analyser() {
     GameState& g = m_game;
     AnalysisControl& a = m_analyse;
-    if (g.num_demi_coup == 0 || a.analysis.running()) return;
+    // A rated match is played without the engine's help.
+    if (g.num_demi_coup == 0 || a.analysis.running() || g.mode_match == 1) return;
     drop_input();
     if (!a.analysis.start(g)) return;
     a.window_shown = true;
@@ -130,7 +131,7 @@ void GameController::charger_lecons(const std::filesystem::path& lesson_file) {
 
 void GameController::lancer_session(const std::filesystem::path& lesson_file) {
     AnalysisControl& a = m_analyse;
-    if (a.session) return;
+    if (a.session || m_game.mode_match == 1) return;
     a.session = true;
     a.session_file = lesson_file;
     a.parties_session = 0;

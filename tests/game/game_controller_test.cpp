@@ -222,6 +222,23 @@ TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
     EXPECT_EQ(view.ends.size(), 1u);
 }
 
+TEST_F(GameControllerTest, NoAnalysisNorLearningSessionDuringARatedMatch) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters});
+    controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
+    view.time_passing = &time;
+    play_first_legal_move();
+    controller.boucle_jeu();
+    ASSERT_EQ(game().num_demi_coup, 2);
+    // An engine's judgement of the game in progress would help one player.
+    controller.command(command::StartAnalysis{});
+    EXPECT_FALSE(controller.analysis().analysis.running());
+    EXPECT_FALSE(controller.analysis().window_shown);
+    controller.command(command::StartSession{folders().points.parent_path() / "session.dal"});
+    EXPECT_FALSE(controller.analysis().session);
+    EXPECT_EQ(game().mode_match, 1);
+    EXPECT_EQ(game().num_demi_coup, 2);
+}
+
 TEST_F(GameControllerTest, HumansDoubleTimeBelow1800) {
     controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters});
     controller.command(command::StartMatch{"Bob", 3, 1600, 2050, BLACK});

@@ -394,8 +394,9 @@ void MainWindow::set_game_commands_enabled(bool enabled) {
     for (QToolButton* b : m_navigation) b->setEnabled(enabled);
     m_reprendre_paire->setEnabled(enabled && !match);
     m_joueurs->menuAction()->setEnabled(enabled && !match);
-    // The lists and parameters a search reads do not change under it.
-    m_parametrage->menuAction()->setEnabled(enabled);
+    // The lists and parameters a search reads do not change under it, and a
+    // rated match is played with the set it started with.
+    m_parametrage->menuAction()->setEnabled(enabled && !match);
     m_proposernul->setEnabled(enabled);
 }
 

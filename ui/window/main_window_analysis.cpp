@@ -61,10 +61,11 @@ void MainWindow::refresh_analysis() {
     if (!m_form4) return;
     const AnalysisControl& a = m_controller->analysis();
     const bool running = a.analysis.running();
-    m_analyser->setEnabled(!running && !a.window_shown);
+    const bool match = m_controller->game().mode_match == 1;
+    m_analyser->setEnabled(!running && !a.window_shown && !match);
     m_pause_analyse->setEnabled(running);
     m_fin_analyse->setEnabled(a.window_shown);
-    m_lancer_session->setEnabled(!a.session);
+    m_lancer_session->setEnabled(!a.session && !match);
     m_arreter_session->setEnabled(a.session);
     m_form4->set_langue(langue_cochee());
     if (a.window_shown || !a.analysis.lines().empty()) m_form4->show_analysis(a.analysis);
