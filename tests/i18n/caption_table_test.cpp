@@ -117,7 +117,7 @@ TEST(ComposedTexts, EveryOneHasTheSixLanguages) {
     // Every source of the interface, those added later included.
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(SOURCE + "/ui"))
-        if (entry.path().extension() == ".cpp")
+        if (entry.path().extension() == ".cpp" || entry.path().extension() == ".h")
             files.push_back(std::filesystem::relative(entry.path(), SOURCE).string());
     ASSERT_GE(files.size(), 20u);
     int texts = 0;

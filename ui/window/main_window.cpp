@@ -1,3 +1,4 @@
+#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
 
 #include <QApplication>
@@ -27,17 +28,6 @@ constexpr int CLIENT_WIDTH = 800;
 constexpr int CLIENT_HEIGHT = 520;
 
 constexpr Traductions ERREUR = {"Erreur", "Error", "Fout", "Erro", "Error", "Errore"};
-constexpr Traductions IMPOSSIBLE = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
-constexpr Traductions IMAGE_MANQUANTE = {
-    "Images du damier introuvables :",      "Board pictures not found:",
-    "Afbeeldingen van het bord ontbreken:", "Imagens do tabuleiro não encontradas:",
-    "Imágenes del tablero no encontradas:", "Immagini della damiera non trovate:"};
-constexpr Traductions FILTRE = {"Fichiers Selvako (*.dam *.DAM)",  "Selvako files (*.dam *.DAM)",
-                                "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
-                                "Archivos Selvako (*.dam *.DAM)",  "File Selvako (*.dam *.DAM)"};
 constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
                                       "Treino",       "Entrenamiento", "Allenamento"};
 constexpr Traductions JOUEURS_REPARES = {
@@ -213,7 +203,7 @@ void MainWindow::play_sound(std::string_view file) {
 void MainWindow::error(GameError kind) {
     switch (kind) {
     case GameError::file:
-        report_error(texte(IMPOSSIBLE, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         break;
     case GameError::player_files:
         report_error(texte(JOUEURS_REPARES, langue_cochee()));
@@ -249,7 +239,7 @@ void MainWindow::FormActivate() {
         if (image)
             m_saved_settings = image->settings;
         else
-            report_error(texte(IMPOSSIBLE, langue_cochee()) + QStringLiteral(" : ") +
+            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
                          QDir::toNativeSeparators(last));
     }
     choisir_langue(m_saved_settings.langue);
@@ -269,7 +259,7 @@ void MainWindow::Introduction() {
         m_engine.load({m_config.data_dir.toStdString(), m_config.user_dir.toStdString()});
     // The engine still plays without them, but worse: the user must know.
     if (!problems.empty()) {
-        QString text = texte(IMPOSSIBLE, langue_cochee());
+        QString text = texte(IMPOSSIBLE_OUVRIR, langue_cochee());
         for (const std::string& problem : problems) text += QLatin1Char('\n') + from_std(problem);
         report_error(text);
     }
@@ -553,7 +543,7 @@ void MainWindow::report_error(const QString& text) {
 void MainWindow::report_missing_images(const QStringList& missing) {
     if (missing.isEmpty() || m_images_reported) return;
     m_images_reported = true;
-    report_error(texte(IMAGE_MANQUANTE, langue_cochee()) + QLatin1Char(' ') +
+    report_error(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
                  missing.join(QStringLiteral(", ")));
 }
 
@@ -567,7 +557,7 @@ bool MainWindow::sauver_fichier(const QString& path) {
 bool MainWindow::ouvrir_fichier(const QString& path) {
     const auto image = read_game_file(path.toStdString());
     if (!image) {
-        report_error(texte(IMPOSSIBLE, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         return false;
     }
     m_board->stop_animation();
@@ -577,7 +567,7 @@ bool MainWindow::ouvrir_fichier(const QString& path) {
 
 void MainWindow::save() {
     QFileDialog dialog(this, caption("Sauver1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_PARTIES, langue_cochee()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("dam"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -586,7 +576,7 @@ void MainWindow::save() {
 
 void MainWindow::ouvre() {
     QFileDialog dialog(this, caption("Ouvrir1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")), texte(FILTRE, langue_cochee()));
+                       user_path(QStringLiteral("Sauve")), texte(FILTRE_PARTIES, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         ouvrir_fichier(dialog.selectedFiles().first());
@@ -594,7 +584,7 @@ void MainWindow::ouvre() {
 
 void MainWindow::Best1Click() {
     if (!m_calcul->write_bestmove(user_path(QStringLiteral("Bestmove.txt"))))
-        report_error(texte(IMPOSSIBLE, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
 }
 
 void MainWindow::quitter() {

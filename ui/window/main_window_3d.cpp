@@ -10,6 +10,7 @@
 
 #include "files/atomic_file.h"
 #include "files/game_file.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/board3d/positions_3d.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
@@ -18,18 +19,10 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMAGES_3D_MANQUANTES = {
-    "Images du damier introuvables :",      "Board pictures not found:",
-    "Afbeeldingen van het bord ontbreken:", "Imagens do tabuleiro não encontradas:",
-    "Imágenes del tablero no encontradas:", "Immagini della damiera non trovate:"};
 constexpr Traductions IMPOSSIBLE_ECRIRE = {
     "Impossible d'écrire ce fichier", "Cannot write this file",
     "Kan dit bestand niet schrijven", "Não é possível gravar este arquivo",
     "No se puede escribir este archivo", "Impossibile scrivere questo file"};
-constexpr Traductions IMPOSSIBLE_OUVRIR = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions ENTRAINEMENT_3D = {"Entraînement", "Training",      "Training",
                                          "Treino",       "Entrenamiento", "Allenamento"};
 
@@ -134,7 +127,7 @@ bool MainWindow::choisir_damier_3d(int theme, bool restore_last) {
     int shown = m_damier3d[theme - 1]->isEnabled() ? theme : 1;
     if (!m_damier3d[shown - 1]->isEnabled()) {
         // Not even Classique can be shown: the 2D board, and the user is told why.
-        report_error(texte(IMAGES_3D_MANQUANTES, langue_cochee()) + QLatin1Char(' ') +
+        report_error(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
                      names_of(ThemeImages::missing_files(m_config.data_dir, theme)));
         Damier2D1Click();
         shown = 0;
@@ -155,7 +148,7 @@ bool MainWindow::choisir_theme(int theme) {
         m_config.data_dir, plan_theme_change(m_theme_images.theme_3d(), theme));
     if (!failed.isEmpty()) {
         check_board_item(m_board_shown);
-        report_error(texte(IMAGES_3D_MANQUANTES, langue_cochee()) + QLatin1Char(' ') +
+        report_error(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
                      names_of(failed));
         return false;
     }
@@ -177,7 +170,7 @@ void MainWindow::Damier2D1Click() {
     const QStringList failed =
         m_theme_images.apply(m_config.data_dir, plan_board_2d(m_theme_images.theme_3d()));
     if (!failed.isEmpty())
-        report_error(texte(IMAGES_3D_MANQUANTES, langue_cochee()) + QLatin1Char(' ') +
+        report_error(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
                      names_of(failed));
     m_board_shown = 0;
     check_board_item(0);

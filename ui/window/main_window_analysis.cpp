@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "ui/i18n/file_texts.h"
 #include "ui/analysis/analysis_window.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
@@ -18,10 +19,6 @@ namespace selvako {
 namespace {
 constexpr Traductions LECONS_FILTRE = {"parameters (*.dal)", "lessons (*.dal)",   "lessen (*.dal)",
                                          "lições (*.dal)",     "lecciones (*.dal)", "lezioni (*.dal)"};
-constexpr Traductions IMPOSSIBLE = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 // Every game of a learning session is learned into this one file of
 // "Parametres", instead of asking for a file after each game.
 constexpr const char* SESSION_FILE = "Parametres/session.dal";
@@ -127,7 +124,7 @@ void MainWindow::Chargerdesleons1Click() {
 
 bool MainWindow::editer_analyse(const QString& path) {
     if (m_form4->write_text(path)) return true;
-    report_error(texte(IMPOSSIBLE, langue_cochee()));
+    report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     return false;
 }
 

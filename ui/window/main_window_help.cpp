@@ -2,18 +2,10 @@
 
 #include <QDir>
 
+#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
-
-namespace {
-
-constexpr Traductions IMPOSSIBLE_AIDE = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
-
-} // namespace
 
 void MainWindow::Guide1Click() {
     open_help(HelpBook::guide);
@@ -28,7 +20,7 @@ void MainWindow::open_help(HelpBook book) {
     const QString folder = QDir(m_config.data_dir).filePath(QStringLiteral("help"));
     const QString page = help_page(folder, book, langue);
     if (page.isEmpty()) {
-        report_error(texte(IMPOSSIBLE_AIDE, langue) + QStringLiteral(" : ") +
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue) + QStringLiteral(" : ") +
                      QDir::toNativeSeparators(folder));
         return;
     }

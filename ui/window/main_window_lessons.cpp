@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "game/lessons.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
 
@@ -14,14 +15,6 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions FILTRE_LECONS = {
-    "Fichiers Selvako (*.dam *.DAM)",  "Selvako files (*.dam *.DAM)",
-    "Selvako-bestanden (*.dam *.DAM)", "Arquivos Selvako (*.dam *.DAM)",
-    "Archivos Selvako (*.dam *.DAM)",  "File Selvako (*.dam *.DAM)"};
-constexpr Traductions TEXTE_MANQUANT = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 
 QString text_path(const std::filesystem::path& lesson) {
     return QString::fromStdString(lesson_text(lesson).string());
@@ -45,14 +38,14 @@ void MainWindow::build_lessons() {
     m_lesson_text = new LessonTextWindow(this);
     connect(m_lesson_text, &LessonTextWindow::editor_requested, this, [this](const QString& path) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            report_error(texte(TEXTE_MANQUANT, langue_cochee()));
+            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     });
 }
 
 void MainWindow::Problmes1Click() {
     QFileDialog dialog(this, caption("Problmes1", langue_cochee()),
                        user_path(QStringLiteral("Problemes")),
-                       texte(FILTRE_LECONS, langue_cochee()));
+                       texte(FILTRE_PARTIES, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         ouvrir_lecon(dialog.selectedFiles().first());
@@ -88,7 +81,7 @@ void MainWindow::show_lesson() {
     if (path == m_shown_lesson) return;
     m_shown_lesson = path;
     m_lesson_text->set_captions(langue_cochee());
-    m_lesson_text->show_text(path, texte(TEXTE_MANQUANT, langue_cochee()));
+    m_lesson_text->show_text(path, texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     if (!m_lesson_text->isVisible()) {
         m_lesson_text->move(frameGeometry().topRight() + QPoint(8, 0));
         m_lesson_text->show();

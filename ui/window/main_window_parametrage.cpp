@@ -10,6 +10,7 @@
 #include "files/engine_files.h"
 #include "files/repertoire_files.h"
 #include "search/engine_tables.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
 
@@ -17,10 +18,6 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMPOSSIBLE_FICHIER = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions FILTRE_OUVERTURES = {
     "Fichiers d'ouvertures (*.ovv)", "Opening files (*.ovv)",
     "Openingsbestanden (*.ovv)",     "Arquivos de aberturas (*.ovv)",
@@ -56,7 +53,7 @@ void MainWindow::build_parametrage_menu() {
     m_form3 = new RepertoireEditor(BLACK, lists, folders, this);
     for (RepertoireEditor* editor : {m_form2, m_form3}) {
         editor->report_file_error = [this] {
-            report_error(texte(IMPOSSIBLE_FICHIER, langue_cochee()));
+            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         };
         editor->ask_library_name = [this] {
             return ask_file(QFileDialog::AcceptSave, caption("BitBtn1_Ouvertures", langue_cochee()),
@@ -97,7 +94,7 @@ void MainWindow::Changerbibliothqueouvertures1Click() {
 bool MainWindow::changer_bibliotheque(const QString& marker) {
     auto lists = change_library(marker.toStdString(), m_config.user_dir.toStdString());
     if (!lists) {
-        report_error(texte(IMPOSSIBLE_FICHIER, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         return false;
     }
     m_engine.tables().repertoires = std::move(*lists);
@@ -123,7 +120,7 @@ bool MainWindow::sauver_parametres(const QString& path) {
     // The image keeps its reserved bytes; only a written file replaces it.
     ParameterImage image = eval.parameter_image;
     if (!save_parameter_file(eval.parameters, image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_FICHIER, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         return false;
     }
     eval.parameter_image = image;
@@ -133,7 +130,7 @@ bool MainWindow::sauver_parametres(const QString& path) {
 bool MainWindow::charger_parametres(const QString& path) {
     EvalState& eval = m_engine.tables().eval;
     if (!load_parameter_file(eval.parameters, eval.parameter_image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_FICHIER, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "files/pdn_file.h"
 #include "files/text_game_file.h"
 #include "game/game_import.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
 #include "ui/panels/game_chooser.h"
 #include "ui/window/main_window.h"
@@ -16,10 +17,6 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions IMPOSSIBLE_TEXTE = {
-    "Impossible d'ouvrir ce fichier", "Cannot open this file",
-    "Kan dit bestand niet openen",    "Não é possível abrir este arquivo",
-    "No se puede abrir este archivo", "Impossibile aprire questo file"};
 constexpr Traductions FILTRE_ECRITURE = {
     "Fichiers texte (*.txt *.TXT);;Fichiers PDN (*.pdn *.PDN)",
     "Text files (*.txt *.TXT);;PDN files (*.pdn *.PDN)",
@@ -57,7 +54,7 @@ bool MainWindow::ecrire_fichier_texte(const QString& path) {
     }
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     if (write_file_atomically(path.toStdString(), {bytes, text.size()})) return true;
-    report_error(texte(IMPOSSIBLE_TEXTE, langue_cochee()));
+    report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     return false;
 }
 
@@ -72,7 +69,7 @@ bool MainWindow::lire_fichier_texte(const QString& path) {
 
 bool MainWindow::charger_parties(const GameTextFile& file) {
     if (!file.error.empty() || file.games.empty()) {
-        report_error(texte(IMPOSSIBLE_TEXTE, langue_cochee()));
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         return false;
     }
     std::size_t chosen = 0;
