@@ -29,6 +29,10 @@ inline constexpr int LAZY_MARGIN = 185;
 
 void prepare_evaluation(EvalState& eval, EngineState& st, int side);
 
+// The men table (and tempo weight) the phase and variant of the last
+// preparation select, an index into EvalParameters::tables.
+int men_table_index(const EvalState& eval);
+
 Score evaluate(const EvalState& eval, const EngineState& st, int side, int alpha, int beta);
 
 // For the position shown on the board: ply 2, running terms recomputed from

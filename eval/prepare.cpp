@@ -14,21 +14,6 @@ int phase_of(const EvalParameters& p, int men) {
     return PHASE_FINAL;
 }
 
-int table_for(const EvalState& eval) {
-    switch (eval.root_phase) {
-    case PHASE_OPENING:
-        return eval.variant1   ? VARIANT1_OPENING
-               : eval.variant2 ? VARIANT2_OPENING
-                               : OPENING_DEFAULT;
-    case PHASE_MIDDLE:
-        return eval.variant1 ? VARIANT1_MIDDLE : eval.variant2 ? VARIANT2_MIDDLE : MIDDLE_DEFAULT;
-    case PHASE_PRE_FINAL:
-        return PRE_FINAL;
-    default:
-        return FINAL;
-    }
-}
-
 // A variant is recognised when more than 8 of its 14 squares hold the man
 // they expect (the editor's caption says 8; it takes 9).
 bool variant_holds(const BoardArray& board, const VariantSquares& white,
@@ -52,12 +37,28 @@ void compute_running_terms(EvalState& eval, EngineState& st, int side) {
 
 } // namespace
 
+int men_table_index(const EvalState& eval) {
+    switch (eval.root_phase) {
+    case PHASE_OPENING:
+        return eval.variant1   ? VARIANT1_OPENING
+               : eval.variant2 ? VARIANT2_OPENING
+                               : OPENING_DEFAULT;
+    case PHASE_MIDDLE:
+        return eval.variant1 ? VARIANT1_MIDDLE : eval.variant2 ? VARIANT2_MIDDLE : MIDDLE_DEFAULT;
+    case PHASE_PRE_FINAL:
+        return PRE_FINAL;
+    default:
+        return FINAL;
+    }
+}
+
+
 void prepare_evaluation(EvalState& eval, EngineState& st, int side) {
     const EvalParameters& p = eval.parameters;
     eval.root_phase =
         static_cast<std::uint8_t>(phase_of(p, st.counts[WHITE_MAN] + st.counts[BLACK_MAN]));
     // The table follows the variant that the previous search recognised.
-    eval.term_tables.men = p.tables[table_for(eval)];
+    eval.term_tables.men = p.tables[men_table_index(eval)];
     if (eval.root_phase <= PHASE_MIDDLE) {
         eval.variant1 = variant_holds(st.board, p.variant1_white, p.variant1_black);
         eval.variant2 =

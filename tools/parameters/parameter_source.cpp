@@ -1,19 +1,41 @@
-// Writes the evaluation's default parameter file from its commented text
-// table: make_default_parameters SOURCE.txt OUTPUT.par
+#include "tools/parameters/parameter_source.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iostream>
 #include <sstream>
-#include <string>
 #include <vector>
 
-#include "eval/parameters.h"
-#include "files/engine_files.h"
+namespace selvako::parameters {
 
 namespace {
 
-using namespace selvako;
+constexpr const char* TABLE_NAMES[NUM_SQUARE_TABLES] = {
+    "opening_default",  "middle_default",  "pre_final",        "final",
+    "variant1_opening", "variant1_middle", "variant2_opening", "variant2_middle"};
+
+std::vector<std::string> words_of(const std::string& line) {
+    std::istringstream in(line.substr(0, line.find('#')));
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+int table_named(const std::string& name) {
+    for (int i = 0; i < NUM_SQUARE_TABLES; ++i)
+        if (name == TABLE_NAMES[i]) return i;
+    return -1;
+}
+
+std::string row_text(const SquareTable& table, int row) {
+    // The value of a white man on square s (row 8 first) is entry 33 - s.
+    const auto value = [&](int col) { return static_cast<int>(table[33 - (row * 4 + col + 1)]); };
+    // The source's own layout, wider only when a value needs three digits.
+    const bool wide = std::max({value(0), value(1), value(2), value(3)}) > 99;
+    char text[32];
+    std::snprintf(text, sizeof text, wide ? "%4d%4d%4d%4d" : "%4d%3d%3d%3d", value(0), value(1),
+                  value(2), value(3));
+    return text;
+}
 
 struct Parser {
     std::vector<std::vector<std::string>> lines; // comment-free, non-empty lines as words
@@ -38,20 +60,11 @@ bool read_int(const std::string& word, int low, int high, int& out) {
     }
 }
 
-int table_index(const std::string& name) {
-    static const char* NAMES[NUM_SQUARE_TABLES] = {
-        "opening_default",  "middle_default",  "pre_final",        "final",
-        "variant1_opening", "variant1_middle", "variant2_opening", "variant2_middle"};
-    for (int i = 0; i < NUM_SQUARE_TABLES; ++i)
-        if (name == NAMES[i]) return i;
-    return -1;
-}
-
 bool parse_table(Parser& p, const std::vector<std::string>& head, EvalParameters& params,
                  std::vector<bool>& seen) {
     // table NAME tempo N, then 8 rows of 4 values
     int tempo = 0;
-    const int index = head.size() == 4 ? table_index(head[1]) : -1;
+    const int index = head.size() == 4 ? table_named(head[1]) : -1;
     if (index < 0 || head[2] != "tempo" || !read_int(head[3], -128, 127, tempo))
         return p.fail("expected 'table NAME tempo N'");
     if (seen[index]) return p.fail("table " + head[1] + " given twice");
@@ -116,33 +129,59 @@ bool parse(Parser& p, EvalParameters& params) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_default_parameters SOURCE.txt OUTPUT.par\n";
-        return 2;
-    }
-    std::ifstream in(argv[1]);
-    if (!in) {
-        std::cerr << "make_default_parameters: cannot read " << argv[1] << '\n';
-        return 1;
-    }
+std::optional<EvalParameters> parse_parameter_source(const std::string& source,
+                                                     std::string& error) {
     Parser p;
+    std::istringstream in(source);
     for (std::string text; std::getline(in, text);) {
-        text = text.substr(0, text.find('#'));
-        std::istringstream words(text);
-        std::vector<std::string> line;
-        for (std::string w; words >> w;) line.push_back(w);
+        auto line = words_of(text);
         if (!line.empty()) p.lines.push_back(std::move(line));
     }
     EvalParameters params;
     if (!parse(p, params)) {
-        std::cerr << "make_default_parameters: " << argv[1] << ": " << p.error << '\n';
-        return 1;
+        error = p.error;
+        return std::nullopt;
     }
-    ParameterImage image{};
-    if (!save_parameter_file(params, image, argv[2])) {
-        std::cerr << "make_default_parameters: " << FILE_OPEN_ERROR << ": " << argv[2] << '\n';
-        return 1;
-    }
-    return 0;
+    return params;
 }
+
+std::optional<std::string> rewrite_parameter_source(const std::string& source,
+                                                    const EvalParameters& p) {
+    std::istringstream in(source);
+    std::string out;
+    int table = -1;
+    int row = 0;
+    int tables_seen = 0;
+    bool thresholds_seen = false;
+    for (std::string line; std::getline(in, line);) {
+        const auto words = words_of(line);
+        if (table >= 0 && !words.empty()) {
+            int ignored = 0;
+            for (const std::string& w : words)
+                if (words.size() != 4 || !read_int(w, 0, 255, ignored)) return std::nullopt;
+            out += row_text(p.tables[table], row) + '\n';
+            if (++row == 8) table = -1;
+            continue;
+        }
+        if (!words.empty() && words[0] == "thresholds") {
+            out += "thresholds " + std::to_string(p.t1) + ' ' + std::to_string(p.t2) + ' ' +
+                   std::to_string(p.t3) + '\n';
+            thresholds_seen = true;
+            continue;
+        }
+        if (!words.empty() && words[0] == "table") {
+            if (words.size() != 4 || words[2] != "tempo") return std::nullopt;
+            table = table_named(words[1]);
+            if (table < 0) return std::nullopt;
+            row = 0;
+            ++tables_seen;
+            out += "table " + words[1] + " tempo " + std::to_string(p.tempo_weights[table]) + '\n';
+            continue;
+        }
+        out += line + '\n';
+    }
+    if (table >= 0 || tables_seen != NUM_SQUARE_TABLES || !thresholds_seen) return std::nullopt;
+    return out;
+}
+
+} // namespace selvako::parameters
