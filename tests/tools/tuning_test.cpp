@@ -130,6 +130,24 @@ TEST(TuningFit, MovesTheTablesTowardTheValuesThatMadeTheResults) {
     EXPECT_LT(model_loss(set, fitted, k, true), model_loss(set, start, k, true));
 }
 
+// Results made with the back-rank amounts half as large again: the factor
+// measured for that catalogue must say so, and leave the others at 1.
+TEST(TuningFit, FindsTheFactorThatMadeACatalogueWeigh) {
+    const EvalParameters p = default_parameters();
+    const auto positions = random_positions(3000, 30, 23);
+    const double k = 0.01;
+    CatalogueScales truth;
+    truth.back_rank = 1.5;
+    ModelSet set = build_model(positions, p);
+    for (ModelPosition& m : set.positions)
+        m.result = static_cast<float>(1.0 / (1.0 + std::exp(-k * m.view * model_score(m, p, truth))));
+    ASSERT_GT(set.positions.size(), 10000U);
+    const CatalogueScales found = best_catalogue_scales(set, p, k);
+    EXPECT_NEAR(found.back_rank, 1.5, 0.051);
+    EXPECT_EQ(found.man_safety, 1.0);
+    EXPECT_EQ(found.breakthrough, 1.0);
+}
+
 TEST(TrainingGames, QuietMeansNoCaptureForEitherSide) {
     EngineState work;
     work.allocate_move_lists();

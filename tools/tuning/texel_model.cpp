@@ -49,11 +49,17 @@ int men_sum(const ModelPosition& m, const SquareTable& men) {
     return sum;
 }
 
-int clamped_score(const ModelPosition& m, int variable) {
+int scaled(int value, double scale) {
+    return scale == 1 ? value : static_cast<int>(std::lround(value * scale));
+}
+
+int clamped_score(const ModelPosition& m, int variable, const CatalogueScales& scales = {}) {
     int positional = m.before_45 + variable;
     if (m.clamp_45) positional = std::clamp(positional, -EARLY_CLAMP, EARLY_CLAMP);
-    positional = std::clamp(positional + m.before_170, -POSITIONAL_CLAMP, POSITIONAL_CLAMP);
-    return m.after + positional;
+    positional += m.before_170 + scaled(m.back_rank, scales.back_rank) +
+                  scaled(m.man_safety, scales.man_safety);
+    positional = std::clamp(positional, -POSITIONAL_CLAMP, POSITIONAL_CLAMP);
+    return m.after + scaled(m.breakthrough, scales.breakthrough) + positional;
 }
 
 int variable_part(const ModelPosition& m, const EvalParameters& p) {
@@ -62,8 +68,8 @@ int variable_part(const ModelPosition& m, const EvalParameters& p) {
 
 } // namespace
 
-int model_score(const ModelPosition& m, const EvalParameters& p) {
-    return clamped_score(m, variable_part(m, p));
+int model_score(const ModelPosition& m, const EvalParameters& p, const CatalogueScales& scales) {
+    return clamped_score(m, variable_part(m, p), scales);
 }
 
 ModelSet build_model(const std::vector<TrainingPosition>& positions, const EvalParameters& p) {
@@ -103,10 +109,12 @@ ModelSet build_model(const std::vector<TrainingPosition>& positions, const EvalP
         m.before_45 =
             static_cast<std::int16_t>(b.long_diagonal + b.centre + b.wing_balance +
                                       b.square_tables - men);
-        m.before_170 = static_cast<std::int16_t>(b.opening_wings + b.back_rank + b.man_safety +
-                                                 b.hanging_piece);
+        m.before_170 = static_cast<std::int16_t>(b.opening_wings + b.hanging_piece);
         m.after = static_cast<std::int16_t>(b.material + b.promotion + b.two_kings_ending +
-                                            b.breakthrough + b.root_man_move);
+                                            b.root_man_move);
+        m.back_rank = static_cast<std::int16_t>(b.back_rank);
+        m.man_safety = static_cast<std::int16_t>(b.man_safety);
+        m.breakthrough = static_cast<std::int16_t>(b.breakthrough);
         if (model_score(m, p) != b.total) {
             ++set.mismatches;
             continue;
@@ -116,12 +124,13 @@ ModelSet build_model(const std::vector<TrainingPosition>& positions, const EvalP
     return set;
 }
 
-double model_loss(const ModelSet& set, const EvalParameters& p, double k, bool held_out) {
+double model_loss(const ModelSet& set, const EvalParameters& p, double k, bool held_out,
+                  const CatalogueScales& scales) {
     double sum = 0;
     std::size_t count = 0;
     for (std::size_t i = 0; i < set.positions.size(); ++i) {
         if (held_out_index(i) != held_out) continue;
-        sum += squared_error(set.positions[i], model_score(set.positions[i], p), k);
+        sum += squared_error(set.positions[i], model_score(set.positions[i], p, scales), k);
         ++count;
     }
     return count == 0 ? 0.0 : sum / static_cast<double>(count);
@@ -139,6 +148,24 @@ double fit_scale(const ModelSet& set, const EvalParameters& p) {
             low = a;
     }
     return (low + high) / 2;
+}
+
+CatalogueScales best_catalogue_scales(const ModelSet& set, const EvalParameters& p, double k) {
+    CatalogueScales best;
+    for (double CatalogueScales::*term : {&CatalogueScales::back_rank, &CatalogueScales::man_safety,
+                                          &CatalogueScales::breakthrough}) {
+        double lowest = model_loss(set, p, k, false);
+        for (int step = 5; step <= 40; ++step) {
+            CatalogueScales trial;
+            trial.*term = step * 0.05;
+            const double loss = model_loss(set, p, k, false, trial);
+            if (loss < lowest) {
+                lowest = loss;
+                best.*term = trial.*term;
+            }
+        }
+    }
+    return best;
 }
 
 namespace {

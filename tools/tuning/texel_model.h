@@ -26,15 +26,27 @@ struct ModelPosition {
     bool clamp_45 = false;    // the early clamp applies
     std::int8_t tempo = 0;    // tempo count from the scored side's view
     std::int16_t before_45 = 0; // long diagonal, centre, wings and the kings' squares
-    std::int16_t before_170 = 0; // opening wings, back rank, man safety, hanging piece
-    std::int16_t after = 0;   // material, promotion, breakthrough and the rest
+    std::int16_t before_170 = 0; // opening wings, hanging piece
+    std::int16_t after = 0;   // material, promotion and the endings' terms
+    // The formation catalogues' terms, kept apart to measure their weights.
+    std::int16_t back_rank = 0;
+    std::int16_t man_safety = 0;
+    std::int16_t breakthrough = 0;
     std::uint8_t men = 0;
     // +s: a white man reading table entry s; -s: a black man reading entry s.
     std::array<std::int8_t, 24> entries{};
 };
 
+// Factors on the terms of the formation catalogues; all 1 is the evaluation
+// as it stands.
+struct CatalogueScales {
+    double back_rank = 1;
+    double man_safety = 1;
+    double breakthrough = 1;
+};
+
 // The score of a model position for the side it is scored for.
-int model_score(const ModelPosition& m, const EvalParameters& p);
+int model_score(const ModelPosition& m, const EvalParameters& p, const CatalogueScales& scales = {});
 
 struct ModelSet {
     std::vector<ModelPosition> positions;
@@ -51,10 +63,17 @@ ModelSet build_model(const std::vector<TrainingPosition>& positions, const EvalP
 // scores from White's side, over the fitted positions or, with `held_out`,
 // over the tenth kept aside to see whether the fit carries over (blocks of
 // consecutive positions, so that a game seldom falls on both sides).
-double model_loss(const ModelSet& set, const EvalParameters& p, double k, bool held_out);
+double model_loss(const ModelSet& set, const EvalParameters& p, double k, bool held_out,
+                  const CatalogueScales& scales = {});
 
 // The k that best turns the current scores into results.
 double fit_scale(const ModelSet& set, const EvalParameters& p);
+
+// For each catalogue on its own (the others at 1), the factor from 0.25 to 2
+// in steps of 0.05 that gives the lowest loss: how far the hand-set amounts
+// of the back-rank, man-safety and breakthrough formations are from what the
+// games say, as a whole.
+CatalogueScales best_catalogue_scales(const ModelSet& set, const EvalParameters& p, double k);
 
 struct FitReport {
     int passes = 0;

@@ -8,12 +8,18 @@
 //       fits the men tables, tempo weights and phase thresholds to those
 //       positions, starting from START.par, and writes SOURCE.txt with the
 //       fitted values as OUT.txt. Table entries read by fewer than MINIMUM
-//       fitted positions (default 2000) keep their values.
+//       fitted positions (default 2000) keep their values;
+//   tune_parameters openings DATA_FOLDER PLIES DEPTH MARGIN OPENINGS.txt
+//       writes every opening of PLIES plies from the start whose position a
+//       search at DEPTH scores within MARGIN (1/200 of a man) of even, one a
+//       line, for `selvako-cli match --openings`: enough different openings
+//       that a long match at a fixed depth does not replay the same games.
 //
 // The fitted set is only worth keeping when it beats the one it started from
 // over the board: play them against each other with `selvako-cli match`.
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <mutex>
@@ -22,7 +28,10 @@
 #include <thread>
 #include <vector>
 
+#include "engine/make_move.h"
+#include "engine/move_generation.h"
 #include "files/atomic_file.h"
+#include "game/engine_player.h"
 #include "search/search_clock.h"
 #include "tools/parameters/parameter_source.h"
 #include "tools/tuning/texel_model.h"
@@ -73,6 +82,64 @@ int play(const std::filesystem::path& data, int games, int depth, const std::str
     for (auto& t : threads) t.join();
     std::printf("games %d positions %ld\n", played, positions);
     return write_text(out, lines) ? 0 : 1;
+}
+
+// Every line of `plies` moves from `now`, depth first.
+void all_lines(EngineState& work, const Position& now, int plies, std::vector<Move>& line,
+               std::vector<std::vector<Move>>& out) {
+    if (plies == 0) {
+        out.push_back(line);
+        return;
+    }
+    work.set_position(now.board);
+    const int count = generate_root_moves(work, now.side_to_move);
+    const std::vector<Move> moves(work.list(1), work.list(1) + count);
+    for (const Move& move : moves) {
+        work.set_position(now.board);
+        make_move(work, move);
+        line.push_back(move);
+        all_lines(work, Position{work.board, 1 - now.side_to_move}, plies - 1, line, out);
+        line.pop_back();
+    }
+}
+
+int openings(const std::filesystem::path& data, int plies, int depth, int margin,
+             const std::string& out) {
+    SteadySearchClock clock;
+    Engine engine(clock, 1);
+    for (const std::string& problem : engine.load({data, {}}))
+        std::fprintf(stderr, "tune_parameters: %s\n", problem.c_str());
+    EngineState work;
+    work.allocate_move_lists();
+    std::vector<std::vector<Move>> lines;
+    std::vector<Move> line;
+    const Position start{start_position(), WHITE};
+    all_lines(work, start, plies, line, lines);
+
+    std::string text;
+    int kept = 0;
+    for (const auto& moves : lines) {
+        MatchPosition game{start, moves, start};
+        for (const Move& move : moves) {
+            work.set_position(game.now.board);
+            make_move(work, move);
+            game.now = Position{work.board, 1 - game.now.side_to_move};
+        }
+        engine.clear_table();
+        const SearchResult result =
+            engine.search(match_request(game, MoveLimit{MoveLimit::Kind::depth, depth}, false));
+        if (result.answer == SearchAnswer::no_move) continue;
+        const int white_score = game.now.side_to_move == WHITE ? result.score : -result.score;
+        if (std::abs(white_score) > margin) continue;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            if (i > 0) text += ' ';
+            text += move_text(moves[i]);
+        }
+        text += '\n';
+        ++kept;
+    }
+    std::printf("lines %zu kept %d\n", lines.size(), kept);
+    return write_text(out, text) ? 0 : 1;
 }
 
 std::optional<std::vector<TrainingPosition>> read_positions(const std::string& path) {
@@ -131,6 +198,11 @@ int fit(const std::string& start, const std::string& source_path, const std::str
     std::printf("scale k %.6f (a man is worth %.3f in the logistic)\n", k, 200 * k);
     print_losses("start", *positions, p, k);
 
+    const CatalogueScales scales = best_catalogue_scales(first, p, k);
+    std::printf("catalogue factors: back rank %.2f, man safety %.2f, breakthrough %.2f "
+                "(loss %.6f with all three)\n",
+                scales.back_rank, scales.man_safety, scales.breakthrough,
+                model_loss(first, p, k, false, scales));
     FitReport report = fit_tables(first, p, k, minimum);
     std::printf("tables: %d passes, %d values changed\n", report.passes, report.changed_values);
     const int steps = fit_thresholds(*positions, p, k);
@@ -153,8 +225,13 @@ int main(int argc, char** argv) {
                     args.size() == 6 ? static_cast<unsigned>(std::stoul(args[5])) : 1U);
     if ((args.size() == 5 || args.size() == 6) && args[0] == "fit")
         return fit(args[1], args[2], args[3], args[4], args.size() == 6 ? std::stoi(args[5]) : 2000);
+    if (args.size() == 6 && args[0] == "openings")
+        return openings(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]),
+                        args[5]);
     std::fprintf(stderr, "usage: tune_parameters play DATA_FOLDER GAMES DEPTH POSITIONS.txt [SEED]\n"
                          "       tune_parameters fit START.par SOURCE.txt POSITIONS.txt OUT.txt "
-                         "[MINIMUM]\n");
+                         "[MINIMUM]\n"
+                         "       tune_parameters openings DATA_FOLDER PLIES DEPTH MARGIN "
+                         "OPENINGS.txt\n");
     return 2;
 }
