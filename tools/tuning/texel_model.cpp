@@ -218,7 +218,8 @@ std::vector<Parameter> parameters_of(const ModelSet& set) {
 
 } // namespace
 
-FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minimum_positions) {
+FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minimum_positions,
+                     double pull) {
     FitReport report;
     report.loss_before = model_loss(set, p, k, false);
     std::vector<Parameter> parameters = parameters_of(set);
@@ -227,6 +228,8 @@ FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minim
     });
     const EvalParameters start = p;
 
+    std::size_t fitted = 0;
+    for (std::size_t i = 0; i < set.positions.size(); ++i) fitted += !held_out_index(i);
     std::vector<int> variable(set.positions.size());
     std::vector<double> error(set.positions.size());
     for (std::size_t i = 0; i < set.positions.size(); ++i) {
@@ -251,7 +254,10 @@ FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minim
                                             clamped_score(set.positions[i], variable[i] + c * step),
                                             k) -
                               error[i];
-                if (change >= 0) continue;
+                const int from_start = value - value_of(start, q);
+                const int was_from_start = old_value - value_of(start, q);
+                const double held = pull * (from_start * from_start - was_from_start * was_from_start);
+                if (change / static_cast<double>(fitted) + held >= 0) continue;
                 store(p, q, value);
                 for (const auto& [i, c] : q.uses) {
                     variable[i] += c * step;

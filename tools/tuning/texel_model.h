@@ -85,7 +85,11 @@ struct FitReport {
 // Local search (fitted positions only) on the men tables and tempo weights, one step at a time, a
 // value kept only where it lowers the loss. Entries read by fewer than
 // `minimum_positions` positions keep their value: too few games to judge.
-FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minimum_positions);
+// With `pull` above 0 each value is held toward the one it started from: a
+// step is kept only when it lowers the mean loss by more than `pull` times
+// the growth of its squared distance from the start.
+FitReport fit_tables(const ModelSet& set, EvalParameters& p, double k, int minimum_positions,
+                     double pull = 0);
 
 } // namespace selvako::tuning
 

@@ -4,11 +4,12 @@
 //       plays GAMES games of the engine against itself at DEPTH, two at a
 //       time, each after six random plies, and writes their quiet positions
 //       with the games' results;
-//   tune_parameters fit START.par SOURCE.txt POSITIONS.txt OUT.txt [MINIMUM]
+//   tune_parameters fit START.par SOURCE.txt POSITIONS.txt OUT.txt [MINIMUM [PULL]]
 //       fits the men tables, tempo weights and phase thresholds to those
 //       positions, starting from START.par, and writes SOURCE.txt with the
 //       fitted values as OUT.txt. Table entries read by fewer than MINIMUM
-//       fitted positions (default 2000) keep their values;
+//       fitted positions (default 2000) keep their values; PULL (default 0)
+//       holds the values toward the start (see fit_tables);
 //   tune_parameters openings DATA_FOLDER PLIES DEPTH MARGIN OPENINGS.txt
 //       writes every opening of PLIES plies from the start whose position a
 //       search at DEPTH scores within MARGIN (1/200 of a man) of even, one a
@@ -168,7 +169,7 @@ void print_losses(const char* when, const std::vector<TrainingPosition>& positio
 }
 
 int fit(const std::string& start, const std::string& source_path, const std::string& positions_path,
-        const std::string& out, int minimum) {
+        const std::string& out, int minimum, double pull) {
     EvalParameters p;
     ParameterImage image{};
     if (!load_parameter_file(p, image, start)) {
@@ -203,12 +204,12 @@ int fit(const std::string& start, const std::string& source_path, const std::str
                 "(loss %.6f with all three)\n",
                 scales.back_rank, scales.man_safety, scales.breakthrough,
                 model_loss(first, p, k, false, scales));
-    FitReport report = fit_tables(first, p, k, minimum);
+    FitReport report = fit_tables(first, p, k, minimum, pull);
     std::printf("tables: %d passes, %d values changed\n", report.passes, report.changed_values);
     const int steps = fit_thresholds(*positions, p, k);
     std::printf("thresholds: %d steps, now %d %d %d\n", steps, p.t1, p.t2, p.t3);
     if (steps > 0) {
-        report = fit_tables(build_model(*positions, p), p, k, minimum);
+        report = fit_tables(build_model(*positions, p), p, k, minimum, pull);
         std::printf("tables again: %d passes, %d values changed\n", report.passes,
                     report.changed_values);
     }
@@ -223,14 +224,15 @@ int main(int argc, char** argv) {
     if ((args.size() == 5 || args.size() == 6) && args[0] == "play")
         return play(args[1], std::stoi(args[2]), std::stoi(args[3]), args[4],
                     args.size() == 6 ? static_cast<unsigned>(std::stoul(args[5])) : 1U);
-    if ((args.size() == 5 || args.size() == 6) && args[0] == "fit")
-        return fit(args[1], args[2], args[3], args[4], args.size() == 6 ? std::stoi(args[5]) : 2000);
+    if (args.size() >= 5 && args.size() <= 7 && args[0] == "fit")
+        return fit(args[1], args[2], args[3], args[4], args.size() >= 6 ? std::stoi(args[5]) : 2000,
+                   args.size() == 7 ? std::stod(args[6]) : 0.0);
     if (args.size() == 6 && args[0] == "openings")
         return openings(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]),
                         args[5]);
     std::fprintf(stderr, "usage: tune_parameters play DATA_FOLDER GAMES DEPTH POSITIONS.txt [SEED]\n"
                          "       tune_parameters fit START.par SOURCE.txt POSITIONS.txt OUT.txt "
-                         "[MINIMUM]\n"
+                         "[MINIMUM [PULL]]\n"
                          "       tune_parameters openings DATA_FOLDER PLIES DEPTH MARGIN "
                          "OPENINGS.txt\n");
     return 2;
