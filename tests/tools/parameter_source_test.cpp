@@ -12,11 +12,15 @@
 namespace selvako::parameters {
 namespace {
 
-std::string shipped_source() {
-    std::ifstream in(SELVAKO_PARAMETER_SOURCE);
+std::string read_source(const char* path) {
+    std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string shipped_source() {
+    return read_source(SELVAKO_PARAMETER_SOURCE);
 }
 
 int comment_lines(const std::string& text) {
@@ -34,6 +38,16 @@ TEST(ParameterSource, TheShippedSourceIsTheBuiltFile) {
     ParameterImage image{};
     ASSERT_TRUE(load_parameter_file(built, image, std::filesystem::path(SELVAKO_DATA_DIR) / "defaut.par"));
     EXPECT_EQ(*parsed, built);
+}
+
+// The fit is run again from the hand-set values and compared with them in
+// matches: their source must stay readable, and it is not the shipped set.
+TEST(ParameterSource, TheHandSetValuesStayReadable) {
+    std::string error;
+    const auto hand_set = parse_parameter_source(read_source(SELVAKO_HAND_SET_SOURCE), error);
+    ASSERT_TRUE(hand_set) << error;
+    EXPECT_NE(*hand_set, *parse_parameter_source(shipped_source(), error));
+    EXPECT_EQ(hand_set->variant1_white, parse_parameter_source(shipped_source(), error)->variant1_white);
 }
 
 TEST(ParameterSource, RewrittenValuesReadBackWithTheCommentsKept) {
