@@ -154,6 +154,11 @@ int generate_moves(EngineState& st, int side) {
     return generate_with_sets(st, side, sets, jumping_pieces(st.board, sets, enemy_man(side)));
 }
 
+bool has_capture(const EngineState& st, int side) {
+    const SideSets sets = side_sets(st.board, side);
+    return jumping_pieces(st.board, sets, enemy_man(side)) != 0;
+}
+
 int count_moves(EngineState& st, int side) {
     const SideSets sets = side_sets(st.board, side);
     if (const SquareSet jumpers = jumping_pieces(st.board, sets, enemy_man(side)); jumpers != 0)

@@ -126,6 +126,14 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     if (p >= 33) return evaluate_here(alpha, beta);
     m_st.ply = static_cast<std::int8_t>(p);
+    const bool past_horizon =
+        p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
+    // Most nodes lie past the horizon with nothing to take: they are scored
+    // without generating and ordering a list nobody reads.
+    if (past_horizon && !(MAX && p == 1) && !has_capture(m_st, side)) {
+        m_evaluation.mark_leaf();
+        return evaluate_here(alpha, beta);
+    }
     const int n = generate_moves(m_st, side);
     const bool captures = m_st.greatest_taken > 0;
     const Move* moves = m_st.list(p);
@@ -141,7 +149,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         best_root = find_root_move(moves, n, m_best_root_move);
     }
 
-    if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth) {
+    if (!captures && past_horizon) {
         m_evaluation.mark_leaf();
         return evaluate_here(alpha, beta);
     }

@@ -48,6 +48,22 @@ TEST(GeneratorConsistency, CountMovesMatchesGenerateMovesInRandomGames) {
     EXPECT_GT(positions, 10000);
 }
 
+// The search scores a node past its horizon without generating when this says
+// there is nothing to take; a wrong "no" would score a position with a capture.
+TEST(GeneratorConsistency, HasCaptureMatchesTheGeneratedList) {
+    int with_capture = 0;
+    int without = 0;
+    testing::play_random_games(300, 13, [&](EngineState& st, int side) {
+        const bool says = has_capture(st, side);
+        st.ply = 1;
+        generate_moves(st, side);
+        ASSERT_EQ(says, st.greatest_taken > 0) << to_fen(Position{st.board, side});
+        ++(says ? with_capture : without);
+    });
+    EXPECT_GT(with_capture, 1000);
+    EXPECT_GT(without, 1000);
+}
+
 TEST(GeneratorConsistency, SideMovesAreTheUnionOfItsPiecesLongestMoves) {
     testing::play_random_games(100, 12, [&](EngineState& st, int side) {
         const int count = generate_moves(st, side);
