@@ -69,20 +69,6 @@ inline std::uint32_t mismatch(const FormationTable<N>& t, std::size_t i, const B
            ((m.occupied & t.occupied_mask[i]) ^ t.occupied_want[i]);
 }
 
-// The sum of `amounts[i]` over the formations that match.
-template <std::size_t N>
-inline int sum_of_matches(const FormationTable<N>& t,
-                          const std::array<std::int32_t, FormationTable<N>::SIZE>& amounts,
-                          const BoardMasks& m) {
-    std::int32_t sum = 0;
-    for (std::size_t i = 0; i < t.SIZE; ++i) {
-        // All ones when the formation matches, zero when not.
-        const std::uint32_t keep = static_cast<std::uint32_t>(mismatch(t, i, m) != 0) - 1u;
-        sum += static_cast<std::int32_t>(static_cast<std::uint32_t>(amounts[i]) & keep);
-    }
-    return sum;
-}
-
 // The index of the first formation that matches, or N when none does. Most
 // leaves match none, which one pass without branches tells.
 template <std::size_t N>

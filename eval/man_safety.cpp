@@ -43,7 +43,7 @@ template <bool WHITE_MEN> struct ColourView;
 template <> struct ColourView<true> {
     static constexpr int forward_left = UP_LEFT;
     static constexpr int forward_right = UP_RIGHT;
-    static constexpr int back_left = DOWN_LEFT;  // behind, opposite forward_right
+    static constexpr int back_left = DOWN_LEFT;   // behind, opposite forward_right
     static constexpr int back_right = DOWN_RIGHT; // behind, opposite forward_left
     static constexpr SquareSet pair_check = WHITE_SCORED & squares_from(13, 32);
     static constexpr SquareSet blocked_ok = WHITE_SCORED & squares_from(1, 19);
@@ -123,8 +123,8 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
     const SquareSet free_right = men & fr_empty & ~bl_enemy;
     const SquareSet threatened = (men & fl_empty & br_enemy) | (men & fl_enemy & br_empty);
     const SquareSet threatened_too = (men & fr_empty & bl_enemy) | (men & fr_enemy & bl_empty);
-    const SquareSet blocked = men & v::blocked_ok & ~fr_empty & ~fr_enemy & ~free_left &
-                              both_behind_empty;
+    const SquareSet blocked =
+        men & v::blocked_ok & ~fr_empty & ~fr_enemy & ~free_left & both_behind_empty;
     s -= 50 * count(threatened, threatened_too);
     s -= 10 * count(blocked);
     s += 2 * count(free_left, free_right);
@@ -133,8 +133,7 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
         const SquareSet fl2_enemy = facing<v::forward_left>(fl_enemy);
         const SquareSet fr2_enemy = facing<v::forward_right>(fr_enemy);
         s += 5 * count(free_both & ~fl2_enemy, free_both & ~fr2_enemy);
-        const SquareSet met =
-            free_both & two_rows_behind<WHITE_MEN>(enemy) & both_behind_empty;
+        const SquareSet met = free_both & two_rows_behind<WHITE_MEN>(enemy) & both_behind_empty;
         s -= 5 * count(met & (fl2_enemy | fr2_enemy));
         s -= 15 * count(met & fl2_enemy & fr2_enemy);
     }
@@ -146,8 +145,8 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
 int man_safety(const PatternBoard& pb, int side) {
     const BoardMasks& m = pb.masks;
     const SquareSet empty = ~m.occupied;
-    int total = score_men<true>(m.white_men & WHITE_SCORED, m.white_men, m.black_men, empty,
-                                pb.root_phase);
+    int total =
+        score_men<true>(m.white_men & WHITE_SCORED, m.white_men, m.black_men, empty, pb.root_phase);
     total -= score_men<false>(m.black_men & BLACK_SCORED, m.black_men, m.white_men, empty,
                               pb.root_phase);
     total = std::clamp(total, -60, 60);

@@ -120,14 +120,14 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     }
 
     if (p > 1 && !m_learned.holds_no_score()) {
-        const LearnedEntry* learned = m_learned.probe_learned(m_st.learned_key, m_st.check_key, side);
+        const LearnedEntry* learned =
+            m_learned.probe_learned(m_st.learned_key, m_st.check_key, side);
         if (learned && learned->score != 0) return MAX ? learned->score : -learned->score;
     }
 
     if (p >= 33) return evaluate_here(alpha, beta);
     m_st.ply = static_cast<std::int8_t>(p);
-    const bool past_horizon =
-        p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
+    const bool past_horizon = p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
     // Most nodes lie past the horizon with nothing to take: they are scored
     // without generating and ordering a list nobody reads.
     if (past_horizon && !(MAX && p == 1) && !has_capture(m_st, side)) {
@@ -156,10 +156,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     if (n == 0) return MAX ? p - WIN_SCORE : WIN_SCORE - p;
 
     m_extension[p + 1] = static_cast<std::uint8_t>(m_extension[p] + (captures ? 1 : 0));
-    const Snapshot saved{m_st.board,           m_st.counts,           m_st.index_key,
-                         m_st.check_key,       m_st.learned_key,      m_st.material_balance,
-                         m_st.last_destination, m_st.running_terms,   m_quiet_plies,
-                         m_root_reduction,      m_promotion_extension};
+    const Snapshot saved{
+        m_st.board,       m_st.counts,           m_st.index_key,        m_st.check_key,
+        m_st.learned_key, m_st.material_balance, m_st.last_destination, m_st.running_terms,
+        m_quiet_plies,    m_root_reduction,      m_promotion_extension};
     auto restore_position = [&] {
         m_st.board = saved.board;
         m_st.counts = saved.counts;
