@@ -92,10 +92,10 @@ int ending_adjustment(const BoardArray& board, const PieceCounts& c, bool black_
     return total;
 }
 
-} // namespace
-
-EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, int side, int alpha,
-                                 int beta) {
+// Written once for both callers and inlined into each: the search's caller
+// keeps only the total, and the compiler drops the rest of the record.
+[[gnu::always_inline]] inline EvalBreakdown breakdown(const EvalState& eval, const EngineState& st,
+                                                      int side, int alpha, int beta) {
     EvalBreakdown out;
     const PieceCounts& c = st.counts;
     const BoardArray& board = st.board;
@@ -202,8 +202,15 @@ EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, i
     return out;
 }
 
+} // namespace
+
+EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, int side, int alpha,
+                                 int beta) {
+    return breakdown(eval, st, side, alpha, beta);
+}
+
 Score evaluate(const EvalState& eval, const EngineState& st, int side, int alpha, int beta) {
-    return evaluate_breakdown(eval, st, side, alpha, beta).total;
+    return breakdown(eval, st, side, alpha, beta).total;
 }
 
 Score three_kings_bonus(const BoardArray& board, int king_code) {
