@@ -52,7 +52,7 @@ SideSets side_sets(const BoardArray& board, int side) {
 SquareSet jumping_men(const SideSets& sets) {
     SquareSet jumpers = 0;
     for (int d = 0; d < 4; ++d)
-        jumpers |= sets.men & step(sets.enemies & step(sets.empty, 3 - d), 3 - d);
+        jumpers |= sets.men & step(sets.enemies, 3 - d) & two_steps(sets.empty, 3 - d);
     return jumpers;
 }
 

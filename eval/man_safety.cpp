@@ -66,6 +66,11 @@ template <int D> constexpr SquareSet facing(SquareSet set) {
     return step(set, 3 - D);
 }
 
+// The squares whose square two steps away in direction D lies in `set`.
+template <int D> constexpr SquareSet facing_two_away(SquareSet set) {
+    return two_steps(set, 3 - D);
+}
+
 // The squares whose square two rows ahead, on the same file, lies in `set`.
 template <bool WHITE_MEN> constexpr SquareSet two_rows_behind(SquareSet set) {
     return WHITE_MEN ? set << 8 : set >> 8;
@@ -98,8 +103,8 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
 
     // Holes behind: an empty square behind is a landing square for a capture.
     s -= 2 * count(men & bl_empty, men & br_empty);
-    s -= 3 * count(men & bl_empty & facing<v::back_left>(bl_empty),
-                   men & br_empty & facing<v::back_right>(br_empty));
+    s -= 3 * count(men & bl_empty & facing_two_away<v::back_left>(empty),
+                   men & br_empty & facing_two_away<v::back_right>(empty));
     s -= 4 * count(men & both_behind_empty);
 
     // A man pushed in front of two of its own with nothing behind it; the
@@ -109,9 +114,8 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
                            facing<v::forward_right>(own) & both_behind_empty;
         pushed != 0) {
         const SquareSet occupied = ~empty;
-        pushed &= ~facing<v::forward_left>(facing<v::forward_left>(occupied)) &
-                  ~facing<v::forward_right>(facing<v::forward_right>(occupied)) &
-                  two_rows_behind<WHITE_MEN>(empty);
+        pushed &= ~facing_two_away<v::forward_left>(occupied) &
+                  ~facing_two_away<v::forward_right>(occupied) & two_rows_behind<WHITE_MEN>(empty);
         const SquareSet enemy_ahead = two_rows_behind<WHITE_MEN>(enemy);
         s -= (root_phase == 3 ? 24 : 12) * count(pushed);
         s -= 15 * count(pushed & facing<v::forward_left>(enemy_ahead) &
@@ -130,8 +134,8 @@ int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, in
     s += 2 * count(free_left, free_right);
 
     if (const SquareSet free_both = free_left & free_right & v::free_ok; free_both != 0) {
-        const SquareSet fl2_enemy = facing<v::forward_left>(fl_enemy);
-        const SquareSet fr2_enemy = facing<v::forward_right>(fr_enemy);
+        const SquareSet fl2_enemy = facing_two_away<v::forward_left>(enemy);
+        const SquareSet fr2_enemy = facing_two_away<v::forward_right>(enemy);
         s += 5 * count(free_both & ~fl2_enemy, free_both & ~fr2_enemy);
         const SquareSet met = free_both & two_rows_behind<WHITE_MEN>(enemy) & both_behind_empty;
         s -= 5 * count(met & (fl2_enemy | fr2_enemy));

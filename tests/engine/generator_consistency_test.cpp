@@ -18,6 +18,17 @@ TEST(SquareSets, StepAgreesWithTheNeighbourTable) {
         }
 }
 
+TEST(SquareSets, TwoStepsAgreeWithTheNeighbourTableTwice) {
+    for (int s = 1; s <= 32; ++s)
+        for (int d = 0; d < 4; ++d) {
+            const Square n = NEIGHBOUR[d][s];
+            const Square n2 = n == 0 ? 0 : NEIGHBOUR[d][n];
+            EXPECT_EQ(two_steps(square_bit(static_cast<Square>(s)), d),
+                      n2 == 0 ? 0u : square_bit(n2))
+                << "square " << s << " direction " << d;
+        }
+}
+
 TEST(SquareSets, ReadOffRandomBoards) {
     std::mt19937 rng(7);
     for (int trial = 0; trial < 200; ++trial) {
