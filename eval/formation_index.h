@@ -5,6 +5,7 @@
 // The formations matching a board are those ruled out by none of its 16
 // pairs, found with 16 lookups whatever the number of formations.
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -46,6 +47,13 @@ template <std::size_t N> struct FormationIndex {
     // 2k + 1 and 2k + 2 hold the codes first and second.
     std::array<std::array<FormationSet, SQUARE_CODES * SQUARE_CODES>, SQUARE_PAIRS> ruled_out{};
     FormationSet all; // the N formations of the catalogue
+    // Every white man any formation wants, and the fewest one formation
+    // wants; the same for the black men. A board with fewer of those men
+    // than that matches none, which a count tells before any lookup.
+    std::uint32_t any_white_wanted = 0;
+    int fewest_white_wanted = NUM_SQUARES;
+    std::uint32_t any_black_wanted = 0;
+    int fewest_black_wanted = NUM_SQUARES;
 };
 
 namespace detail {
@@ -79,8 +87,22 @@ constexpr FormationIndex<N> make_formation_index(const std::array<Formation, N>&
                         !detail::allows(catalogue[i], second, b))
                         index.ruled_out[k][SQUARE_CODES * a + b].add(i);
     }
-    for (std::size_t i = 0; i < N; ++i) index.all.add(i);
+    for (std::size_t i = 0; i < N; ++i) {
+        const Formation& f = catalogue[i];
+        index.all.add(i);
+        index.any_white_wanted |= f.white_men;
+        index.any_black_wanted |= f.black_men;
+        index.fewest_white_wanted = std::min(index.fewest_white_wanted, std::popcount(f.white_men));
+        index.fewest_black_wanted = std::min(index.fewest_black_wanted, std::popcount(f.black_men));
+    }
     return index;
+}
+
+// False when the board has too few of the wanted men for any formation.
+template <std::size_t N>
+inline bool may_match(const FormationIndex<N>& index, const BoardMasks& m) {
+    return std::popcount(m.white_men & index.any_white_wanted) >= index.fewest_white_wanted &&
+           std::popcount(m.black_men & index.any_black_wanted) >= index.fewest_black_wanted;
 }
 
 // The formations of the catalogue that the board matches.
