@@ -11,13 +11,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/board.h"
 #include "eval/formations.h"
 
 namespace selvako {
 
 // A set of formations, formation i as bit i.
-struct FormationSet {
+struct alignas(16) FormationSet {
     std::uint64_t low = 0;  // formations 0..63
     std::uint64_t high = 0; // formations 64..127
 
@@ -108,6 +112,19 @@ inline bool may_match(const FormationIndex<N>& index, const BoardMasks& m) {
 // The formations of the catalogue that the board matches.
 template <std::size_t N>
 inline FormationSet matching_formations(const FormationIndex<N>& index, const BoardArray& board) {
+#if defined(__SSE2__)
+    // Both halves of a set in one register: one OR per pair of squares.
+    __m128i out = _mm_setzero_si128();
+    for (std::size_t k = 0; k < SQUARE_PAIRS; ++k) {
+        const std::size_t first = board[2 * k + 1];
+        const std::size_t second = board[2 * k + 2];
+        const FormationSet& ruled = index.ruled_out[k][SQUARE_CODES * first + second];
+        out = _mm_or_si128(out, _mm_load_si128(reinterpret_cast<const __m128i*>(&ruled)));
+    }
+    FormationSet set;
+    _mm_store_si128(reinterpret_cast<__m128i*>(&set), out);
+    return ~set & index.all;
+#else
     FormationSet out;
     for (std::size_t k = 0; k < SQUARE_PAIRS; ++k) {
         const std::size_t first = board[2 * k + 1];
@@ -115,6 +132,7 @@ inline FormationSet matching_formations(const FormationIndex<N>& index, const Bo
         out = out | index.ruled_out[k][SQUARE_CODES * first + second];
     }
     return ~out & index.all;
+#endif
 }
 
 // The sum of amounts[i] over the formations i in `set`.
