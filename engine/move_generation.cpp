@@ -156,9 +156,10 @@ int generate_moves(EngineState& st, int side) {
     return generate_with_sets(st, side, sets, jumping_pieces(st.board, sets, enemy_man(side)));
 }
 
-bool has_capture(const EngineState& st, int side) {
+int generate_moves_if_capture(EngineState& st, int side) {
     const SideSets sets = side_sets(st.board, side);
-    return jumping_pieces(st.board, sets, enemy_man(side)) != 0;
+    const SquareSet jumpers = jumping_pieces(st.board, sets, enemy_man(side));
+    return jumpers != 0 ? generate_with_sets(st, side, sets, jumpers) : -1;
 }
 
 int count_moves(EngineState& st, int side) {

@@ -130,11 +130,12 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     const bool past_horizon = p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
     // Most nodes lie past the horizon with nothing to take: they are scored
     // without generating and ordering a list nobody reads.
-    if (past_horizon && !(MAX && p == 1) && !has_capture(m_st, side)) {
+    const int n = past_horizon && !(MAX && p == 1) ? generate_moves_if_capture(m_st, side)
+                                                   : generate_moves(m_st, side);
+    if (n < 0) {
         m_evaluation.mark_leaf();
         return evaluate_here(alpha, beta);
     }
-    const int n = generate_moves(m_st, side);
     const bool captures = m_st.greatest_taken > 0;
     const Move* moves = m_st.list(p);
     if (MAX && p == 1) {
