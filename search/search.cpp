@@ -182,6 +182,8 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     int best = MAX ? -WIN_SCORE : WIN_SCORE;
     const Move* best_move = nullptr;
+    // The next ply's variation, emptied after each move.
+    Move* const next_pv = p + 1 < NUM_PLY_LISTS ? &m_st.pv[p + 1][p + 1] : nullptr;
     for (int i = 0; i < n; ++i) {
         const Move& move = moves[i];
         if (MAX && p == 1 && !arret_demande) {
@@ -214,9 +216,9 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
         const bool promotes =
             (code == WHITE_MAN && move.to <= 4) || (code == BLACK_MAN && move.to >= 29);
-        const bool first_king = counts[own_king(side)] == 0;
+        const bool first_king = promotes && counts[own_king(side)] == 0;
         make_move(m_st, move);
-        if (promotes && first_king) {
+        if (first_king) {
             // A first king for a side that is not ahead is worth a closer look.
             const int balance = m_st.material_balance - (side == m_root_side ? 2 : -2);
             const bool level = code == BLACK_MAN ? (balance >= -4 && balance <= 0)
@@ -339,7 +341,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             }
             if (n > 1) store_alternative(m_st, move, p);
         }
-        if (p + 1 < NUM_PLY_LISTS) m_st.pv[p + 1][p + 1].from = 0;
+        if (next_pv) next_pv->from = 0;
     }
 
     if (m_table.used_at(p) && !arret_demande && p < m_extension[p] + depth + m_root_reduction) {
