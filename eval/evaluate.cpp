@@ -189,9 +189,12 @@ int ending_adjustment(const BoardArray& board, const PieceCounts& c, bool black_
     }
 
     int total = positional + out.material;
-    const int after_endings = ending_adjustment(board, c, black_view, total);
-    out.endings = after_endings - total;
-    total = after_endings;
+    // The endings adjusted all have at most one man on the board.
+    if (men <= 1) {
+        const int after_endings = ending_adjustment(board, c, black_view, total);
+        out.endings = after_endings - total;
+        total = after_endings;
+    }
 
     if (-FORCED_RESULT_GUARD < total && total < FORCED_RESULT_GUARD && pieces <= 7 && wm >= 1 &&
         bm >= 1 && wk >= 2 && bk >= 2) {

@@ -91,11 +91,12 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     }
 
     if (p > 2 && pieces > 3) {
-        const int trait_sign = game.trait == WHITE ? 1 : -1;
         if (counts[WHITE_KING] > 0 && counts[BLACK_KING] == 0 && counts[BLACK_MAN] < 7) {
-            if (kings_against_men(m_st.board, counts[BLACK_MAN], WHITE)) return 31001 * trait_sign;
+            if (kings_against_men(m_st.board, counts[BLACK_MAN], WHITE))
+                return game.trait == WHITE ? 31001 : -31001;
         } else if (counts[BLACK_KING] > 0 && counts[WHITE_KING] == 0 && counts[WHITE_MAN] < 7) {
-            if (kings_against_men(m_st.board, counts[WHITE_MAN], BLACK)) return -31001 * trait_sign;
+            if (kings_against_men(m_st.board, counts[WHITE_MAN], BLACK))
+                return game.trait == WHITE ? -31001 : 31001;
         }
     }
 
