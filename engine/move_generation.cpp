@@ -28,16 +28,6 @@ struct PlyListSink {
     }
 };
 
-void store_plain(EngineState& st, Square from, Square to) {
-    MoveCount& count = st.move_count[st.ply];
-    if (count >= MOVE_LIST_CAPACITY) return;
-    Move& m = st.current_list()[count++];
-    m.from = from;
-    m.to = to;
-    m.taken = 0;
-    m.key = 0;
-}
-
 // What the generator needs to know of one side's position, as square sets.
 struct SideSets {
     SquareSet men;
@@ -62,7 +52,7 @@ SideSets side_sets(const BoardArray& board, int side) {
 SquareSet jumping_men(const SideSets& sets) {
     SquareSet jumpers = 0;
     for (int d = 0; d < 4; ++d)
-        jumpers |= sets.men & step(sets.enemies & step(sets.empty, 3 - d), 3 - d);
+        jumpers |= sets.men & step(sets.enemies, 3 - d) & two_steps(sets.empty, 3 - d);
     return jumpers;
 }
 
@@ -77,35 +67,48 @@ SquareSet jumping_pieces(const BoardArray& board, const SideSets& sets, std::uin
     return jumpers;
 }
 
-// Own pieces in the generator's scan order: from Black's side of the board for
-// Black, from White's side for White. The order decides the order of the list.
-int own_pieces_in_scan_order(const SideSets& sets, int side, Square* own) {
-    int count = 0;
-    SquareSet pieces = sets.men | sets.kings;
-    while (pieces != 0) {
-        const int bit = side == BLACK ? std::countr_zero(pieces) : 31 - std::countl_zero(pieces);
-        pieces &= ~(SquareSet{1} << bit);
-        own[count++] = static_cast<Square>(bit + 1);
-    }
-    return count;
+// The generator takes the pieces in scan order: from Black's side of the board
+// for Black, from White's side for White. The order decides the order of the list.
+Square next_in_scan_order(SquareSet& pieces, int side) {
+    const int bit = side == BLACK ? std::countr_zero(pieces) : 31 - std::countl_zero(pieces);
+    pieces &= ~(SquareSet{1} << bit);
+    return static_cast<Square>(bit + 1);
 }
 
-void generate_plain_moves(EngineState& st, int side, const Square* own, int own_count) {
+// A side of at most 12 pieces has at most 12 * 13 plain moves, so the list
+// never fills with them.
+static_assert(12 * 13 <= MOVE_LIST_CAPACITY);
+
+void generate_plain_moves(EngineState& st, int side, const SideSets& sets) {
     const auto& board = st.board;
     const int first_dir = side == BLACK ? DOWN_LEFT : UP_LEFT;
-    for (int i = 0; i < own_count; ++i) {
-        const Square s = own[i];
-        if (is_king(board[s])) {
+    // Men with an empty square ahead, and every king: the others have no move.
+    const SquareSet movers =
+        (sets.men & (step(sets.empty, 3 - first_dir) | step(sets.empty, 3 - (first_dir + 1)))) |
+        sets.kings;
+    Move* list = st.current_list();
+    MoveCount count = 0;
+    auto store = [&](Square from, Square to) {
+        Move& m = list[count++];
+        m.from = from;
+        m.to = to;
+        m.taken = 0;
+        m.key = 0;
+    };
+    for (SquareSet pieces = movers; pieces != 0;) {
+        const Square s = next_in_scan_order(pieces, side);
+        if (sets.kings & square_bit(s)) {
             for (int d = 0; d < 4; ++d)
                 for (Square t = NEIGHBOUR[d][s]; board[t] == EMPTY; t = NEIGHBOUR[d][t])
-                    store_plain(st, s, t);
+                    store(s, t);
         } else {
             for (int d = first_dir; d < first_dir + 2; ++d) {
                 const Square t = NEIGHBOUR[d][s];
-                if (board[t] == EMPTY) store_plain(st, s, t);
+                if (board[t] == EMPTY) store(s, t);
             }
         }
     }
+    st.move_count[st.ply] = count;
 }
 
 // The recursive search is kept out of line: most pieces have no jump, and the
@@ -122,25 +125,24 @@ void generate_plain_moves(EngineState& st, int side, const Square* own, int own_
     st.board[s] = code;
 }
 
-void generate_captures(EngineState& st, const Square* own, int own_count, SquareSet jumpers) {
-    for (int i = 0; i < own_count; ++i)
-        if (jumpers & square_bit(own[i]))
-            search_captures_from(st, own[i], is_king(st.board[own[i]]));
+void generate_captures(EngineState& st, int side, const SideSets& sets, SquareSet jumpers) {
+    st.capture_scratch.fill(0);
+    while (jumpers != 0) {
+        const Square s = next_in_scan_order(jumpers, side);
+        search_captures_from(st, s, (sets.kings & square_bit(s)) != 0);
+    }
 }
 
 int generate_with_sets(EngineState& st, int side, const SideSets& sets, SquareSet jumpers) {
     st.move_count[st.ply] = 0;
     st.greatest_taken = 0;
-    st.capture_scratch.fill(0);
     st.enemy_man_code = enemy_man(side);
     st.enemy_king_code = enemy_king(side);
 
-    Square own[NUM_SQUARES];
-    const int own_count = own_pieces_in_scan_order(sets, side, own);
-    if (jumpers != 0) generate_captures(st, own, own_count, jumpers);
+    if (jumpers != 0) generate_captures(st, side, sets, jumpers);
 
     const bool captures = st.greatest_taken > 0;
-    if (!captures) generate_plain_moves(st, side, own, own_count);
+    if (!captures) generate_plain_moves(st, side, sets);
 
     const int count = st.move_count[st.ply];
     if (st.ordering_enabled) order_moves(st, count, captures);
@@ -152,6 +154,12 @@ int generate_with_sets(EngineState& st, int side, const SideSets& sets, SquareSe
 int generate_moves(EngineState& st, int side) {
     const SideSets sets = side_sets(st.board, side);
     return generate_with_sets(st, side, sets, jumping_pieces(st.board, sets, enemy_man(side)));
+}
+
+int generate_moves_if_capture(EngineState& st, int side) {
+    const SideSets sets = side_sets(st.board, side);
+    const SquareSet jumpers = jumping_pieces(st.board, sets, enemy_man(side));
+    return jumpers != 0 ? generate_with_sets(st, side, sets, jumpers) : -1;
 }
 
 int count_moves(EngineState& st, int side) {

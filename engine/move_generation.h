@@ -17,6 +17,11 @@ int generate_moves(EngineState& st, int side);
 // (positions with a capture are generated in full). For counting leaves.
 int count_moves(EngineState& st, int side);
 
+// As generate_moves when `side` has a capture, so must take; -1 without
+// generating anything when it has none. A node at the horizon is scored
+// statically unless it must take, and needs no list then.
+int generate_moves_if_capture(EngineState& st, int side);
+
 // The entry at the root: ply 1, lists allocated, killers and alternatives reset.
 int generate_root_moves(EngineState& st, int side);
 

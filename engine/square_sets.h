@@ -47,6 +47,31 @@ constexpr StepMasks make_step_masks() {
 
 inline constexpr StepMasks STEP_MASKS = make_step_masks();
 
+// Two steps in the same direction cross one row of each parity, so they move
+// a square's number by a fixed amount: -9, -7, +7, +9. For each direction,
+// the squares from which two steps stay on the board.
+struct JumpMasks {
+    SquareSet masks[4] = {};
+    int deltas[4] = {-9, -7, 7, 9};
+};
+
+// Not a constant expression: a neighbour table that breaks the rule stops the build.
+inline void two_steps_not_fixed() {}
+
+constexpr JumpMasks make_jump_masks() {
+    JumpMasks m{};
+    for (int d = 0; d < 4; ++d)
+        for (int s = 1; s <= NUM_SQUARES; ++s) {
+            const Square n = NEIGHBOUR[d][s];
+            if (n == 0 || NEIGHBOUR[d][n] == 0) continue;
+            if (NEIGHBOUR[d][n] != s + m.deltas[d]) two_steps_not_fixed();
+            m.masks[d] |= SquareSet{1} << (s - 1);
+        }
+    return m;
+}
+
+inline constexpr JumpMasks JUMP_MASKS = make_jump_masks();
+
 constexpr SquareSet shift(SquareSet set, int delta) {
     return delta >= 0 ? set << delta : set >> -delta;
 }
@@ -69,6 +94,11 @@ constexpr SquareSet step(SquareSet set, int d) {
     using detail::STEP_MASKS;
     return detail::shift(set & STEP_MASKS.masks[d][0], STEP_MASKS.deltas[d][0]) |
            detail::shift(set & STEP_MASKS.masks[d][1], STEP_MASKS.deltas[d][1]);
+}
+
+// The squares reached by two steps in direction d from each square of `set`.
+constexpr SquareSet two_steps(SquareSet set, int d) {
+    return detail::shift(set & detail::JUMP_MASKS.masks[d], detail::JUMP_MASKS.deltas[d]);
 }
 
 // The squares of the board holding `code`.

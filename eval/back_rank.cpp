@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "eval/formation_table.h"
+#include "eval/formation_index.h"
 #include "eval/pattern_terms.h"
 
 namespace selvako {
@@ -85,20 +85,28 @@ constexpr std::array<Formation, 2 * BACK_RANK_TEXT.size()> both_colours() {
 }
 
 constexpr auto BACK_RANK = both_colours();
-constexpr auto BACK_RANK_TABLE = make_formation_table(BACK_RANK);
+constexpr auto BACK_RANK_INDEX = make_formation_index(BACK_RANK);
 
-using Amounts = std::array<std::int32_t, decltype(BACK_RANK_TABLE)::SIZE>;
+using Amounts = std::array<std::int32_t, BACK_RANK.size()>;
 
-// The amount of each formation for every root phase and side to move, zero
-// where its conditions rule it out: the leaf tests only the squares.
-constexpr std::array<std::array<Amounts, 2>, 4> make_amounts() {
-    std::array<std::array<Amounts, 2>, 4> amounts{};
+// The amount of each formation for every root phase and side to move, and
+// the formations whose conditions allow them there: the leaf tests only the
+// squares, and adds only what can count.
+struct PhaseAmounts {
+    Amounts amounts{};
+    FormationSet counted;
+};
+
+constexpr std::array<std::array<PhaseAmounts, 2>, 4> make_amounts() {
+    std::array<std::array<PhaseAmounts, 2>, 4> out{};
     for (int phase = 0; phase < 4; ++phase)
         for (int wtm = 0; wtm < 2; ++wtm)
             for (std::size_t i = 0; i < BACK_RANK.size(); ++i)
-                amounts[phase][wtm][i] =
-                    conditions_match(BACK_RANK[i], phase, wtm == 1) ? BACK_RANK[i].amount : 0;
-    return amounts;
+                if (conditions_match(BACK_RANK[i], phase, wtm == 1) && BACK_RANK[i].amount != 0) {
+                    out[phase][wtm].amounts[i] = BACK_RANK[i].amount;
+                    out[phase][wtm].counted.add(i);
+                }
+    return out;
 }
 
 constexpr auto AMOUNTS = make_amounts();
@@ -106,9 +114,10 @@ constexpr auto AMOUNTS = make_amounts();
 } // namespace
 
 int back_rank_structure(const PatternBoard& pb, int side) {
-    const BoardMasks& m = pb.masks;
     const bool wtm = white_to_move(pb.ply, side);
-    int sum = sum_of_matches(BACK_RANK_TABLE, AMOUNTS[pb.root_phase][wtm ? 1 : 0], m);
+    const PhaseAmounts& phase = AMOUNTS[pb.root_phase][wtm ? 1 : 0];
+    int sum =
+        sum_over(matching_formations(BACK_RANK_INDEX, pb.board) & phase.counted, phase.amounts);
     sum = std::clamp(sum, -45, 45);
     return side != WHITE ? -sum : sum;
 }

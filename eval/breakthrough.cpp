@@ -3,7 +3,9 @@
 // images when Black is; the first that matches gives the amount.
 
 #include "eval/breakthrough_catalogue.h"
-#include "eval/formation_table.h"
+#include <bit>
+
+#include "eval/formation_index.h"
 #include "eval/pattern_terms.h"
 
 namespace selvako {
@@ -12,23 +14,26 @@ namespace {
 
 constexpr auto WHITE_BREAKTHROUGHS = compile_formations(BREAKTHROUGH_TEXT);
 constexpr auto BLACK_BREAKTHROUGHS = mirror_formations(BREAKTHROUGH_TEXT);
-constexpr auto WHITE_TABLE = make_formation_table(WHITE_BREAKTHROUGHS);
-constexpr auto BLACK_TABLE = make_formation_table(BLACK_BREAKTHROUGHS);
+constexpr auto WHITE_INDEX = make_formation_index(WHITE_BREAKTHROUGHS);
+constexpr auto BLACK_INDEX = make_formation_index(BLACK_BREAKTHROUGHS);
 
 template <std::size_t N>
-int first_amount(const std::array<Formation, N>& catalogue, const FormationTable<N>& table,
-                 const BoardMasks& m) {
-    const std::size_t i = first_match(table, m);
-    return i < N ? catalogue[i].amount : 0;
+int first_amount(const std::array<Formation, N>& catalogue, const FormationIndex<N>& index,
+                 const PatternBoard& pb) {
+    // Most boards lack the men any formation needs, which a count tells.
+    if (!may_match(index, pb.masks)) return 0;
+    const FormationSet found = matching_formations(index, pb.board);
+    if (found.low != 0) return catalogue[std::countr_zero(found.low)].amount;
+    if (found.high != 0) return catalogue[64 + std::countr_zero(found.high)].amount;
+    return 0;
 }
 
 } // namespace
 
 int breakthrough_patterns(const PatternBoard& pb, int side) {
-    const BoardMasks& m = pb.masks;
     const int value = white_to_move(pb.ply, side)
-                          ? first_amount(WHITE_BREAKTHROUGHS, WHITE_TABLE, m)
-                          : first_amount(BLACK_BREAKTHROUGHS, BLACK_TABLE, m);
+                          ? first_amount(WHITE_BREAKTHROUGHS, WHITE_INDEX, pb)
+                          : first_amount(BLACK_BREAKTHROUGHS, BLACK_INDEX, pb);
     return side != WHITE ? -value : value;
 }
 

@@ -92,10 +92,10 @@ int ending_adjustment(const BoardArray& board, const PieceCounts& c, bool black_
     return total;
 }
 
-} // namespace
-
-EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, int side, int alpha,
-                                 int beta) {
+// Written once for both callers and inlined into each: the search's caller
+// keeps only the total, and the compiler drops the rest of the record.
+[[gnu::always_inline]] inline EvalBreakdown breakdown(const EvalState& eval, const EngineState& st,
+                                                      int side, int alpha, int beta) {
     EvalBreakdown out;
     const PieceCounts& c = st.counts;
     const BoardArray& board = st.board;
@@ -189,9 +189,12 @@ EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, i
     }
 
     int total = positional + out.material;
-    const int after_endings = ending_adjustment(board, c, black_view, total);
-    out.endings = after_endings - total;
-    total = after_endings;
+    // The endings adjusted all have at most one man on the board.
+    if (men <= 1) {
+        const int after_endings = ending_adjustment(board, c, black_view, total);
+        out.endings = after_endings - total;
+        total = after_endings;
+    }
 
     if (-FORCED_RESULT_GUARD < total && total < FORCED_RESULT_GUARD && pieces <= 7 && wm >= 1 &&
         bm >= 1 && wk >= 2 && bk >= 2) {
@@ -202,8 +205,15 @@ EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, i
     return out;
 }
 
+} // namespace
+
+EvalBreakdown evaluate_breakdown(const EvalState& eval, const EngineState& st, int side, int alpha,
+                                 int beta) {
+    return breakdown(eval, st, side, alpha, beta);
+}
+
 Score evaluate(const EvalState& eval, const EngineState& st, int side, int alpha, int beta) {
-    return evaluate_breakdown(eval, st, side, alpha, beta).total;
+    return breakdown(eval, st, side, alpha, beta).total;
 }
 
 Score three_kings_bonus(const BoardArray& board, int king_code) {

@@ -1,125 +1,145 @@
 // Men that can be taken at once, holes left behind men, and free steps.
+//
+// Every man is scored from the squares around it. The same questions are
+// asked of all men of a colour at once: each is a set of squares (the men
+// whose square behind on the left is empty, ...), and a term is its amount
+// times the number of men in the set.
 
 #include <algorithm>
 #include <bit>
 #include <initializer_list>
 
+#include "engine/square_sets.h"
 #include "eval/pattern_terms.h"
 
 namespace selvako {
 
 namespace {
 
-// Squares off the edges and the two outer rows. White men are scored there
-// from their fourth row up (9 and above), black men down to theirs (24 and below).
-constexpr std::uint32_t squares_mask(std::initializer_list<int> squares) {
-    std::uint32_t m = 0;
-    for (int s : squares) m |= 1u << (s - 1);
+constexpr SquareSet squares_mask(std::initializer_list<int> squares) {
+    SquareSet m = 0;
+    for (int s : squares) m |= SquareSet{1} << (s - 1);
     return m;
 }
-constexpr std::uint32_t INTERIOR =
-    squares_mask({6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27});
-constexpr std::uint32_t WHITE_SCORED = INTERIOR & ~squares_mask({1, 2, 3, 4, 5, 6, 7, 8});
-constexpr std::uint32_t BLACK_SCORED = INTERIOR & ~squares_mask({25, 26, 27, 28, 29, 30, 31, 32});
-
-Square step(int d, int s) {
-    return NEIGHBOUR[d][s];
+constexpr SquareSet squares_from(int first, int last) {
+    SquareSet m = 0;
+    for (int s = first; s <= last; ++s) m |= SquareSet{1} << (s - 1);
+    return m;
 }
 
-// Scored for a man of one colour; `forward_left` and `forward_right` are the
-// directions it moves in, `ahead` the square two rows in front (+-8). The
-// Black man reuses this with mirrored directions and the opposite sign.
-struct ManView {
-    int forward_left;
-    int forward_right;
-    int back_left;  // the square behind on the side of forward_right's opposite
-    int back_right; // the square behind on the side of forward_left's opposite
-    int ahead;
-    std::uint8_t own_man;
-    std::uint8_t enemy_man;
-    bool pair_check; // the man is far enough up for a pushed-pair to matter
-    bool blocked_ok; // the man is low enough for a blocked, unbacked man to matter
-    bool free_ok;    // the man has room for its free steps to count
+// Squares off the edges and the two outer rows. White men are scored there
+// from their fourth row up (9 and above), black men down to theirs (24 and below).
+constexpr SquareSet INTERIOR =
+    squares_mask({6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 22, 23, 24, 25, 26, 27});
+constexpr SquareSet WHITE_SCORED = INTERIOR & ~squares_from(1, 8);
+constexpr SquareSet BLACK_SCORED = INTERIOR & ~squares_from(25, 32);
+
+// One colour's men as its own side sees them: the directions it moves in, the
+// two behind it, the squares where its pushed pairs, blocked men and free
+// steps count (a black man on s is bounded as a white man on 33 - s). Known
+// at compile time, so that every step below is two shifts.
+template <bool WHITE_MEN> struct ColourView;
+
+template <> struct ColourView<true> {
+    static constexpr int forward_left = UP_LEFT;
+    static constexpr int forward_right = UP_RIGHT;
+    static constexpr int back_left = DOWN_LEFT;   // behind, opposite forward_right
+    static constexpr int back_right = DOWN_RIGHT; // behind, opposite forward_left
+    static constexpr SquareSet pair_check = WHITE_SCORED & squares_from(13, 32);
+    static constexpr SquareSet blocked_ok = WHITE_SCORED & squares_from(1, 19);
+    static constexpr SquareSet free_ok = WHITE_SCORED & squares_from(1, 23);
 };
 
-// The square bounds, written for White's squares; a black man on s is
-// bounded as a white man on 33 - s, so the two colours are mirror images.
-ManView view_of(int colour, int i) {
-    if (colour == WHITE)
-        return {UP_LEFT,   UP_RIGHT,  DOWN_LEFT, DOWN_RIGHT, -8,
-                WHITE_MAN, BLACK_MAN, i > 12,    i < 20,     i < 24};
-    const int w = NUM_SQUARES + 1 - i;
-    // UL <-> DR and UR <-> DL: the mirror image of the White man.
-    return {DOWN_RIGHT, DOWN_LEFT, UP_RIGHT, UP_LEFT, 8,
-            BLACK_MAN,  WHITE_MAN, w > 12,   w < 20,  w < 24};
+// UL <-> DR and UR <-> DL: the mirror image of the white man.
+template <> struct ColourView<false> {
+    static constexpr int forward_left = DOWN_RIGHT;
+    static constexpr int forward_right = DOWN_LEFT;
+    static constexpr int back_left = UP_RIGHT;
+    static constexpr int back_right = UP_LEFT;
+    static constexpr SquareSet pair_check = BLACK_SCORED & squares_from(1, 20);
+    static constexpr SquareSet blocked_ok = BLACK_SCORED & squares_from(14, 32);
+    static constexpr SquareSet free_ok = BLACK_SCORED & squares_from(10, 32);
+};
+
+// The squares whose neighbour in direction D lies in `set`.
+template <int D> constexpr SquareSet facing(SquareSet set) {
+    return step(set, 3 - D);
 }
 
-int score_man(const BoardArray& b, int i, const ManView& v, int root_phase) {
+// The squares whose square two steps away in direction D lies in `set`.
+template <int D> constexpr SquareSet facing_two_away(SquareSet set) {
+    return two_steps(set, 3 - D);
+}
+
+// The squares whose square two rows ahead, on the same file, lies in `set`.
+template <bool WHITE_MEN> constexpr SquareSet two_rows_behind(SquareSet set) {
+    return WHITE_MEN ? set << 8 : set >> 8;
+}
+
+int count(SquareSet set) {
+    return std::popcount(set);
+}
+
+// count(a) + count(b) in one count.
+int count(SquareSet a, SquareSet b) {
+    return std::popcount(std::uint64_t{a} | std::uint64_t{b} << 32);
+}
+
+// The sum of the terms over the men of one colour, from that colour's side.
+template <bool WHITE_MEN>
+int score_men(SquareSet men, SquareSet own, SquareSet enemy, SquareSet empty, int root_phase) {
+    using v = ColourView<WHITE_MEN>;
+    const SquareSet bl_empty = facing<v::back_left>(empty);
+    const SquareSet br_empty = facing<v::back_right>(empty);
+    const SquareSet fl_empty = facing<v::forward_left>(empty);
+    const SquareSet fr_empty = facing<v::forward_right>(empty);
+    const SquareSet fl_enemy = facing<v::forward_left>(enemy);
+    const SquareSet fr_enemy = facing<v::forward_right>(enemy);
+    const SquareSet bl_enemy = facing<v::back_left>(enemy);
+    const SquareSet br_enemy = facing<v::back_right>(enemy);
+    const SquareSet both_behind_empty = bl_empty & br_empty;
+
     int s = 0;
-    const Square fl = step(v.forward_left, i), fr = step(v.forward_right, i);
-    const Square bl = step(v.back_left, i), br = step(v.back_right, i);
 
     // Holes behind: an empty square behind is a landing square for a capture.
-    if (b[bl] == EMPTY) {
-        s -= 2;
-        if (b[step(v.back_left, bl)] == EMPTY) s -= 3;
-        if (b[br] == EMPTY) s -= 2;
-    }
-    if (b[br] == EMPTY) {
-        s -= 2;
-        if (b[step(v.back_right, br)] == EMPTY) s -= 3;
-        if (b[bl] == EMPTY) s -= 2;
-    }
+    s -= 2 * count(men & bl_empty, men & br_empty);
+    s -= 3 * count(men & bl_empty & facing_two_away<v::back_left>(empty),
+                   men & br_empty & facing_two_away<v::back_right>(empty));
+    s -= 4 * count(men & both_behind_empty);
 
-    // A man pushed in front of two of its own with nothing behind it.
-    if (v.pair_check && b[fl] == v.own_man && b[fr] == v.own_man && b[bl] == EMPTY &&
-        b[br] == EMPTY) {
-        const Square fl2 = step(v.forward_left, fl), fr2 = step(v.forward_right, fr);
-        const bool open_fl2 = fl2 == 0 || b[fl2] == EMPTY;
-        const bool open_fr2 = fr2 == 0 || b[fr2] == EMPTY;
-        if (open_fl2 && open_fr2 && b[i + v.ahead] == EMPTY) {
-            s -= 12;
-            if (root_phase == 3) s -= 12;
-            if (b[fl + v.ahead] == v.enemy_man && b[fr + v.ahead] == v.enemy_man) s -= 15;
-        }
+    // A man pushed in front of two of its own with nothing behind it; the
+    // squares beyond those two are open when empty or off the board. Rare,
+    // so the rest is looked at only when there is such a man.
+    if (SquareSet pushed = men & v::pair_check & facing<v::forward_left>(own) &
+                           facing<v::forward_right>(own) & both_behind_empty;
+        pushed != 0) {
+        const SquareSet occupied = ~empty;
+        pushed &= ~facing_two_away<v::forward_left>(occupied) &
+                  ~facing_two_away<v::forward_right>(occupied) & two_rows_behind<WHITE_MEN>(empty);
+        const SquareSet enemy_ahead = two_rows_behind<WHITE_MEN>(enemy);
+        s -= (root_phase == 3 ? 24 : 12) * count(pushed);
+        s -= 15 * count(pushed & facing<v::forward_left>(enemy_ahead) &
+                        facing<v::forward_right>(enemy_ahead));
     }
 
     // Capture threats and free steps.
-    int j = 0;
-    if (b[fl] == EMPTY) {
-        if (b[br] == v.enemy_man)
-            s -= 50;
-        else
-            j += 2;
-    } else if (b[fl] == v.enemy_man && b[br] == EMPTY) {
-        s -= 50;
-    }
-    if (b[fr] == EMPTY) {
-        if (b[bl] == v.enemy_man)
-            s -= 50;
-        else
-            j += 2;
-    } else if (b[fr] == v.enemy_man) {
-        if (b[bl] == EMPTY) s -= 50;
-    } else if (v.blocked_ok && j == 0 && b[bl] == EMPTY && b[br] == EMPTY) {
-        s -= 10;
-    }
-    s += j;
+    const SquareSet free_left = men & fl_empty & ~br_enemy;
+    const SquareSet free_right = men & fr_empty & ~bl_enemy;
+    const SquareSet threatened = (men & fl_empty & br_enemy) | (men & fl_enemy & br_empty);
+    const SquareSet threatened_too = (men & fr_empty & bl_enemy) | (men & fr_enemy & bl_empty);
+    const SquareSet blocked =
+        men & v::blocked_ok & ~fr_empty & ~fr_enemy & ~free_left & both_behind_empty;
+    s -= 50 * count(threatened, threatened_too);
+    s -= 10 * count(blocked);
+    s += 2 * count(free_left, free_right);
 
-    if (j == 4 && v.free_ok) {
-        int k = 0;
-        if (b[step(v.forward_left, fl)] != v.enemy_man)
-            s += 5;
-        else
-            ++k;
-        if (b[step(v.forward_right, fr)] != v.enemy_man)
-            s += 5;
-        else
-            ++k;
-        if (k > 0 && b[i + v.ahead] == v.enemy_man && b[bl] == EMPTY && b[br] == EMPTY) {
-            s -= 5;
-            if (k == 2) s -= 15;
-        }
+    if (const SquareSet free_both = free_left & free_right & v::free_ok; free_both != 0) {
+        const SquareSet fl2_enemy = facing_two_away<v::forward_left>(enemy);
+        const SquareSet fr2_enemy = facing_two_away<v::forward_right>(enemy);
+        s += 5 * count(free_both & ~fl2_enemy, free_both & ~fr2_enemy);
+        const SquareSet met = free_both & two_rows_behind<WHITE_MEN>(enemy) & both_behind_empty;
+        s -= 5 * count(met & (fl2_enemy | fr2_enemy));
+        s -= 15 * count(met & fl2_enemy & fr2_enemy);
     }
     return s;
 }
@@ -127,16 +147,12 @@ int score_man(const BoardArray& b, int i, const ManView& v, int root_phase) {
 } // namespace
 
 int man_safety(const PatternBoard& pb, int side) {
-    const BoardArray& b = pb.board;
-    int total = 0;
-    for (std::uint32_t men = pb.masks.white_men & WHITE_SCORED; men != 0; men &= men - 1) {
-        const int i = std::countr_zero(men) + 1;
-        total += score_man(b, i, view_of(WHITE, i), pb.root_phase);
-    }
-    for (std::uint32_t men = pb.masks.black_men & BLACK_SCORED; men != 0; men &= men - 1) {
-        const int i = std::countr_zero(men) + 1;
-        total -= score_man(b, i, view_of(BLACK, i), pb.root_phase);
-    }
+    const BoardMasks& m = pb.masks;
+    const SquareSet empty = ~m.occupied;
+    int total =
+        score_men<true>(m.white_men & WHITE_SCORED, m.white_men, m.black_men, empty, pb.root_phase);
+    total -= score_men<false>(m.black_men & BLACK_SCORED, m.black_men, m.white_men, empty,
+                              pb.root_phase);
     total = std::clamp(total, -60, 60);
     return side != WHITE ? -total : total;
 }

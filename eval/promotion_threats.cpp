@@ -4,6 +4,7 @@
 // exchanged, so that a position and its mirror score alike.
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "eval/pattern_terms.h"
 
@@ -14,7 +15,15 @@ namespace {
 // The board as one colour sees it: its men promote on its squares 1 to 4.
 template <int COLOUR> struct View {
     const BoardArray& b;
+    const BoardMasks& masks;
     static constexpr int at(int s) { return COLOUR == WHITE ? s : NUM_SQUARES + 1 - s; }
+    // The board squares of the colour's squares listed.
+    static constexpr std::uint32_t squares(std::initializer_list<int> list) {
+        std::uint32_t m = 0;
+        for (int s : list) m |= std::uint32_t{1} << (at(s) - 1);
+        return m;
+    }
+    std::uint32_t own_men() const { return COLOUR == WHITE ? masks.white_men : masks.black_men; }
     std::uint8_t code(int s) const { return b[at(s)]; }
     bool empty(int s) const { return code(s) == EMPTY; }
     bool occupied(int s) const { return code(s) != EMPTY; }
@@ -32,6 +41,12 @@ template <int COLOUR> int threats_of(const View<COLOUR>& q, const PieceCounts& c
     constexpr int ENEMY = COLOUR == WHITE ? BLACK : WHITE;
     const bool no_enemy_king = c[own_king(ENEMY)] == 0;
     const bool enemy_has_men = c[own_man(ENEMY)] > 0;
+    // Every rule but one asks for a man of the colour on one of these
+    // squares; the one that does not (15) only asks for four empty squares.
+    constexpr std::uint32_t ANY_RULE_MAN =
+        View<COLOUR>::squares({5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20});
+    constexpr std::uint32_t RULE_15_EMPTY = View<COLOUR>::squares({3, 4, 8, 12});
+    if ((q.own_men() & ANY_RULE_MAN) == 0) return (q.masks.occupied & RULE_15_EMPTY) == 0 ? 5 : 0;
     int e = 0;
     // 1
     if (q.own_man(5) && q.empty(1)) e += 75;
@@ -234,8 +249,8 @@ template <int COLOUR> int threats_of(const View<COLOUR>& q, const PieceCounts& c
 
 int promotion_threats(const PatternBoard& pb, int side) {
     const bool wtm = white_to_move(pb.ply, side);
-    int e = threats_of(View<WHITE>{pb.board}, pb.counts, wtm) -
-            threats_of(View<BLACK>{pb.board}, pb.counts, !wtm);
+    int e = threats_of(View<WHITE>{pb.board, pb.masks}, pb.counts, wtm) -
+            threats_of(View<BLACK>{pb.board, pb.masks}, pb.counts, !wtm);
     e = std::clamp(2 * e, -125, 125);
     // The side to move gets there first: its threats count half again.
     if (wtm && e > 0) e += e / 2;

@@ -91,11 +91,12 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     }
 
     if (p > 2 && pieces > 3) {
-        const int trait_sign = game.trait == WHITE ? 1 : -1;
         if (counts[WHITE_KING] > 0 && counts[BLACK_KING] == 0 && counts[BLACK_MAN] < 7) {
-            if (kings_against_men(m_st.board, counts[BLACK_MAN], WHITE)) return 31001 * trait_sign;
+            if (kings_against_men(m_st.board, counts[BLACK_MAN], WHITE))
+                return game.trait == WHITE ? 31001 : -31001;
         } else if (counts[BLACK_KING] > 0 && counts[WHITE_KING] == 0 && counts[WHITE_MAN] < 7) {
-            if (kings_against_men(m_st.board, counts[WHITE_MAN], BLACK)) return -31001 * trait_sign;
+            if (kings_against_men(m_st.board, counts[WHITE_MAN], BLACK))
+                return game.trait == WHITE ? -31001 : 31001;
         }
     }
 
@@ -120,13 +121,22 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     }
 
     if (p > 1 && !m_learned.holds_no_score()) {
-        const LearnedEntry* learned = m_learned.probe_learned(m_st.learned_key, m_st.check_key, side);
+        const LearnedEntry* learned =
+            m_learned.probe_learned(m_st.learned_key, m_st.check_key, side);
         if (learned && learned->score != 0) return MAX ? learned->score : -learned->score;
     }
 
     if (p >= 33) return evaluate_here(alpha, beta);
     m_st.ply = static_cast<std::int8_t>(p);
-    const int n = generate_moves(m_st, side);
+    const bool past_horizon = p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
+    // Most nodes lie past the horizon with nothing to take: they are scored
+    // without generating and ordering a list nobody reads.
+    const int n = past_horizon && !(MAX && p == 1) ? generate_moves_if_capture(m_st, side)
+                                                   : generate_moves(m_st, side);
+    if (n < 0) {
+        m_evaluation.mark_leaf();
+        return evaluate_here(alpha, beta);
+    }
     const bool captures = m_st.greatest_taken > 0;
     const Move* moves = m_st.list(p);
     if (MAX && p == 1) {
@@ -141,17 +151,17 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         best_root = find_root_move(moves, n, m_best_root_move);
     }
 
-    if (!captures && p - m_extension[p] - m_root_reduction - m_promotion_extension > depth) {
+    if (!captures && past_horizon) {
         m_evaluation.mark_leaf();
         return evaluate_here(alpha, beta);
     }
     if (n == 0) return MAX ? p - WIN_SCORE : WIN_SCORE - p;
 
     m_extension[p + 1] = static_cast<std::uint8_t>(m_extension[p] + (captures ? 1 : 0));
-    const Snapshot saved{m_st.board,           m_st.counts,           m_st.index_key,
-                         m_st.check_key,       m_st.learned_key,      m_st.material_balance,
-                         m_st.last_destination, m_st.running_terms,   m_quiet_plies,
-                         m_root_reduction,      m_promotion_extension};
+    const Snapshot saved{
+        m_st.board,       m_st.counts,           m_st.index_key,        m_st.check_key,
+        m_st.learned_key, m_st.material_balance, m_st.last_destination, m_st.running_terms,
+        m_quiet_plies,    m_root_reduction,      m_promotion_extension};
     auto restore_position = [&] {
         m_st.board = saved.board;
         m_st.counts = saved.counts;
@@ -173,6 +183,8 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     int best = MAX ? -WIN_SCORE : WIN_SCORE;
     const Move* best_move = nullptr;
+    // The next ply's variation, emptied after each move.
+    Move* const next_pv = p + 1 < NUM_PLY_LISTS ? &m_st.pv[p + 1][p + 1] : nullptr;
     for (int i = 0; i < n; ++i) {
         const Move& move = moves[i];
         if (MAX && p == 1 && !arret_demande) {
@@ -205,9 +217,9 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
         const bool promotes =
             (code == WHITE_MAN && move.to <= 4) || (code == BLACK_MAN && move.to >= 29);
-        const bool first_king = counts[own_king(side)] == 0;
+        const bool first_king = promotes && counts[own_king(side)] == 0;
         make_move(m_st, move);
-        if (promotes && first_king) {
+        if (first_king) {
             // A first king for a side that is not ahead is worth a closer look.
             const int balance = m_st.material_balance - (side == m_root_side ? 2 : -2);
             const bool level = code == BLACK_MAN ? (balance >= -4 && balance <= 0)
@@ -330,7 +342,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             }
             if (n > 1) store_alternative(m_st, move, p);
         }
-        if (p + 1 < NUM_PLY_LISTS) m_st.pv[p + 1][p + 1].from = 0;
+        if (next_pv) next_pv->from = 0;
     }
 
     if (m_table.used_at(p) && !arret_demande && p < m_extension[p] + depth + m_root_reduction) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "engine/square_sets.h"
 #include "tests/engine/random_games.h"
@@ -14,6 +17,17 @@ TEST(SquareSets, StepAgreesWithTheNeighbourTable) {
         for (int d = 0; d < 4; ++d) {
             const Square n = NEIGHBOUR[d][s];
             EXPECT_EQ(step(square_bit(static_cast<Square>(s)), d), n == 0 ? 0u : square_bit(n))
+                << "square " << s << " direction " << d;
+        }
+}
+
+TEST(SquareSets, TwoStepsAgreeWithTheNeighbourTableTwice) {
+    for (int s = 1; s <= 32; ++s)
+        for (int d = 0; d < 4; ++d) {
+            const Square n = NEIGHBOUR[d][s];
+            const Square n2 = n == 0 ? 0 : NEIGHBOUR[d][n];
+            EXPECT_EQ(two_steps(square_bit(static_cast<Square>(s)), d),
+                      n2 == 0 ? 0u : square_bit(n2))
                 << "square " << s << " direction " << d;
         }
 }
@@ -46,6 +60,35 @@ TEST(GeneratorConsistency, CountMovesMatchesGenerateMovesInRandomGames) {
         ++positions;
     });
     EXPECT_GT(positions, 10000);
+}
+
+// The search scores a node past its horizon without generating when this says
+// there is nothing to take; a wrong "nothing" would score a position with a
+// capture, and a list that differs would change the tree.
+TEST(GeneratorConsistency, GeneratingOnlyWithACaptureMatchesTheFullGenerator) {
+    int with_capture = 0;
+    int without = 0;
+    testing::play_random_games(300, 13, [&](EngineState& st, int side) {
+        const BoardArray before = st.board;
+        st.ply = 2;
+        const int only_captures = generate_moves_if_capture(st, side);
+        std::vector<std::string> first;
+        for (int i = 0; i < std::max(only_captures, 0); ++i)
+            first.push_back(testing::describe(st.list(2)[i]));
+        ASSERT_EQ(st.board, before);
+        st.ply = 1;
+        const int count = generate_moves(st, side);
+        if (st.greatest_taken == 0) {
+            ASSERT_EQ(only_captures, -1) << to_fen(Position{st.board, side});
+            ++without;
+            return;
+        }
+        ASSERT_EQ(only_captures, count) << to_fen(Position{st.board, side});
+        for (int i = 0; i < count; ++i) ASSERT_EQ(first[i], testing::describe(st.list(1)[i]));
+        ++with_capture;
+    });
+    EXPECT_GT(with_capture, 1000);
+    EXPECT_GT(without, 1000);
 }
 
 TEST(GeneratorConsistency, SideMovesAreTheUnionOfItsPiecesLongestMoves) {
