@@ -25,6 +25,7 @@
 #include <iostream>
 #include <mutex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -217,17 +218,21 @@ int fit(const std::string& start, const std::string& source_path, const std::str
     return write_text(out, *parameters::rewrite_parameter_source(source.str(), p)) ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if ((args.size() == 5 || args.size() == 6) && args[0] == "play")
+int run(const std::vector<std::string>& args) {
+    // A depth of 0 would hand the move to a level's clock: never a quick game.
+    const auto depth_ok = [](const std::string& word) {
+        const int depth = std::stoi(word);
+        return depth >= 1 && depth <= 30;
+    };
+    if ((args.size() == 5 || args.size() == 6) && args[0] == "play" && std::stoi(args[2]) >= 1 &&
+        depth_ok(args[3]))
         return play(args[1], std::stoi(args[2]), std::stoi(args[3]), args[4],
                     args.size() == 6 ? static_cast<unsigned>(std::stoul(args[5])) : 1U);
     if (args.size() >= 5 && args.size() <= 7 && args[0] == "fit")
         return fit(args[1], args[2], args[3], args[4], args.size() >= 6 ? std::stoi(args[5]) : 2000,
                    args.size() == 7 ? std::stod(args[6]) : 0.0);
-    if (args.size() == 6 && args[0] == "openings")
+    if (args.size() == 6 && args[0] == "openings" && std::stoi(args[2]) >= 1 &&
+        std::stoi(args[2]) <= 8 && depth_ok(args[3]) && std::stoi(args[4]) >= 0)
         return openings(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]),
                         args[5]);
     std::fprintf(stderr, "usage: tune_parameters play DATA_FOLDER GAMES DEPTH POSITIONS.txt [SEED]\n"
@@ -236,4 +241,16 @@ int main(int argc, char** argv) {
                          "       tune_parameters openings DATA_FOLDER PLIES DEPTH MARGIN "
                          "OPENINGS.txt\n");
     return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::logic_error&) {
+        // std::stoi and its kin: a number that is not one, or out of range.
+        std::fprintf(stderr, "tune_parameters: a number is expected where a word was given\n");
+        return 2;
+    }
 }
