@@ -206,7 +206,7 @@ bool Engine::searching() const {
 }
 
 std::uint64_t Engine::nodes_so_far() const {
-    return m->search.total_nodes + m->search.nodes;
+    return m->search.total_nodes + (m->search.iteration_counted ? 0 : m->search.nodes);
 }
 
 void Engine::resize_table(int size_index) {

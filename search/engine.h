@@ -109,8 +109,7 @@ class Engine {
     void stop_and_discard();
     bool searching() const;
     // The nodes the running search has visited so far (from inside on_poll
-    // or on_progress), for a caller that limits a search by nodes. Between
-    // two iterations the one just finished is counted twice: an upper bound.
+    // or on_progress), for a caller that limits a search by nodes.
     std::uint64_t nodes_so_far() const;
 
     // Every 5,000 nodes and after each iteration.

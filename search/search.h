@@ -92,6 +92,9 @@ class Search {
     int best_root = 0;             // into the ply-1 list as the search last generated it
     std::uint32_t nodes = 0;       // of the current iteration
     std::uint64_t total_nodes = 0; // of the whole search, for the bench
+    // Whether `nodes` has already been added to `total_nodes`: between two
+    // iterations the finished one must not be counted twice.
+    bool iteration_counted = false;
     int depth_reached = 0;
     std::int32_t seconds_used = 0; // the side's clock at the last check
     bool from_repertoire = false;  // the last answer came from the repertoire

@@ -36,6 +36,7 @@ int Search::prepare_and_answer() {
         for (Move& m : row) m.from = m.to = 0;
     nodes = 0;
     total_nodes = 0;
+    iteration_counted = false;
     depth_reached = 0;
     m_st.counts = count_pieces(m_st.board);
     const PieceCounts& c = m_st.counts;
@@ -113,6 +114,7 @@ int Search::deepen() {
         const BoardArray board = m_st.board;
         const PieceCounts counts = m_st.counts;
         nodes = 0;
+        iteration_counted = false;
         m_st.index_key = index_key;
         m_st.check_key = check_key;
         m_st.learned_key = learned_key;
@@ -124,6 +126,7 @@ int Search::deepen() {
         m_st.counts = counts;
         m_st.running_terms = terms;
         total_nodes += nodes;
+        iteration_counted = true;
         depth_reached = depth;
 
         bool repeat = false;

@@ -5,6 +5,8 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <sys/stat.h>
 
 #include "engine/fen.h"
@@ -158,6 +160,24 @@ TEST(Engine, ProgressAndResultAgree) {
     // The last report is the last root move's, once the depth is complete.
     EXPECT_EQ(reports.back().score, result.score);
     EXPECT_EQ(reports.back().root_moves.size(), 7u);
+}
+
+// A search limited by nodes stops on this count: it must never run ahead of
+// the nodes the search has really visited, between iterations above all.
+TEST(Engine, NodesSoFarNeverCountsAnIterationTwice) {
+    LoadedEngine s;
+    std::uint64_t most = 0;
+    std::uint64_t after_iterations = 0;
+    s.engine.on_poll = [&] { most = std::max(most, s.engine.nodes_so_far()); };
+    s.engine.on_progress = [&](const SearchProgress&) {
+        after_iterations = std::max(after_iterations, s.engine.nodes_so_far());
+    };
+    const SearchResult result = s.engine.search(request_for("W:W1-12:B21-32", 8));
+    ASSERT_EQ(result.answer, SearchAnswer::searched);
+    EXPECT_GT(most, 0u);
+    EXPECT_LE(most, result.nodes);
+    EXPECT_LE(after_iterations, result.nodes);
+    EXPECT_EQ(s.engine.nodes_so_far(), result.nodes);
 }
 
 TEST(Engine, PonderingReportsNoTime) {
