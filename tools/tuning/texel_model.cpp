@@ -9,6 +9,8 @@ namespace selvako::tuning {
 
 namespace {
 
+// The evaluation's two clamps (eval/evaluate.cpp keeps them private); the
+// model's test compares scores with the evaluation and fails if they part.
 constexpr int EARLY_CLAMP = 45;
 constexpr int POSITIONAL_CLAMP = 170;
 constexpr int HELD_OUT_BLOCK = 256;
