@@ -12,7 +12,8 @@
 namespace selvako::testing {
 
 inline void play_random_games(int games, unsigned seed,
-                              const std::function<void(EngineState&, int side)>& check) {
+                              const std::function<void(EngineState&, int side)>& check,
+                              int plies = 200) {
     std::mt19937 rng(seed);
     EngineState st;
     st.allocate_move_lists();
@@ -20,7 +21,7 @@ inline void play_random_games(int games, unsigned seed,
     for (int g = 0; g < games; ++g) {
         st.set_position(start_position());
         int side = WHITE;
-        for (int ply = 0; ply < 200; ++ply) {
+        for (int ply = 0; ply < plies; ++ply) {
             st.ply = 1;
             check(st, side);
             st.ply = 1;

@@ -7,10 +7,9 @@
 #include <cmath>
 #include <random>
 
-#include "engine/make_move.h"
-#include "engine/move_generation.h"
 #include "eval/evaluate.h"
 #include "search/search_clock.h"
+#include "tests/engine/random_games.h"
 #include "tools/tuning/texel_model.h"
 
 namespace selvako::tuning {
@@ -25,21 +24,11 @@ EvalParameters default_parameters() {
 
 // Positions of random games, every one of them (captures pending or not).
 std::vector<TrainingPosition> random_positions(int games, int plies, unsigned seed) {
-    std::mt19937 random(seed);
-    EngineState work;
-    work.allocate_move_lists();
     std::vector<TrainingPosition> out;
-    for (int g = 0; g < games; ++g) {
-        Position now{start_position(), WHITE};
-        for (int ply = 0; ply < plies; ++ply) {
-            work.set_position(now.board);
-            const int count = generate_root_moves(work, now.side_to_move);
-            if (count == 0) break;
-            make_move(work, work.list(1)[std::uniform_int_distribution<int>(0, count - 1)(random)]);
-            now = Position{work.board, 1 - now.side_to_move};
-            out.push_back({now, 0.5});
-        }
-    }
+    testing::play_random_games(
+        games, seed,
+        [&out](EngineState& st, int side) { out.push_back({Position{st.board, side}, 0.5}); },
+        plies);
     return out;
 }
 
