@@ -162,9 +162,7 @@ std::optional<std::vector<TrainingPosition>> read_positions(const std::string& p
     return positions;
 }
 
-void print_losses(const char* when, const std::vector<TrainingPosition>& positions,
-                  const EvalParameters& p, double k) {
-    const ModelSet set = build_model(positions, p);
+void print_losses(const char* when, const ModelSet& set, const EvalParameters& p, double k) {
     std::printf("%s: loss %.6f fitted, %.6f held out\n", when, model_loss(set, p, k, false),
                 model_loss(set, p, k, true));
 }
@@ -189,32 +187,35 @@ int fit(const std::string& start, const std::string& source_path, const std::str
     const auto positions = read_positions(positions_path);
     if (!positions) return 1;
 
-    const ModelSet first = build_model(*positions, p);
+    ModelSet model = build_model(*positions, p);
     std::printf("positions %zu modelled %zu left out %d mismatches %d\n", positions->size(),
-                first.positions.size(), first.left_out, first.mismatches);
-    if (first.mismatches > 0) {
+                model.positions.size(), model.left_out, model.mismatches);
+    if (model.mismatches > 0) {
         std::fprintf(stderr, "tune_parameters: the model does not score as the evaluation does\n");
         return 1;
     }
-    const double k = fit_scale(first, p);
+    const double k = fit_scale(model, p);
     std::printf("scale k %.6f (a man is worth %.3f in the logistic)\n", k, 200 * k);
-    print_losses("start", *positions, p, k);
+    print_losses("start", model, p, k);
 
-    const CatalogueScales scales = best_catalogue_scales(first, p, k);
+    const CatalogueScales scales = best_catalogue_scales(model, p, k);
     std::printf("catalogue factors: back rank %.2f, man safety %.2f, breakthrough %.2f "
                 "(loss %.6f with all three)\n",
                 scales.back_rank, scales.man_safety, scales.breakthrough,
-                model_loss(first, p, k, false, scales));
-    FitReport report = fit_tables(first, p, k, minimum, pull);
+                model_loss(model, p, k, false, scales));
+    FitReport report = fit_tables(model, p, k, minimum, pull);
     std::printf("tables: %d passes, %d values changed\n", report.passes, report.changed_values);
     const int steps = fit_thresholds(*positions, p, k);
     std::printf("thresholds: %d steps, now %d %d %d\n", steps, p.t1, p.t2, p.t3);
     if (steps > 0) {
-        report = fit_tables(build_model(*positions, p), p, k, minimum, pull);
+        model = build_model(*positions, p);
+        report = fit_tables(model, p, k, minimum, pull);
         std::printf("tables again: %d passes, %d values changed\n", report.passes,
                     report.changed_values);
     }
-    print_losses("end", *positions, p, k);
+    // The model holds what the tables do not decide, so it serves the fitted
+    // tables as long as the thresholds it was built with stand.
+    print_losses("end", model, p, k);
     return write_text(out, *parameters::rewrite_parameter_source(source.str(), p)) ? 0 : 1;
 }
 
