@@ -1,8 +1,9 @@
 #pragma once
 // The two game clocks: seconds used by each side, counted from the moment its
-// turn began, and the labels that show them. The window owns one GameClocks,
-// runs `ajouter_temps` from a one-second timer and mirrors the labels; the
-// search stores the computer's total itself while it thinks.
+// turn began, and the labels that show them. The game controller owns the
+// one GameClocks; the window's one-second timer asks the controller to run
+// `ajouter_temps` and shows the labels it reports; the search stores the
+// computer's total itself while it thinks.
 
 #include <array>
 #include <cstdint>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "files/game_file.h"
 #include "game/move_time.h"
 #include "search/search.h"
 #include "search/time_budget.h"
@@ -12,7 +13,7 @@ SearchRequest match_request(const MatchPosition& game, const MoveLimit& limit, b
     SearchRequest request;
     request.board = game.now.board;
     request.trait = static_cast<std::uint8_t>(game.now.side_to_move);
-    const std::size_t plies = std::min<std::size_t>(game.moves.size(), MATCH_GAME_PLIES);
+    const std::size_t plies = std::min<std::size_t>(game.moves.size(), LAST_GAME_PLY);
     request.num_demi_coup = static_cast<std::uint8_t>(plies);
     for (std::size_t i = game.moves.size() - plies; i < game.moves.size(); ++i)
         request.historique.push_back({game.moves[i].from, game.moves[i].to});

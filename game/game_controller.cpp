@@ -135,7 +135,7 @@ void GameController::apply(const Command& c) {
             [this](const command::OfferDraw&) { ProposernulClick(); },
             [this](const command::AcceptDraw&) {
                 m_notices.draw_offered = false;
-                fin_partie(GameEndKind::draw);
+                fin_partie(GameEnd::draw_agreed);
             },
             [this](const command::DeclineDraw&) {
                 m_notices.draw_offered = false;
@@ -664,30 +664,19 @@ void GameController::after_move(const InputResult& result) {
         g.ordinateur_au_trait = 1;
         return;
     }
-    switch (end) {
-    case GameEnd::white_wins:
-    case GameEnd::black_wins:
-        fin_partie(GameEndKind::no_move_after_human_move);
-        break;
-    case GameEnd::record_full:
+    if (end == GameEnd::record_full)
         fin_releve_plein();
-        break;
-    case GameEnd::none:
-        break;
-    }
+    else if (end != GameEnd::none)
+        fin_partie(end, g.trait);
 }
 
 // ---- The end of the game ---------------------------------------------------
 
-void GameController::fin_partie(GameEndKind kind) {
+void GameController::fin_partie(GameEnd end, int loser) {
     GameState& g = m_game;
     GameEndInput in;
-    in.kind = kind;
-    if (kind == GameEndKind::no_move_after_human_move ||
-        kind == GameEndKind::no_move_after_computer_move) {
-        in.white_can_move = legal_moves(g, m_work, WHITE) > 0;
-        in.black_can_move = legal_moves(g, m_work, BLACK) > 0;
-    }
+    in.end = end;
+    in.loser = static_cast<std::uint8_t>(loser);
     in.mode_match = g.mode_match;
     in.human_against_human = m_options.humain_contre_humain;
     in.couleur_ordinateur = g.couleur_ordinateur;
@@ -727,7 +716,7 @@ void GameController::fin_partie(GameEndKind kind) {
 }
 
 void GameController::fin_releve_plein() {
-    fin_partie(GameEndKind::draw);
+    fin_partie(GameEnd::record_full);
     m_observer.error(GameError::record_full);
 }
 
@@ -735,7 +724,7 @@ void GameController::ProposernulClick() {
     const PieceCounts counts = count_pieces(m_game.damier_affiche);
     if (draw_offer_accepted(counts, m_computer.reflexion, m_computer.dernier_score)) {
         if (m_searching) m_engine.stop_and_discard();
-        fin_partie(GameEndKind::draw);
+        fin_partie(GameEnd::draw_agreed);
     } else {
         m_notices.draw_refused = true;
         changed();
@@ -743,7 +732,7 @@ void GameController::ProposernulClick() {
 }
 
 void GameController::AbandonClick() {
-    fin_partie(GameEndKind::resignation);
+    fin_partie(GameEnd::resignation, m_game.couleur_ordinateur ^ 1);
     m_game.mode_match = 0;
     changed();
     m_observer.pass_wanted();
@@ -805,10 +794,10 @@ bool GameController::controle_temps() {
         g.couleur_ordinateur == BLACK ? g.match.classements.blanc : g.match.classements.noir;
     switch (selvako::controle_temps(in)) {
     case TimeControlResult::computer_over_time:
-        fin_partie(GameEndKind::computer_over_time);
+        fin_partie(GameEnd::time, g.couleur_ordinateur);
         return true;
     case TimeControlResult::human_over_time:
-        fin_partie(GameEndKind::human_over_time);
+        fin_partie(GameEnd::time, g.couleur_ordinateur ^ 1);
         return true;
     case TimeControlResult::in_time:
         break;
@@ -902,7 +891,7 @@ void GameController::coup_ordinateur() {
     if (result.answer == SearchAnswer::no_move) {
         // The side to move has no move: the game is over already.
         g.ordinateur_au_trait = 0;
-        fin_partie(GameEndKind::no_move_after_human_move);
+        fin_partie(GameEnd::no_moves, g.trait);
         return;
     }
     const bool searched = result.answer == SearchAnswer::searched;
@@ -956,14 +945,14 @@ void GameController::coup_ordinateur() {
     if (m_work.greatest_taken > 2) g.sans_reflexion = 1;
     m_computer.materiel_par_coup[g.num_demi_coup] = total_pieces(count_pieces(g.damier_affiche));
     if (replies == 0)
-        fin_partie(GameEndKind::no_move_after_computer_move);
+        fin_partie(GameEnd::no_moves, g.trait);
     else if (g.num_demi_coup >= LAST_GAME_PLY)
         fin_releve_plein();
 
     if (m_options.bip) m_observer.play_sound(MOVE_SOUND_FILE);
     if (m_options.ordinateur_contre_ordinateur &&
         stagnation_draw(g.num_demi_coup, m_computer.materiel_par_coup, m_computer.dernier_score))
-        fin_partie(GameEndKind::draw);
+        fin_partie(GameEnd::stagnation);
     show_clocks();
     changed();
 }

@@ -293,7 +293,8 @@ class GameController {
     void clic(Square s);
     void clic1(Square s, bool may_play_at_once);
     void after_move(const InputResult& result);
-    void fin_partie(GameEndKind kind);
+    // `loser` names the side that lost a decisive end.
+    void fin_partie(GameEnd end, int loser = 0);
     void fin_releve_plein();
     void ProposernulClick();
     void AbandonClick();

@@ -4,23 +4,14 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "files/outcome.h"
+#include "game/game_rules.h"
 #include "game/rating.h"
 
 namespace selvako {
-
-enum class GameEndKind : std::uint8_t {
-    no_move_after_human_move = 0,    // the side now to move is blocked or has no pieces
-    draw = 1,                        // accepted offer or a stagnating computer game
-    no_move_after_computer_move = 2, // the human's side is blocked or has no pieces
-    human_over_time = 4,             // rated match: the computer wins on time
-    computer_over_time = 5,          // rated match: the human wins on time
-    resignation = 6,                 // the human resigns: the computer wins
-};
 
 enum class EndSound : std::uint8_t { none, win, loss };
 
@@ -28,10 +19,10 @@ enum class EndSound : std::uint8_t { none, win, loss };
 std::string_view end_sound_file(EndSound sound);
 
 struct GameEndInput {
-    GameEndKind kind = GameEndKind::draw;
-    // For the two kinds without a legal move: which sides can still move.
-    bool white_can_move = true;
-    bool black_can_move = true;
+    GameEnd end = GameEnd::draw_agreed;
+    // The side that lost, for the decisive ends: the side left without a
+    // move, the side whose clock ran out, the side that resigned.
+    std::uint8_t loser = 0;
     std::uint8_t mode_match = 0;
     bool human_against_human = false;
     std::uint8_t couleur_ordinateur = 1;
@@ -47,6 +38,7 @@ struct GameEndInput {
 };
 
 struct GameEndReport {
+    GameEnd end = GameEnd::none;
     Outcome outcome = Outcome::none;
     std::string qui_gagne;
     EndSound sound = EndSound::none;
@@ -60,11 +52,5 @@ struct GameEndReport {
 
 // Nothing when the rated match has already been scored (`mode_match` 5).
 std::optional<GameEndReport> game_end_report(const GameEndInput& input);
-
-// A game between two computers that goes nowhere: from ply 251 on, the same
-// number of pieces as 60 plies earlier and no forced result in the score.
-// `material_by_ply` holds the number of pieces after each ply.
-bool stagnation_draw(std::uint8_t num_demi_coup, std::span<const std::int32_t> material_by_ply,
-                     std::int16_t last_score);
 
 } // namespace selvako

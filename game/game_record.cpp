@@ -273,11 +273,11 @@ int legal_moves(const GameState& game, EngineState& work, int side) {
 }
 
 GameEnd fin_entre_humains(GameState& game, EngineState& work) {
-    const int count = legal_moves(game, work, game.trait);
+    int count = 0;
+    const GameEnd end =
+        position_end(work, game.damier_affiche, game.trait, game.num_demi_coup, &count);
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
-    if (count == 0) return game.trait == WHITE ? GameEnd::black_wins : GameEnd::white_wins;
-    if (game.num_demi_coup >= LAST_GAME_PLY) return GameEnd::record_full;
-    return GameEnd::none;
+    return end;
 }
 
 } // namespace selvako

@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/move.h"
 #include "game/clocks.h"
+#include "game/game_rules.h"
 #include "game/game_state.h"
 
 namespace selvako {
@@ -52,10 +53,8 @@ void apres_lecture(GameState& game, GameClocks& clocks);
 std::string ligne_complete(int number, const FicheCoup& white, const FicheCoup& black);
 std::string demi_ligne(int number, const FicheCoup& white);
 
-enum class GameEnd { none, white_wins, black_wins, record_full };
-
-// In a game between two humans, after a ply: the side to move loses when it
-// has no legal move, and a record that reached its last ply ends the game drawn.
+// After a ply, the rules every game keeps for the side now to move
+// (no_moves, record_full or none); notes its number of legal moves.
 GameEnd fin_entre_humains(GameState& game, EngineState& work);
 
 // The legal moves of `side` on the game's board, generated in `work`

@@ -1,13 +1,10 @@
 #pragma once
 // One game of a match between two players that answer with a move for a
-// position, played from an opening, with the rules that end a game between
-// programs that would otherwise play on:
-// - the side to move with no piece or no legal move loses;
-// - the same position with the same side to move a third time is a draw;
-// - 25 moves of each side (50 plies) without a capture or a man's move is a
-//   draw (the kings-only rule the federations apply to long king endings);
-// - a game that reaches the record's last ply (252) is a draw;
-// - a player that gives no move, or one the position does not allow, loses.
+// position, played from an opening. It ends by the rules of game_rules.h,
+// with both adjudications of games between programs on: repetition, and 25
+// moves of each side without a capture or a man's move (the kings-only rule
+// the federations apply to long king endings). A player that gives no move,
+// or one the position does not allow, loses.
 
 #include <cstdint>
 #include <optional>
@@ -17,11 +14,9 @@
 #include "engine/fen.h"
 #include "engine/move.h"
 #include "files/outcome.h"
+#include "game/game_rules.h"
 
 namespace selvako {
-
-inline constexpr int QUIET_PLIES_FOR_DRAW = 50;
-inline constexpr int MATCH_GAME_PLIES = 252;
 
 // The game so far as a player sees it when asked for a move.
 struct MatchPosition {
@@ -38,11 +33,6 @@ class MatchPlayer {
     // Nothing when it cannot answer (an external program that died).
     virtual std::optional<Move> choose(const MatchPosition& game) = 0;
 };
-
-enum class GameEnd { no_moves, repetition, quiet_kings, length, illegal_move, no_answer };
-
-// "no-moves", "repetition", "quiet-kings", "length", "illegal-move", "no-answer".
-std::string game_end_text(GameEnd end);
 
 struct MatchGameResult {
     Outcome outcome = Outcome::none;

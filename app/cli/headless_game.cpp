@@ -10,10 +10,6 @@ void HeadlessObserver::move_played(const BoardArray&, const Move& move, const st
     if (on_move) on_move(move, by_computer);
 }
 
-void HeadlessObserver::error(GameError kind) {
-    if (kind == GameError::record_full) m_record_full = true;
-}
-
 bool HeadlessLoop::step() {
     if (m_controller.finished() || !m_observer.take_pass()) return false;
     const std::int32_t now = m_time.now_seconds();
@@ -25,16 +21,6 @@ bool HeadlessLoop::step() {
 void HeadlessLoop::send(const Command& c) {
     m_controller.command(c);
     run();
-}
-
-std::string end_reason(const HeadlessObserver& observer, bool draw_agreed, bool resigned) {
-    if (!observer.ended()) return "unfinished";
-    if (observer.record_full()) return "record-full";
-    if (observer.outcome() == Outcome::draw)
-        // The controller ends a game drawn by itself only when a game between
-        // two computers stagnates.
-        return draw_agreed ? "draw-agreed" : "stagnation";
-    return resigned ? "resignation" : "no-moves";
 }
 
 std::string result_text(const HeadlessObserver& observer) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "game/game_controller.h"
@@ -18,8 +19,10 @@ class HeadlessObserver final : public GameObserver {
     void pass_wanted() override { m_pass_wanted = true; }
     void move_played(const BoardArray& before, const Move& move, const std::vector<Square>& walk,
                      bool by_computer) override;
-    void game_ended(const GameEndReport& report) override { m_outcome = report.outcome; }
-    void error(GameError kind) override;
+    void game_ended(const GameEndReport& report) override {
+        m_outcome = report.outcome;
+        m_end = report.end;
+    }
 
     // Shown after every move when set.
     std::function<void(const Move&, bool by_computer)> on_move;
@@ -28,13 +31,14 @@ class HeadlessObserver final : public GameObserver {
     int human_moves() const { return m_human_moves; }
     bool ended() const { return m_outcome.has_value(); }
     Outcome outcome() const { return m_outcome.value_or(Outcome::none); }
-    bool record_full() const { return m_record_full; }
+    // Why it ended, in one word (game_end_text); "unfinished" while it goes on.
+    std::string_view end_reason() const { return game_end_text(m_end); }
 
   private:
     bool m_pass_wanted = false;
     int m_human_moves = 0;
     std::optional<Outcome> m_outcome;
-    bool m_record_full = false;
+    GameEnd m_end = GameEnd::none;
 };
 
 // Runs the passes the controller asks for, one after another, and the
@@ -60,10 +64,6 @@ class HeadlessLoop {
     const TimeSource& m_time;
     std::int32_t m_last_tick;
 };
-
-// Why a game ended, in one word: "no-moves", "record-full", "draw-agreed",
-// "stagnation", "resignation"; "unfinished" while it goes on.
-std::string end_reason(const HeadlessObserver& observer, bool draw_agreed, bool resigned);
 
 // The result as draughts records write it ("2-0", "0-2", "1-1"), "*" while
 // the game goes on.

@@ -308,7 +308,7 @@ int run_match(const Arguments& args) {
                             openings[static_cast<std::size_t>(done.opening)].text.c_str(),
                             done.a_white ? "white" : "black",
                             pdn_result(done.result.outcome).c_str(),
-                            done.result.moves.size(), game_end_text(done.result.end).c_str());
+                            done.result.moves.size(), std::string(game_end_text(done.result.end)).c_str());
                 std::fflush(stdout);
                 finished.erase(printed++);
             }

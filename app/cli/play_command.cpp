@@ -83,8 +83,6 @@ int run_play(const Arguments& args) {
     if (human == BLACK) loop.send(command::SwapPlayers{});
 
     EngineState work;
-    bool draw_agreed = false;
-    bool resigned = false;
     std::string line;
     int offer_shown_at = -1;
     while (!observer.ended()) {
@@ -100,7 +98,6 @@ int run_play(const Arguments& args) {
         if (text.empty()) continue;
         if (text == "quit") break;
         if (text == "resign") {
-            resigned = true;
             loop.send(command::Resign{});
             continue;
         }
@@ -110,7 +107,6 @@ int run_play(const Arguments& args) {
                 loop.send(command::AcceptDraw{});
             else
                 loop.send(command::OfferDraw{});
-            draw_agreed = observer.ended();
             if (controller.notices().draw_refused) std::printf("draw refused\n");
             continue;
         }
@@ -128,7 +124,7 @@ int run_play(const Arguments& args) {
             std::printf("illegal move\n");
     }
     std::printf("result %s %d %s\n", result_text(observer).c_str(), controller.game().num_demi_coup,
-                end_reason(observer, draw_agreed, resigned).c_str());
+                std::string(observer.end_reason()).c_str());
     return 0;
 }
 

@@ -45,20 +45,18 @@ GameSummary play_one(const std::filesystem::path& data, int level, bool book, in
     loop.send(command::SetLevel{LEVEL_ITEMS[static_cast<std::size_t>(level)].parameters});
     // Pass by pass, so that a draw offer is answered before the next move.
     controller.command(command::ComputerAgainstComputer{});
-    bool draw_agreed = false;
     while (!observer.ended() && loop.step()) {
         // The computer offers a draw only in a dead ending; the other
         // computer agrees, as a player at the window would.
         if (controller.notices().draw_offered && !observer.ended()) {
             controller.command(command::AcceptDraw{});
-            draw_agreed = true;
         }
     }
 
     GameSummary summary;
     summary.outcome = observer.outcome();
     summary.plies = controller.game().num_demi_coup;
-    summary.reason = end_reason(observer, draw_agreed, false);
+    summary.reason = std::string(observer.end_reason());
     PdnTags tags;
     tags.event = "Selvako selfplay";
     tags.date = today();

@@ -8,25 +8,25 @@ namespace selvako {
 namespace {
 
 // A training game: the human White ("Mister X"), the computer Black.
-GameEndInput training(GameEndKind kind) {
+GameEndInput training(GameEnd end, std::uint8_t loser = WHITE) {
     GameEndInput in;
-    in.kind = kind;
+    in.end = end;
+    in.loser = loser;
     in.couleur_ordinateur = 1;
     in.nom_blanc = "Mister X";
     in.nom_noir = "Selvako";
     return in;
 }
 
-GameEndInput rated_match(GameEndKind kind) {
-    GameEndInput in = training(kind);
+GameEndInput rated_match(GameEnd end, std::uint8_t loser = WHITE) {
+    GameEndInput in = training(end, loser);
     in.mode_match = 1;
     in.ratings = {1600, 2000};
     return in;
 }
 
 TEST(GameEnd, BlockedSideLosesInTraining) {
-    GameEndInput in = training(GameEndKind::no_move_after_computer_move);
-    in.white_can_move = false;
+    GameEndInput in = training(GameEnd::no_moves, WHITE);
     auto r = game_end_report(in);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->outcome, Outcome::black_won);
@@ -36,8 +36,7 @@ TEST(GameEnd, BlockedSideLosesInTraining) {
     EXPECT_EQ(r->resultat_blanc, "");
     EXPECT_EQ(r->mode_match, 0);
 
-    in = training(GameEndKind::no_move_after_human_move);
-    in.black_can_move = false;
+    in = training(GameEnd::no_moves, BLACK);
     r = game_end_report(in);
     EXPECT_EQ(r->outcome, Outcome::white_won);
     EXPECT_EQ(r->qui_gagne, "Bravo, vous avez gagné");
@@ -51,31 +50,32 @@ TEST(GameEnd, BlockedSideLosesInTraining) {
 }
 
 TEST(GameEnd, HumanAgainstHuman) {
-    GameEndInput in = training(GameEndKind::no_move_after_human_move);
+    GameEndInput in = training(GameEnd::no_moves, BLACK);
     in.human_against_human = true;
-    in.black_can_move = false;
     EXPECT_EQ(game_end_report(in)->qui_gagne, "Gain des blancs");
-    in.black_can_move = true;
-    in.white_can_move = false;
+    in.loser = WHITE;
     const auto r = game_end_report(in);
     EXPECT_EQ(r->qui_gagne, "Gain des noirs");
     EXPECT_EQ(r->sound, EndSound::none);
 }
 
 TEST(GameEnd, KindsWithTheirOwnText) {
-    auto draw = game_end_report(training(GameEndKind::draw));
-    EXPECT_EQ(draw->outcome, Outcome::draw);
-    EXPECT_EQ(draw->qui_gagne, "Match nul !");
-    EXPECT_EQ(draw->sound, EndSound::none);
+    for (GameEnd end : {GameEnd::draw_agreed, GameEnd::stagnation, GameEnd::record_full}) {
+        auto draw = game_end_report(training(end));
+        EXPECT_EQ(draw->end, end);
+        EXPECT_EQ(draw->outcome, Outcome::draw);
+        EXPECT_EQ(draw->qui_gagne, "Match nul !");
+        EXPECT_EQ(draw->sound, EndSound::none);
+    }
 
-    GameEndInput in = rated_match(GameEndKind::human_over_time);
+    GameEndInput in = rated_match(GameEnd::time, BLACK);
     in.couleur_ordinateur = 0; // the computer White wins on time
     auto r = game_end_report(in);
     EXPECT_EQ(r->outcome, Outcome::white_won);
     EXPECT_EQ(r->qui_gagne, "Temps dépassé, gain Selvako");
     EXPECT_EQ(r->sound, EndSound::loss);
 
-    in.kind = GameEndKind::computer_over_time;
+    in.loser = WHITE; // now the computer's clock ran out
     r = game_end_report(in);
     EXPECT_EQ(r->outcome, Outcome::black_won);
     EXPECT_EQ(r->qui_gagne, "Temps dépassé, vous gagnez");
@@ -83,8 +83,7 @@ TEST(GameEnd, KindsWithTheirOwnText) {
 }
 
 TEST(GameEnd, RatedMatchWinnerByName) {
-    GameEndInput in = rated_match(GameEndKind::no_move_after_human_move);
-    in.black_can_move = false;
+    GameEndInput in = rated_match(GameEnd::no_moves, BLACK);
     const auto r = game_end_report(in);
     EXPECT_EQ(r->qui_gagne, "Mister X gagne");
     EXPECT_EQ(r->new_ratings, (Ratings{1643, 1957}));
@@ -94,7 +93,7 @@ TEST(GameEnd, RatedMatchWinnerByName) {
 }
 
 TEST(GameEnd, ResignationScoresAComputerWin) {
-    const auto r = game_end_report(rated_match(GameEndKind::resignation));
+    const auto r = game_end_report(rated_match(GameEnd::resignation, WHITE));
     EXPECT_EQ(r->outcome, Outcome::black_won);
     EXPECT_EQ(r->qui_gagne, "Vous abandonnez, gain Selvako");
     EXPECT_EQ(r->sound, EndSound::loss);
@@ -103,7 +102,7 @@ TEST(GameEnd, ResignationScoresAComputerWin) {
 }
 
 TEST(GameEnd, AMatchIsScoredOnce) {
-    GameEndInput in = rated_match(GameEndKind::draw);
+    GameEndInput in = rated_match(GameEnd::draw_agreed);
     in.mode_match = 5;
     EXPECT_FALSE(game_end_report(in));
 }

@@ -150,7 +150,8 @@ TEST(MoveInput, PromotionOnlyWhereTheMoveEnds) {
 TEST(MoveInput, GameBetweenHumansEndsWhenTheSideToMoveIsStuck) {
     TwoPlayerGame t("W:Wc3:Bd4");
     t.click(22);
-    EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::white_wins);
+    EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::no_moves);
+    EXPECT_EQ(game_end_outcome(GameEnd::no_moves, t.game.trait), Outcome::white_won);
 }
 
 TEST(MoveInput, RecordEndsDrawnAtTheLastPlyAGameFileKeepsWhole) {

@@ -185,15 +185,16 @@ TEST(ComposedTexts, EndOfGameSentencesInEveryLanguage) {
         EXPECT_GE(distinct.size(), 4u) << (*text)[0];
     }
     GameEndInput in;
-    in.kind = GameEndKind::resignation;
+    in.end = GameEnd::resignation;
+    in.loser = WHITE;
     in.langue = 1;
     EXPECT_EQ(game_end_report(in)->qui_gagne, "You resign, Selvako wins");
     in.langue = 4;
     EXPECT_EQ(game_end_report(in)->qui_gagne, "Usted abandona, gana Selvako");
     in.langue = 9; // out of range: French
     EXPECT_EQ(game_end_report(in)->qui_gagne, "Vous abandonnez, gain Selvako");
-    in.kind = GameEndKind::no_move_after_human_move;
-    in.black_can_move = false;
+    in.end = GameEnd::no_moves;
+    in.loser = BLACK;
     in.couleur_ordinateur = 1;
     in.langue = 5;
     EXPECT_EQ(game_end_report(in)->qui_gagne, "Bravo, hai vinto");
