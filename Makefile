@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test test-asan bench clean install
+.PHONY: setup build run test test-asan bench clean install package
 
 setup:
 	@sh scripts/setup.sh
@@ -32,6 +32,15 @@ bench: build
 PREFIX ?= /usr/local
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the build, selvako_VERSION_ARCH.deb in this folder:
+# the programs in /usr/games, everything else under /usr/share
+# (`sudo apt install ./selvako_*.deb`, `sudo apt remove selvako`).
+package: build
+	@rm -f $(BUILD_DIR)/package/selvako_*.deb
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null
+	@cp $(BUILD_DIR)/package/selvako_*.deb .
+	@ls selvako_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

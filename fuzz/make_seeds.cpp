@@ -10,14 +10,14 @@
 
 #include "engine/engine_state.h"
 #include "engine/fen.h"
-#include "engine/move_generation.h"
 #include "engine/hash_keys.h"
 #include "engine/learned_positions.h"
+#include "engine/move_generation.h"
 #include "files/game_file.h"
-#include "files/player_files.h"
-#include "game/clipboard_text.h"
 #include "files/pdn_file.h"
+#include "files/player_files.h"
 #include "files/text_game_file.h"
+#include "game/clipboard_text.h"
 #include "game/game_import.h"
 #include "game/game_record.h"
 #include "game/hub_notation.h"
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path folder = argv[1];
-    for (const char* target : {"fen", "moves", "game_file", "game_text", "repertoire",
-                               "learned_table", "hash_keys", "player_files", "clipboard",
-                               "hub_line"})
+    for (const char* target :
+         {"fen", "moves", "game_file", "game_text", "repertoire", "learned_table", "hash_keys",
+          "player_files", "clipboard", "hub_line"})
         fs::create_directories(folder / target);
 
     // A game in which each side plays a varying legal move, saved at several lengths.
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         time.advance_seconds(ply % 7);
         const Move played_move = work.list(1)[ply % n];
         if (!jouer_coup(game, work, clocks, played_move)) break;
-        hub_moves += (hub_moves.empty() ? "" : " ") + hub_move(played_move);
+        hub_moves += (hub_moves.empty() ? "" : " ") + hub_move(played_move, HubNumbering::pdn);
         moves += (moves.empty() ? "" : " ") + typed(game.historique[ply]);
         const FicheCoup& r = game.historique[ply];
         line += std::to_string(r.from) + (r.taken > 0 ? "x" : "-") + std::to_string(r.to) +
@@ -105,17 +105,20 @@ int main(int argc, char** argv) {
     LearnedTable learned;
     for (int ply = 0; ply <= game.longueur_partie; ++ply) {
         const PositionKeys k = position_keys(game.historique[ply].board, default_hash_keys());
-        learned.learn_position(k.index % 3000, k.check, ply % 2, static_cast<std::int16_t>(ply * 37));
+        learned.learn_position(k.index % 3000, k.check, ply % 2,
+                               static_cast<std::int16_t>(ply * 37));
     }
     const std::vector<std::uint8_t> table = learned.encode();
-    write_text(folder / "learned_table" / "start", std::string(table.begin(), table.begin() + 24000));
+    write_text(folder / "learned_table" / "start",
+               std::string(table.begin(), table.begin() + 24000));
 
     // The player files as the writer makes them, both present (first byte 3)
     // and split at a zero byte.
     PlayerList players;
     players.players = {{COMPUTER_NAME, 2050}, {"Anne", 1512}, {"Bob", 987}, {"Zoé Dupont", 1500}};
     const PlayerTexts texts = player_texts(players);
-    write_text(folder / "player_files" / "players", std::string("\3") + texts.joueurs + '\0' + texts.points);
+    write_text(folder / "player_files" / "players",
+               std::string("\3") + texts.joueurs + '\0' + texts.points);
     game.settings = {320000, 319998, 500, 17, 5, 2000};
     return write_game_file(folder / "game_file" / "long_long.dam", game_file_image(game)) ? 0 : 1;
 }

@@ -26,11 +26,20 @@ HubPositionResult parse_hub_position(std::string_view text) {
     for (int s = 1; s <= NUM_SQUARES; ++s) {
         std::uint8_t code = EMPTY;
         switch (text[static_cast<std::size_t>(s)]) {
-        case 'w': code = WHITE_MAN; break;
-        case 'W': code = WHITE_KING; break;
-        case 'b': code = BLACK_MAN; break;
-        case 'B': code = BLACK_KING; break;
-        case 'e': break;
+        case 'w':
+            code = WHITE_MAN;
+            break;
+        case 'W':
+            code = WHITE_KING;
+            break;
+        case 'b':
+            code = BLACK_MAN;
+            break;
+        case 'B':
+            code = BLACK_KING;
+            break;
+        case 'e':
+            break;
         default:
             result.error = "square " + std::to_string(s) + " is not one of w, b, W, B, e";
             return result;
@@ -42,7 +51,8 @@ HubPositionResult parse_hub_position(std::string_view text) {
         position.board[static_cast<std::size_t>(s)] = code;
     }
     const PieceCounts counts = count_pieces(position.board);
-    if (counts[WHITE_MAN] + counts[WHITE_KING] > 12 || counts[BLACK_MAN] + counts[BLACK_KING] > 12) {
+    if (counts[WHITE_MAN] + counts[WHITE_KING] > 12 ||
+        counts[BLACK_MAN] + counts[BLACK_KING] > 12) {
         result.error = "more than 12 pieces of one side";
         return result;
     }
@@ -54,21 +64,52 @@ std::string hub_position(const Position& position) {
     std::string text(1, position.side_to_move == BLACK ? 'B' : 'W');
     for (int s = 1; s <= NUM_SQUARES; ++s) {
         switch (position.board[static_cast<std::size_t>(s)]) {
-        case WHITE_MAN: text += 'w'; break;
-        case WHITE_KING: text += 'W'; break;
-        case BLACK_MAN: text += 'b'; break;
-        case BLACK_KING: text += 'B'; break;
-        default: text += 'e'; break;
+        case WHITE_MAN:
+            text += 'w';
+            break;
+        case WHITE_KING:
+            text += 'W';
+            break;
+        case BLACK_MAN:
+            text += 'b';
+            break;
+        case BLACK_KING:
+            text += 'B';
+            break;
+        default:
+            text += 'e';
+            break;
         }
     }
     return text;
 }
 
-std::string hub_move(const Move& move) {
-    if (move.taken == 0) return std::to_string(move.from) + '-' + std::to_string(move.to);
-    std::string text = std::to_string(move.from) + 'x' + std::to_string(move.to);
+namespace {
+
+int number_of(Square s, HubNumbering numbering) {
+    return numbering == HubNumbering::pdn ? pdn_number(s) : s;
+}
+
+Square square_of(int number, HubNumbering numbering) {
+    return numbering == HubNumbering::pdn ? square_of_pdn_number(number)
+                                          : static_cast<Square>(number);
+}
+
+// The origin and the end only: "22-18", or "22x8" for a capture.
+std::string ends_text(const Move& move, HubNumbering numbering) {
+    return std::to_string(number_of(move.from, numbering)) + (move.taken == 0 ? '-' : 'x') +
+           std::to_string(number_of(move.to, numbering));
+}
+
+} // namespace
+
+std::string hub_move(const Move& move, HubNumbering numbering) {
+    std::vector<int> taken;
     for (int i = 0; i < move.taken && i < MAX_CAPTURED; ++i)
-        text += 'x' + std::to_string(move.captured[i]);
+        taken.push_back(number_of(move.captured[i], numbering));
+    if (numbering == HubNumbering::pdn) std::sort(taken.begin(), taken.end());
+    std::string text = ends_text(move, numbering);
+    for (const int number : taken) text += 'x' + std::to_string(number);
     return text;
 }
 
@@ -81,7 +122,7 @@ struct HubMoveText {
     bool capture = false;
 };
 
-std::optional<HubMoveText> read_move_text(std::string_view text) {
+std::optional<HubMoveText> read_move_text(std::string_view text, HubNumbering numbering) {
     HubMoveText read;
     char separator = 0;
     while (true) {
@@ -89,7 +130,7 @@ std::optional<HubMoveText> read_move_text(std::string_view text) {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
         if (ec != std::errc{} || end == text.data() || number < 1 || number > NUM_SQUARES)
             return std::nullopt;
-        read.squares.push_back(static_cast<Square>(number));
+        read.squares.push_back(square_of(number, numbering));
         text.remove_prefix(static_cast<std::size_t>(end - text.data()));
         if (text.empty()) break;
         if ((text[0] != '-' && text[0] != 'x') || (separator && text[0] != separator))
@@ -112,9 +153,9 @@ std::vector<Square> sorted(const Square* squares, int count) {
 } // namespace
 
 HubMoveResult find_hub_move(const BoardArray& board, int side, std::string_view text,
-                            EngineState& work) {
+                            HubNumbering numbering, EngineState& work) {
     HubMoveResult result;
-    const auto read = read_move_text(text);
+    const auto read = read_move_text(text, numbering);
     if (!read) {
         result.error = "not a move";
         return result;
@@ -133,8 +174,8 @@ HubMoveResult find_hub_move(const BoardArray& board, int side, std::string_view 
         if ((m.taken > 0) != read->capture) continue;
         if (captured_listed && sorted(m.captured, m.taken) != wanted) continue;
         // Two paths taking the same pieces are the same move to the game.
-        if (found && sorted(result.move->captured, result.move->taken) ==
-                         sorted(m.captured, m.taken))
+        if (found &&
+            sorted(result.move->captured, result.move->taken) == sorted(m.captured, m.taken))
             continue;
         ++found;
         if (!result.move) result.move = m;
@@ -150,21 +191,19 @@ HubMoveResult find_hub_move(const BoardArray& board, int side, std::string_view 
 }
 
 std::string hub_line_of_moves(const Position& position, const std::vector<Move>& moves,
-                              EngineState& work) {
+                              HubNumbering numbering, EngineState& work) {
     std::string line;
     BoardArray board = position.board;
     int side = position.side_to_move;
     for (const Move& move : moves) {
-        HubMoveResult legal = find_hub_move(board, side, hub_move(move), work);
+        HubMoveResult legal =
+            find_hub_move(board, side, hub_move(move, numbering), numbering, work);
         // A line's move may carry its squares only: its origin and end then.
         if (!legal.move)
-            legal = find_hub_move(board, side,
-                                  std::to_string(move.from) + (move.taken ? 'x' : '-') +
-                                      std::to_string(move.to),
-                                  work);
+            legal = find_hub_move(board, side, ends_text(move, numbering), numbering, work);
         if (!legal.move) break;
         if (!line.empty()) line += ' ';
-        line += hub_move(*legal.move);
+        line += hub_move(*legal.move, numbering);
         work.set_position(board);
         make_move(work, *legal.move);
         board = work.board;

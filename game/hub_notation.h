@@ -1,11 +1,11 @@
 #pragma once
-// Positions and moves as the Hub protocol writes them for 8x8 draughts. The
-// squares are numbered 1..32 from Black's side, row by row from the top left
-// as this program numbers them (1 = b8, 32 = g1), Black's men on 1-12.
-// A position is the side to move ('W' or 'B') and one letter per square:
-// 'w' and 'b' for men, 'W' and 'B' for kings, 'e' for an empty square.
-// A plain move is "22-18"; a capture is its origin, its end and every piece
-// it takes, in any order, joined by 'x': "22x13x18".
+// Positions and moves as the Hub protocol writes them for 8x8 draughts.
+// A position is the side to move ('W' or 'B') and one letter per square,
+// the squares in this program's order, row by row from the top left (1 = b8,
+// 32 = g1, Black's men on 1-12): 'w' and 'b' for men, 'W' and 'B' for kings,
+// 'e' for an empty square. A plain move is its origin and end joined by '-';
+// a capture is its origin, its end and every piece it takes, in any order,
+// joined by 'x'. The squares of a move are numbered as HubNumbering says.
 
 #include <optional>
 #include <string>
@@ -30,7 +30,15 @@ struct HubPositionResult {
 HubPositionResult parse_hub_position(std::string_view text);
 std::string hub_position(const Position& position);
 
-std::string hub_move(const Move& move);
+// How the squares of a move are numbered. `pdn`: as PDN files number this
+// board, from White's side (1 = a1, 32 = h8, White's men on 1-12; a3-b4 is
+// "9-13"), which is what pydraughts and the programs built on it write.
+// `selvako`: as positions list them (1 = b8; a3-b4 is "21-17").
+enum class HubNumbering { pdn, selvako };
+
+// With PDN numbers the pieces taken come in ascending order, the order in
+// which pydraughts looks a capture up.
+std::string hub_move(const Move& move, HubNumbering numbering);
 
 struct HubMoveResult {
     std::optional<Move> move;
@@ -41,11 +49,11 @@ struct HubMoveResult {
 // with its origin and end only is taken when one legal capture alone fits.
 // `work` is the move generator's workspace.
 HubMoveResult find_hub_move(const BoardArray& board, int side, std::string_view text,
-                            EngineState& work);
+                            HubNumbering numbering, EngineState& work);
 
 // The moves of a line, played one after another from `position` while each is
 // legal: "22-18 9x18x13" as far as it goes.
 std::string hub_line_of_moves(const Position& position, const std::vector<Move>& moves,
-                              EngineState& work);
+                              HubNumbering numbering, EngineState& work);
 
 } // namespace selvako

@@ -1,13 +1,16 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need. Idempotent: when
-# everything is present it only runs dpkg-query and returns.
+# everything is present it only runs dpkg-query and returns. python3 runs the
+# Hub clients of the tests; file, dpkg-dev (dpkg-shlibdeps) and lintian build
+# and check the Debian package.
 set -eu
 
 PACKAGES="cmake ninja-build g++ make pkg-config ccache
 libgtest-dev libgmock-dev libbenchmark-dev
 qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libxkbcommon-dev libgl-dev
 xvfb xauth xdotool imagemagick appstream desktop-file-utils
-clang libclang-rt-14-dev"
+clang libclang-rt-14-dev python3
+file dpkg-dev lintian"
 
 missing=""
 for p in $PACKAGES; do

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "app/cli/help_texts.h"
 #include "files/data_folder.h"
 
 namespace selvako::cli {
@@ -46,25 +47,7 @@ std::string shown_input(std::string_view text, std::size_t shown_length) {
 
 int usage_error(std::string_view problem) {
     if (!problem.empty()) std::cerr << "selvako-cli: " << problem << '\n';
-    std::cerr
-        << "usage:\n"
-           "  selvako-cli perft DEPTH [--fen FEN] [--divide] [--unique]\n"
-           "  selvako-cli moves --fen FEN\n"
-           "  selvako-cli probe --fen FEN [--data FOLDER]\n"
-           "  selvako-cli eval --fen FEN [--terms]\n"
-           "  selvako-cli go [--fen FEN] [--moves \"c3-d4 f6-e5 ...\"]\n"
-           "                 [--depth D | --level N | --movetime S] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli bench [DEPTH]\n"
-           "  selvako-cli play [--level N] [--white | --black] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli selfplay --level N --games K [--pdn OUT] [--no-book] [--data FOLDER]\n"
-           "  selvako-cli convert IN OUT\n"
-           "  selvako-cli hub [--data FOLDER]\n"
-           "  selvako-cli match [--depth D | --nodes N | --movetime S] [--games N]\n"
-           "                    [--openings FILE] [--params-a FILE] [--params-b FILE]\n"
-           "                    [--table-a I] [--table-b I] [--hub-a CMD] [--hub-b CMD]\n"
-           "                    [--threads 1|2] [--book] [--elo0 E] [--elo1 E]\n"
-           "                    [--alpha A] [--beta B] [--data FOLDER]\n"
-           "  selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n";
+    std::cerr << usage_text();
     return EXIT_USAGE;
 }
 

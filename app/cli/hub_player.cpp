@@ -29,9 +29,12 @@ std::int64_t answer_timeout_ms(const MoveLimit& limit) {
 
 std::string level_line(const MoveLimit& limit) {
     switch (limit.kind) {
-    case MoveLimit::Kind::depth: return "level depth=" + std::to_string(limit.value);
-    case MoveLimit::Kind::nodes: return "level nodes=" + std::to_string(limit.value);
-    case MoveLimit::Kind::time: break;
+    case MoveLimit::Kind::depth:
+        return "level depth=" + std::to_string(limit.value);
+    case MoveLimit::Kind::nodes:
+        return "level nodes=" + std::to_string(limit.value);
+    case MoveLimit::Kind::time:
+        break;
     }
     const std::int64_t ms = limit.value;
     std::string text = std::to_string(ms / 1000) + '.';
@@ -74,8 +77,12 @@ HubPlayer::HubPlayer(const std::string& command, MoveLimit limit) : m_limit(limi
         m_problem = std::strerror(errno);
         return;
     }
-    if (!send("hub") || !wait_for("wait", GREETING_MS)) {
+    if (!send("hub") || !read_greeting()) {
         m_problem = "'" + command + "' did not answer the greeting";
+        return;
+    }
+    if (m_declares_notation && !send("set-param name=notation value=pdn")) {
+        m_problem = "'" + command + "' did not take the notation";
         return;
     }
     if (!send("set-param name=variant value=brazilian") || !send("init") ||
@@ -150,6 +157,25 @@ std::optional<std::string> HubPlayer::wait_for(const std::string& command,
     }
 }
 
+bool HubPlayer::read_greeting() {
+    const std::int64_t end = steady_milliseconds() + GREETING_MS;
+    bool selvako = false;
+    while (true) {
+        const auto line = read_line(end - steady_milliseconds());
+        if (!line) return false;
+        const HubLineResult parsed = parse_hub_line(*line);
+        if (!parsed.line) continue;
+        const HubLine& said = *parsed.line;
+        if (said.command == "id" && said.value("name") == "Selvako") selvako = true;
+        if (said.command == "param" && said.value("name") == "notation") m_declares_notation = true;
+        if (said.command == "wait") break;
+    }
+    // Builds of Selvako from before the notation parameter numbered moves as
+    // positions list the squares; everyone else writes PDN numbers.
+    m_numbering = selvako && !m_declares_notation ? HubNumbering::selvako : HubNumbering::pdn;
+    return true;
+}
+
 void HubPlayer::new_game() {
     if (m_ready) send("new-game");
 }
@@ -159,7 +185,7 @@ std::optional<Move> HubPlayer::choose(const MatchPosition& game) {
     std::string moves;
     for (const Move& move : game.moves) {
         if (!moves.empty()) moves += ' ';
-        moves += hub_move(move);
+        moves += hub_move(move, m_numbering);
     }
     std::string pos = "pos pos=" + hub_position(game.start);
     if (!moves.empty()) pos += " moves=" + hub_value(moves);
@@ -173,7 +199,7 @@ std::optional<Move> HubPlayer::choose(const MatchPosition& game) {
     const auto text = parsed.line ? parsed.line->value("move") : std::nullopt;
     if (!text) return std::nullopt;
     const HubMoveResult found =
-        find_hub_move(game.now.board, game.now.side_to_move, *text, m_work);
+        find_hub_move(game.now.board, game.now.side_to_move, *text, m_numbering, m_work);
     // A move the position does not allow loses the game as such.
     return found.move ? *found.move : Move{};
 }

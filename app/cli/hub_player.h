@@ -11,6 +11,7 @@
 
 #include "engine/engine_state.h"
 #include "game/engine_player.h"
+#include "game/hub_notation.h"
 #include "game/match_game.h"
 
 namespace selvako::cli {
@@ -36,6 +37,9 @@ class HubPlayer final : public MatchPlayer {
     // The next line, waiting at most `timeout_ms`; nothing on time-out or when
     // the program has ended.
     std::optional<std::string> read_line(std::int64_t timeout_ms);
+    // The lines up to "wait": whether the program declares the notation
+    // parameter, and so which numbering it speaks.
+    bool read_greeting();
     // Reads lines until one starts with `command`; returns that line.
     std::optional<std::string> wait_for(const std::string& command, std::int64_t timeout_ms);
 
@@ -47,6 +51,8 @@ class HubPlayer final : public MatchPlayer {
     bool m_ready = false;
     std::string m_problem;
     EngineState m_work;
+    bool m_declares_notation = false;
+    HubNumbering m_numbering = HubNumbering::pdn;
 };
 
 } // namespace selvako::cli

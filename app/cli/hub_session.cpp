@@ -35,6 +35,10 @@ std::optional<double> seconds(std::string_view text) {
     return value;
 }
 
+const char* numbering_name(HubNumbering numbering) {
+    return numbering == HubNumbering::pdn ? "pdn" : "selvako";
+}
+
 std::string fixed(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -120,12 +124,14 @@ void HubSession::handle(const HubLine& line) {
 }
 
 void HubSession::greet() {
-    send("id name=Selvako version=0.1 author=\"Selvako developers\" country=France");
+    send("id name=Selvako version=" SELVAKO_VERSION
+         " author=\"Selvako developers\" country=France");
     send("param name=variant value=brazilian type=enum values=brazilian");
-    send(std::string("param name=book value=") + (m_repertoire ? "true" : "false") +
-         " type=bool");
-    send("param name=tt-size value=" + std::to_string(DEFAULT_TABLE_SIZE) + " type=int min=0 max=" +
-         std::to_string(TABLE_SIZES.size() - 1));
+    send(std::string("param name=notation value=") + numbering_name(m_numbering) +
+         " type=enum values=\"pdn selvako\"");
+    send(std::string("param name=book value=") + (m_repertoire ? "true" : "false") + " type=bool");
+    send("param name=tt-size value=" + std::to_string(DEFAULT_TABLE_SIZE) +
+         " type=int min=0 max=" + std::to_string(TABLE_SIZES.size() - 1));
     send("wait");
 }
 
@@ -142,8 +148,17 @@ void HubSession::set_param(const HubLine& line) {
         const auto size = whole(*value, 0, static_cast<std::int64_t>(TABLE_SIZES.size()) - 1);
         if (!size) return error("tt-size takes 0 to " + std::to_string(TABLE_SIZES.size() - 1));
         m_engine.resize_table(static_cast<int>(*size));
+    } else if (*name == "notation") {
+        if (*value == "pdn")
+            m_numbering = HubNumbering::pdn;
+        else if (*value == "selvako")
+            m_numbering = HubNumbering::selvako;
+        else
+            return error("notation is pdn or selvako");
+    } else {
+        // Silence would leave the GUI believing a setting took effect.
+        return error("unknown parameter " + std::string(name->substr(0, 40)));
     }
-    // Other parameters belong to other engines: ignored, as the protocol asks.
 }
 
 void HubSession::set_position(const HubLine& line) {
@@ -162,7 +177,7 @@ void HubSession::set_position(const HubLine& line) {
             at = end + 1;
             if (word.empty()) continue;
             const HubMoveResult found =
-                find_hub_move(now.board, now.side_to_move, word, m_work);
+                find_hub_move(now.board, now.side_to_move, word, m_numbering, m_work);
             if (!found.move)
                 return error("move " + std::to_string(moves.size() + 1) + " (" +
                              std::string(word.substr(0, 20)) + "): " + found.error);
@@ -202,7 +217,8 @@ void HubSession::set_level(const HubLine& line) {
         const auto t = seconds(*time);
         const auto inc = seconds(line.value("inc").value_or("0"));
         const auto moves = whole(line.value("moves").value_or("0"), 0, 1000);
-        if (!t || !inc || !moves) return error("level time= takes seconds, inc= seconds, moves= a count");
+        if (!t || !inc || !moves)
+            return error("level time= takes seconds, inc= seconds, moves= a count");
         level.kind = HubLevel::Kind::clock;
         level.time = *t;
         level.increment = *inc;
@@ -216,7 +232,8 @@ void HubSession::set_level(const HubLine& line) {
 void HubSession::go(const HubLine& line) {
     const bool ponder = line.has("ponder");
     const bool analyze = line.has("analyze");
-    if (!ponder && !analyze && !line.has("think")) return error("go needs think, ponder or analyze");
+    if (!ponder && !analyze && !line.has("think"))
+        return error("go needs think, ponder or analyze");
     if (!m_have_position) return error("no position");
 
     SearchRequest request;
@@ -251,14 +268,14 @@ void HubSession::go(const HubLine& line) {
     m_engine.on_progress = [this, &last_info](const SearchProgress& progress) {
         m_depth_done = std::max(m_depth_done, progress.depth);
         // One line per change of depth or of the line of play.
-        const std::string pv = hub_line_of_moves(m_position, progress.pv, m_work);
+        const std::string pv = hub_line_of_moves(m_position, progress.pv, m_numbering, m_work);
         const std::string key = std::to_string(progress.depth) + ' ' + pv;
         if (key == last_info) return;
         last_info = key;
         const double elapsed = static_cast<double>(m_clock() - m_search_start) / 1000.0;
-        send("info depth=" + std::to_string(progress.depth) + " score=" +
-             fixed(progress.score / 200.0, 2) + " nodes=" +
-             std::to_string(m_engine.nodes_so_far()) + " time=" + fixed(elapsed, 3) +
+        send("info depth=" + std::to_string(progress.depth) +
+             " score=" + fixed(progress.score / 200.0, 2) +
+             " nodes=" + std::to_string(m_engine.nodes_so_far()) + " time=" + fixed(elapsed, 3) +
              " pv=" + hub_value(pv));
     };
     const SearchResult result = m_engine.search(request);
@@ -273,7 +290,7 @@ void HubSession::go(const HubLine& line) {
     if (result.pv.size() >= 2 && result.pv[0].from == result.move.from &&
         result.pv[0].to == result.move.to)
         line_of_play.push_back(result.pv[1]);
-    const std::string played = hub_line_of_moves(m_position, line_of_play, m_work);
+    const std::string played = hub_line_of_moves(m_position, line_of_play, m_numbering, m_work);
     const auto space = played.find(' ');
     std::string done = "done move=" + played.substr(0, space);
     if (space != std::string::npos) done += " ponder=" + played.substr(space + 1);

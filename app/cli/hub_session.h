@@ -16,6 +16,7 @@
 #include "engine/engine_state.h"
 #include "engine/fen.h"
 #include "game/hub_line.h"
+#include "game/hub_notation.h"
 #include "search/engine.h"
 #include "search/move_deadline.h"
 
@@ -62,6 +63,9 @@ class HubSession {
 
     bool m_quit = false;
     bool m_repertoire = true;
+    // pydraughts writes and reads PDN numbers; the older numbering stays a
+    // parameter away.
+    HubNumbering m_numbering = HubNumbering::pdn;
     bool m_have_position = false;
     Position m_start;
     std::vector<Move> m_moves;

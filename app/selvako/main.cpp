@@ -1,6 +1,7 @@
 // selvako: the program's window.
 //
 //   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--snapshot FILE.png]
+//   selvako --help | --version
 //
 // --lang starts in a language (fr, en, nl, pt, es, it); with --snapshot and
 // neither --open nor --theme it also chooses the 2D board and plays a few
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <new>
+#include <string_view>
 
 #include "game/time_source.h"
 #include "ui/help/help_pages.h"
@@ -27,6 +29,33 @@ namespace {
 
 int run(int argc, char** argv);
 
+// The options of the command line, declared on a parser.
+struct CommandLine {
+    explicit CommandLine(QCommandLineParser& parser);
+    const QCommandLineOption open{QStringLiteral("open"),
+                                  QStringLiteral("Open a game file on the 2D board."),
+                                  QStringLiteral("FILE.dam")};
+    const QCommandLineOption snapshot{QStringLiteral("snapshot"),
+                                      QStringLiteral("Render the window to a PNG file and exit."),
+                                      QStringLiteral("FILE.png")};
+    const QCommandLineOption theme{QStringLiteral("theme"),
+                                   QStringLiteral("Start in 3D theme N (1..8), start position."),
+                                   QStringLiteral("N")};
+    const QCommandLineOption lang{QStringLiteral("lang"),
+                                  QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
+                                  QStringLiteral("CODE")};
+};
+
+CommandLine::CommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Selvako, draughts on the 8x8 board"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(lang);
+    parser.addOption(open);
+    parser.addOption(theme);
+    parser.addOption(snapshot);
+}
+
 // The opening the language pictures show: a capture for each side, then a
 // quiet move, so the board, the move list and the clocks all have something.
 constexpr const char* SNAPSHOT_GAME = "[White \"Anne\"]\n[Black \"Bruno\"]\n"
@@ -35,6 +64,20 @@ constexpr const char* SNAPSHOT_GAME = "[White \"Anne\"]\n[Black \"Bruno\"]\n"
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer on a terminal without a display, where the
+    // window's application could not start.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--help" || word == "-h" || word == "--help-all" || word == "--version" ||
+            word == "-v") {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("selvako"));
+            QCoreApplication::setApplicationVersion(QStringLiteral(SELVAKO_VERSION));
+            QCommandLineParser parser;
+            const CommandLine options(parser);
+            parser.process(app); // prints and exits with status 0
+        }
+    }
     // The engine's tables are allocated with the window and again when
     // their size changes; without that memory the program cannot play.
     try {
@@ -53,25 +96,14 @@ int run(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Selvako"));
     QCoreApplication::setOrganizationName(QStringLiteral("Selvako"));
 
+    QCoreApplication::setApplicationVersion(QStringLiteral(SELVAKO_VERSION));
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Selvako, draughts on the 8x8 board"));
-    parser.addHelpOption();
-    const QCommandLineOption open_option(QStringLiteral("open"),
-                                         QStringLiteral("Open a game file on the 2D board."),
-                                         QStringLiteral("FILE.dam"));
-    const QCommandLineOption snapshot_option(
-        QStringLiteral("snapshot"), QStringLiteral("Render the window to a PNG file and exit."),
-        QStringLiteral("FILE.png"));
-    const QCommandLineOption theme_option(
-        QStringLiteral("theme"), QStringLiteral("Start in 3D theme N (1..8), start position."),
-        QStringLiteral("N"));
-    const QCommandLineOption lang_option(
-        QStringLiteral("lang"), QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
-        QStringLiteral("CODE"));
-    parser.addOption(lang_option);
-    parser.addOption(open_option);
-    parser.addOption(theme_option);
-    parser.addOption(snapshot_option);
+    const CommandLine options(parser);
+    const QCommandLineOption& open_option = options.open;
+    const QCommandLineOption& snapshot_option = options.snapshot;
+    const QCommandLineOption& theme_option = options.theme;
+    const QCommandLineOption& lang_option = options.lang;
     parser.process(app);
 
     int langue = -1;

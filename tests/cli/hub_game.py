@@ -1,7 +1,8 @@
 """A whole game of a Hub client against `selvako-cli hub`: the client plays
 White with moves drawn at random (seeded) from its own rules, the engine
 plays Black at depth 3, and every move the engine gives must be legal by
-those rules. The game runs to a result: no move left, a third repetition,
+those rules, both numbering the squares of moves as positions do (1 = b8).
+The game runs to a result: no move left, a third repetition,
 50 quiet plies of kings, or 300 plies. Usage: hub_game.py SELVAKO_CLI"""
 
 import random
@@ -16,6 +17,7 @@ def main():
     engine = Engine([sys.argv[1], "hub"])
     engine.send("hub")
     engine.expect("wait")
+    engine.send("set-param name=notation value=selvako")
     engine.send("set-param name=variant value=brazilian")
     engine.send("init")
     engine.expect("ready")

@@ -1,6 +1,7 @@
 """A Hub session with `selvako-cli hub` from the greeting to "quit": the
-greeting, parameters, a position with moves, a search at depth 4 with its
-info lines, a "stop" during "go ponder", and malformed lines, each answered
+greeting, parameters (moves numbered as positions list the squares, 1 = b8),
+a position with moves, a search at depth 4 with its info lines, a "stop"
+during "go ponder", and malformed lines and unknown parameters, each answered
 with an error while the engine carries on. Usage: hub_session.py SELVAKO_CLI"""
 
 import queue
@@ -65,6 +66,9 @@ def main():
     greeting = engine.expect("wait")
     check(greeting[0].startswith("id name=Selvako"), greeting)
     check(any("name=variant" in l and "brazilian" in l for l in greeting), greeting)
+    check(any(l.startswith("param name=notation value=pdn ") for l in greeting), greeting)
+    # This session writes its moves as the positions number the squares.
+    engine.send("set-param name=notation value=selvako")
     engine.send("set-param name=variant value=brazilian")
     engine.send("set-param name=book value=false")
     engine.send("init")
@@ -75,6 +79,7 @@ def main():
     # Malformed or impossible lines: one error line each, and nothing changes.
     for bad in ['pos moves="22-18', "level depth=0", "pos pos=Wxyz", "go", "go think",
                 "set-param name=variant value=normal", "level =1", "frobnicate",
+                "set-param name=hash value=64", "set-param name=notation value=fmjd",
                 "pos pos=W" + "b" * 12 + "e" * 8 + "w" * 12 + ' moves="22-18 22-18"',
                 "level\x01"]:
         engine.send(bad)

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+#include <string_view>
+
 #include "engine/engine_state.h"
 #include "game/hub_line.h"
 #include "game/hub_notation.h"
@@ -47,8 +51,8 @@ TEST(HubLine, CommandsArgumentsFlagsAndQuotes) {
 }
 
 TEST(HubLine, MalformedLinesAreRefusedWithAReason) {
-    for (const char* bad : {"pos moves=\"22-18", "level =3", "pos pos=\"a\"b",
-                            "level depth=3\x01", "go th\"ink", "ping\x1b[2J"}) {
+    for (const char* bad : {"pos moves=\"22-18", "level =3", "pos pos=\"a\"b", "level depth=3\x01",
+                            "go th\"ink", "ping\x1b[2J"}) {
         const HubLineResult r = parse_hub_line(bad);
         EXPECT_FALSE(r.line) << bad;
         EXPECT_FALSE(r.error.empty()) << bad;
@@ -97,8 +101,8 @@ TEST(HubNotation, ImpossiblePositionsAreRefused) {
     black_man_crowned[32] = 'b';
     std::string thirteen = ok;
     thirteen[13] = 'b';
-    for (const std::string& bad :
-         {std::string("W"), too_long, bad_side, bad_letter, white_man_crowned, black_man_crowned, thirteen}) {
+    for (const std::string& bad : {std::string("W"), too_long, bad_side, bad_letter,
+                                   white_man_crowned, black_man_crowned, thirteen}) {
         const HubPositionResult r = parse_hub_position(bad);
         EXPECT_FALSE(r.position) << bad;
         EXPECT_FALSE(r.error.empty()) << bad;
@@ -108,15 +112,16 @@ TEST(HubNotation, ImpossiblePositionsAreRefused) {
 TEST(HubNotation, MovesAreFoundAmongTheLegalOnes) {
     EngineState work;
     const BoardArray start = start_position();
-    const HubMoveResult c3d4 = find_hub_move(start, WHITE, "22-18", work);
+    const HubMoveResult c3d4 = find_hub_move(start, WHITE, "22-18", HubNumbering::selvako, work);
     ASSERT_TRUE(c3d4.move) << c3d4.error;
     EXPECT_EQ(move_text(*c3d4.move), "c3-d4");
-    EXPECT_EQ(hub_move(*c3d4.move), "22-18");
+    EXPECT_EQ(hub_move(*c3d4.move, HubNumbering::selvako), "22-18");
     // Black's first moves go down the board.
-    EXPECT_EQ(move_text(*find_hub_move(start, BLACK, "9-13", work).move), "b6-a5");
-    for (const char* bad : {"22-19", "18-22", "22x18", "22--18", "x", "33-29", "0-4",
-                            "22-18-14", "22-18x15", "", "-", "22 18"}) {
-        const HubMoveResult r = find_hub_move(start, WHITE, bad, work);
+    EXPECT_EQ(move_text(*find_hub_move(start, BLACK, "9-13", HubNumbering::selvako, work).move),
+              "b6-a5");
+    for (const char* bad : {"22-19", "18-22", "22x18", "22--18", "x", "33-29", "0-4", "22-18-14",
+                            "22-18x15", "", "-", "22 18"}) {
+        const HubMoveResult r = find_hub_move(start, WHITE, bad, HubNumbering::selvako, work);
         EXPECT_FALSE(r.move) << bad;
         EXPECT_FALSE(r.error.empty()) << bad;
     }
@@ -127,24 +132,87 @@ TEST(HubNotation, CapturesNameTheirPiecesInAnyOrder) {
     // The white man on c3 (22) takes d4 (18) and f6 (11), landing on g7 (8).
     const Position p = *parse_fen("W:Wc3:Bd4,f6,h8").position;
     for (const char* text : {"22x8x18x11", "22x8x11x18", "22x8"}) {
-        const HubMoveResult r = find_hub_move(p.board, WHITE, text, work);
+        const HubMoveResult r = find_hub_move(p.board, WHITE, text, HubNumbering::selvako, work);
         ASSERT_TRUE(r.move) << text << ": " << r.error;
         EXPECT_EQ(r.move->taken, 2);
     }
-    EXPECT_EQ(hub_move(*find_hub_move(p.board, WHITE, "22x8", work).move), "22x8x18x11");
-    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22x8x18", work).move);
-    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22x8x18x4", work).move);
-    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22-18", work).move);
+    EXPECT_EQ(hub_move(*find_hub_move(p.board, WHITE, "22x8", HubNumbering::selvako, work).move,
+                       HubNumbering::selvako),
+              "22x8x18x11");
+    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22x8x18", HubNumbering::selvako, work).move);
+    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22x8x18x4", HubNumbering::selvako, work).move);
+    EXPECT_FALSE(find_hub_move(p.board, WHITE, "22-18", HubNumbering::selvako, work).move);
 }
 
 TEST(HubNotation, ALineOfPlayStopsAtItsFirstImpossibleMove) {
     EngineState work;
     const Position start{start_position(), WHITE};
-    Move c3d4 = *find_hub_move(start.board, WHITE, "22-18", work).move;
-    Move f6e5 = *find_hub_move(start.board, BLACK, "11-15", work).move;
-    EXPECT_EQ(hub_line_of_moves(start, {c3d4, f6e5}, work), "22-18 11-15");
+    Move c3d4 = *find_hub_move(start.board, WHITE, "22-18", HubNumbering::selvako, work).move;
+    Move f6e5 = *find_hub_move(start.board, BLACK, "11-15", HubNumbering::selvako, work).move;
+    EXPECT_EQ(hub_line_of_moves(start, {c3d4, f6e5}, HubNumbering::selvako, work), "22-18 11-15");
     // A second White move in a row is not in the line.
-    EXPECT_EQ(hub_line_of_moves(start, {c3d4, c3d4}, work), "22-18");
+    EXPECT_EQ(hub_line_of_moves(start, {c3d4, c3d4}, HubNumbering::selvako, work), "22-18");
+}
+
+// One move in each numbering: as the engine writes it, another way a client
+// may write it (the pieces taken in another order), and where it goes.
+struct NumberedMove {
+    HubNumbering numbering;
+    const char* fen;
+    const char* written;
+    const char* also_read;
+    const char* ends_only;
+    const char* algebraic;
+};
+
+class HubNumberingTest : public testing::TestWithParam<NumberedMove> {};
+
+TEST_P(HubNumberingTest, MovesReadAndWriteInTheirNumbering) {
+    const NumberedMove& c = GetParam();
+    EngineState work;
+    const Position p = *parse_fen(c.fen).position;
+    for (const char* text : {c.written, c.also_read, c.ends_only}) {
+        const HubMoveResult r = find_hub_move(p.board, p.side_to_move, text, c.numbering, work);
+        ASSERT_TRUE(r.move) << text << ": " << r.error;
+        EXPECT_EQ(move_text(*r.move), c.algebraic) << text;
+        EXPECT_EQ(hub_move(*r.move, c.numbering), c.written) << text;
+    }
+    const HubNumbering other =
+        c.numbering == HubNumbering::pdn ? HubNumbering::selvako : HubNumbering::pdn;
+    const HubMoveResult misread = find_hub_move(p.board, p.side_to_move, c.written, other, work);
+    EXPECT_FALSE(misread.move && move_text(*misread.move) == c.algebraic) << c.written;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothNumberings, HubNumberingTest,
+    testing::Values(
+        NumberedMove{HubNumbering::pdn, "W:W1-12:B21-32", "9-13", "9-13", "9-13", "a3-b4"},
+        NumberedMove{HubNumbering::selvako, "W:W1-12:B21-32", "21-17", "21-17", "21-17", "a3-b4"},
+        // Black's first moves in PDN numbers go down from 21-24.
+        NumberedMove{HubNumbering::pdn, "B:W1-12:B21-32", "22-18", "22-18", "22-18", "d6-c5"},
+        NumberedMove{HubNumbering::pdn, "W:Wc3:Bd4,f6,h8", "10x28x14x23", "10x28x23x14", "10x28",
+                     "c3xg7"},
+        NumberedMove{HubNumbering::selvako, "W:Wc3:Bd4,f6,h8", "22x8x18x11", "22x8x11x18", "22x8",
+                     "c3xg7"},
+        // Taken e5 (19) first, then c3 (10): PDN lists them in ascending order.
+        NumberedMove{HubNumbering::pdn, "B:We5,c3:Bf6", "23x5x10x19", "23x5x19x10", "23x5",
+                     "f6xb2"},
+        NumberedMove{HubNumbering::selvako, "B:We5,c3:Bf6", "11x25x15x22", "11x25x22x15", "11x25",
+                     "f6xb2"}),
+    [](const testing::TestParamInfo<NumberedMove>& param_info) {
+        std::string name = param_info.param.numbering == HubNumbering::pdn ? "pdn_" : "selvako_";
+        for (const char c : std::string_view(param_info.param.written))
+            name += std::isdigit(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(HubNotation, ALineOfPlayIsWrittenInTheNumberingAsked) {
+    EngineState work;
+    const Position start{start_position(), WHITE};
+    const Move a3b4 = *find_hub_move(start.board, WHITE, "9-13", HubNumbering::pdn, work).move;
+    const Move h6g5 = *find_hub_move(start.board, BLACK, "24-20", HubNumbering::pdn, work).move;
+    EXPECT_EQ(hub_line_of_moves(start, {a3b4, h6g5}, HubNumbering::pdn, work), "9-13 24-20");
+    EXPECT_EQ(hub_line_of_moves(start, {a3b4, h6g5}, HubNumbering::selvako, work), "21-17 12-16");
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 # Installs the build into a fresh prefix and checks what a desktop needs:
 # both programs, the data and the help under share/selvako (found from
 # bin/ with no "data" beside it), the desktop entry, the icons, the AppStream
-# description; then starts the installed program and the installed CLI.
+# description, the manual pages; then starts the installed program and the
+# installed CLI.
 #
 # Usage: install_test.sh BUILD_DIR
 set -eu
@@ -22,7 +23,8 @@ for f in share/selvako/hashkey33.dat share/selvako/defaut.par share/selvako/Imag
          share/metainfo/org.selvako.Selvako.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.selvako.Selvako.svg \
          share/icons/hicolor/48x48/apps/org.selvako.Selvako.png \
-         share/icons/hicolor/256x256/apps/org.selvako.Selvako.png; do
+         share/icons/hicolor/256x256/apps/org.selvako.Selvako.png \
+         share/man/man6/selvako.6.gz share/man/man6/selvako-cli.6.gz; do
     test -s "$prefix/$f" || fail "$f missing"
 done
 
