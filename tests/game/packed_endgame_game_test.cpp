@@ -54,7 +54,13 @@ TEST_P(FivePieceGame, EndsAsTheTableSays) {
         << r.moves.size() << " plies";
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, FivePieceGame, ::testing::Values("W:WKa1,Kc1,Ke1:BKh8,Kf8"));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Positions, FivePieceGame,
+                         ::testing::Values("W:WKa1,Kc1,Ke1:BKh8,Kf8",  // drawn
+                                           "W:WKb2,c3:BKh8,d8,f8",     // won in 23 plies
+                                           "W:Wa3,c3,e3:Bf6,h6",       // won in 49 plies
+                                           "B:WKa1,Kc1,e3:BKh8,g7"));  // drawn
+// clang-format on
 
 } // namespace
 } // namespace selvako
