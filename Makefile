@@ -27,6 +27,12 @@ test-asan: setup
 bench: build
 	@$(BUILD_DIR)/bench/selvako-bench
 
+# The packed endgame tables of four and five pieces, beside the .bib files in
+# $(BUILD_DIR)/data: long to solve, so never part of a build (see README).
+.PHONY: tables5
+tables5: build
+	@cmake --build $(BUILD_DIR) --target tables5
+
 # The program, selvako-cli, the data and the help, the desktop entry, the icon
 # and the AppStream description under PREFIX (sudo for a system folder).
 PREFIX ?= /usr/local

@@ -13,6 +13,8 @@
 #include "engine/hash_keys.h"
 #include "engine/learned_positions.h"
 #include "engine/move_generation.h"
+#include "engine/packed_endgame_format.h"
+#include "engine/packed_endgame_index.h"
 #include "files/game_file.h"
 #include "files/pdn_file.h"
 #include "files/player_files.h"
@@ -48,9 +50,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path folder = argv[1];
-    for (const char* target :
-         {"fen", "moves", "game_file", "game_text", "repertoire", "learned_table", "hash_keys",
-          "player_files", "clipboard", "hub_line"})
+    for (const char* target : {"fen", "moves", "game_file", "game_text", "repertoire",
+                               "learned_table", "hash_keys", "player_files", "clipboard",
+                               "hub_line", "packed_table"})
         fs::create_directories(folder / target);
 
     // A game in which each side plays a varying legal move, saved at several lengths.
@@ -119,6 +121,25 @@ int main(int argc, char** argv) {
     const PlayerTexts texts = player_texts(players);
     write_text(folder / "player_files" / "players",
                std::string("\3") + texts.joueurs + '\0' + texts.points);
+    // Packed tables of the three smallest materials as the writer packs them:
+    // most blocks hold one value, every eighth a few (kept under the fuzzers'
+    // input length).
+    int smallest = 0;
+    for (int t = 0; t < NUM_PACKED_TABLES && smallest < 3; ++t) {
+        const TableMaterial& m = packed_materials()[static_cast<std::size_t>(t)];
+        if (packed_table_size(m) > 110000) continue;
+        std::vector<std::int8_t> values(packed_table_size(m));
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const std::size_t block = i / PACKED_BLOCK_ENTRIES;
+            const int varied = static_cast<int>(i % (block / 8 % 5 + 2)) - 1;
+            values[i] =
+                static_cast<std::int8_t>(block % 8 == 1 ? varied : static_cast<int>(block % 3) - 1);
+        }
+        const std::vector<std::uint8_t> file = pack_table(m, values);
+        write_text(folder / "packed_table" / packed_file_name(m),
+                   std::string(1, static_cast<char>(t)) + std::string(file.begin(), file.end()));
+        ++smallest;
+    }
     game.settings = {320000, 319998, 500, 17, 5, 2000};
     return write_game_file(folder / "game_file" / "long_long.dam", game_file_image(game)) ? 0 : 1;
 }

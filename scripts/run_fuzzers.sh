@@ -26,7 +26,7 @@ done
 
 status=0
 for target in fen moves game_file game_text parameter_file repertoire learned_table \
-    endgame_tables hash_keys player_files clipboard hub_line; do
+    endgame_tables packed_table hash_keys player_files clipboard hub_line; do
     corpus=$work/corpus/$target
     mkdir -p "$corpus"
     cp "$work/seeds/$target"/* "$corpus/"

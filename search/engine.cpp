@@ -18,6 +18,7 @@ struct Engine::Impl {
         : random(seed), search(st, tables.table, tables.learned, tables.evaluation, clock, seed) {
         search.repertoires = &tables.repertoires;
         search.databases = &tables.databases;
+        search.packed_databases = &tables.packed_databases;
         search.hooks.poll = [&engine] {
             if (engine.on_poll) engine.on_poll();
         };
@@ -137,6 +138,10 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     load_databases(tables.databases, folders.data, &wrong);
     if (!wrong.empty())
         problems.push_back("endgame tables with wrong contents are not used: " + join(wrong));
+    std::vector<std::string> refused;
+    load_packed_tables(tables.packed_databases, folders.data, &refused);
+    if (!refused.empty())
+        problems.push_back("packed endgame tables refused, not used: " + join(refused));
     return problems;
 }
 

@@ -5,6 +5,7 @@
 // from the data files at start-up.
 
 #include "engine/endgame_tables.h"
+#include "engine/packed_endgame_tables.h"
 #include "engine/learned_positions.h"
 #include "engine/repertoire.h"
 #include "engine/transposition_table.h"
@@ -17,6 +18,7 @@ struct EngineTables {
     TranspositionTable table;
     LearnedTable learned;
     EndgameTables databases;
+    PackedEndgameTables packed_databases;
     Repertoires repertoires;
     EvalState eval;
     SearchEvaluation evaluation{eval};

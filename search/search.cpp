@@ -85,9 +85,12 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     const int depth = m_st.iteration_depth;
 
     const int side = MAX ? m_root_side : m_other_side;
-    if (p > 1 && pieces <= 4 && databases) {
+    if (p > 1 && pieces <= MAX_PACKED_PIECES && databases) {
         if (const auto score = probe_database(*databases, m_st.board, counts, side, p))
             return *score;
+        if (packed_databases)
+            if (const auto score = probe_packed(*packed_databases, m_st.board, counts, side, p))
+                return *score;
     }
 
     if (p > 2 && pieces > 3) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/endgame_tables.h"
+#include "engine/packed_endgame_tables.h"
 #include "engine/engine_state.h"
 #include "engine/learned_positions.h"
 #include "engine/repertoire.h"
@@ -79,6 +80,8 @@ class Search {
     // The endgame tables, loaded beforehand (Engine::load reads them once);
     // none when null.
     const EndgameTables* databases = nullptr;
+    // The packed tables of the other endings of four and five pieces; none when null.
+    const PackedEndgameTables* packed_databases = nullptr;
     // Stops after this iteration depth (0: the level decides).
     int depth_limit = 0;
 

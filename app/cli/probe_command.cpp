@@ -6,6 +6,7 @@
 #include "app/cli/commands.h"
 #include "engine/endgame_tables.h"
 #include "engine/kings_against_men.h"
+#include "engine/packed_endgame_tables.h"
 
 namespace selvako::cli {
 
@@ -45,6 +46,31 @@ bool report_kings_against_men(const BoardArray& board, const PieceCounts& c) {
     return true;
 }
 
+// A packed table is read alone: one file, not all of them.
+int report_packed(const PackedEntry& entry, const std::filesystem::path& folder, int side_to_move,
+                  bool kings_rule) {
+    const std::string name =
+        packed_file_name(packed_materials()[static_cast<std::size_t>(entry.table)]);
+    std::printf("table %s, index %u\n", name.c_str(), entry.index);
+    const std::filesystem::path path = folder / name;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        std::printf("%s is missing in %s (make tables5 writes it)\n", name.c_str(),
+                    folder.string().c_str());
+        return kings_rule ? 0 : 1;
+    }
+    std::string reason;
+    const auto table = read_packed_table(path, entry.table, reason);
+    if (!table) {
+        std::printf("%s cannot be used: %s\n", name.c_str(), reason.c_str());
+        return 1;
+    }
+    const std::int8_t value = table->value(entry.index);
+    const char* side = side_to_move == BLACK ? "Black" : "White";
+    std::printf("value %d: %s\n", value, meaning(value, side).c_str());
+    return 0;
+}
+
 } // namespace
 
 int run_probe(const Arguments& args) {
@@ -68,6 +94,8 @@ int run_probe(const Arguments& args) {
     const bool kings_rule = report_kings_against_men(position->board, counts);
     const auto entry = locate_position(position->board, counts, position->side_to_move);
     if (!entry) {
+        if (const auto packed = locate_packed(position->board, counts, position->side_to_move))
+            return report_packed(*packed, folder, position->side_to_move, kings_rule);
         std::printf("no endgame table holds this material\n");
         return kings_rule ? 0 : 1;
     }

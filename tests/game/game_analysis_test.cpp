@@ -255,7 +255,8 @@ struct LearnedProbe {
 } // namespace
 
 TEST_F(EngineFixture, LearnedPositionsSurviveANewTableSizeAndARestart) {
-    const FenResult parsed = parse_fen("W:Wa3,e3:Bb8,h8");
+    // Six pieces: no endgame table settles the position before the learned one.
+    const FenResult parsed = parse_fen("W:Wa1,a3,e3:Bb8,d8,h8");
     ASSERT_TRUE(parsed.position);
     LearnedProbe probe{engine, parsed.position->board};
     // Black to move after e3-f4 is taught as lost for Black.
