@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "files/outcome.h"
+#include "game/match_mode.h"
 #include "game/rating.h"
 
 namespace selvako {
@@ -32,7 +33,7 @@ struct GameEndInput {
     // For the two kinds without a legal move: which sides can still move.
     bool white_can_move = true;
     bool black_can_move = true;
-    std::uint8_t mode_match = 0;
+    MatchMode mode_match = MatchMode::none;
     bool human_against_human = false;
     std::uint8_t couleur_ordinateur = 1;
     // The names as the game panel shows them.
@@ -54,11 +55,11 @@ struct GameEndReport {
     std::optional<Ratings> new_ratings;
     std::string resultat_blanc;
     std::string resultat_noir;
-    // 5 after a rated match, which can then not be scored again.
-    std::uint8_t mode_match = 0;
+    // Scored after a rated match, which can then not be scored again.
+    MatchMode mode_match = MatchMode::none;
 };
 
-// Nothing when the rated match has already been scored (`mode_match` 5).
+// Nothing when the rated match has already been scored (`MatchMode::scored`).
 std::optional<GameEndReport> game_end_report(const GameEndInput& input);
 
 // A game between two computers that goes nowhere: from ply 251 on, the same

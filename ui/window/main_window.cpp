@@ -106,6 +106,8 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
     m_stack->addWidget(m_game_area);
     setCentralWidget(m_stack);
     build_menus();
+    wire_permissions();
+    m_permissions.publish(m_controller->permissions());
     for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(false);
     apply_captions(FRANCAIS);
     m_intro->set_texts(FRANCAIS);
@@ -122,7 +124,7 @@ MainWindow::~MainWindow() {
 void MainWindow::send(const Command& c) {
     if (!m_startup_done) return;
     // A move still being shown belongs to the game that is about to change.
-    if (GameController::changes_game(c)) m_board->stop_animation();
+    if (effect_of(c) != CommandEffect::immediate) m_board->stop_animation();
     m_controller->command(c);
 }
 
@@ -143,6 +145,10 @@ void MainWindow::game_changed() {
     refresh();
 }
 
+void MainWindow::permissions_changed(const Permissions& now) {
+    m_permissions.publish(now);
+}
+
 void MainWindow::pass_wanted() {
     m_loop.schedule();
 }
@@ -152,13 +158,11 @@ void MainWindow::process_events() {
 }
 
 void MainWindow::thinking_started() {
-    set_game_commands_enabled(false);
     m_panel10->image()->update();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void MainWindow::thinking_finished() {
-    set_game_commands_enabled(true);
     m_panel10->image()->update();
     QApplication::restoreOverrideCursor();
 }
@@ -280,7 +284,6 @@ void MainWindow::Introduction() {
     send(command::StartUp{});
     // The table size of the last run, reallocated, not only ticked.
     send(command::SetTableSize{m_saved_settings.taille_tables});
-    send(command::SetLanguage{static_cast<std::uint8_t>(langue_cochee())});
     send_options();
 }
 
@@ -291,7 +294,7 @@ void MainWindow::clic(int x, int y) {
     if (!m_startup_done || m_board->animating()) return;
     // A click off the dark squares still stops the search; the input then
     // ignores its square 0.
-    send(command::Click{square_from_click(x, y, m_display.damier_inverse)});
+    send(command::SquareClicked{square_from_click(x, y, m_display.damier_inverse)});
 }
 
 void MainWindow::ajouter_temps() {
@@ -321,14 +324,13 @@ void MainWindow::refresh() {
         m_match_nul->hide();
     if (!notices.end_of_game) m_fin_de_parties->hide();
 
-    if (g.mode_match != 0)
+    if (g.mode_match != MatchMode::none)
         m_panel11->setText(caption("Match1", langue_cochee()));
     else if (!m_controller->options().humain_contre_humain)
         m_panel11->setText(texte(ENTRAINEMENT, langue_cochee()));
     else
         m_panel11->setText(caption("Humain", langue_cochee()));
     show_options();
-    if (!m_controller->computer_thinking()) apply_mode_menus();
     compter_pions();
     show_turn();
     sync_move_list();
@@ -354,40 +356,6 @@ void MainWindow::show_options() {
         m_tailles[k]->setChecked(TABLE_SIZES[k].setting ==
                                  m_controller->game().settings.taille_tables);
     m_panel9->set_minutes(m_controller->game().settings.minutes_autre);
-}
-
-void MainWindow::apply_mode_menus() {
-    const GameState& g = m_controller->game();
-    const bool match = g.mode_match == 1;
-    for (QMenu* menu : m_game_menus) menu->menuAction()->setEnabled(true);
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
-        item->setEnabled(true);
-    for (QMenu* menu : {m_fichier, m_joueurs}) menu->menuAction()->setEnabled(!match);
-    for (QAction* item : {m_reflexion, m_horloges, m_pause1, m_arret_clic})
-        item->setEnabled(!match);
-    for (QAction* item : m_edition->actions()) item->setEnabled(!match);
-    m_reprendre_paire->setEnabled(!match);
-    for (QToolButton* b : m_navigation) b->setEnabled(!match);
-    m_niveau->menuAction()->setEnabled(!(match && g.num_demi_coup > 10));
-    m_proposernul->setEnabled(true);
-    m_abandon1->setVisible(match);
-}
-
-void MainWindow::set_game_commands_enabled(bool enabled) {
-    const bool match = m_controller->game().mode_match == 1;
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
-        item->setEnabled(enabled);
-    // In computer-against-computer play the Fichier menu stays open so that
-    // the option can be unchecked while the computer thinks.
-    if (!m_cvc->isChecked() && (!enabled || !match)) m_fichier->menuAction()->setEnabled(enabled);
-    m_edition->menuAction()->setEnabled(enabled);
-    for (QToolButton* b : m_navigation) b->setEnabled(enabled);
-    m_reprendre_paire->setEnabled(enabled && !match);
-    m_joueurs->menuAction()->setEnabled(enabled && !match);
-    // The lists and parameters a search reads do not change under it, and a
-    // rated match is played with the set it started with.
-    m_parametrage->menuAction()->setEnabled(enabled && !match);
-    m_proposernul->setEnabled(enabled);
 }
 
 void MainWindow::compter_pions() {
@@ -435,7 +403,7 @@ QRect MainWindow::last_move_area() const {
 
 void MainWindow::poser_piece() {
     const MoveInput& input = m_controller->input();
-    if (input.piece_prise != 0) send(command::Click{input.chemin_clics[0]});
+    if (input.piece_prise != 0) send(command::SquareClicked{input.chemin_clics[0]});
 }
 
 void MainWindow::Inverser() {
@@ -484,13 +452,15 @@ void MainWindow::sync_move_list() {
 
 void MainWindow::choisir_langue(int langue) {
     if (langue < FRANCAIS || langue >= LANGUAGE_COUNT) langue = FRANCAIS;
+    // The controller keeps the language (and saves it with the game); the
+    // check mark and every caption follow it.
+    m_controller->command(command::SetLanguage{static_cast<std::uint8_t>(langue)});
     m_langues[static_cast<std::size_t>(langue)]->setChecked(true);
     apply_captions(langue);
     // The captions that show a state are written again in the new language.
     if (m_startup_done) refresh();
     load_qt_translations(langue);
     if (!m_startup_done) m_intro->set_texts(langue);
-    send(command::SetLanguage{static_cast<std::uint8_t>(langue)});
 }
 
 void MainWindow::load_qt_translations(int langue) {
@@ -507,13 +477,8 @@ void MainWindow::load_qt_translations(int langue) {
 }
 
 int MainWindow::langue_cochee() const {
-    // Tested in the order Français, English, Nederlands, Portugues, Español,
-    // Italiano; French when none is checked yet.
-    for (int langue = FRANCAIS; langue < LANGUAGE_COUNT; ++langue) {
-        const QAction* item = m_langues[static_cast<std::size_t>(langue)];
-        if (item && item->isChecked()) return langue;
-    }
-    return FRANCAIS;
+    const int langue = m_controller->game().settings.langue;
+    return langue < LANGUAGE_COUNT ? langue : FRANCAIS;
 }
 
 QAction* MainWindow::action(std::string_view key) const {
@@ -597,8 +562,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // A rated match cannot be left by closing the window.
-    if (g.mode_match != 0) {
+    // A rated match in progress cannot be left by closing the window.
+    if (m_controller->match_in_progress()) {
         event->ignore();
         return;
     }

@@ -54,6 +54,7 @@
 #include "ui/window/game_loop.h"
 #include "ui/window/intro_screen.h"
 #include "ui/window/level_menu.h"
+#include "ui/window/permission_signals.h"
 
 class QMenu;
 class QPrinter;
@@ -184,6 +185,7 @@ class MainWindow : public QMainWindow, private GameObserver {
   private:
     // What the controller tells the window.
     void game_changed() override;
+    void permissions_changed(const Permissions& now) override;
     void pass_wanted() override;
     void process_events() override;
     void thinking_started() override;
@@ -272,8 +274,8 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     void refresh();
     void show_options();
-    void apply_mode_menus();
-    void set_game_commands_enabled(bool enabled);
+    // Menu items and buttons follow the controller's permissions.
+    void wire_permissions();
     void compter_pions();
     // Whose move it is, beside the clocks.
     void show_turn();
@@ -307,6 +309,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The settings read from "last32.dam" before the start-up sequence.
     PersistentSettings m_saved_settings;
     QStringList m_reported;
+    PermissionSignals m_permissions;
     QTranslator m_qt_translator;
 
     QStackedWidget* m_stack = nullptr;
@@ -375,6 +378,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_bip = nullptr;
     QAction* m_autres = nullptr;
     AnalysisWindow* m_form4 = nullptr;
+    QMenu* m_analyse_menu = nullptr;
+    QMenu* m_apprentissage_menu = nullptr;
     QAction* m_analyser = nullptr;
     QAction* m_pause_analyse = nullptr;
     QAction* m_fin_analyse = nullptr;

@@ -187,7 +187,7 @@ void MainWindow::refresh_3d() {
     m_panel10->set_counts(counts[BLACK_MAN] + counts[BLACK_KING],
                           counts[WHITE_MAN] + counts[WHITE_KING]);
     m_panel10->set_move_number(g.num_demi_coup / 2 + 1);
-    if (g.mode_match != 0)
+    if (g.mode_match != MatchMode::none)
         m_panel10->set_kind(caption("Match1", langue_cochee()));
     else if (!m_controller->options().humain_contre_humain)
         m_panel10->set_kind(texte(ENTRAINEMENT_3D, langue_cochee()));
@@ -207,7 +207,7 @@ void MainWindow::clic_3d(int x, int y) {
     if (m_panel10->image()->blind()) m_panel10->image()->reveal({});
     const Square s = square_from_3d_click(x, y, m_display.damier_inverse);
     if (s == 0) return;
-    send(command::Click{s});
+    send(command::SquareClicked{s});
 }
 
 void MainWindow::Jeuenaveugle1Click() {

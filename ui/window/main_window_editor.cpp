@@ -44,7 +44,7 @@ void MainWindow::OngletChange(int index) {
         return;
     }
     // No set-up during a match or while the computer thinks: back to the page left.
-    if (m_controller->game().mode_match != 0 || m_controller->computer_thinking()) {
+    if (!m_controller->permissions().position_editor) {
         m_pages->setCurrentIndex(m_previous_tab);
         return;
     }
@@ -53,6 +53,8 @@ void MainWindow::OngletChange(int index) {
 
 void MainWindow::Installeruneposition1Click() {
     const int problem = m_pages->indexOf(m_probleme);
+    // The position is set up on the 2D board, whatever board was shown.
+    if (m_board_shown != 0) Damier2D1Click();
     if (m_pages->currentIndex() == problem) {
         // Again: the set-up ends and the move list comes back.
         m_pages->setCurrentIndex(m_previous_tab == problem ? 0 : m_previous_tab);
