@@ -24,6 +24,7 @@
 #include "engine/transposition_table.h"
 #include "files/game_text.h"
 #include "game/game_controller.h"
+#include "game/game_session.h"
 #include "game/time_source.h"
 #include "game/time_source_search_clock.h"
 #include "search/engine.h"
@@ -70,9 +71,9 @@ namespace selvako {
 class MainWindow : public QMainWindow, private GameObserver {
     Q_OBJECT
   public:
-    // The sound player and the time source outlive the window: the program
-    // owns one of each, tests inject their own.
-    MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+    // The sound player and the session (engine and controller) outlive the
+    // window: the program's main builds one of each, tests their own.
+    MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession& session,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -120,7 +121,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     void revoir_coup();    // "Revoir coup"
     LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
-    const GameController& controller() const { return *m_controller; }
+    const GameController& controller() const { return m_controller; }
     // Its tables: the repertoires and the evaluation parameters the
     // "Paramétrage" menu changes.
     Engine& engine() { return m_engine; }
@@ -293,9 +294,9 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     AppConfig m_config;
     SoundPlayer& m_sound;
-    TimeSourceSearchClock m_search_clock;
-    Engine m_engine;
-    std::unique_ptr<GameController> m_controller;
+    GameSession& m_session;
+    Engine& m_engine;
+    GameController& m_controller;
     DisplayState m_display;
     QTimer m_timer1;
     BoardImages m_images;

@@ -41,9 +41,9 @@ QString names_of(const QStringList& files) {
 
 void MainWindow::build_3d_view() {
     auto* image = new Board3dView([this]() -> const BoardArray& { return m_board->shown_board(); },
-                                  m_controller->input().frames, m_display, m_theme_images,
+                                  m_controller.input().frames, m_display, m_theme_images,
                                   [this] {
-                                      return !(m_controller->computer_thinking() &&
+                                      return !(m_controller.computer_thinking() &&
                                                !m_indication->isChecked());
                                   });
     m_panel10 = new Panel10(image, m_game_area);
@@ -179,7 +179,7 @@ void MainWindow::Damier2D1Click() {
 
 void MainWindow::refresh_3d() {
     if (!m_panel10->isVisible()) return;
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     const QString noir = QString::fromLatin1(name_text(g.nom_noir).c_str());
     const QString blanc = QString::fromLatin1(name_text(g.nom_blanc).c_str());
     m_panel10->set_names(noir, blanc);
@@ -189,11 +189,11 @@ void MainWindow::refresh_3d() {
     m_panel10->set_move_number(g.num_demi_coup / 2 + 1);
     if (g.mode_match != MatchMode::none)
         m_panel10->set_kind(caption("Match1", langue_cochee()));
-    else if (!m_controller->options().humain_contre_humain)
+    else if (!m_controller.options().humain_contre_humain)
         m_panel10->set_kind(texte(ENTRAINEMENT_3D, langue_cochee()));
     else
         m_panel10->set_kind(caption("Humain", langue_cochee()));
-    const GameNotices& notices = m_controller->notices();
+    const GameNotices& notices = m_controller.notices();
     m_panel10->set_capture_notice(notices.capture);
     m_panel10->nul_refuse()->setVisible(notices.draw_refused);
     m_panel10->abandon()->setVisible(m_abandon1->isVisibleTo(m_abandon1->parentWidget()));

@@ -58,9 +58,9 @@ void MainWindow::build_analysis_menus() {
 
 void MainWindow::refresh_analysis() {
     if (!m_form4) return;
-    const AnalysisControl& a = m_controller->analysis();
+    const AnalysisControl& a = m_controller.analysis();
     const bool running = a.analysis.running();
-    const bool match = m_controller->match_in_progress();
+    const bool match = m_controller.match_in_progress();
     m_analyser->setEnabled(!running && !a.window_shown && !match);
     m_pause_analyse->setEnabled(running);
     m_fin_analyse->setEnabled(a.window_shown);
@@ -69,7 +69,7 @@ void MainWindow::refresh_analysis() {
     m_form4->set_langue(langue_cochee());
     // An emptied analysis (a new game) empties the list too.
     m_form4->show_analysis(a.analysis);
-    m_form4->graph()->set_selected(m_controller->game().num_demi_coup);
+    m_form4->graph()->set_selected(m_controller.game().num_demi_coup);
     if (a.window_shown && !m_form4->isVisible()) {
         m_form4->show();
         m_form4->raise();
@@ -102,7 +102,7 @@ void MainWindow::ask_learning() {
 
 void MainWindow::Apprendreposition1Click() {
     // Unbalanced endings and short games are not learned: no file is asked.
-    if (can_learn(m_controller->analysis().analysis) != LearnOutcome::learned) {
+    if (can_learn(m_controller.analysis().analysis) != LearnOutcome::learned) {
         send(command::DeclineLearning{});
         return;
     }
@@ -132,7 +132,7 @@ bool MainWindow::editer_analyse(const QString& path) {
 }
 
 bool MainWindow::imprimer_analyse(QPrinter& printer) {
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     return m_form4->print(printer, QString::fromStdString(name_text(g.nom_blanc)),
                           QString::fromStdString(name_text(g.nom_noir)));
 }

@@ -290,7 +290,7 @@ void MainWindow::build_game_area() {
     auto* row = new QHBoxLayout(m_game_area);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    m_board = new BoardView(m_controller->game().damier_affiche, m_controller->input().frames,
+    m_board = new BoardView(m_controller.game().damier_affiche, m_controller.input().frames,
                             m_display, m_images, m_game_area);
     connect(m_board, &BoardView::clicked, this, &MainWindow::clic);
     connect(m_board, &BoardView::animation_finished, this, [this] { m_loop.schedule(); });
