@@ -243,11 +243,11 @@ struct ReviewLesson {
 using Command = std::variant<
     command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
     command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
-    command::ToStart, command::ToEnd, command::ToLine, command::SquareClicked, command::StopThinking,
-    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
-    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
-    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
-    command::Close, command::TakeBack, command::SetTableSize, command::StartTraining,
+    command::ToStart, command::ToEnd, command::ToLine, command::SquareClicked,
+    command::StopThinking, command::OfferDraw, command::AcceptDraw, command::DeclineDraw,
+    command::Resign, command::CloseEndPanel, command::SetLevel, command::ClocksToZero,
+    command::TogglePause, command::SetOptions, command::SetLanguage, command::Open, command::Save,
+    command::Quit, command::Close, command::TakeBack, command::SetTableSize, command::StartTraining,
     command::StartHumanGame, command::ChangeNames, command::LoadPlayers, command::NewPlayer,
     command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
     command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
@@ -257,7 +257,6 @@ using Command = std::variant<
     command::StartAnalysis, command::StopPhase, command::EndAnalysis, command::Learn,
     command::DeclineLearning, command::LoadLessons, command::StartSession, command::StopSession,
     command::ShowAnalysedPly>;
-
 
 // Whether a command changes the game (and so waits for a running search).
 inline CommandEffect effect_of(const Command& c) {

@@ -307,8 +307,7 @@ void GameController::reprendre_paire() {
     // Not in a rated match, where stepping back is locked too.
     if (g.mode_match == MatchMode::playing) return;
     int plies = 1;
-    if (!m_options.humain_contre_humain)
-        plies = g.trait() == g.couleur_ordinateur ? 1 : 2;
+    if (!m_options.humain_contre_humain) plies = g.trait() == g.couleur_ordinateur ? 1 : 2;
     if (g.num_demi_coup < plies) return;
     for (int k = 0; k < plies; ++k) reprise(g, m_clocks);
     show_clocks();

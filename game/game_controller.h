@@ -9,17 +9,17 @@
 // told; they hold none of it.
 
 #include <cstdint>
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/engine_state.h"
-#include "game/analysis_control.h"
 #include "files/game_file.h"
 #include "files/game_text.h"
 #include "files/player_files.h"
+#include "game/analysis_control.h"
 #include "game/clocks.h"
 #include "game/commands.h"
 #include "game/computer_play.h"

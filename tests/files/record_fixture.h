@@ -19,7 +19,8 @@ struct Record : TwoPlayerGame {
     void play(const std::string& text) {
         const auto typed = parse_typed_move(text);
         ASSERT_TRUE(typed) << text;
-        const TypedMoveResult r = match_typed_move(*typed, game.damier_affiche, game.trait(), engine);
+        const TypedMoveResult r =
+            match_typed_move(*typed, game.damier_affiche, game.trait(), engine);
         ASSERT_EQ(r.match, TypedMoveMatch::one) << text;
         ASSERT_TRUE(jouer_coup(game, engine, clocks, r.move.move));
     }

@@ -697,8 +697,8 @@ TEST_F(GameControllerTest, GameThatArrivesFinishedStaysFinished) {
     const std::string pdn = game_pdn(won.game);
     const GameTextFile pasted = read_clipboard_text(pdn, game());
     ASSERT_TRUE(pasted.error.empty()) << pasted.error;
-    for (const Command& arrival :
-         {Command{command::LoadGame{pasted.games[0]}}, Command{command::Open{game_file_image(won.game)}}}) {
+    for (const Command& arrival : {Command{command::LoadGame{pasted.games[0]}},
+                                   Command{command::Open{game_file_image(won.game)}}}) {
         controller.command(command::NewGame{});
         controller.command(arrival);
         ASSERT_EQ(game().num_demi_coup, 1) << arrival.index();

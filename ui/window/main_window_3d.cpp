@@ -40,12 +40,10 @@ QString names_of(const QStringList& files) {
 } // namespace
 
 void MainWindow::build_3d_view() {
-    auto* image = new Board3dView([this]() -> const BoardArray& { return m_board->shown_board(); },
-                                  m_controller.input().frames, m_display, m_theme_images,
-                                  [this] {
-                                      return !(m_controller.computer_thinking() &&
-                                               !m_indication->isChecked());
-                                  });
+    auto* image = new Board3dView(
+        [this]() -> const BoardArray& { return m_board->shown_board(); },
+        m_controller.input().frames, m_display, m_theme_images,
+        [this] { return !(m_controller.computer_thinking() && !m_indication->isChecked()); });
     m_panel10 = new Panel10(image, m_game_area);
     m_panel10->move(0, 0);
     m_panel10->hide();

@@ -238,11 +238,12 @@ void MainWindow::build_menus() {
 
 void MainWindow::wire_permissions() {
     const auto enable = [this](auto signal, auto... items) {
-        connect(&m_permissions, signal, this, [items...](bool on) { (items->setEnabled(on), ...); });
+        connect(&m_permissions, signal, this,
+                [items...](bool on) { (items->setEnabled(on), ...); });
     };
     enable(&PermissionSignals::files_allowed, m_fichier->menuAction());
-    enable(&PermissionSignals::game_items_allowed, m_nouveau, m_hvh, m_sauver, m_imprimer,
-           m_ouvrir, m_quitter);
+    enable(&PermissionSignals::game_items_allowed, m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir,
+           m_quitter);
     enable(&PermissionSignals::edition_allowed, m_edition->menuAction());
     connect(&m_permissions, &PermissionSignals::edition_items_allowed, this, [this](bool on) {
         for (QAction* item : m_edition->actions()) item->setEnabled(on);
@@ -257,9 +258,8 @@ void MainWindow::wire_permissions() {
     enable(&PermissionSignals::match_options_allowed, m_reflexion, m_horloges, m_pause1,
            m_arret_clic);
     enable(&PermissionSignals::position_editor_allowed, m_installer);
-    connect(&m_permissions, &PermissionSignals::position_editor_allowed, this, [this](bool on) {
-        m_pages->setTabEnabled(m_pages->indexOf(m_probleme), on);
-    });
+    connect(&m_permissions, &PermissionSignals::position_editor_allowed, this,
+            [this](bool on) { m_pages->setTabEnabled(m_pages->indexOf(m_probleme), on); });
     enable(&PermissionSignals::offer_draw_allowed, m_proposernul);
     connect(&m_permissions, &PermissionSignals::resign_offered, m_abandon1, &QWidget::setVisible);
 }
