@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (game.longueur_partie > LAST_GAME_PLY || game.num_demi_coup > LAST_GAME_PLY)
         __builtin_trap();
     time.advance_seconds(1);
-    clocks.ajouter_temps(game.trait, false);
+    clocks.ajouter_temps(game.trait(), false);
     const auto again = decode_game_file(encode_game_file(game_file_image(game)));
     if (!again) __builtin_trap();
 

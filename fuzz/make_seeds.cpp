@@ -66,9 +66,9 @@ int main(int argc, char** argv) {
     std::string repertoire;
     std::string line;
     std::string hub_moves;
-    const std::string hub_start = hub_position({game.damier_affiche, game.trait});
+    const std::string hub_start = hub_position({game.damier_affiche, game.trait()});
     for (int ply = 1; ply <= 80; ++ply) {
-        const int n = legal_moves(game, work, game.trait);
+        const int n = legal_moves(game, work, game.trait());
         if (n == 0) break;
         time.advance_seconds(ply % 7);
         const Move played_move = work.list(1)[ply % n];
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
         if (ply % 10 == 0) repertoire += line + "\n";
         if (ply % 10 == 1) {
             const std::string name = std::to_string(ply);
-            write_text(folder / "fen" / name, to_fen({game.damier_affiche, game.trait}));
+            write_text(folder / "fen" / name, to_fen({game.damier_affiche, game.trait()}));
             write_text(folder / "moves" / name, moves);
             write_text(folder / "hub_line" / name,
                        "hub\nset-param name=variant value=brazilian\ninit\npos pos=" + hub_start +

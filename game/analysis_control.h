@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "game/command_effect.h"
 #include "game/game_analysis.h"
 #include "game/learning.h"
 #include "game/levels.h"
@@ -14,25 +15,44 @@
 namespace selvako {
 
 namespace command {
-struct StartAnalysis {}; // "Débuter une analyse"
-struct StopPhase {};     // "Arrêter cette phase", "Suivant": the best move so far
-struct EndAnalysis {};   // "Terminer l'analyse", "Fin analyse"
+// "Débuter une analyse"
+struct StartAnalysis {
+    static constexpr CommandEffect effect = CommandEffect::changes_game_under_analysis;
+};
+// "Arrêter cette phase", "Suivant": the best move so far
+struct StopPhase {
+    static constexpr CommandEffect effect = CommandEffect::immediate;
+};
+// "Terminer l'analyse", "Fin analyse"
+struct EndAnalysis {
+    static constexpr CommandEffect effect = CommandEffect::immediate;
+};
 // "Apprendre ?" answered yes, with the lesson file chosen.
 struct Learn {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
     std::filesystem::path lesson_file;
 };
-struct DeclineLearning {}; // "Apprendre ?" answered no
+// "Apprendre ?" answered no
+struct DeclineLearning {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
+};
 // "Charger des leçons".
 struct LoadLessons {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
     std::filesystem::path lesson_file;
 };
 // "Lancer une session": every game of the session is learned into this file.
 struct StartSession {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
     std::filesystem::path lesson_file;
 };
-struct StopSession {}; // "Arrêter la session"
+// "Arrêter la session"
+struct StopSession {
+    static constexpr CommandEffect effect = CommandEffect::immediate;
+};
 // A click on a line or a point of the analysis: that position on the board.
 struct ShowAnalysedPly {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
     int ply = 0;
 };
 } // namespace command

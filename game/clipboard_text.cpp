@@ -35,7 +35,7 @@ std::string playable_error(const Position& position) {
 std::string position_fen(const GameState& game) {
     Position position;
     position.board = game.damier_affiche;
-    position.side_to_move = game.trait;
+    position.side_to_move = game.trait();
     return to_fen(position);
 }
 

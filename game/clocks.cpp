@@ -79,7 +79,7 @@ std::int64_t time_allowance(std::uint8_t num_demi_coup, std::int32_t temps_allou
 }
 
 TimeControlResult controle_temps(const TimeControlInput& input) {
-    if (input.mode_match != 1) return TimeControlResult::in_time;
+    if (input.mode_match != MatchMode::playing) return TimeControlResult::in_time;
     const std::int64_t allowance = time_allowance(input.num_demi_coup, input.temps_alloue);
     const bool computer_black = input.couleur_ordinateur == 1;
     const std::int32_t computer_clock = computer_black ? input.temps_noir : input.temps_blanc;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "game/match_mode.h"
 #include "game/time_source.h"
 
 namespace selvako {
@@ -79,7 +80,7 @@ enum class TimeControlResult : std::uint8_t {
 };
 
 struct TimeControlInput {
-    std::uint8_t mode_match = 0; // 1 while a rated match is played
+    MatchMode mode_match = MatchMode::none;
     std::uint8_t num_demi_coup = 0;
     std::int32_t temps_alloue = 0;
     std::int32_t temps_blanc = 0;

@@ -43,6 +43,12 @@ class GameAnalysis {
     void finish() { m_running = false; }
 
     bool running() const { return m_running; }
+    // Forgets the last analysis's lines: a new game has none.
+    void clear() {
+        const int revision = m_revision;
+        *this = GameAnalysis{};
+        m_revision = revision + 1;
+    }
     // The ply the next step searches (-1 once ply 0 is done).
     int next_ply() const { return m_next; }
     int demi_coup_depart() const { return m_start; }

@@ -7,7 +7,6 @@
 #include "engine/transposition_table.h"
 #include "game/draw_offer.h"
 #include "game/game_record.h"
-#include "game/new_game.h"
 #include "game/saved_game.h"
 #include "game/sound_files.h"
 
@@ -17,9 +16,6 @@ namespace {
 
 constexpr std::uint32_t FRAME_CYAN = 0x00FFFF;
 constexpr std::uint32_t FRAME_SILVER = 0xC0C0C0;
-constexpr const char* NOM_ORDINATEUR = "Selvako";
-constexpr const char* NOM_JOUEUR = "Mister X";
-constexpr const char* NOM_INCONNU = "Inconnu";
 
 int pieces_of(const PieceCounts& c, int side) {
     return side == BLACK ? c[BLACK_MAN] + c[BLACK_KING] : c[WHITE_MAN] + c[WHITE_KING];
@@ -51,53 +47,64 @@ bool GameController::computer_to_move() const {
 Turn GameController::turn() const {
     const GameState& g = m_game;
     Turn t;
-    t.side = g.trait;
+    t.side = g.trait();
     if (m_notices.game_over) {
         t.holder = TurnHolder::nobody;
     } else if (computer_to_move() || m_options.ordinateur_contre_ordinateur) {
         t.holder = TurnHolder::computer;
     } else {
-        t.computer_waits = g.adversaire_ordinateur && !m_options.humain_contre_humain &&
-                           g.trait == g.couleur_ordinateur;
+        t.computer_waits = !m_options.humain_contre_humain && g.trait() == g.couleur_ordinateur;
     }
     return t;
 }
 
-bool GameController::changes_game(const Command& c) {
-    // These only raise a flag, tick or show something; the others change the
-    // game the search is working from.
-    return !(std::holds_alternative<command::Click>(c) ||
-             std::holds_alternative<command::StopThinking>(c) ||
-             std::holds_alternative<command::OfferDraw>(c) ||
-             std::holds_alternative<command::TogglePause>(c) ||
-             std::holds_alternative<command::SetOptions>(c) ||
-             std::holds_alternative<command::SetLanguage>(c) ||
-             std::holds_alternative<command::CloseEndPanel>(c) ||
-             std::holds_alternative<command::Save>(c) ||
-             std::holds_alternative<command::Close>(c) ||
-             std::holds_alternative<command::LoadPlayers>(c) ||
-             std::holds_alternative<command::NewPlayer>(c) ||
-             std::holds_alternative<command::DeletePlayer>(c) ||
-             std::holds_alternative<command::ResetComputerRating>(c) ||
-             std::holds_alternative<command::ComputerAgainstComputer>(c) ||
-             std::holds_alternative<command::StopPhase>(c) ||
-             std::holds_alternative<command::EndAnalysis>(c) ||
-             std::holds_alternative<command::StopSession>(c));
-}
-
 void GameController::command(const Command& c) {
+    const CommandEffect effect = effect_of(c);
     // The record under analysis stays as it is until the analysis ends.
-    if (m_analyse.analysis.running() && changes_game(c) && !analysis_command(c) &&
-        !std::holds_alternative<command::Quit>(c))
-        return;
-    if (m_searching && changes_game(c)) {
+    if (m_analyse.analysis.running() && effect == CommandEffect::changes_game) return;
+    if (m_searching && effect != CommandEffect::immediate) {
         // The search works on a copy of the game that is about to change:
-        // its result is thrown away and the command runs once it returns.
-        m_deferred = c;
+        // its result is thrown away and the command runs once it returns,
+        // after those that came before it.
+        m_waiting.push_back(c);
         m_engine.stop_and_discard();
         return;
     }
     apply(c);
+}
+
+Permissions GameController::permissions() const {
+    const bool match = match_in_progress();
+    // The computer's own move: what would change the game waits for it.
+    const bool thinking = computer_thinking() && !m_analyse.analysis.running();
+    Permissions p;
+    p.match_locked = match;
+    // In computer-against-computer play the Fichier menu stays open so that
+    // the option can be unchecked while the computer thinks.
+    p.files = !match && (!thinking || m_options.ordinateur_contre_ordinateur);
+    p.game_items = !thinking;
+    p.edition = !thinking;
+    p.edition_items = !match;
+    p.can_navigate = !match && !thinking;
+    p.players = !match && !thinking;
+    // The level may be set at the start of a match, not once it is under way.
+    p.can_change_level = !(match && m_game.num_demi_coup > 10);
+    // The lists and parameters a search reads do not change under it, and a
+    // rated match is played with the set it started with.
+    p.parameters = !match && !thinking;
+    p.analysis = !match;
+    p.match_options = !match;
+    p.position_editor = !match && !thinking;
+    p.offer_draw = !thinking;
+    p.can_resign = match;
+    return p;
+}
+
+void GameController::announce_permissions() {
+    const Permissions now = permissions();
+    if (now == m_announced) return;
+    m_announced = now;
+    m_observer.permissions_changed(now);
 }
 
 void GameController::apply(const Command& c) {
@@ -106,8 +113,8 @@ void GameController::apply(const Command& c) {
             [this](const command::NewGame&) { nouveau(); },
             [this](const command::StartUp&) { Introduction(); },
             [this](const command::StartMatch& m) { commencer_match(m); },
-            [this](const command::HumanAgainstHuman&) { Ordinateur(); },
-            [this](const command::ComputerAgainstComputer&) { Ordinateurcontreordinateur(); },
+            [this](const command::HumanAgainstHuman&) { toggle_human_opponent(); },
+            [this](const command::ComputerAgainstComputer&) { toggle_computer_against_computer(); },
             [this](const command::SwapPlayers&) { inverser_joueurs(); },
             [this](const command::Back&) { naviguer(&reprise); },
             [this](const command::Forward&) { naviguer(&avancer); },
@@ -116,7 +123,7 @@ void GameController::apply(const Command& c) {
             [this](const command::ToLine& l) { double_clic(l.line); },
             [this](const command::TakeBack&) { reprendre_paire(); },
             [this](const command::SetTableSize& t) { resize_table(t.setting); },
-            [this](const command::Click& k) { clic(k.square); },
+            [this](const command::SquareClicked& k) { clic(k.square); },
             [this](const command::StartAnalysis&) { Analyser(); },
             [this](const command::StopPhase&) { pause_analyse(); },
             [this](const command::EndAnalysis&) { fin_analyse(); },
@@ -132,7 +139,7 @@ void GameController::apply(const Command& c) {
             [this](const command::StopThinking&) {
                 if (m_searching) m_engine.stop();
             },
-            [this](const command::OfferDraw&) { ProposernulClick(); },
+            [this](const command::OfferDraw&) { offer_draw(); },
             [this](const command::AcceptDraw&) {
                 m_notices.draw_offered = false;
                 fin_partie(GameEnd::draw_agreed);
@@ -141,14 +148,14 @@ void GameController::apply(const Command& c) {
                 m_notices.draw_offered = false;
                 changed();
             },
-            [this](const command::Resign&) { AbandonClick(); },
+            [this](const command::Resign&) { resign(); },
             [this](const command::CloseEndPanel&) {
                 m_notices.end_of_game = false;
                 changed();
             },
             [this](const command::SetLevel& l) { choisir_niveau(l.level); },
-            [this](const command::ClocksToZero&) { Horlogeszro(); },
-            [this](const command::TogglePause&) { Pause(); },
+            [this](const command::ClocksToZero&) { reset_clocks(); },
+            [this](const command::TogglePause&) { toggle_pause(); },
             [this](const command::SetOptions& o) {
                 // The two modes change through their own commands.
                 const GameOptions modes = m_options;
@@ -181,60 +188,44 @@ void GameController::apply(const Command& c) {
                 m_players.players[0].points = COMPUTER_START_RATING;
                 changed();
             },
-            [this](const command::SetUpMode& m) { Entrerpositionclick(m.on); },
+            [this](const command::SetUpMode& m) { set_up_mode(m.on); },
             [this](const command::ChoosePiece& p) {
                 m_editor.piece = p.piece <= BLACK_KING ? p.piece : EMPTY;
                 changed();
             },
             [this](const command::EmptyBoard&) { vider(); },
             [this](const command::FillBoard&) { remplir_editeur(); },
-            [this](const command::ChangeDirection&) { Change_dir(); },
-            [this](const command::ChangeComputerColour&) { Change_couleur(); },
-            [this](const command::ChangeFirstMover&) { Couleur_joue(); },
+            [this](const command::ChangeDirection&) { change_direction(); },
+            [this](const command::ChangeComputerColour&) { change_computer_colour(); },
+            [this](const command::ChangeFirstMover&) { change_first_mover(); },
             [this](const command::PasteFen& f) { coller_fen(f.text); },
-            [this](const command::OpenLesson& l) { Problmes1Click(l.path); },
-            [this](const command::NextLesson&) { Button1Click(false); },
-            [this](const command::ReviewLesson&) { Button1Click(true); },
+            [this](const command::OpenLesson& l) { open_lesson(l.path); },
+            [this](const command::NextLesson&) { step_lesson(false); },
+            [this](const command::ReviewLesson&) { step_lesson(true); },
         },
         c);
 }
 
-void GameController::run_deferred() {
-    if (!m_deferred) return;
-    const Command c = std::move(*m_deferred);
-    m_deferred.reset();
-    apply(c);
+void GameController::run_waiting() {
+    while (!m_waiting.empty()) {
+        const Command c = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        apply(c);
+        // "Quitter" ends the program: what came after it has nothing to change.
+        if (m_game.fin_programme) m_waiting.clear();
+    }
 }
 
 void GameController::changed() {
     m_observer.game_changed();
+    announce_permissions();
 }
 
 void GameController::show_clocks() {
     for (const int side : {WHITE, BLACK}) m_observer.clock_shown(side, m_clocks.temps(side));
 }
 
-// ---- Start-up and new games ------------------------------------------------
-
-void GameController::Introduction() {
-    m_game.dernier_resultat = Outcome::none;
-    m_game.fin_programme = 0;
-    m_game.trait = WHITE;
-    remplir();
-    Horlogeszro();
-    choisir_niveau(LEVEL_ITEMS[5].parameters);
-    m_game.ordinateur_au_trait = 0;
-    m_game.adversaire_ordinateur = 1;
-    m_game.couleur_ordinateur = BLACK;
-    m_game.nom_noir = make_name(NOM_ORDINATEUR);
-    m_game.nom_blanc = make_name(NOM_INCONNU);
-    noter_coup(m_game, m_clocks);
-    m_game.mode_edition = 0;
-    m_computer.reflexion = false;
-    m_game.clic_en_attente = {};
-    changed();
-    m_observer.pass_wanted();
-}
+// ---- A new position on the board -------------------------------------------
 
 void GameController::drop_input() {
     m_input.drop(m_game);
@@ -245,224 +236,43 @@ void GameController::drop_input() {
 void GameController::new_position_shown() {
     m_input.frames = no_frames();
     m_game.dernier_coup = {};
-    m_notices.game_over = false;
     m_notices.end_of_game = false;
+    // However a position came on the board (a file, a paste, a lesson, a step
+    // through the record), one where the game is over stays over.
+    m_notices.game_over = !m_game.mode_edition && position_over();
+}
+
+bool GameController::position_over() {
+    // A full record is no end by itself here: the next move attempted ends
+    // the game drawn, with its message.
+    return legal_moves(m_game, m_work, m_game.trait()) == 0;
 }
 
 void GameController::remplir() {
     // A new game, or one read from text, is no lesson: its buttons go.
     m_lessons.close();
+    // Nor is the analysis of the last game one of this game.
+    m_analyse.analysis.clear();
     drop_input();
     m_notices = {};
-    new_position_shown();
     nouvelle_partie(m_game, m_clocks);
+    new_position_shown();
     show_clocks();
     m_game.sans_reflexion = 1;
     m_computer.reflexion_ce_tour = false;
 }
 
-void GameController::nouveau() {
-    // A training game with the computer playing Black, until the new-game
-    // panel offers its choices.
-    m_game.dernier_resultat = Outcome::none;
-    remplir();
-    Horlogeszro();
-    m_game.adversaire_ordinateur = 1;
-    m_game.mode_match = 0;
-    m_options.arret_par_clic = true;
-    m_options.humain_contre_humain = false;
-    m_options.ordinateur_contre_ordinateur = false;
-    m_game.couleur_ordinateur = BLACK;
-    m_game.nom_noir = make_name(NOM_ORDINATEUR);
-    m_game.nom_blanc = make_name(NOM_JOUEUR);
-    noter_coup(m_game, m_clocks);
+void GameController::toggle_human_opponent() {
+    m_options.humain_contre_humain = !m_options.humain_contre_humain;
     changed();
     m_observer.pass_wanted();
 }
 
-void GameController::commencer_match(const command::StartMatch& asked) {
-    command::StartMatch match = asked;
-    if (match.from_list) {
-        // The list the panel showed, with the computer's rating as "Ramener
-        // Selvako à 2050" may have left it.
-        if (m_players.players.empty() && !charger_joueurs()) return;
-        const auto start = match_start(m_players, match.name);
-        if (!start) return;
-        if (start->computer_against_computer) {
-            // Both players are the computer: an unrated game against itself.
-            commencer_entrainement({match.name, match.couleur_ordinateur});
-            return;
-        }
-        match.index = start->index;
-        match.rating = start->rating;
-        match.computer_rating = start->computer_rating;
-    }
-    // The human's new rating must never land on the computer's line.
-    if (match.index == 0 || !valid_player_name(match.name)) return;
-    m_game.dernier_resultat = Outcome::none;
-    remplir();
-    Horlogeszro();
-    GameState& g = m_game;
-    g.adversaire_ordinateur = 1;
-    m_options.humain_contre_humain = false;
-    m_options.ordinateur_contre_ordinateur = false;
-    // A click does not stop the computer's thinking in a match.
-    m_options.arret_par_clic = false;
-    g.mode_match = 1;
-    g.couleur_ordinateur = match.couleur_ordinateur;
-    MatchPlayers& players = g.match;
-    if (match.couleur_ordinateur == BLACK) {
-        g.nom_noir = make_name(NOM_ORDINATEUR);
-        g.nom_blanc = make_name(match.name);
-        players.index_noir = 0;
-        players.index_blanc = match.index;
-        players.classements = {match.rating, match.computer_rating};
-    } else {
-        g.nom_blanc = make_name(NOM_ORDINATEUR);
-        g.nom_noir = make_name(match.name);
-        players.index_blanc = 0;
-        players.index_noir = match.index;
-        players.classements = {match.computer_rating, match.rating};
-    }
-    noter_coup(g, m_clocks);
-    // The computer opens when it plays White.
-    if (match.couleur_ordinateur == WHITE) g.ordinateur_au_trait = 1;
-    changed();
-    m_observer.pass_wanted();
-}
-
-void GameController::commencer_entrainement(const command::StartTraining& training) {
-    if (!valid_player_name(training.name)) return;
-    GameState& g = m_game;
-    g.dernier_resultat = Outcome::none;
-    remplir();
-    Horlogeszro();
-    g.adversaire_ordinateur = 1;
-    g.mode_match = 0;
-    m_options.arret_par_clic = true;
-    m_options.humain_contre_humain = false;
-    m_options.ordinateur_contre_ordinateur = false;
-    g.couleur_ordinateur = BLACK;
-    g.nom_noir = make_name(NOM_ORDINATEUR);
-    g.nom_blanc = make_name(training.name);
-    if (training.couleur_ordinateur == WHITE) {
-        std::swap(g.nom_blanc, g.nom_noir);
-        g.couleur_ordinateur = WHITE;
-        g.ordinateur_au_trait = 1;
-    }
-    if (name_text(g.nom_blanc) == NOM_ORDINATEUR && name_text(g.nom_noir) == NOM_ORDINATEUR)
-        m_options.ordinateur_contre_ordinateur = true;
-    noter_coup(g, m_clocks);
-    changed();
-    m_observer.pass_wanted();
-}
-
-void GameController::commencer_humains(const command::StartHumanGame& humans) {
-    if (!human_game_names_valid(m_players, humans.blanc, humans.noir)) return;
-    GameState& g = m_game;
-    g.dernier_resultat = Outcome::none;
-    m_options.humain_contre_humain = true;
-    m_options.ordinateur_contre_ordinateur = false;
-    m_options.arret_par_clic = true;
-    g.adversaire_ordinateur = 0;
-    g.mode_match = 0;
-    remplir();
-    Horlogeszro();
-    g.nom_blanc = make_name(humans.blanc);
-    g.nom_noir = make_name(humans.noir);
-    noter_coup(g, m_clocks);
-    changed();
-    m_observer.pass_wanted();
-}
-
-void GameController::changer_noms(const command::ChangeNames& names) {
-    // The names of a rated match are the players whose ratings it changes.
-    if (m_game.mode_match == 1) return;
-    if (!valid_player_name(names.blanc) || !valid_player_name(names.noir)) return;
-    GameState& g = m_game;
-    g.nom_blanc = make_name(names.blanc);
-    g.nom_noir = make_name(names.noir);
-    g.historique[g.num_demi_coup].nom_blanc = g.nom_blanc;
-    g.historique[g.num_demi_coup].nom_noir = g.nom_noir;
-    changed();
-}
-
-// ---- Players -----------------------------------------------------------------
-
-bool GameController::charger_joueurs() {
-    const PlayerFiles files{m_folders.joueurs, m_folders.points};
-    PlayerFilesRead read = read_players(files);
-    if (!read.list) {
-        m_observer.error(GameError::file);
-        return false;
-    }
-    m_players = std::move(*read.list);
-    if (read.notes.created) ecrire_joueurs();
-    if (read.notes.any() && !m_player_faults_reported) {
-        m_player_faults_reported = true;
-        m_observer.error(GameError::player_files);
-    }
-    return true;
-}
-
-bool GameController::ecrire_joueurs() {
-    if (write_players({m_folders.joueurs, m_folders.points}, m_players)) return true;
-    m_observer.error(GameError::file);
-    return false;
-}
-
-void GameController::nouveau_joueur(const command::NewPlayer& player) {
-    // Read again so that a pair that disagrees is mended before the new line
-    // goes at the end of both.
-    if (!charger_joueurs()) return;
-    if (!new_player_valid(m_players, player.name)) return;
-    const PlayerList before = m_players;
-    m_players.players.push_back({player.name, player.rating});
-    if (!ecrire_joueurs()) m_players = before;
-    changed();
-}
-
-void GameController::effacer_joueur(std::int32_t index) {
-    if (!charger_joueurs()) return;
-    // Line 0 is the computer, which cannot be deleted.
-    if (index <= 0 || index >= static_cast<std::int32_t>(m_players.players.size())) return;
-    const PlayerList before = m_players;
-    m_players.players.erase(m_players.players.begin() + index);
-    if (!ecrire_joueurs()) m_players = before;
-    changed();
-}
-
-void GameController::ecrire_classements(const Ratings& ratings) {
-    const GameState& g = m_game;
-    // The files as they are now take the two new ratings; the other lines keep theirs.
-    if (!charger_joueurs()) return;
-    const std::pair<std::int32_t, std::int32_t> lines[] = {{g.match.index_blanc, ratings.blanc},
-                                                           {g.match.index_noir, ratings.noir}};
-    const std::string names[] = {name_text(g.nom_blanc), name_text(g.nom_noir)};
-    for (int side = 0; side < 2; ++side) {
-        const auto [index, rating] = lines[side];
-        if (index < 0 || index >= static_cast<std::int32_t>(m_players.players.size())) continue;
-        Player& p = m_players.players[static_cast<std::size_t>(index)];
-        // A line that now names someone else keeps its rating.
-        if (index != 0 && p.nom != names[side]) continue;
-        p.points = rating;
-    }
-    ecrire_joueurs();
-}
-
-void GameController::Ordinateur() {
-    m_game.adversaire_ordinateur ^= 1;
-    m_options.humain_contre_humain = m_game.adversaire_ordinateur == 0;
-    changed();
-    m_observer.pass_wanted();
-}
-
-void GameController::Ordinateurcontreordinateur() {
+void GameController::toggle_computer_against_computer() {
     m_options.ordinateur_contre_ordinateur = !m_options.ordinateur_contre_ordinateur;
     // Both sides are the computer's: nobody is left to play by hand.
     if (m_options.ordinateur_contre_ordinateur && m_options.humain_contre_humain) {
         m_options.humain_contre_humain = false;
-        m_game.adversaire_ordinateur = 1;
     }
     changed();
     m_observer.pass_wanted();
@@ -471,7 +281,7 @@ void GameController::Ordinateurcontreordinateur() {
 void GameController::inverser_joueurs() {
     // A piece picked up for the human's move is the computer's now.
     drop_input();
-    m_game.mode_match = 0;
+    m_game.mode_match = MatchMode::none;
     m_game.couleur_ordinateur ^= 1;
     m_game.ordinateur_au_trait = 1;
     changed();
@@ -495,10 +305,9 @@ void GameController::reprendre_paire() {
     // computer's reply and his move, or only his move while the computer is
     // still to answer it.
     // Not in a rated match, where stepping back is locked too.
-    if (g.mode_match == 1) return;
+    if (g.mode_match == MatchMode::playing) return;
     int plies = 1;
-    if (g.adversaire_ordinateur && !m_options.humain_contre_humain)
-        plies = g.trait == g.couleur_ordinateur ? 1 : 2;
+    if (!m_options.humain_contre_humain) plies = g.trait() == g.couleur_ordinateur ? 1 : 2;
     if (g.num_demi_coup < plies) return;
     for (int k = 0; k < plies; ++k) reprise(g, m_clocks);
     show_clocks();
@@ -524,14 +333,19 @@ GameFileImage GameController::file_image() const {
     return game_file_image(m_game);
 }
 
-void GameController::ouvrir(const GameFileImage& image) {
-    const std::uint8_t langue = m_game.settings.langue;
-    const std::int16_t taille = m_game.settings.taille_tables;
+void GameController::ouvrir(const GameFileImage& image, bool keep_level) {
+    const PersistentSettings before = m_game.settings;
     load_game_file_image(m_game, m_clocks, image);
     // The game opens with the human to move, as when the menu could be used.
     m_game.ordinateur_au_trait = 0;
-    m_game.settings.langue = langue;
-    m_game.settings.taille_tables = taille;
+    m_game.settings.langue = before.langue;
+    m_game.settings.taille_tables = before.taille_tables;
+    if (keep_level) {
+        m_game.settings.budget_recherche = before.budget_recherche;
+        m_game.settings.temps_alloue = before.temps_alloue;
+        m_game.settings.niveau = before.niveau;
+        m_game.settings.minutes_autre = before.minutes_autre;
+    }
     show_clocks();
     drop_input();
     new_position_shown();
@@ -544,8 +358,10 @@ void GameController::charger_partie(const GameText& text) {
     m_last_replay = rejouer_partie(m_game, m_clocks, m_work, text);
     // As with a game file: the human is to move, no match runs.
     m_game.ordinateur_au_trait = 0;
-    m_game.mode_match = 0;
+    m_game.mode_match = MatchMode::none;
     m_game.sans_reflexion = 1;
+    // A game whose last move won arrives over.
+    m_notices.game_over = position_over();
     show_clocks();
     changed();
     m_observer.pass_wanted();
@@ -613,7 +429,7 @@ void GameController::boucle_jeu() {
 void GameController::clic(Square s) {
     // While the computer thinks on its own move a click stops it only when
     // the option allows, and never in a rated match.
-    if (computer_thinking() && (m_game.mode_match == 1 || !m_options.arret_par_clic)) return;
+    if (computer_thinking() && (match_in_progress() || !m_options.arret_par_clic)) return;
     // A click made before the computer's answer is on the board was aimed
     // at the position before it.
     m_game.clic_en_attente = {true, s, computer_to_move() || m_observer.showing_move()};
@@ -649,10 +465,10 @@ void GameController::after_move(const InputResult& result) {
     if (move.taken > 1 && m_options.decomposer_prises)
         walk.assign(result.played.landings.begin(), result.played.landings.begin() + move.taken);
     // The mover's clock takes what it ran to; the record of the ply keeps it.
-    const int mover = g.trait ^ 1;
+    const int mover = g.trait() ^ 1;
     m_clocks.ajouter_temps(mover, false);
     m_clocks.fix_running(mover);
-    m_clocks.start_turn(g.trait);
+    m_clocks.start_turn(g.trait());
     noter_coup(g, m_clocks);
     show_clocks();
     m_computer.reflexion_ce_tour = false;
@@ -660,14 +476,14 @@ void GameController::after_move(const InputResult& result) {
     const GameEnd end = fin_entre_humains(g, m_work);
     // Against the computer too: a computer left without a move has lost
     // now, before its search is asked for a move it does not have.
-    if (g.adversaire_ordinateur && end == GameEnd::none) {
+    if (!m_options.humain_contre_humain && end == GameEnd::none) {
         g.ordinateur_au_trait = 1;
         return;
     }
     if (end == GameEnd::record_full)
         fin_releve_plein();
     else if (end != GameEnd::none)
-        fin_partie(end, g.trait);
+        fin_partie(end, g.trait());
 }
 
 // ---- The end of the game ---------------------------------------------------
@@ -720,7 +536,7 @@ void GameController::fin_releve_plein() {
     m_observer.error(GameError::record_full);
 }
 
-void GameController::ProposernulClick() {
+void GameController::offer_draw() {
     const PieceCounts counts = count_pieces(m_game.damier_affiche);
     if (draw_offer_accepted(counts, m_computer.reflexion, m_computer.dernier_score)) {
         if (m_searching) m_engine.stop_and_discard();
@@ -731,9 +547,9 @@ void GameController::ProposernulClick() {
     }
 }
 
-void GameController::AbandonClick() {
+void GameController::resign() {
     fin_partie(GameEnd::resignation, m_game.couleur_ordinateur ^ 1);
-    m_game.mode_match = 0;
+    m_game.mode_match = MatchMode::none;
     changed();
     m_observer.pass_wanted();
 }
@@ -743,19 +559,19 @@ void GameController::AbandonClick() {
 void GameController::ajouter_temps() {
     // The clocks of an ended game stand still.
     if (m_notices.game_over) return;
-    const int side = m_game.trait;
+    const int side = m_game.trait();
     const auto running = m_clocks.ajouter_temps(side, computer_to_move());
     if (running) m_observer.clock_shown(side, *running);
 }
 
-void GameController::Horlogeszro() {
+void GameController::reset_clocks() {
     m_clocks.reset();
-    m_game.mode_match = 0;
+    m_game.mode_match = MatchMode::none;
     show_clocks();
     changed();
 }
 
-void GameController::Pause() {
+void GameController::toggle_pause() {
     m_clocks.toggle_pause();
     changed();
 }
@@ -811,7 +627,7 @@ SearchResult GameController::lancer_recherche(bool ponder) {
     const GameState& g = m_game;
     SearchRequest request;
     request.board = g.damier_affiche;
-    request.trait = g.trait;
+    request.trait = g.trait();
     request.num_demi_coup = g.num_demi_coup;
     request.temps_blanc = m_clocks.temps_blanc();
     request.temps_noir = m_clocks.temps_noir();
@@ -824,8 +640,10 @@ SearchResult GameController::lancer_recherche(bool ponder) {
 
     assert(!m_searching);
     m_searching = true;
+    announce_permissions();
     m_last_search = m_engine.search(request);
     m_searching = false;
+    announce_permissions();
     m_computer.dernier_score = static_cast<std::int16_t>(m_last_search.score);
     return m_last_search;
 }
@@ -836,15 +654,15 @@ void GameController::poll_recherche() {
 }
 
 void GameController::horloge_recherche(std::int32_t total) {
-    m_clocks.store_search_total(m_game.trait, total, m_computer.reflexion);
-    if (!m_computer.reflexion) m_observer.clock_shown(m_game.trait, total);
+    m_clocks.store_search_total(m_game.trait(), total, m_computer.reflexion);
+    if (!m_computer.reflexion) m_observer.clock_shown(m_game.trait(), total);
 }
 
 void GameController::reflechir() {
     m_computer.reflexion = true;
     m_computer.reflexion_ce_tour = true;
     lancer_recherche(true);
-    run_deferred();
+    run_waiting();
     m_observer.pass_wanted();
 }
 
@@ -873,7 +691,7 @@ void GameController::coup_ordinateur() {
         return;
     }
     g.ordinateur_au_trait = 1;
-    g.couleur_ordinateur = g.trait;
+    g.couleur_ordinateur = g.trait();
 
     m_observer.thinking_started();
     const SearchResult result = lancer_recherche(false);
@@ -881,8 +699,8 @@ void GameController::coup_ordinateur() {
     if (g.fin_programme) return;
     // A command that changes the game threw the search's result away: it
     // runs instead of the move.
-    if (m_deferred) {
-        run_deferred();
+    if (!m_waiting.empty()) {
+        run_waiting();
         return;
     }
     // Stopped and thrown away with nothing to run instead: the computer is
@@ -891,7 +709,7 @@ void GameController::coup_ordinateur() {
     if (result.answer == SearchAnswer::no_move) {
         // The side to move has no move: the game is over already.
         g.ordinateur_au_trait = 0;
-        fin_partie(GameEnd::no_moves, g.trait);
+        fin_partie(GameEnd::no_moves, g.trait());
         return;
     }
     const bool searched = result.answer == SearchAnswer::searched;
@@ -899,8 +717,8 @@ void GameController::coup_ordinateur() {
 
     const PieceCounts counts = count_pieces(g.damier_affiche);
     const int legal = static_cast<int>(result.root_moves.size());
-    if (handicap_debutant(g.settings.niveau, pieces_of(counts, g.trait),
-                          pieces_of(counts, g.trait ^ 1), legal, searched)) {
+    if (handicap_debutant(g.settings.niveau, pieces_of(counts, g.trait()),
+                          pieces_of(counts, g.trait() ^ 1), legal, searched)) {
         chosen = 1;
         m_notices.zut = true;
     } else {
@@ -934,18 +752,18 @@ void GameController::coup_ordinateur() {
     }
     frames[move.to] = FRAME_CYAN;
     frames[move.from] = FRAME_SILVER;
-    m_clocks.start_turn(g.trait);
+    m_clocks.start_turn(g.trait());
     g.ordinateur_au_trait = 0;
     m_observer.move_played(before, move, walk, true);
 
     g.sans_reflexion = 0;
     m_computer.reflexion_ce_tour = false;
-    const int replies = legal_moves(g, m_work, g.trait);
+    const int replies = legal_moves(g, m_work, g.trait());
     g.nb_coups_legaux = static_cast<std::uint8_t>(std::min(replies, 255));
     if (m_work.greatest_taken > 2) g.sans_reflexion = 1;
     m_computer.materiel_par_coup[g.num_demi_coup] = total_pieces(count_pieces(g.damier_affiche));
     if (replies == 0)
-        fin_partie(GameEnd::no_moves, g.trait);
+        fin_partie(GameEnd::no_moves, g.trait());
     else if (g.num_demi_coup >= LAST_GAME_PLY)
         fin_releve_plein();
 

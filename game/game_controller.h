@@ -9,18 +9,19 @@
 // told; they hold none of it.
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "engine/engine_state.h"
-#include "game/analysis_control.h"
 #include "files/game_file.h"
 #include "files/game_text.h"
 #include "files/player_files.h"
+#include "game/analysis_control.h"
 #include "game/clocks.h"
+#include "game/commands.h"
 #include "game/computer_play.h"
 #include "game/game_end.h"
 #include "game/game_import.h"
@@ -30,163 +31,12 @@
 #include "game/lessons.h"
 #include "game/levels.h"
 #include "game/move_input.h"
+#include "game/permissions.h"
 #include "game/position_editor.h"
 #include "game/time_source.h"
 #include "search/engine.h"
 
 namespace selvako {
-
-namespace command {
-// "Nouveau": a training game with the computer playing Black.
-struct NewGame {};
-// The start-up sequence's game: start position, level 5, the computer Black.
-struct StartUp {};
-// A rated match against a player of the list: the human's name, line and
-// rating, and the colour the computer plays.
-struct StartMatch {
-    std::string name;
-    std::int32_t index = -1;
-    std::int32_t rating = 1500;
-    std::int32_t computer_rating = 2050;
-    std::uint8_t couleur_ordinateur = BLACK;
-    // Started from the new-game panel: the line and both ratings come from
-    // the player list by the name that plays; `index` and the ratings above
-    // are not used.
-    bool from_list = false;
-};
-// The new-game panel's training game against the computer.
-struct StartTraining {
-    std::string name = "Mister X";
-    std::uint8_t couleur_ordinateur = BLACK;
-};
-// The new-game panel's game between two humans.
-struct StartHumanGame {
-    std::string blanc;
-    std::string noir;
-};
-// "Changer les noms": the names of the game on show.
-struct ChangeNames {
-    std::string blanc;
-    std::string noir;
-};
-// Reads "joueurs.dat" and "points.dat" for the panels that show the list.
-// The new-game panel also forgets the last result: from then on the game
-// has none until it ends.
-struct LoadPlayers {
-    bool for_new_game = false;
-};
-// "Nouveau joueur" and "Effacer un joueur"; both files change together.
-struct NewPlayer {
-    std::string name;
-    std::int32_t rating = 1600;
-};
-struct DeletePlayer {
-    std::int32_t index = 0;
-};
-// "Ramener Selvako à 2050": the computer's rating in the list shown; the file
-// takes it when the next rated game ends.
-struct ResetComputerRating {};
-struct HumanAgainstHuman {};       // "Humain contre humain" toggled
-struct ComputerAgainstComputer {}; // "Ordinateur contre ordinateur" toggled
-struct SwapPlayers {};             // "Inverser les joueurs"
-struct Back {};
-struct Forward {};
-struct ToStart {};
-struct ToEnd {};
-struct ToLine {
-    int line = 0;
-};
-// Ctrl+Z: back to the human's last turn against the computer (the last move
-// pair, or the human's own move while the computer is to answer it); one
-// ply between two humans.
-struct TakeBack {};
-// "Taille des tables de transposition": one of the settings of TABLE_SIZES
-// (10 for "0 Mo" ... 2000 for "25Mo"); 0 stands for the default, 100.
-struct SetTableSize {
-    std::int16_t setting = 100;
-};
-// A click on a board square (1..32), already turned by the view.
-struct Click {
-    Square square = 0;
-};
-struct StopThinking {}; // the search plays its best move so far
-struct OfferDraw {};
-struct AcceptDraw {};  // the computer's offer
-struct DeclineDraw {}; // the computer's offer
-struct Resign {};
-struct CloseEndPanel {};
-struct SetLevel {
-    LevelParameters level;
-};
-struct ClocksToZero {};
-struct TogglePause {};
-struct SetOptions {
-    GameOptions options;
-};
-struct SetLanguage {
-    std::uint8_t langue = 0;
-};
-struct Open {
-    GameFileImage image;
-};
-// Saves the game as a file; "Quitter" saves "last32.dam" this way and ends.
-struct Save {
-    std::filesystem::path path;
-};
-struct Quit {
-    std::filesystem::path last_game;
-};
-// A game read from a text or PDN file, the clipboard or a FEN: it replaces the
-// game in progress, replayed move by move from its start.
-struct LoadGame {
-    GameText game;
-};
-// The window is closed: the program ends without saving.
-struct Close {};
-// The position set-up editor. `SetUpMode` switches it on or off; leaving it
-// hands the move to the computer when it was told to move first.
-struct SetUpMode {
-    bool on = true;
-};
-// The piece a board click puts down in set-up mode (EMPTY clears a square).
-struct ChoosePiece {
-    std::uint8_t piece = EMPTY;
-};
-struct EmptyBoard {};           // "Vider le damier"
-struct FillBoard {};            // "Remplir le damier"
-struct ChangeDirection {};      // which way White moves; the view turns over
-struct ChangeComputerColour {}; // "Ordinateur noir" / "Ordinateur blanc"
-struct ChangeFirstMover {};     // "Joueur joue" / "Ordinateur joue"
-// A position as text (FEN), set up in one step; bad text changes nothing.
-struct PasteFen {
-    std::string text;
-};
-// "Leçons, exercices et problèmes": the lesson chosen in the dialog, which
-// also places the folder's steps on it.
-struct OpenLesson {
-    std::filesystem::path path;
-};
-struct NextLesson {};   // "Suivant ->": the folder's next lesson
-struct ReviewLesson {}; // "Revoir coup": the present lesson again, from its file
-} // namespace command
-
-using Command = std::variant<
-    command::NewGame, command::StartUp, command::StartMatch, command::HumanAgainstHuman,
-    command::ComputerAgainstComputer, command::SwapPlayers, command::Back, command::Forward,
-    command::ToStart, command::ToEnd, command::ToLine, command::Click, command::StopThinking,
-    command::OfferDraw, command::AcceptDraw, command::DeclineDraw, command::Resign,
-    command::CloseEndPanel, command::SetLevel, command::ClocksToZero, command::TogglePause,
-    command::SetOptions, command::SetLanguage, command::Open, command::Save, command::Quit,
-    command::Close, command::TakeBack, command::SetTableSize, command::StartTraining,
-    command::StartHumanGame, command::ChangeNames, command::LoadPlayers, command::NewPlayer,
-    command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
-    command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
-    command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen,
-    command::OpenLesson, command::NextLesson, command::ReviewLesson,
-    // The Analyse and Apprentissage menus (game/analysis_control.h).
-    command::StartAnalysis, command::StopPhase, command::EndAnalysis, command::Learn,
-    command::DeclineLearning, command::LoadLessons, command::StartSession, command::StopSession,
-    command::ShowAnalysedPly>;
 
 // Who is to move, for the indicator beside the clocks.
 enum class TurnHolder : std::uint8_t {
@@ -221,10 +71,9 @@ class GameController {
     GameController& operator=(const GameController&) = delete;
 
     // The one entry for commands. While a search runs, a command that changes
-    // the game stops it (its result is thrown away) and runs after it.
+    // the game stops it (its result is thrown away) and waits, with any others
+    // sent meanwhile, to run in the order sent once the search has returned.
     void command(const Command& c);
-    // Whether a command changes the game (and so waits for a search to end).
-    static bool changes_game(const Command& c);
 
     // One pass of the game loop; asks the observer for the next pass
     // (`pass_wanted`) when the computer is to move again.
@@ -246,6 +95,10 @@ class GameController {
     bool computer_thinking() const { return m_searching && !m_computer.reflexion; }
     // The computer is to move in the present mode.
     bool computer_to_move() const;
+    // What the view's menus and buttons may do now; every change is
+    // announced through GameObserver::permissions_changed.
+    Permissions permissions() const;
+    bool match_in_progress() const { return m_game.mode_match == MatchMode::playing; }
     Turn turn() const;
     // Whether a file image of the game as it stands would be written.
     GameFileImage file_image() const;
@@ -263,7 +116,9 @@ class GameController {
 
   private:
     void apply(const Command& c);
-    void run_deferred();
+    // Runs the commands that waited for a search, in the order they came.
+    void run_waiting();
+    void announce_permissions();
 
     void Introduction();
     void nouveau();
@@ -283,12 +138,14 @@ class GameController {
     void drop_input();
     void naviguer(bool (*step)(GameState&, GameClocks&));
     void reprendre_paire();
-    // A new position is on the board: no frame of the old one stays, and an
-    // ended game opens again for play.
+    // A new position is on the board: no frame of the old one stays, and the
+    // game is open for play unless that position is over (no move for the
+    // side to move): then no clock runs and no move is taken.
     void new_position_shown();
+    bool position_over();
     void double_clic(int line);
-    void Ordinateur();
-    void Ordinateurcontreordinateur();
+    void toggle_human_opponent();
+    void toggle_computer_against_computer();
     void inverser_joueurs();
     void clic(Square s);
     void clic1(Square s, bool may_play_at_once);
@@ -296,34 +153,34 @@ class GameController {
     // `loser` names the side that lost a decisive end.
     void fin_partie(GameEnd end, int loser = 0);
     void fin_releve_plein();
-    void ProposernulClick();
-    void AbandonClick();
-    void Horlogeszro();
-    void Pause();
+    void offer_draw();
+    void resign();
+    void reset_clocks();
+    void toggle_pause();
     void choisir_niveau(const LevelParameters& level);
     void resize_table(std::int16_t setting);
-    void ouvrir(const GameFileImage& image);
+    // A lesson keeps the level in play; a game file brings its own.
+    void ouvrir(const GameFileImage& image, bool keep_level = false);
     void charger_partie(const GameText& text);
     bool sauver(const std::filesystem::path& path);
     void quitter(const std::filesystem::path& last_game);
 
-    void Entrerpositionclick(bool on);
+    void set_up_mode(bool on);
     void placer_piece(Square s);
     void vider();
     void remplir_editeur();
-    void Change_dir();
-    void Change_couleur();
-    void Couleur_joue();
+    void change_direction();
+    void change_computer_colour();
+    void change_first_mover();
     void coller_fen(const std::string& text);
     // The edited board becomes ply 0 of a new record, no longer a match.
     void installer_position();
     void refuse(EditorRefusal why);
     void evaluer_position();
 
-    void Problmes1Click(const std::filesystem::path& path);
-    void Button1Click(bool reload);
+    void open_lesson(const std::filesystem::path& path);
+    void step_lesson(bool reload);
     // Analysis and learning (game_controller_analysis.cpp).
-    static bool analysis_command(const Command& c);
     void Analyser();
     // One position of a running analysis; false when none runs.
     bool analyse_pas();
@@ -361,7 +218,9 @@ class GameController {
     // moves are generated, never a second copy of the position.
     EngineState m_work;
     bool m_searching = false;
-    std::optional<Command> m_deferred;
+    // Commands that came during a search and wait for it to return.
+    std::deque<Command> m_waiting;
+    Permissions m_announced;
     SearchResult m_last_search;
     PlayerList m_players;
     bool m_player_faults_reported = false;

@@ -10,17 +10,11 @@
 
 namespace selvako {
 
-bool GameController::analysis_command(const Command& c) {
-    return std::holds_alternative<command::StartAnalysis>(c) ||
-           std::holds_alternative<command::StopPhase>(c) ||
-           std::holds_alternative<command::EndAnalysis>(c);
-}
-
 void GameController::Analyser() {
     GameState& g = m_game;
     AnalysisControl& a = m_analyse;
     // A rated match is played without the engine's help.
-    if (g.num_demi_coup == 0 || a.analysis.running() || g.mode_match == 1) return;
+    if (g.num_demi_coup == 0 || a.analysis.running() || g.mode_match == MatchMode::playing) return;
     drop_input();
     if (!a.analysis.start(g)) return;
     a.window_shown = true;
@@ -44,7 +38,7 @@ bool GameController::analyse_pas() {
     m_searching = true;
     a.analysis.step(m_engine, limits);
     m_searching = false;
-    run_deferred();
+    run_waiting();
     if (m_game.fin_programme) return true;
     if (a.analysis.running()) {
         montrer_demi_coup(a.analysis.next_ply());
@@ -81,8 +75,7 @@ void GameController::fin_analyse() {
     // The position on show goes on with its own side to move, the human to
     // play it.
     GameState& g = m_game;
-    g.trait = side_to_move_at(g.historique, g.longueur_partie, g.premier_trait, g.num_demi_coup);
-    g.couleur_ordinateur = static_cast<std::uint8_t>(1 - g.trait);
+    g.couleur_ordinateur = static_cast<std::uint8_t>(1 - g.trait());
     g.ordinateur_au_trait = 0;
     if (a.session) {
         suite_session(false);
@@ -97,9 +90,9 @@ void GameController::montrer_demi_coup(int ply) {
     if (ply < 0 || ply > g.longueur_partie) return;
     g.num_demi_coup = static_cast<std::uint8_t>(ply);
     restaurer_coup(g, m_clocks);
-    g.trait = side_to_move_at(g.historique, g.longueur_partie, g.premier_trait, ply);
+    select_ply_line(g);
     // Whoever looks at a position of the analysis has the move there.
-    g.couleur_ordinateur = static_cast<std::uint8_t>(1 - g.trait);
+    g.couleur_ordinateur = static_cast<std::uint8_t>(1 - g.trait());
     g.ordinateur_au_trait = 0;
     g.sans_reflexion = 1;
     drop_input();
@@ -131,7 +124,7 @@ void GameController::charger_lecons(const std::filesystem::path& lesson_file) {
 
 void GameController::lancer_session(const std::filesystem::path& lesson_file) {
     AnalysisControl& a = m_analyse;
-    if (a.session || m_game.mode_match == 1) return;
+    if (a.session || match_in_progress()) return;
     a.session = true;
     a.session_file = lesson_file;
     a.parties_session = 0;
@@ -142,7 +135,7 @@ void GameController::lancer_session(const std::filesystem::path& lesson_file) {
         m_game.settings.budget_recherche = SESSION_BUDGET;
     }
     m_options.humain_contre_humain = false;
-    if (!m_options.ordinateur_contre_ordinateur) Ordinateurcontreordinateur();
+    if (!m_options.ordinateur_contre_ordinateur) toggle_computer_against_computer();
     changed();
     m_observer.pass_wanted();
 }
@@ -155,7 +148,7 @@ void GameController::arreter_session() {
     // it comes back, in the menu and in the files saved from now on.
     if (a.niveau_avant_session) choisir_niveau(*a.niveau_avant_session);
     a.niveau_avant_session.reset();
-    if (m_options.ordinateur_contre_ordinateur) Ordinateurcontreordinateur();
+    if (m_options.ordinateur_contre_ordinateur) toggle_computer_against_computer();
     changed();
 }
 
@@ -174,7 +167,7 @@ void GameController::suite_session(bool learn) {
     if (learn) apprendre(a.session_file);
     if (!a.session) return;
     remplir();
-    if (!m_options.ordinateur_contre_ordinateur) Ordinateurcontreordinateur();
+    if (!m_options.ordinateur_contre_ordinateur) toggle_computer_against_computer();
     m_observer.pass_wanted();
 }
 

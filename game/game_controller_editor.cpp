@@ -8,13 +8,13 @@
 
 namespace selvako {
 
-void GameController::Entrerpositionclick(bool on) {
+void GameController::set_up_mode(bool on) {
     GameState& g = m_game;
     drop_input();
     g.clic_en_attente = {};
     m_editor.refusal = EditorRefusal::none;
     // A rated match is played from the start position to its end.
-    if (on && g.mode_match) on = false;
+    if (on && match_in_progress()) on = false;
     if (on == (g.mode_edition != 0)) {
         changed();
         return;
@@ -35,10 +35,12 @@ void GameController::Entrerpositionclick(bool on) {
     }
     g.mode_edition = 0;
     g.sans_reflexion = 1;
+    // A position set up with no move for the side to move is over at once.
+    m_notices.game_over = position_over();
     if (m_editor.computer_moves_first) {
         m_editor.computer_moves_first = false;
-        g.couleur_ordinateur = g.trait;
-        g.adversaire_ordinateur = 1;
+        g.couleur_ordinateur = g.trait();
+        m_options.humain_contre_humain = false;
         g.coup_demande = 1;
     }
     changed();
@@ -47,7 +49,7 @@ void GameController::Entrerpositionclick(bool on) {
 
 void GameController::installer_position() {
     GameState& g = m_game;
-    g.mode_match = 0;
+    g.mode_match = MatchMode::none;
     g.ordinateur_au_trait = 0;
     new_position_shown();
     nouveau_releve(g, m_clocks);
@@ -95,7 +97,7 @@ void GameController::remplir_editeur() {
     installer_position();
 }
 
-void GameController::Change_dir() {
+void GameController::change_direction() {
     if (!m_game.mode_edition) return;
     BoardArray mirrored = m_game.damier_affiche;
     mirror_board(mirrored);
@@ -119,17 +121,17 @@ std::uint8_t side_to_move(std::uint8_t couleur_ordinateur, bool computer_first) 
 
 } // namespace
 
-void GameController::Change_couleur() {
+void GameController::change_computer_colour() {
     if (!m_game.mode_edition) return;
     m_game.couleur_ordinateur ^= 1;
-    m_game.trait = side_to_move(m_game.couleur_ordinateur, m_editor.computer_moves_first);
+    m_game.set_trait(side_to_move(m_game.couleur_ordinateur, m_editor.computer_moves_first));
     installer_position();
 }
 
-void GameController::Couleur_joue() {
+void GameController::change_first_mover() {
     if (!m_game.mode_edition) return;
     m_editor.computer_moves_first = !m_editor.computer_moves_first;
-    m_game.trait = side_to_move(m_game.couleur_ordinateur, m_editor.computer_moves_first);
+    m_game.set_trait(side_to_move(m_game.couleur_ordinateur, m_editor.computer_moves_first));
     installer_position();
 }
 
@@ -148,8 +150,8 @@ void GameController::coller_fen(const std::string& text) {
     }
     m_game.damier_affiche = parsed.position->board;
     m_game.damier_affiche[0] = SENTINEL;
-    m_game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
-    m_editor.computer_moves_first = m_game.trait == m_game.couleur_ordinateur;
+    m_game.set_trait(static_cast<std::uint8_t>(parsed.position->side_to_move));
+    m_editor.computer_moves_first = m_game.trait() == m_game.couleur_ordinateur;
     installer_position();
 }
 

@@ -4,17 +4,17 @@
 
 namespace selvako {
 
-void GameController::Problmes1Click(const std::filesystem::path& path) {
+void GameController::open_lesson(const std::filesystem::path& path) {
     const auto image = read_game_file(path, GameFileUse::lesson);
     if (!image) {
         m_observer.error(GameError::file);
         return;
     }
     m_lessons.open(path);
-    ouvrir(*image);
+    ouvrir(*image, true);
 }
 
-void GameController::Button1Click(bool reload) {
+void GameController::step_lesson(bool reload) {
     if (!m_lessons.is_open()) return;
     const auto lesson = reload ? m_lessons.current() : m_lessons.next();
     // The folder has emptied or gone: the lesson on show stays.
@@ -28,7 +28,7 @@ void GameController::Button1Click(bool reload) {
         changed();
         return;
     }
-    ouvrir(*image);
+    ouvrir(*image, true);
 }
 
 } // namespace selvako

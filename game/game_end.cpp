@@ -23,7 +23,7 @@ Announcement announce(const GameEndInput& in, Outcome outcome) {
     if (in.end == GameEnd::time) return {std::string(end_text(TEMPS_DEPASSE_VOUS, l)), EndSound::win};
     if (in.end == GameEnd::resignation)
         return {std::string(end_text(ABANDON, l)), EndSound::loss};
-    if (in.mode_match == 1)
+    if (in.mode_match == MatchMode::playing)
         return {std::string(white_won ? in.nom_blanc : in.nom_noir) +
                     std::string(end_text(GAGNE, l)),
                 EndSound::none};
@@ -48,7 +48,7 @@ std::string_view end_sound_file(EndSound sound) {
 }
 
 std::optional<GameEndReport> game_end_report(const GameEndInput& input) {
-    if (input.mode_match == 5) return std::nullopt;
+    if (input.mode_match == MatchMode::scored) return std::nullopt;
     GameEndReport report;
     report.end = input.end;
     report.outcome = game_end_outcome(input.end, input.loser);
@@ -56,14 +56,14 @@ std::optional<GameEndReport> game_end_report(const GameEndInput& input) {
     report.qui_gagne = std::move(a.text);
     report.sound = input.end_sounds ? a.sound : EndSound::none;
     report.mode_match = input.mode_match;
-    if (input.mode_match == 1 && report.outcome != Outcome::none) {
+    if (input.mode_match == MatchMode::playing && report.outcome != Outcome::none) {
         const Ratings after = new_ratings(input.ratings, report.outcome);
         report.new_ratings = after;
         report.resultat_blanc =
             rating_change_line(input.nom_blanc, input.ratings.blanc, after.blanc, input.langue);
         report.resultat_noir =
             rating_change_line(input.nom_noir, input.ratings.noir, after.noir, input.langue);
-        report.mode_match = 5;
+        report.mode_match = MatchMode::scored;
     }
     return report;
 }

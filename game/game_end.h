@@ -9,6 +9,7 @@
 
 #include "files/outcome.h"
 #include "game/game_rules.h"
+#include "game/match_mode.h"
 #include "game/rating.h"
 
 namespace selvako {
@@ -23,7 +24,7 @@ struct GameEndInput {
     // The side that lost, for the decisive ends: the side left without a
     // move, the side whose clock ran out, the side that resigned.
     std::uint8_t loser = 0;
-    std::uint8_t mode_match = 0;
+    MatchMode mode_match = MatchMode::none;
     bool human_against_human = false;
     std::uint8_t couleur_ordinateur = 1;
     // The names as the game panel shows them.
@@ -46,11 +47,11 @@ struct GameEndReport {
     std::optional<Ratings> new_ratings;
     std::string resultat_blanc;
     std::string resultat_noir;
-    // 5 after a rated match, which can then not be scored again.
-    std::uint8_t mode_match = 0;
+    // Scored after a rated match, which can then not be scored again.
+    MatchMode mode_match = MatchMode::none;
 };
 
-// Nothing when the rated match has already been scored (`mode_match` 5).
+// Nothing when the rated match has already been scored (`MatchMode::scored`).
 std::optional<GameEndReport> game_end_report(const GameEndInput& input);
 
 } // namespace selvako

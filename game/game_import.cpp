@@ -13,9 +13,7 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
     if (text.start) {
         game.damier_affiche = text.start->board;
         game.damier_affiche[0] = SENTINEL;
-        game.trait = static_cast<std::uint8_t>(text.start->side_to_move);
-        game.trait_fin = game.trait;
-        game.premier_trait = game.trait;
+        game.premier_trait = static_cast<std::uint8_t>(text.start->side_to_move);
     }
     game.nom_blanc = make_name(text.white);
     game.nom_noir = make_name(text.black);
@@ -29,11 +27,11 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
             continue;
         }
         TypedMove typed{written.squares, written.capture};
-        TypedMoveResult found = match_typed_move(typed, game.damier_affiche, game.trait, work);
+        TypedMoveResult found = match_typed_move(typed, game.damier_affiche, game.trait(), work);
         // Some files write a capture with "-" or a plain move with "x".
         if (found.match == TypedMoveMatch::none && typed.squares.size() == 2) {
             typed.capture = !typed.capture;
-            found = match_typed_move(typed, game.damier_affiche, game.trait, work);
+            found = match_typed_move(typed, game.damier_affiche, game.trait(), work);
         }
         // Two capture paths between the same squares: the first one is taken,
         // as a file that names only the ends cannot say which.
@@ -52,9 +50,7 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
 
 PlayedGame played_game(const GameState& game) {
     const int plies = std::clamp<int>(game.longueur_partie, 0, LAST_PLY);
-    // The side to move after the last ply and the number of plies tell who began.
-    const int first = game.trait_fin ^ (plies & 1);
-    return PlayedGame{game.historique.data(), plies, first};
+    return PlayedGame{game.historique.data(), plies, game.premier_trait};
 }
 
 } // namespace selvako

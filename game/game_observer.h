@@ -10,6 +10,7 @@
 #include "engine/board.h"
 #include "engine/move.h"
 #include "game/game_end.h"
+#include "game/permissions.h"
 #include "search/engine.h"
 
 namespace selvako {
@@ -28,6 +29,8 @@ class GameObserver {
 
     // The game, the modes or the notices changed: redraw from the controller.
     virtual void game_changed() {}
+    // What the menus and buttons may do changed (and once at the start).
+    virtual void permissions_changed(const Permissions& /*now*/) {}
     // A pass of the game loop should follow this one (from the event loop,
     // never nested).
     virtual void pass_wanted() {}

@@ -66,6 +66,10 @@ void show_ply(GameState& game, GameClocks& clocks, int ply) {
 
 } // namespace
 
+void select_ply_line(GameState& game) {
+    select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
+}
+
 void noter_coup(GameState& game, const GameClocks& clocks) {
     FicheCoup& record = game.historique[game.num_demi_coup];
     record.board = game.damier_affiche;
@@ -135,10 +139,8 @@ bool jouer_coup(GameState& game, EngineState& work, const GameClocks& clocks, co
         select_line(game.liste_coups, game.liste_coups.selected);
         clear_plies_after(game, game.num_demi_coup);
     }
-    game.trait ^= 1;
     ++game.num_demi_coup;
     game.longueur_partie = game.num_demi_coup;
-    game.trait_fin = game.trait;
     game.taken_to_record = move.taken;
     game.from_to_record = move.from;
     game.to_to_record = move.to;
@@ -152,8 +154,6 @@ void nouvelle_partie(GameState& game, GameClocks& clocks) {
     game.num_demi_coup = 0;
     game.longueur_partie = 0;
     clocks.reset();
-    game.trait = WHITE;
-    game.trait_fin = WHITE;
     game.premier_trait = WHITE;
     game.damier_affiche = start_position();
     game.dernier_coup = {};
@@ -161,17 +161,17 @@ void nouvelle_partie(GameState& game, GameClocks& clocks) {
     game.from_to_record = 0;
     game.to_to_record = 0;
     game.ordinateur_au_trait = 0;
-    game.mode_match = 0;
+    game.mode_match = MatchMode::none;
     game.liste_coups.clear();
     clear_plies_after(game, 0);
     noter_coup(game, clocks);
 }
 
 void nouveau_releve(GameState& game, const GameClocks& clocks) {
+    // The side to move on the board moves first in the new record.
+    game.premier_trait = game.trait();
     game.num_demi_coup = 0;
     game.longueur_partie = 0;
-    game.premier_trait = game.trait;
-    game.trait_fin = game.trait;
     game.dernier_coup = {};
     game.taken_to_record = 0;
     game.from_to_record = 0;
@@ -186,7 +186,6 @@ bool reprise(GameState& game, GameClocks& clocks) {
     if (moved) {
         show_ply(game, clocks, game.num_demi_coup - 1);
         select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
-        game.trait ^= 1;
     }
     game.sans_reflexion = 1;
     game.ordinateur_au_trait = 0;
@@ -197,8 +196,7 @@ bool avancer(GameState& game, GameClocks& clocks) {
     if (game.num_demi_coup >= game.longueur_partie) return false;
     show_ply(game, clocks, game.num_demi_coup + 1);
     select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
-    game.trait ^= 1;
-    game.mode_match = 0;
+    game.mode_match = MatchMode::none;
     game.sans_reflexion = 1;
     return true;
 }
@@ -207,8 +205,7 @@ bool revenir_debut(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup != 0;
     show_ply(game, clocks, 0);
     select_line(game.liste_coups, -1);
-    game.mode_match = 0;
-    game.trait = game.premier_trait;
+    game.mode_match = MatchMode::none;
     clocks.restore(0, 0);
     return moved;
 }
@@ -218,8 +215,7 @@ bool Aller_fin(GameState& game, GameClocks& clocks) {
     const bool moved = game.num_demi_coup != last;
     show_ply(game, clocks, std::min(last, LAST_PLY));
     select_line(game.liste_coups, line_of_ply(game, game.num_demi_coup));
-    game.mode_match = 0;
-    game.trait = game.trait_fin;
+    game.mode_match = MatchMode::none;
     return moved;
 }
 
@@ -236,8 +232,6 @@ bool revenir_n(GameState& game, GameClocks& clocks, int line) {
 
 void apres_lecture(GameState& game, GameClocks& clocks) {
     FicheCoup& first = game.historique[0];
-    // A game file does not say who moved first; its plies are listed from White.
-    game.premier_trait = WHITE;
     game.longueur_partie = first.board[0];
     first.board[0] = SENTINEL;
     restaurer_coup(game, clocks);
@@ -251,19 +245,17 @@ void apres_lecture(GameState& game, GameClocks& clocks) {
     MoveList& list = game.liste_coups;
     list.clear();
     const int length = std::min<int>(game.longueur_partie, LAST_PLY);
-    for (int p = 2; p <= length; p += 2)
-        list.lines.push_back(ligne_complete(p / 2, game.historique[p - 1], game.historique[p]));
-    if (length % 2 == 1) {
-        std::string half = demi_ligne(length / 2 + 1, game.historique[length]);
+    const int offset = black_first(game);
+    if (offset == 1 && length >= 1) list.lines.push_back(black_opening_line(game.historique[1]));
+    for (int p = 2 + offset; p <= length; p += 2)
+        list.lines.push_back(
+            ligne_complete((p + offset) / 2, game.historique[p - 1], game.historique[p]));
+    if (length > 0 && (length + offset) % 2 == 1) {
+        std::string half = demi_ligne((length + offset) / 2 + 1, game.historique[length]);
         half.pop_back();
         list.lines.push_back(std::move(half));
     }
-    const int n = game.num_demi_coup;
-    select_line(list, n % 2 == 1 ? n / 2 : n / 2 - 1);
-    // The side to move after the last ply follows from the side on show and
-    // the number of plies between them.
-    game.trait_fin =
-        static_cast<std::uint8_t>(game.trait ^ ((game.longueur_partie - game.num_demi_coup) & 1));
+    select_line(list, line_of_ply(game, game.num_demi_coup));
     game.sans_reflexion = 1;
 }
 
@@ -275,7 +267,7 @@ int legal_moves(const GameState& game, EngineState& work, int side) {
 GameEnd fin_entre_humains(GameState& game, EngineState& work) {
     int count = 0;
     const GameEnd end =
-        position_end(work, game.damier_affiche, game.trait, game.num_demi_coup, &count);
+        position_end(work, game.damier_affiche, game.trait(), game.num_demi_coup, &count);
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
     return end;
 }

@@ -38,6 +38,9 @@ void nouvelle_partie(GameState& game, GameClocks& clocks);
 // record: the plies after it and the move list are cleared.
 void nouveau_releve(GameState& game, const GameClocks& clocks);
 
+// The move list's highlight goes to the line of the ply on show.
+void select_ply_line(GameState& game);
+
 // Navigation. Each returns whether the ply on show changed.
 bool reprise(GameState& game, GameClocks& clocks);
 bool avancer(GameState& game, GameClocks& clocks);

@@ -13,6 +13,7 @@
 #include "files/fiche_coup.h"
 #include "files/game_file.h"
 #include "files/outcome.h"
+#include "game/match_mode.h"
 #include "game/rating.h"
 
 namespace selvako {
@@ -50,11 +51,9 @@ struct GameState {
     // The position of the ply on show: the one board of the game, which the
     // views draw and which the search copies when it starts.
     BoardArray damier_affiche = start_position();
-    std::uint8_t trait = WHITE;
     std::uint8_t couleur_ordinateur = BLACK;
     std::uint8_t ordinateur_au_trait = 0;
-    std::uint8_t adversaire_ordinateur = 1;
-    std::uint8_t mode_match = 0;
+    MatchMode mode_match = MatchMode::none;
     std::uint8_t mode_edition = 0;
     std::uint8_t num_demi_coup = 0;
     std::int32_t longueur_partie = 0;
@@ -74,11 +73,20 @@ struct GameState {
     std::uint8_t taken_to_record = 0;
     Square from_to_record = 0;
     Square to_to_record = 0;
-    // Side to move after the last recorded ply, for "Aller à la fin".
-    std::uint8_t trait_fin = WHITE;
     // Side to move at ply 0: Black after a set-up position handed to Black,
-    // so that the move list numbers Black's first move "1. ... ".
+    // so that the move list numbers Black's first move "1. ... ". The one
+    // record of who moves: every later ply alternates from it.
     std::uint8_t premier_trait = WHITE;
+
+    // The side to move in the position on show.
+    std::uint8_t trait() const { return trait_at(num_demi_coup); }
+    std::uint8_t trait_at(int ply) const {
+        return static_cast<std::uint8_t>(premier_trait ^ (ply & 1));
+    }
+    // Makes `side` the side to move in the position on show.
+    void set_trait(std::uint8_t side) {
+        premier_trait = static_cast<std::uint8_t>((side ^ num_demi_coup) & 1);
+    }
 
     MoveList liste_coups;
     PersistentSettings settings;

@@ -50,7 +50,7 @@ InputResult play(MoveInput& in, GameState& game, EngineState& engine, const Game
 }
 
 bool pick_up(MoveInput& in, GameState& game, EngineState& engine, Square s) {
-    const int count = legal_moves(game, engine, game.trait);
+    const int count = legal_moves(game, engine, game.trait());
     game.nb_coups_legaux = static_cast<std::uint8_t>(std::min(count, 255));
     in.obligatory = engine.greatest_taken;
     if (in.obligatory > 0) in.capture_notice = true;
@@ -58,7 +58,7 @@ bool pick_up(MoveInput& in, GameState& game, EngineState& engine, Square s) {
     for (int i = 0; i < count && !legal_origin; ++i) legal_origin = engine.list(1)[i].from == s;
     if (!legal_origin) return false;
 
-    const int piece_count = generate_piece_moves(engine, s, game.trait);
+    const int piece_count = generate_piece_moves(engine, s, game.trait());
     in.piece_moves.clear();
     for (int i = 0; i < piece_count; ++i) {
         PieceMove pm;

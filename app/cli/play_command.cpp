@@ -29,14 +29,14 @@ std::string_view trimmed(std::string_view text) {
 bool click_move(GameController& controller, HeadlessObserver& observer, HeadlessLoop& loop,
                 const PieceMove& move) {
     const int before = observer.human_moves();
-    loop.send(command::Click{move.move.from});
+    loop.send(command::SquareClicked{move.move.from});
     for (int guard = 0; guard <= MAX_CAPTURED && observer.human_moves() == before &&
                         controller.input().piece_prise != 0;
          ++guard)
-        loop.send(command::Click{next_click(move, controller.input())});
+        loop.send(command::SquareClicked{next_click(move, controller.input())});
     if (observer.human_moves() != before) return true;
     // Not expected for a legal move: leave the board as it was.
-    if (controller.input().piece_prise != 0) loop.send(command::Click{move.move.from});
+    if (controller.input().piece_prise != 0) loop.send(command::SquareClicked{move.move.from});
     return false;
 }
 
@@ -113,7 +113,7 @@ int run_play(const Arguments& args) {
         const auto typed = parse_typed_move(text);
         const GameState& game = controller.game();
         const TypedMoveResult match =
-            typed ? match_typed_move(*typed, game.damier_affiche, game.trait, work)
+            typed ? match_typed_move(*typed, game.damier_affiche, game.trait(), work)
                   : TypedMoveResult{};
         if (match.match == TypedMoveMatch::ambiguous) {
             std::printf("ambiguous move: give every landing square, as a1xc3xe5\n");

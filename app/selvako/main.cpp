@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <new>
+#include <random>
 #include <string_view>
 
 #include "game/time_source.h"
@@ -128,10 +129,12 @@ int run(int argc, char** argv) {
     QApplication::setWindowIcon(
         QIcon(config.data_dir + QStringLiteral("/icons/64x64/selvako.png")));
 
-    // One sound player and one clock for the whole run.
+    // One sound player, one clock and one engine with its game for the whole
+    // run; the window shows them.
     selvako::EffectSoundPlayer sound(config.data_dir);
     const selvako::SteadyTimeSource time;
-    selvako::MainWindow window(config, sound, time);
+    selvako::GameSession session(time, std::random_device{}(), selvako::game_folders(config));
+    selvako::MainWindow window(config, sound, session);
     window.show();
     window.FormActivate();
     bool ok = true;

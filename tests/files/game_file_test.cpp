@@ -36,7 +36,7 @@ TEST(GameFile, SevenPlyGameSavedAndReopened) {
     load_game_file_image(u.game, u.clocks, *image);
     EXPECT_EQ(u.game.num_demi_coup, 7);
     EXPECT_EQ(u.game.longueur_partie, 7);
-    EXPECT_EQ(u.game.trait, BLACK);
+    EXPECT_EQ(u.game.trait(), BLACK);
     EXPECT_EQ(u.game.damier_affiche, t.game.damier_affiche);
     EXPECT_EQ(u.game.historique[0].board[0], SENTINEL);
     EXPECT_EQ(u.game.liste_coups.lines,
@@ -73,7 +73,7 @@ TEST(GameFile, SavedAfterSteppingBackListsEveryPlyOnce) {
     EXPECT_EQ(u.game.liste_coups.lines.size(), 4u);
     EXPECT_EQ(u.game.liste_coups.selected, 2);
     ASSERT_TRUE(Aller_fin(u.game, u.clocks));
-    EXPECT_EQ(u.game.trait, BLACK);
+    EXPECT_EQ(u.game.trait(), BLACK);
 }
 
 TEST(GameFile, SettingsSitInsideTheLastRecords) {

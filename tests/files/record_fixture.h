@@ -19,7 +19,8 @@ struct Record : TwoPlayerGame {
     void play(const std::string& text) {
         const auto typed = parse_typed_move(text);
         ASSERT_TRUE(typed) << text;
-        const TypedMoveResult r = match_typed_move(*typed, game.damier_affiche, game.trait, engine);
+        const TypedMoveResult r =
+            match_typed_move(*typed, game.damier_affiche, game.trait(), engine);
         ASSERT_EQ(r.match, TypedMoveMatch::one) << text;
         ASSERT_TRUE(jouer_coup(game, engine, clocks, r.move.move));
     }
@@ -28,7 +29,7 @@ struct Record : TwoPlayerGame {
     void play_first_moves(int plies) {
         for (int ply = 0; ply < plies; ++ply) {
             engine.set_position(game.damier_affiche);
-            ASSERT_GT(generate_root_moves(engine, game.trait), 0);
+            ASSERT_GT(generate_root_moves(engine, game.trait()), 0);
             ASSERT_TRUE(jouer_coup(game, engine, clocks, engine.list(1)[0]));
         }
     }
@@ -46,7 +47,7 @@ inline void expect_same_game(const GameState& got, const GameState& want) {
     }
     EXPECT_EQ(got.liste_coups.lines, want.liste_coups.lines);
     EXPECT_EQ(got.damier_affiche, want.damier_affiche);
-    EXPECT_EQ(got.trait, want.trait);
+    EXPECT_EQ(got.trait(), want.trait());
 }
 
 } // namespace selvako::testing

@@ -85,15 +85,18 @@ TEST_F(AnalysisControllerTest, OnePositionPerPassAndTheRecordLockedMeanwhile) {
     EXPECT_EQ(passes, 5);
     EXPECT_EQ(a.analysis.lines().size(), 4u);
     EXPECT_EQ(controller.game().num_demi_coup, 0);
+    // The move list's highlight follows the position on show.
+    EXPECT_EQ(controller.game().liste_coups.selected, -1);
 
     // "Terminer l'analyse": the position shown keeps its own side to move.
     controller.command(command::ShowAnalysedPly{3});
     EXPECT_EQ(controller.game().damier_affiche, record[3].board);
-    EXPECT_EQ(controller.game().trait, BLACK);
+    EXPECT_EQ(controller.game().liste_coups.selected, 1); // White's move of line 1
+    EXPECT_EQ(controller.game().trait(), BLACK);
     controller.command(command::EndAnalysis{});
     EXPECT_FALSE(a.window_shown);
     EXPECT_TRUE(a.apprendre_offert);
-    EXPECT_EQ(controller.game().trait, BLACK);
+    EXPECT_EQ(controller.game().trait(), BLACK);
     EXPECT_EQ(controller.game().couleur_ordinateur, WHITE);
     EXPECT_FALSE(controller.computer_to_move());
     // Four plies are too few to learn from: nothing is asked for a file.

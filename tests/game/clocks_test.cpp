@@ -87,7 +87,7 @@ TEST(GameClocks, SearchTotalAndReset) {
 TimeControlInput rated(std::int32_t computer_clock, std::int32_t human_clock,
                        std::int32_t human_rating) {
     // "1 : 30 coups en 3 mn", computer Black.
-    return {.mode_match = 1,
+    return {.mode_match = MatchMode::playing,
             .num_demi_coup = 40,
             .temps_alloue = 178,
             .temps_blanc = human_clock,
@@ -147,9 +147,9 @@ TEST(ControleTemps, AllowanceByPly) {
 
 TEST(ControleTemps, OnlyInARatedMatchInProgress) {
     TimeControlInput in = rated(5000, 5000, 1600);
-    in.mode_match = 0;
+    in.mode_match = MatchMode::none;
     EXPECT_EQ(controle_temps(in), TimeControlResult::in_time);
-    in.mode_match = 5;
+    in.mode_match = MatchMode::scored;
     EXPECT_EQ(controle_temps(in), TimeControlResult::in_time);
 }
 

@@ -29,6 +29,7 @@ struct RecordingObserver : GameObserver {
     std::vector<GameEndReport> ends;
     std::vector<Move> computer_moves;
     std::vector<GameError> errors;
+    std::vector<Permissions> announced;
     std::function<void()> during_search;
     // Time passes while the search runs, one second a poll, so that a level
     // that thinks by time comes to an end.
@@ -50,6 +51,7 @@ struct RecordingObserver : GameObserver {
     }
     void game_ended(const GameEndReport& report) override { ends.push_back(report); }
     void error(GameError kind) override { errors.push_back(kind); }
+    void permissions_changed(const Permissions& now) override { announced.push_back(now); }
 };
 
 class GameControllerTest : public ::testing::Test {
@@ -80,7 +82,7 @@ class GameControllerTest : public ::testing::Test {
 
     // Clicks on a square and lets the game loop handle the click.
     void click(Square s) {
-        controller.command(command::Click{s});
+        controller.command(command::SquareClicked{s});
         controller.boucle_jeu();
     }
 
@@ -95,13 +97,13 @@ class GameControllerTest : public ::testing::Test {
     void play_first_legal_move() {
         EngineState work;
         work.set_position(game().damier_affiche);
-        ASSERT_GT(generate_root_moves(work, game().trait), 0);
+        ASSERT_GT(generate_root_moves(work, game().trait()), 0);
         const Move move = work.list(1)[0];
         const int before = game().num_demi_coup;
-        controller.command(command::Click{move.from});
+        controller.command(command::SquareClicked{move.from});
         controller.boucle_jeu();
         if (game().num_demi_coup == before) {
-            controller.command(command::Click{move.to});
+            controller.command(command::SquareClicked{move.to});
             controller.boucle_jeu();
         }
         ASSERT_EQ(game().num_demi_coup, before + 1);
@@ -119,7 +121,7 @@ TEST_F(GameControllerTest, TrainingGamePlayedByCommandsEndsWithAResult) {
     EXPECT_EQ(game().couleur_ordinateur, BLACK);
     int guard = 0;
     while (view.ends.empty() && ++guard < 300) {
-        if (game().trait == WHITE) {
+        if (game().trait() == WHITE) {
             play_first_legal_move();
             if (::testing::Test::HasFatalFailure()) return;
         }
@@ -166,6 +168,24 @@ TEST_F(GameControllerTest, CommandDuringTheSearchRunsAfterItInsteadOfTheMove) {
     EXPECT_FALSE(controller.computer_to_move());
 }
 
+TEST_F(GameControllerTest, EveryCommandSentDuringOneSearchRunsInOrderAfterIt) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
+    play_first_legal_move();
+    const BoardArray after_human = game().damier_affiche;
+    view.during_search = [&] {
+        controller.command(command::SetLevel{LEVEL_ITEMS[2].parameters});
+        controller.command(command::Back{});
+        controller.command(command::Forward{});
+    };
+    controller.boucle_jeu();
+    EXPECT_TRUE(view.computer_moves.empty());
+    EXPECT_EQ(game().settings.niveau, LEVEL_ITEMS[2].parameters.niveau);
+    EXPECT_EQ(game().settings.budget_recherche, LEVEL_ITEMS[2].parameters.budget_recherche);
+    // Back then Forward: in that order the ply on show is the human's move.
+    EXPECT_EQ(game().num_demi_coup, 1);
+    EXPECT_EQ(game().damier_affiche, after_human);
+}
+
 TEST_F(GameControllerTest, NavigationDuringTheComputersTurnThrowsItsMoveAway) {
     controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
     play_first_legal_move();
@@ -174,7 +194,7 @@ TEST_F(GameControllerTest, NavigationDuringTheComputersTurnThrowsItsMoveAway) {
     controller.boucle_jeu();
     EXPECT_TRUE(view.computer_moves.empty());
     EXPECT_EQ(game().num_demi_coup, 0);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     EXPECT_EQ(game().damier_affiche, start_position());
     EXPECT_EQ(game().longueur_partie, 1);
     // The computer does not take the move back by itself: the human plays.
@@ -190,7 +210,7 @@ TEST_F(GameControllerTest, ClickStopsTheSearchWhichPlaysItsBestMoveSoFar) {
     view.during_search = [&] {
         polls_at_click = view.polls;
         // Off the dark squares: it stops the search and picks nothing up.
-        controller.command(command::Click{0});
+        controller.command(command::SquareClicked{0});
     };
     controller.boucle_jeu();
     ASSERT_EQ(view.computer_moves.size(), 1u);
@@ -202,7 +222,7 @@ TEST_F(GameControllerTest, ClickStopsTheSearchWhichPlaysItsBestMoveSoFar) {
 TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
     controller.command(command::SetLevel{LEVEL_ITEMS[9].parameters}); // 30 moves in 3 min
     controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
-    ASSERT_EQ(game().mode_match, 1);
+    ASSERT_EQ(game().mode_match, MatchMode::playing);
     EXPECT_FALSE(controller.options().arret_par_clic);
     // The human (rated 1800: no extra time) thinks 181 s over his first move.
     time.advance_seconds(181);
@@ -212,7 +232,7 @@ TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
     controller.boucle_jeu();
     ASSERT_EQ(view.ends.size(), 1u);
     EXPECT_EQ(view.ends[0].qui_gagne, "Temps dépassé, gain Selvako");
-    EXPECT_EQ(game().mode_match, 5);
+    EXPECT_EQ(game().mode_match, MatchMode::scored);
     EXPECT_TRUE(view.computer_moves.empty());
     ASSERT_TRUE(view.ends[0].new_ratings);
     EXPECT_EQ(game().match.classements, *view.ends[0].new_ratings);
@@ -220,6 +240,45 @@ TEST_F(GameControllerTest, RatedMatchIsLostOnTimeAndScoredOnce) {
     // A finished match is not scored again.
     controller.command(command::Resign{});
     EXPECT_EQ(view.ends.size(), 1u);
+}
+
+// What a rated match locks, by ply: everything that would help a player or
+// change the match's terms, and the level once ten plies are played.
+Permissions match_permissions(int ply) {
+    Permissions p;
+    p.match_locked = true;
+    p.files = p.players = p.parameters = p.analysis = false;
+    p.match_options = p.position_editor = p.edition_items = p.can_navigate = false;
+    p.can_change_level = ply <= 10;
+    p.can_resign = true;
+    return p;
+}
+
+TEST_F(GameControllerTest, RatedMatchLocksHoldFromItsFirstToItsLastPly) {
+    controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
+    ASSERT_FALSE(view.announced.empty());
+    int guard = 0;
+    while (view.ends.empty() && game().num_demi_coup < 30 && ++guard < 60) {
+        EXPECT_EQ(controller.permissions(), match_permissions(game().num_demi_coup))
+            << "ply " << int(game().num_demi_coup);
+        // The view was told, without having to ask.
+        EXPECT_EQ(view.announced.back(), controller.permissions());
+        view.during_search = [&] {
+            // While the computer thinks nothing may change the game under it.
+            Permissions thinking = match_permissions(game().num_demi_coup);
+            thinking.game_items = thinking.edition = thinking.offer_draw = false;
+            EXPECT_EQ(view.announced.back(), thinking);
+        };
+        play_first_legal_move();
+        if (::testing::Test::HasFatalFailure()) return;
+        controller.boucle_jeu();
+    }
+    ASSERT_GT(game().num_demi_coup, 10);
+    if (view.ends.empty()) controller.command(command::Resign{});
+    ASSERT_FALSE(controller.match_in_progress());
+    // Once scored, nothing is locked any more.
+    EXPECT_EQ(controller.permissions(), Permissions{});
+    EXPECT_EQ(view.announced.back(), Permissions{});
 }
 
 TEST_F(GameControllerTest, NoAnalysisNorLearningSessionDuringARatedMatch) {
@@ -235,7 +294,7 @@ TEST_F(GameControllerTest, NoAnalysisNorLearningSessionDuringARatedMatch) {
     EXPECT_FALSE(controller.analysis().window_shown);
     controller.command(command::StartSession{folders().points.parent_path() / "session.dal"});
     EXPECT_FALSE(controller.analysis().session);
-    EXPECT_EQ(game().mode_match, 1);
+    EXPECT_EQ(game().mode_match, MatchMode::playing);
     EXPECT_EQ(game().num_demi_coup, 2);
 }
 
@@ -258,7 +317,7 @@ TEST_F(GameControllerTest, HumansDoubleTimeBelow1800) {
 
 TEST_F(GameControllerTest, ClocksFollowTheRecordThroughNavigationAndPause) {
     controller.command(command::HumanAgainstHuman{});
-    ASSERT_EQ(game().adversaire_ordinateur, 0);
+    ASSERT_TRUE(controller.options().humain_contre_humain);
     time.advance_seconds(5);
     controller.ajouter_temps();
     play_first_legal_move();
@@ -292,7 +351,7 @@ TEST_F(GameControllerTest, SwapPlayersHandsTheMoveToTheComputer) {
     controller.boucle_jeu();
     ASSERT_EQ(view.computer_moves.size(), 1u);
     EXPECT_EQ(game().num_demi_coup, 1);
-    EXPECT_EQ(game().trait, BLACK);
+    EXPECT_EQ(game().trait(), BLACK);
 }
 
 TEST_F(GameControllerTest, SavedGameReopensAsItWas) {
@@ -323,7 +382,7 @@ TEST_F(GameControllerTest, ClickBeforeTheComputersReplyOnlyPicksThePieceUp) {
     ASSERT_EQ(game().num_demi_coup, 1);
     ASSERT_TRUE(controller.computer_to_move());
     // Made before the forced reply is on the board: meant for the old position.
-    controller.command(command::Click{29});
+    controller.command(command::SquareClicked{29});
     controller.boucle_jeu();
     ASSERT_EQ(view.computer_moves.size(), 1u);
     EXPECT_EQ(game().num_demi_coup, 2);
@@ -426,7 +485,7 @@ TEST_F(GameControllerTest, TakeBackReturnsToTheHumansLastTurn) {
     ASSERT_EQ(game().num_demi_coup, 4);
     controller.command(command::TakeBack{});
     EXPECT_EQ(game().num_demi_coup, 2);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     EXPECT_FALSE(controller.computer_to_move());
 
     // Taken back while the computer thinks over its answer: only the human's move.
@@ -435,7 +494,7 @@ TEST_F(GameControllerTest, TakeBackReturnsToTheHumansLastTurn) {
     view.during_search = [&] { controller.command(command::TakeBack{}); };
     controller.boucle_jeu();
     EXPECT_EQ(game().num_demi_coup, 2);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     EXPECT_EQ(view.computer_moves.size(), 2u);
 
     // Between two humans, one ply.
@@ -510,7 +569,7 @@ GameFileImage kings_then_a_capture() {
     noter_coup(g, clocks);
     const auto play = [&](const char* from, const char* to) {
         work.set_position(g.damier_affiche);
-        const int count = generate_root_moves(work, g.trait);
+        const int count = generate_root_moves(work, g.trait());
         for (int k = 0; k < count; ++k) {
             const Move m = work.list(1)[k];
             if (m.from == parse_square(from) && m.to == parse_square(to)) {
@@ -604,7 +663,7 @@ TEST_F(GameControllerTest, PastedFenSetsUpANewGameForTheHuman) {
     ASSERT_TRUE(pasted.error.empty()) << pasted.error;
     controller.command(command::LoadGame{pasted.games[0]});
     EXPECT_EQ(position_fen(game()), "B:We3,Kc1:Bd6,f6");
-    EXPECT_EQ(game().trait, BLACK);
+    EXPECT_EQ(game().trait(), BLACK);
     EXPECT_EQ(game().longueur_partie, 0);
     EXPECT_TRUE(game().liste_coups.lines.empty());
     EXPECT_FALSE(controller.computer_to_move());
@@ -630,6 +689,37 @@ TEST_F(GameControllerTest, CopiedGameAsPdnPastesBackAsTheSameGame) {
     EXPECT_EQ(game().damier_affiche, before.damier_affiche);
 }
 
+// White's c3xe5 takes Black's last piece: pasted or reopened, the game
+// arrives over, with no clock running and nobody to move.
+TEST_F(GameControllerTest, GameThatArrivesFinishedStaysFinished) {
+    selvako::testing::TwoPlayerGame won("W:Wc3:Bd4");
+    won.play(22, 15);
+    const std::string pdn = game_pdn(won.game);
+    const GameTextFile pasted = read_clipboard_text(pdn, game());
+    ASSERT_TRUE(pasted.error.empty()) << pasted.error;
+    for (const Command& arrival : {Command{command::LoadGame{pasted.games[0]}},
+                                   Command{command::Open{game_file_image(won.game)}}}) {
+        controller.command(command::NewGame{});
+        controller.command(arrival);
+        ASSERT_EQ(game().num_demi_coup, 1) << arrival.index();
+        EXPECT_TRUE(controller.notices().game_over) << arrival.index();
+        EXPECT_EQ(controller.turn().holder, TurnHolder::nobody);
+        const std::int32_t blanc = controller.clocks().temps_blanc();
+        const std::int32_t noir = controller.clocks().temps_noir();
+        time.advance_seconds(30);
+        controller.ajouter_temps();
+        controller.boucle_jeu();
+        EXPECT_EQ(controller.clocks().temps_blanc(), blanc);
+        EXPECT_EQ(controller.clocks().temps_noir(), noir);
+        EXPECT_TRUE(view.computer_moves.empty());
+    }
+    // A step back opens the game again; the step forward closes it.
+    controller.command(command::Back{});
+    EXPECT_FALSE(controller.notices().game_over);
+    controller.command(command::Forward{});
+    EXPECT_TRUE(controller.notices().game_over);
+}
+
 TEST(ClipboardText, RefusesTextThatIsNeitherAPlayableFenNorPdn) {
     const GameState current;
     for (const char* bad : {"", "   \n", "hello, world", "W:Wz9:B12", "W:W1-12",
@@ -653,7 +743,7 @@ TEST(ClipboardText, FenCopiedIsTheOneReadBack) {
     GameState game;
     const Position set_up = *parse_fen("W:WKb8,c3,a1:Bd6,Ka7,h2").position;
     game.damier_affiche = set_up.board;
-    game.trait = WHITE;
+    game.set_trait(WHITE);
     const std::string fen = position_fen(game);
     EXPECT_EQ(fen, "W:WKb8,c3,a1:BKa7,d6,h2");
     const GameTextFile back = read_clipboard_text(fen, game);

@@ -20,7 +20,7 @@ GameEndInput training(GameEnd end, std::uint8_t loser = WHITE) {
 
 GameEndInput rated_match(GameEnd end, std::uint8_t loser = WHITE) {
     GameEndInput in = training(end, loser);
-    in.mode_match = 1;
+    in.mode_match = MatchMode::playing;
     in.ratings = {1600, 2000};
     return in;
 }
@@ -34,7 +34,7 @@ TEST(GameEnd, BlockedSideLosesInTraining) {
     EXPECT_EQ(r->sound, EndSound::loss);
     EXPECT_FALSE(r->new_ratings);
     EXPECT_EQ(r->resultat_blanc, "");
-    EXPECT_EQ(r->mode_match, 0);
+    EXPECT_EQ(r->mode_match, MatchMode::none);
 
     in = training(GameEnd::no_moves, BLACK);
     r = game_end_report(in);
@@ -89,7 +89,7 @@ TEST(GameEnd, RatedMatchWinnerByName) {
     EXPECT_EQ(r->new_ratings, (Ratings{1643, 1957}));
     EXPECT_EQ(r->resultat_blanc, "Mister X passe de 1600 à 1643");
     EXPECT_EQ(r->resultat_noir, "Selvako passe de 2000 à 1957");
-    EXPECT_EQ(r->mode_match, 5);
+    EXPECT_EQ(r->mode_match, MatchMode::scored);
 }
 
 TEST(GameEnd, ResignationScoresAComputerWin) {
@@ -103,7 +103,7 @@ TEST(GameEnd, ResignationScoresAComputerWin) {
 
 TEST(GameEnd, AMatchIsScoredOnce) {
     GameEndInput in = rated_match(GameEnd::draw_agreed);
-    in.mode_match = 5;
+    in.mode_match = MatchMode::scored;
     EXPECT_FALSE(game_end_report(in));
 }
 

@@ -22,13 +22,12 @@ struct TwoPlayerGame {
 
     explicit TwoPlayerGame(const std::string& fen = "") {
         engine.allocate_move_lists();
-        game.adversaire_ordinateur = 0;
         nouvelle_partie(game, clocks);
         if (fen.empty()) return;
         const FenResult parsed = parse_fen(fen);
         EXPECT_TRUE(parsed.position) << parsed.error;
         game.damier_affiche = parsed.position->board;
-        game.trait = static_cast<std::uint8_t>(parsed.position->side_to_move);
+        game.set_trait(static_cast<std::uint8_t>(parsed.position->side_to_move));
         nouveau_releve(game, clocks);
     }
 

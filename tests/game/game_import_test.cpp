@@ -28,7 +28,7 @@ TEST(GameImport, ReplayKeepsTheLengthAndTheMoveList) {
     EXPECT_EQ(replay.game.num_demi_coup, 5);
     EXPECT_EQ(replay.game.liste_coups.lines,
               (std::vector<std::string>{" 1.c3-d4 f6-e5", " 2.d4xf6 g7xe5", " 3.b2-c3 "}));
-    EXPECT_EQ(replay.game.trait, BLACK);
+    EXPECT_EQ(replay.game.trait(), BLACK);
     EXPECT_EQ(name_text(replay.game.nom_blanc), "A");
 }
 
@@ -86,7 +86,7 @@ TEST(GameImport, PdnRoundTripFromTheOpeningWithPromotion) {
     int crowned_at = -1;
     for (int ply = 0; ply < 200 && (crowned_at < 0 || ply < crowned_at + 4); ++ply) {
         original.engine.set_position(original.game.damier_affiche);
-        if (generate_root_moves(original.engine, original.game.trait) == 0) break;
+        if (generate_root_moves(original.engine, original.game.trait()) == 0) break;
         ASSERT_TRUE(
             jouer_coup(original.game, original.engine, original.clocks, original.engine.list(1)[0]));
         for (int s = 1; s <= NUM_SQUARES && crowned_at < 0; ++s)

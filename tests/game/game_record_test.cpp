@@ -35,7 +35,7 @@ TEST(GameRecord, MovePlayedAfterSteppingBackDropsTheRest) {
     reprise(t.game, t.clocks);
     reprise(t.game, t.clocks);
     EXPECT_EQ(t.game.num_demi_coup, 1);
-    EXPECT_EQ(t.game.trait, BLACK);
+    EXPECT_EQ(t.game.trait(), BLACK);
     EXPECT_EQ(t.game.damier_affiche, t.game.historique[1].board);
     t.play(9, 13); // b6-a5
     EXPECT_EQ(t.game.longueur_partie, 2);
@@ -73,27 +73,47 @@ TEST(GameRecord, StepsBackAndForthWithinTheRecord) {
     // A double click on line 0 at ply 5 keeps the parity: ply 1.
     revenir_n(t.game, t.clocks, 0);
     EXPECT_EQ(t.game.num_demi_coup, 1);
-    EXPECT_EQ(t.game.trait, BLACK); // revenir_n leaves the side to move alone
+    EXPECT_EQ(t.game.trait(), BLACK); // the side to move of the ply on show
     EXPECT_EQ(t.game.longueur_partie, 5);
 
-    t.game.trait = BLACK;
     ASSERT_TRUE(avancer(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 2);
-    EXPECT_EQ(t.game.trait, WHITE);
+    EXPECT_EQ(t.game.trait(), WHITE);
     EXPECT_EQ(t.game.damier_affiche, t.game.historique[2].board);
 
     ASSERT_TRUE(Aller_fin(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 5);
-    EXPECT_EQ(t.game.trait, BLACK);
+    EXPECT_EQ(t.game.trait(), BLACK);
 
     t.clocks.restore(65, 0);
     t.game.historique[0].temps_blanc = 12;
     ASSERT_TRUE(revenir_debut(t.game, t.clocks));
     EXPECT_EQ(t.game.num_demi_coup, 0);
-    EXPECT_EQ(t.game.trait, WHITE);
+    EXPECT_EQ(t.game.trait(), WHITE);
     EXPECT_EQ(t.clocks.temps_blanc(), 0);
     EXPECT_EQ(t.clocks.temps_noir(), 0);
     EXPECT_EQ(t.game.damier_affiche, start_position());
+}
+
+// Set up with Black to move: b6-a5, c3-d4, h6-g5. Line 0 holds Black's
+// first move only, so a double click on it from White's turn shows ply 0,
+// where Black is to move: White's c3-d4 is no move there.
+TEST(GameRecord, BlackFirstLineZeroShowsTheStartWithBlackToMove) {
+    TwoPlayerGame t("B:W1-12:B21-32");
+    t.play(9, 13);
+    t.play(22, 18);
+    t.play(12, 16);
+    ASSERT_EQ(t.game.liste_coups.lines.size(), 2u);
+    ASSERT_TRUE(revenir_n(t.game, t.clocks, 0));
+    EXPECT_EQ(t.game.num_demi_coup, 0);
+    EXPECT_EQ(t.game.trait(), BLACK);
+    EXPECT_EQ(t.game.damier_affiche, t.game.historique[0].board);
+    EXPECT_NE(t.click(22).outcome, InputOutcome::move_played);
+    EXPECT_NE(t.click(18).outcome, InputOutcome::move_played);
+    EXPECT_EQ(t.game.num_demi_coup, 0);
+    // Black's own first move is there to be played again.
+    t.play(10, 14);
+    EXPECT_EQ(t.game.longueur_partie, 1);
 }
 
 TEST(GameRecord, NavigationKeepsTheNamesNowShown) {

@@ -171,14 +171,29 @@ TEST_F(LessonCommands, NextComesBackToTheFirstAfterAsManyPressesAsLessons) {
     EXPECT_FALSE(controller.lessons().is_open());
 }
 
+TEST_F(LessonCommands, LessonsKeepTheLevelInPlay) {
+    // The lesson files carry level 5, as every file written with the defaults.
+    const auto first = write("1.dam", lesson_image("W:Wc3:Bf6"));
+    write("2.dam", lesson_image("W:We3:Bb6"));
+    controller.command(command::SetLevel{LEVEL_ITEMS[0].parameters});
+    for (const Command& c : {Command{command::OpenLesson{first}}, Command{command::NextLesson{}},
+                             Command{command::ReviewLesson{}}}) {
+        controller.command(c);
+        EXPECT_EQ(game().settings.niveau, LEVEL_ITEMS[0].parameters.niveau) << c.index();
+        EXPECT_EQ(game().settings.budget_recherche, LEVEL_ITEMS[0].parameters.budget_recherche);
+        EXPECT_EQ(game().settings.temps_alloue, LEVEL_ITEMS[0].parameters.temps_alloue);
+    }
+    ASSERT_EQ(controller.lessons().current(), dir.path() / "2.dam");
+}
+
 TEST_F(LessonCommands, ReviewReloadsTheLessonAndBadFilesChangeNothing) {
     const auto lesson = write("a.dam", lesson_image("W:Wc3:Bf6"));
     controller.command(command::OpenLesson{lesson});
     controller.command(command::HumanAgainstHuman{});
     const BoardArray start = game().damier_affiche;
-    controller.command(command::Click{22}); // c3
+    controller.command(command::SquareClicked{22}); // c3
     controller.boucle_jeu();
-    controller.command(command::Click{18}); // d4
+    controller.command(command::SquareClicked{18}); // d4
     controller.boucle_jeu();
     ASSERT_EQ(game().num_demi_coup, 1);
     controller.command(command::ReviewLesson{});

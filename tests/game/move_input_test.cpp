@@ -13,7 +13,7 @@ TEST(MoveInput, ManWithOneMoveMovesWithOneClick) {
     ASSERT_EQ(r.outcome, InputOutcome::move_played);
     EXPECT_EQ(t.game.damier_affiche[21], EMPTY);
     EXPECT_EQ(t.game.damier_affiche[17], WHITE_MAN);
-    EXPECT_EQ(t.game.trait, BLACK);
+    EXPECT_EQ(t.game.trait(), BLACK);
     EXPECT_EQ(t.game.liste_coups.lines, std::vector<std::string>{" 1.a3-b4 "});
     EXPECT_EQ(t.input.piece_prise, 0);
 }

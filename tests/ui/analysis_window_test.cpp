@@ -113,7 +113,7 @@ class AnalysisWindowTest : public WindowFixture {
         QVERIFY(w.action("Dbuteruneanalyse1")->isEnabled());
         QVERIFY(!w.action("Terminerlanalyse1")->isEnabled());
         // The position on show goes on with its own side to move.
-        QCOMPARE(int(game().trait), BLACK);
+        QCOMPARE(int(game().trait()), BLACK);
     }
 };
 

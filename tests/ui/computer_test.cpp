@@ -55,7 +55,7 @@ class ComputerTest : public WindowFixture {
         click(22); // c3: two moves, picked up
         click(18); // d4
         wait_for_ply(2);
-        QCOMPARE(game().trait, WHITE);
+        QCOMPARE(game().trait(), WHITE);
         QCOMPARE(game().ordinateur_au_trait, 0);
         QCOMPARE(game().couleur_ordinateur, BLACK);
         QCOMPARE(w.move_list()->item(0)->text().left(9), QStringLiteral(" 1.c3-d4 "));
@@ -124,7 +124,7 @@ class ComputerTest : public WindowFixture {
         click(28); // h2-g3, its only move
         wait_for_ply(2);
         QVERIFY(locked);
-        QCOMPARE(game().trait, WHITE);
+        QCOMPARE(game().trait(), WHITE);
         QVERIFY(!w.controller().searching());
         QVERIFY(w.action("Nouveau2")->isEnabled());
         QVERIFY(w.navigation_button(1)->isEnabled());
@@ -266,7 +266,7 @@ class ComputerTest : public WindowFixture {
         w.action("Inverserlesjoueurs1")->trigger();
         wait_for_ply(1);
         QCOMPARE(game().couleur_ordinateur, WHITE);
-        QCOMPARE(game().trait, BLACK);
+        QCOMPARE(game().trait(), BLACK);
     }
 
     void computerAgainstComputerAtDebutantPlaysToTheEnd() {

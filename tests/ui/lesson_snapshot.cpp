@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     selvako::prepare_user_folder(config);
     SilentSound sound;
     const selvako::ManualTimeSource time{1'000'000};
-    selvako::MainWindow window(config, sound, time);
+    selvako::GameSession session(time, 7, selvako::game_folders(config));
+    selvako::MainWindow window(config, sound, session);
     window.show();
     window.FormActivate();
     window.choisir_damier_2d();

@@ -59,7 +59,7 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(w.board_view()->logical_transform().m11() > 1.5);
         click(14);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 b6-c5")});
-        QCOMPARE(game().trait, WHITE);
+        QCOMPARE(game().trait(), WHITE);
     }
 
     void captureIsEnteredAndShownStepByStep() {
@@ -201,13 +201,13 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(game().num_demi_coup, 3);
         QTest::mouseClick(w.navigation_button(1), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 2);
-        QCOMPARE(game().trait, WHITE);
+        QCOMPARE(game().trait(), WHITE);
         QTest::mouseClick(w.navigation_button(0), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 0);
         QCOMPARE(game().damier_affiche, start_position());
         QTest::mouseClick(w.navigation_button(3), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 3);
-        QCOMPARE(game().trait, BLACK);
+        QCOMPARE(game().trait(), BLACK);
         w.action("Reprendrecoups1")->trigger();
         w.action("Avancercoups1")->trigger();
         QCOMPARE(game().num_demi_coup, 3);
@@ -244,7 +244,7 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(w.ouvrir_fichier(path));
         QCOMPARE(game().num_demi_coup, 7);
         QCOMPARE(game().longueur_partie, 7);
-        QCOMPARE(game().trait, BLACK);
+        QCOMPARE(game().trait(), BLACK);
         QCOMPARE(game().damier_affiche, after_seven);
         QCOMPARE(lines(),
                  (QStringList{QStringLiteral(" 1.c3-d4 f6-e5"), QStringLiteral(" 2.d4xf6 g7xe5"),

@@ -42,7 +42,7 @@ class PlayTest : public WindowFixture {
              {"Ordinateurcontreordinateur1", "Humaincontrehumain1", "Numroterlescase1", "Pause2"})
             QVERIFY2(!w.action(key)->isChecked(), key);
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
-        QCOMPARE(w.controller().game().adversaire_ordinateur, 1);
+        QVERIFY(!w.controller().options().humain_contre_humain);
         QCOMPARE(w.controller().game().couleur_ordinateur, BLACK);
 
         const BoardArray before = game().damier_affiche;
@@ -188,9 +188,9 @@ class PlayTest : public WindowFixture {
         QVERIFY(!w.action("Humaincontrehumain1")->isChecked());
         QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
         QVERIFY(w.action("Arretrflexionparclicsouris1")->isChecked());
-        QCOMPARE(game().adversaire_ordinateur, 1);
+        QVERIFY(!m_window->controller().options().humain_contre_humain);
         QCOMPARE(game().couleur_ordinateur, BLACK);
-        QCOMPARE(game().mode_match, 0);
+        QCOMPARE(game().mode_match, MatchMode::none);
         QCOMPARE(w.panel_noir()->name(), QStringLiteral("Selvako : "));
         QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Mister X : "));
         QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QFile>
 
+#include "engine/move_generation.h"
 #include "tests/ui/window_fixture.h"
 
 using namespace selvako;
@@ -22,6 +23,34 @@ QString text_of(const QString& path) {
 
 class PlayersWindowTest : public WindowFixture {
     Q_OBJECT
+
+    // A new player, Anne (1600), plays a rated match with White.
+    void start_match(MainWindow& w) {
+        w.action("Match21")->trigger();
+        w.new_player_panel()->field()->setText(QStringLiteral("Anne"));
+        w.new_player_panel()->ok_button()->click();
+        w.action("Nouveau2")->trigger();
+        NewGamePanel* panel = w.new_game_panel();
+        panel->pages()->setCurrentIndex(NewGamePanel::MATCH);
+        panel->joueur1()->setText(QStringLiteral("Anne"));
+        panel->start_button(NewGamePanel::MATCH)->click();
+        settle();
+        QCOMPARE(game().mode_match, MatchMode::playing);
+    }
+
+    // The side to move plays its first legal move by clicks on its squares.
+    void play_first_legal_move() {
+        EngineState work;
+        work.allocate_move_lists();
+        work.set_position(game().damier_affiche);
+        QVERIFY(generate_root_moves(work, game().trait()) > 0);
+        const Move move = work.list(1)[0];
+        const int before = game().num_demi_coup;
+        click(move.from);
+        if (game().num_demi_coup == before) click(move.to);
+        // Without animations the computer may have answered already.
+        QVERIFY(game().num_demi_coup > before);
+    }
 
   private slots:
     void init() { new_user_folder(); }
@@ -59,7 +88,7 @@ class PlayersWindowTest : public WindowFixture {
         panel->start_button(NewGamePanel::MATCH)->click();
         settle();
         QVERIFY(!panel->isVisible());
-        QCOMPARE(game().mode_match, 1);
+        QCOMPARE(game().mode_match, MatchMode::playing);
         QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Anne : "));
         // During the match the Joueurs menu is locked and resigning is offered.
         QVERIFY(!w.action("Joueurs1")->isEnabled());
@@ -74,6 +103,68 @@ class PlayersWindowTest : public WindowFixture {
         QCOMPARE(text_of(dir + QStringLiteral("/points.dat")),
                  QStringLiteral("%1\n%2\n").arg(after.noir).arg(after.blanc));
         QVERIFY(w.action("Joueurs1")->isEnabled());
+    }
+
+    // A match lost on time is over: the window closes like after any other game.
+    void matchLostOnTimeLeavesTheWindowFreeToClose() {
+        MainWindow& w = start_2d();
+        w.action("N150coupsen3mn1")->trigger();
+        start_match(w);
+        // Rated 1600, Anne has twice the three minutes, and thinks longer.
+        m_time.advance_seconds(400);
+        w.ajouter_temps();
+        click(22);
+        click(18);
+        settle();
+        QVERIFY(w.end_panel()->isVisible());
+        QCOMPARE(game().mode_match, MatchMode::scored);
+        QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+    }
+
+    // Every item a rated match locks stays locked from its first ply to its
+    // last, the level from ply 11 on; all of them open again once it is scored.
+    void ratedMatchLocksEveryItemItShould() {
+        // The computer's moves are played at once, not walked step by step.
+        AppConfig c = config();
+        c.animations = false;
+        MainWindow& w = start_2d(c);
+        start_match(w);
+        const char* locked[] = {"Fichier1",
+                                "Joueurs1",
+                                "Analyse2",
+                                "Apprentissage1",
+                                "Ouvertures1",
+                                "Rflexionsurtempsadverse1",
+                                "Horlogeszro1",
+                                "Pause1",
+                                "Arretrflexionparclicsouris1",
+                                "Reprendrecoups1",
+                                "Avancercoups1",
+                                "Reveniraudbut1",
+                                "Allerlafin1",
+                                "Installeruneposition1"};
+        const int problem_tab = w.pages()->indexOf(w.problem_page());
+        int guard = 0;
+        while (!w.end_panel()->isVisible() && game().num_demi_coup < 24 && ++guard < 40) {
+            const int ply = game().num_demi_coup;
+            for (const char* key : locked) QVERIFY2(!w.action(key)->isEnabled(), key);
+            for (int k = 0; k < 4; ++k) QVERIFY(!w.navigation_button(k)->isEnabled());
+            QVERIFY(!w.pages()->isTabEnabled(problem_tab));
+            QCOMPARE(w.action("Niveau1")->isEnabled(), ply <= 10);
+            QVERIFY(w.button("Proposernul")->isEnabled());
+            QVERIFY(w.button("Abandon1")->isVisible());
+            play_first_legal_move();
+            QTRY_VERIFY(game().num_demi_coup == ply + 2 || w.end_panel()->isVisible());
+        }
+        QVERIFY(game().num_demi_coup > 10);
+        if (!w.end_panel()->isVisible()) w.button("Abandon1")->click();
+        settle();
+        QVERIFY(!m_window->controller().match_in_progress());
+        for (const char* key : locked) QVERIFY2(w.action(key)->isEnabled(), key);
+        QVERIFY(w.action("Niveau1")->isEnabled());
+        QVERIFY(w.pages()->isTabEnabled(problem_tab));
+        QVERIFY(!w.button("Abandon1")->isVisible());
     }
 
     void deletedPlayerLeavesBothFilesAndTheComputerStays() {

@@ -83,7 +83,7 @@ class ProblemWindowTest : public WindowFixture {
         QCOMPARE(page()->couleur_joue()->text(), QStringLiteral("Joueur joue"));
         page()->couleur_joue()->click();
         QCOMPARE(page()->couleur_joue()->text(), QStringLiteral("Ordinateur joue"));
-        QCOMPARE(game().trait, std::uint8_t{BLACK});
+        QCOMPARE(game().trait(), std::uint8_t{BLACK});
 
         // Ctrl+I again ends the set-up and the computer opens with Black.
         w.install_position_item()->trigger();

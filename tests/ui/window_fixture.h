@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <memory>
+#include <random>
 
 #include "engine/fen.h"
 #include "files/game_file.h"
@@ -43,6 +44,8 @@ class RecordingSound final : public SoundPlayer {
 class WindowFixture : public QObject {
   protected:
     std::unique_ptr<QTemporaryDir> m_user;
+    // The engine and the controller, built before the window as the program does.
+    std::unique_ptr<GameSession> m_session;
     std::unique_ptr<MainWindow> m_window;
     RecordingSound m_sound;
     ManualTimeSource m_time{1'000'000};
@@ -57,7 +60,10 @@ class WindowFixture : public QObject {
 
     MainWindow& start(const AppConfig& c) {
         prepare_user_folder(c);
-        m_window = std::make_unique<MainWindow>(c, m_sound, m_time);
+        // The old window leaves its session before the session goes.
+        m_window.reset();
+        m_session = std::make_unique<GameSession>(m_time, std::random_device{}(), game_folders(c));
+        m_window = std::make_unique<MainWindow>(c, m_sound, *m_session);
         m_window->show();
         m_window->FormActivate();
         return *m_window;

@@ -44,4 +44,8 @@ bool prepare_user_folder(const AppConfig& config) {
     return true;
 }
 
+GameFolders game_folders(const AppConfig& config) {
+    return {QDir(config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
+}
+
 } // namespace selvako

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "game/game_controller.h"
+
 namespace selvako {
 
 struct AppConfig {
@@ -25,5 +27,8 @@ struct AppConfig {
 // default files of the data folder's "Parametres" and "Problemes" that the
 // user does not have yet. Returns false when the folder cannot be created.
 bool prepare_user_folder(const AppConfig& config);
+
+// Where the controller keeps the players' ratings: the user folder.
+GameFolders game_folders(const AppConfig& config);
 
 } // namespace selvako

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
-#include <random>
 
 #include "files/game_file.h"
 #include "ui/board/board_geometry.h"
@@ -44,12 +43,12 @@ constexpr Traductions JOUEURS_REPARES = {
     "I file joueurs.dat e points.dat non concordano: un punteggio mancante o illeggibile "
     "vale 1500 fino alla prossima scrittura, che li rimette d'accordo."};
 constexpr Traductions RELEVE_PLEIN = {
-    "Le relevé de la partie est plein : la partie s'arrête nulle au 254e demi-coup.",
-    "The score sheet is full: the game ends in a draw at ply 254.",
-    "Het notatieformulier is vol: de partij eindigt in remise na halve zet 254.",
-    "A súmula da partida está cheia: a partida termina empatada no 254º meio-lance.",
-    "La planilla de la partida está llena: la partida termina en tablas en la media jugada 254.",
-    "Il formulario della partita è pieno: la partita finisce patta alla semimossa 254."};
+    "Le relevé de la partie est plein : la partie s'arrête nulle au 252e demi-coup.",
+    "The score sheet is full: the game ends in a draw at ply 252.",
+    "Het notatieformulier is vol: de partij eindigt in remise na halve zet 252.",
+    "A súmula da partida está cheia: a partida termina empatada no 252º meio-lance.",
+    "La planilla de la partida está llena: la partida termina en tablas en la media jugada 252.",
+    "Il formulario della partita è pieno: la partita finisce patta alla semimossa 252."};
 
 // Who plays the side to move, on its panel beside the clocks.
 constexpr Traductions A_VOUS = {"À vous de jouer", "Your move",     "U bent aan zet",
@@ -75,19 +74,12 @@ QString from_std(const std::string& text) {
 
 } // namespace
 
-MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession& session,
                        QWidget* parent)
-    : QMainWindow(parent), m_config(config), m_sound(sound), m_search_clock(time),
-      m_engine(m_search_clock, std::random_device{}()), m_loop(
-                                                            [this] {
-                                                                if (m_controller)
-                                                                    m_controller->boucle_jeu();
-                                                            },
-                                                            this) {
-    const GameFolders folders{
-        QDir(m_config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
-    GameObserver& observer = *this;
-    m_controller = std::make_unique<GameController>(m_engine, time, observer, folders);
+    : QMainWindow(parent), m_config(config), m_sound(sound), m_session(session),
+      m_engine(session.engine()), m_controller(session.controller()),
+      m_loop([this] { m_controller.boucle_jeu(); }, this) {
+    m_session.attach(*this);
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
     // The start screen's board button shows the images before the start-up
@@ -106,6 +98,8 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
     m_stack->addWidget(m_game_area);
     setCentralWidget(m_stack);
     build_menus();
+    wire_permissions();
+    m_permissions.publish(m_controller.permissions());
     for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(false);
     apply_captions(FRANCAIS);
     m_intro->set_texts(FRANCAIS);
@@ -113,21 +107,19 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSo
 }
 
 MainWindow::~MainWindow() {
-    // The engine calls back into the controller; neither outlives the window.
-    m_engine.on_poll = nullptr;
-    m_engine.on_clock = nullptr;
-    m_engine.on_progress = nullptr;
+    // The controller outlives the window: from now on its news go nowhere.
+    m_session.detach();
 }
 
 void MainWindow::send(const Command& c) {
     if (!m_startup_done) return;
     // A move still being shown belongs to the game that is about to change.
-    if (GameController::changes_game(c)) m_board->stop_animation();
-    m_controller->command(c);
+    if (effect_of(c) != CommandEffect::immediate) m_board->stop_animation();
+    m_controller.command(c);
 }
 
 void MainWindow::send_options() {
-    GameOptions o = m_controller->options();
+    GameOptions o = m_controller.options();
     o.reflexion_sur_temps_adverse = m_reflexion->isChecked();
     o.arret_par_clic = m_arret_clic->isChecked();
     o.decomposer_prises = m_decomposer->isChecked();
@@ -143,6 +135,10 @@ void MainWindow::game_changed() {
     refresh();
 }
 
+void MainWindow::permissions_changed(const Permissions& now) {
+    m_permissions.publish(now);
+}
+
 void MainWindow::pass_wanted() {
     m_loop.schedule();
 }
@@ -152,13 +148,11 @@ void MainWindow::process_events() {
 }
 
 void MainWindow::thinking_started() {
-    set_game_commands_enabled(false);
     m_panel10->image()->update();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void MainWindow::thinking_finished() {
-    set_game_commands_enabled(true);
     m_panel10->image()->update();
     QApplication::restoreOverrideCursor();
 }
@@ -280,7 +274,6 @@ void MainWindow::Introduction() {
     send(command::StartUp{});
     // The table size of the last run, reallocated, not only ticked.
     send(command::SetTableSize{m_saved_settings.taille_tables});
-    send(command::SetLanguage{static_cast<std::uint8_t>(langue_cochee())});
     send_options();
 }
 
@@ -291,11 +284,11 @@ void MainWindow::clic(int x, int y) {
     if (!m_startup_done || m_board->animating()) return;
     // A click off the dark squares still stops the search; the input then
     // ignores its square 0.
-    send(command::Click{square_from_click(x, y, m_display.damier_inverse)});
+    send(command::SquareClicked{square_from_click(x, y, m_display.damier_inverse)});
 }
 
 void MainWindow::ajouter_temps() {
-    m_controller->ajouter_temps();
+    m_controller.ajouter_temps();
 }
 
 void MainWindow::N8Autre1Click() {
@@ -308,8 +301,8 @@ void MainWindow::N8Autre1Click() {
 
 void MainWindow::refresh() {
     refresh_analysis();
-    const GameState& g = m_controller->game();
-    const GameNotices& notices = m_controller->notices();
+    const GameState& g = m_controller.game();
+    const GameNotices& notices = m_controller.notices();
     m_panel6->set_name(name_of(g.nom_noir) + QStringLiteral(" : "));
     m_panel7->set_name(name_of(g.nom_blanc) + QStringLiteral(" : "));
     for (QLabel* l : {m_label29, m_label30, m_label31}) l->setVisible(notices.capture);
@@ -321,14 +314,13 @@ void MainWindow::refresh() {
         m_match_nul->hide();
     if (!notices.end_of_game) m_fin_de_parties->hide();
 
-    if (g.mode_match != 0)
+    if (g.mode_match != MatchMode::none)
         m_panel11->setText(caption("Match1", langue_cochee()));
-    else if (!m_controller->options().humain_contre_humain)
+    else if (!m_controller.options().humain_contre_humain)
         m_panel11->setText(texte(ENTRAINEMENT, langue_cochee()));
     else
         m_panel11->setText(caption("Humain", langue_cochee()));
     show_options();
-    if (!m_controller->computer_thinking()) apply_mode_menus();
     compter_pions();
     show_turn();
     sync_move_list();
@@ -339,7 +331,7 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::show_options() {
-    const GameOptions& o = m_controller->options();
+    const GameOptions& o = m_controller.options();
     m_hvh->setChecked(o.humain_contre_humain);
     m_cvc->setChecked(o.ordinateur_contre_ordinateur);
     m_reflexion->setChecked(o.reflexion_sur_temps_adverse);
@@ -348,63 +340,29 @@ void MainWindow::show_options() {
     m_bip->setChecked(o.bip);
     m_autres->setChecked(o.autres);
     m_bibliotheques->setChecked(o.repertoire);
-    m_pause2->setChecked(m_controller->clocks().paused());
-    m_levels->check(m_controller->game().settings.niveau);
+    m_pause2->setChecked(m_controller.clocks().paused());
+    m_levels->check(m_controller.game().settings.niveau);
     for (std::size_t k = 0; k < m_tailles.size(); ++k)
         m_tailles[k]->setChecked(TABLE_SIZES[k].setting ==
-                                 m_controller->game().settings.taille_tables);
-    m_panel9->set_minutes(m_controller->game().settings.minutes_autre);
-}
-
-void MainWindow::apply_mode_menus() {
-    const GameState& g = m_controller->game();
-    const bool match = g.mode_match == 1;
-    for (QMenu* menu : m_game_menus) menu->menuAction()->setEnabled(true);
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
-        item->setEnabled(true);
-    for (QMenu* menu : {m_fichier, m_joueurs}) menu->menuAction()->setEnabled(!match);
-    for (QAction* item : {m_reflexion, m_horloges, m_pause1, m_arret_clic})
-        item->setEnabled(!match);
-    for (QAction* item : m_edition->actions()) item->setEnabled(!match);
-    m_reprendre_paire->setEnabled(!match);
-    for (QToolButton* b : m_navigation) b->setEnabled(!match);
-    m_niveau->menuAction()->setEnabled(!(match && g.num_demi_coup > 10));
-    m_proposernul->setEnabled(true);
-    m_abandon1->setVisible(match);
-}
-
-void MainWindow::set_game_commands_enabled(bool enabled) {
-    const bool match = m_controller->game().mode_match == 1;
-    for (QAction* item : {m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir, m_quitter})
-        item->setEnabled(enabled);
-    // In computer-against-computer play the Fichier menu stays open so that
-    // the option can be unchecked while the computer thinks.
-    if (!m_cvc->isChecked() && (!enabled || !match)) m_fichier->menuAction()->setEnabled(enabled);
-    m_edition->menuAction()->setEnabled(enabled);
-    for (QToolButton* b : m_navigation) b->setEnabled(enabled);
-    m_reprendre_paire->setEnabled(enabled && !match);
-    m_joueurs->menuAction()->setEnabled(enabled && !match);
-    // The lists and parameters a search reads do not change under it, and a
-    // rated match is played with the set it started with.
-    m_parametrage->menuAction()->setEnabled(enabled && !match);
-    m_proposernul->setEnabled(enabled);
+                                 m_controller.game().settings.taille_tables);
+    m_panel9->set_minutes(m_controller.game().settings.minutes_autre);
 }
 
 void MainWindow::compter_pions() {
-    const PieceCounts counts = count_pieces(m_controller->game().damier_affiche);
+    const PieceCounts counts = count_pieces(m_controller.game().damier_affiche);
     m_panel7->set_count(counts[WHITE_MAN] + counts[WHITE_KING]);
     m_panel6->set_count(counts[BLACK_MAN] + counts[BLACK_KING]);
 }
 
 void MainWindow::show_turn() {
-    const Turn turn = m_controller->turn();
+    const Turn turn = m_controller.turn();
     const int langue = langue_cochee();
     QString text;
     switch (turn.holder) {
     case TurnHolder::human:
         if (turn.computer_waits)
             text = texte(SELVAKO_ATTEND, langue);
-        else if (m_controller->options().humain_contre_humain)
+        else if (m_controller.options().humain_contre_humain)
             text = texte(AU_TRAIT, langue);
         else
             text = texte(A_VOUS, langue);
@@ -425,7 +383,7 @@ void MainWindow::show_turn() {
 QRect MainWindow::last_move_area() const {
     QRect area;
     const QTransform to_widget = m_board->logical_transform();
-    for (const Square s : m_controller->game().dernier_coup) {
+    for (const Square s : m_controller.game().dernier_coup) {
         if (s < 1 || s > NUM_SQUARES) continue;
         const PixelPoint at = square_origin(s, m_display.damier_inverse);
         area |= to_widget.mapRect(QRectF(at.x, at.y, SQUARE_PIXELS, SQUARE_PIXELS)).toAlignedRect();
@@ -434,8 +392,8 @@ QRect MainWindow::last_move_area() const {
 }
 
 void MainWindow::poser_piece() {
-    const MoveInput& input = m_controller->input();
-    if (input.piece_prise != 0) send(command::Click{input.chemin_clics[0]});
+    const MoveInput& input = m_controller.input();
+    if (input.piece_prise != 0) send(command::SquareClicked{input.chemin_clics[0]});
 }
 
 void MainWindow::Inverser() {
@@ -464,7 +422,7 @@ void MainWindow::place_side_panels() {
 }
 
 void MainWindow::sync_move_list() {
-    const MoveList& list = m_controller->game().liste_coups;
+    const MoveList& list = m_controller.game().liste_coups;
     const QSignalBlocker blocker(m_liste);
     const int count = static_cast<int>(list.lines.size());
     while (m_liste->count() > count) delete m_liste->takeItem(m_liste->count() - 1);
@@ -484,13 +442,15 @@ void MainWindow::sync_move_list() {
 
 void MainWindow::choisir_langue(int langue) {
     if (langue < FRANCAIS || langue >= LANGUAGE_COUNT) langue = FRANCAIS;
+    // The controller keeps the language (and saves it with the game); the
+    // check mark and every caption follow it.
+    m_controller.command(command::SetLanguage{static_cast<std::uint8_t>(langue)});
     m_langues[static_cast<std::size_t>(langue)]->setChecked(true);
     apply_captions(langue);
     // The captions that show a state are written again in the new language.
     if (m_startup_done) refresh();
     load_qt_translations(langue);
     if (!m_startup_done) m_intro->set_texts(langue);
-    send(command::SetLanguage{static_cast<std::uint8_t>(langue)});
 }
 
 void MainWindow::load_qt_translations(int langue) {
@@ -507,13 +467,8 @@ void MainWindow::load_qt_translations(int langue) {
 }
 
 int MainWindow::langue_cochee() const {
-    // Tested in the order Français, English, Nederlands, Portugues, Español,
-    // Italiano; French when none is checked yet.
-    for (int langue = FRANCAIS; langue < LANGUAGE_COUNT; ++langue) {
-        const QAction* item = m_langues[static_cast<std::size_t>(langue)];
-        if (item && item->isChecked()) return langue;
-    }
-    return FRANCAIS;
+    const int langue = m_controller.game().settings.langue;
+    return langue < LANGUAGE_COUNT ? langue : FRANCAIS;
 }
 
 QAction* MainWindow::action(std::string_view key) const {
@@ -592,13 +547,13 @@ void MainWindow::quitter() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     if (g.fin_programme) {
         event->accept();
         return;
     }
-    // A rated match cannot be left by closing the window.
-    if (g.mode_match != 0) {
+    // A rated match in progress cannot be left by closing the window.
+    if (m_controller.match_in_progress()) {
         event->ignore();
         return;
     }

@@ -24,6 +24,7 @@
 #include "engine/transposition_table.h"
 #include "files/game_text.h"
 #include "game/game_controller.h"
+#include "game/game_session.h"
 #include "game/time_source.h"
 #include "game/time_source_search_clock.h"
 #include "search/engine.h"
@@ -54,6 +55,7 @@
 #include "ui/window/game_loop.h"
 #include "ui/window/intro_screen.h"
 #include "ui/window/level_menu.h"
+#include "ui/window/permission_signals.h"
 
 class QMenu;
 class QPrinter;
@@ -69,9 +71,9 @@ namespace selvako {
 class MainWindow : public QMainWindow, private GameObserver {
     Q_OBJECT
   public:
-    // The sound player and the time source outlive the window: the program
-    // owns one of each, tests inject their own.
-    MainWindow(const AppConfig& config, SoundPlayer& sound, const TimeSource& time,
+    // The sound player and the session (engine and controller) outlive the
+    // window: the program's main builds one of each, tests their own.
+    MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession& session,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -119,7 +121,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     void revoir_coup();    // "Revoir coup"
     LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
-    const GameController& controller() const { return *m_controller; }
+    const GameController& controller() const { return m_controller; }
     // Its tables: the repertoires and the evaluation parameters the
     // "Paramétrage" menu changes.
     Engine& engine() { return m_engine; }
@@ -184,6 +186,7 @@ class MainWindow : public QMainWindow, private GameObserver {
   private:
     // What the controller tells the window.
     void game_changed() override;
+    void permissions_changed(const Permissions& now) override;
     void pass_wanted() override;
     void process_events() override;
     void thinking_started() override;
@@ -272,8 +275,8 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     void refresh();
     void show_options();
-    void apply_mode_menus();
-    void set_game_commands_enabled(bool enabled);
+    // Menu items and buttons follow the controller's permissions.
+    void wire_permissions();
     void compter_pions();
     // Whose move it is, beside the clocks.
     void show_turn();
@@ -291,9 +294,9 @@ class MainWindow : public QMainWindow, private GameObserver {
 
     AppConfig m_config;
     SoundPlayer& m_sound;
-    TimeSourceSearchClock m_search_clock;
-    Engine m_engine;
-    std::unique_ptr<GameController> m_controller;
+    GameSession& m_session;
+    Engine& m_engine;
+    GameController& m_controller;
     DisplayState m_display;
     QTimer m_timer1;
     BoardImages m_images;
@@ -307,6 +310,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The settings read from "last32.dam" before the start-up sequence.
     PersistentSettings m_saved_settings;
     QStringList m_reported;
+    PermissionSignals m_permissions;
     QTranslator m_qt_translator;
 
     QStackedWidget* m_stack = nullptr;
@@ -375,6 +379,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     QAction* m_bip = nullptr;
     QAction* m_autres = nullptr;
     AnalysisWindow* m_form4 = nullptr;
+    QMenu* m_analyse_menu = nullptr;
+    QMenu* m_apprentissage_menu = nullptr;
     QAction* m_analyser = nullptr;
     QAction* m_pause_analyse = nullptr;
     QAction* m_fin_analyse = nullptr;

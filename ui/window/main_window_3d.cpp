@@ -40,12 +40,10 @@ QString names_of(const QStringList& files) {
 } // namespace
 
 void MainWindow::build_3d_view() {
-    auto* image = new Board3dView([this]() -> const BoardArray& { return m_board->shown_board(); },
-                                  m_controller->input().frames, m_display, m_theme_images,
-                                  [this] {
-                                      return !(m_controller->computer_thinking() &&
-                                               !m_indication->isChecked());
-                                  });
+    auto* image = new Board3dView(
+        [this]() -> const BoardArray& { return m_board->shown_board(); },
+        m_controller.input().frames, m_display, m_theme_images,
+        [this] { return !(m_controller.computer_thinking() && !m_indication->isChecked()); });
     m_panel10 = new Panel10(image, m_game_area);
     m_panel10->move(0, 0);
     m_panel10->hide();
@@ -179,7 +177,7 @@ void MainWindow::Damier2D1Click() {
 
 void MainWindow::refresh_3d() {
     if (!m_panel10->isVisible()) return;
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     const QString noir = QString::fromLatin1(name_text(g.nom_noir).c_str());
     const QString blanc = QString::fromLatin1(name_text(g.nom_blanc).c_str());
     m_panel10->set_names(noir, blanc);
@@ -187,13 +185,13 @@ void MainWindow::refresh_3d() {
     m_panel10->set_counts(counts[BLACK_MAN] + counts[BLACK_KING],
                           counts[WHITE_MAN] + counts[WHITE_KING]);
     m_panel10->set_move_number(g.num_demi_coup / 2 + 1);
-    if (g.mode_match != 0)
+    if (g.mode_match != MatchMode::none)
         m_panel10->set_kind(caption("Match1", langue_cochee()));
-    else if (!m_controller->options().humain_contre_humain)
+    else if (!m_controller.options().humain_contre_humain)
         m_panel10->set_kind(texte(ENTRAINEMENT_3D, langue_cochee()));
     else
         m_panel10->set_kind(caption("Humain", langue_cochee()));
-    const GameNotices& notices = m_controller->notices();
+    const GameNotices& notices = m_controller.notices();
     m_panel10->set_capture_notice(notices.capture);
     m_panel10->nul_refuse()->setVisible(notices.draw_refused);
     m_panel10->abandon()->setVisible(m_abandon1->isVisibleTo(m_abandon1->parentWidget()));
@@ -207,7 +205,7 @@ void MainWindow::clic_3d(int x, int y) {
     if (m_panel10->image()->blind()) m_panel10->image()->reveal({});
     const Square s = square_from_3d_click(x, y, m_display.damier_inverse);
     if (s == 0) return;
-    send(command::Click{s});
+    send(command::SquareClicked{s});
 }
 
 void MainWindow::Jeuenaveugle1Click() {

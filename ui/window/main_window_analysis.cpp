@@ -35,6 +35,7 @@ void MainWindow::build_analysis_menus() {
             [this](int ply) { send(command::ShowAnalysedPly{ply}); });
 
     QMenu* analyse = add_menu("Analyse2");
+    m_analyse_menu = analyse;
     m_analyser = add_item(analyse, "Dbuteruneanalyse1");
     connect(m_analyser, &QAction::triggered, this, [this] { send(command::StartAnalysis{}); });
     m_pause_analyse = add_item(analyse, "Arrtercettephase1");
@@ -43,6 +44,7 @@ void MainWindow::build_analysis_menus() {
     connect(m_fin_analyse, &QAction::triggered, this, [this] { send(command::EndAnalysis{}); });
 
     QMenu* apprentissage = add_menu("Apprentissage1");
+    m_apprentissage_menu = apprentissage;
     m_lancer_session = add_item(apprentissage, "Lancerunesession1");
     connect(m_lancer_session, &QAction::triggered, this, [this] {
         QDir(m_config.user_dir).mkpath(QStringLiteral("Parametres"));
@@ -56,17 +58,18 @@ void MainWindow::build_analysis_menus() {
 
 void MainWindow::refresh_analysis() {
     if (!m_form4) return;
-    const AnalysisControl& a = m_controller->analysis();
+    const AnalysisControl& a = m_controller.analysis();
     const bool running = a.analysis.running();
-    const bool match = m_controller->game().mode_match == 1;
+    const bool match = m_controller.match_in_progress();
     m_analyser->setEnabled(!running && !a.window_shown && !match);
     m_pause_analyse->setEnabled(running);
     m_fin_analyse->setEnabled(a.window_shown);
     m_lancer_session->setEnabled(!a.session && !match);
     m_arreter_session->setEnabled(a.session);
     m_form4->set_langue(langue_cochee());
-    if (a.window_shown || !a.analysis.lines().empty()) m_form4->show_analysis(a.analysis);
-    m_form4->graph()->set_selected(m_controller->game().num_demi_coup);
+    // An emptied analysis (a new game) empties the list too.
+    m_form4->show_analysis(a.analysis);
+    m_form4->graph()->set_selected(m_controller.game().num_demi_coup);
     if (a.window_shown && !m_form4->isVisible()) {
         m_form4->show();
         m_form4->raise();
@@ -99,7 +102,7 @@ void MainWindow::ask_learning() {
 
 void MainWindow::Apprendreposition1Click() {
     // Unbalanced endings and short games are not learned: no file is asked.
-    if (can_learn(m_controller->analysis().analysis) != LearnOutcome::learned) {
+    if (can_learn(m_controller.analysis().analysis) != LearnOutcome::learned) {
         send(command::DeclineLearning{});
         return;
     }
@@ -129,7 +132,7 @@ bool MainWindow::editer_analyse(const QString& path) {
 }
 
 bool MainWindow::imprimer_analyse(QPrinter& printer) {
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     return m_form4->print(printer, QString::fromStdString(name_text(g.nom_blanc)),
                           QString::fromStdString(name_text(g.nom_noir)));
 }

@@ -24,11 +24,11 @@ constexpr Traductions PRESSE_PAPIERS_ILLISIBLE = {
 
 void MainWindow::copier_position() {
     QGuiApplication::clipboard()->setText(
-        QString::fromStdString(position_fen(m_controller->game())));
+        QString::fromStdString(position_fen(m_controller.game())));
 }
 
 void MainWindow::copier_partie() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(game_pdn(m_controller->game())));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(game_pdn(m_controller.game())));
 }
 
 bool MainWindow::coller() {
@@ -36,7 +36,7 @@ bool MainWindow::coller() {
 }
 
 bool MainWindow::coller_texte(const std::string& text) {
-    const GameTextFile file = read_clipboard_text(text, m_controller->game());
+    const GameTextFile file = read_clipboard_text(text, m_controller.game());
     if (!file.error.empty() || file.games.empty()) {
         report_error(texte(PRESSE_PAPIERS_ILLISIBLE, langue_cochee()));
         return false;

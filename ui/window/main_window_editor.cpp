@@ -24,7 +24,7 @@ void MainWindow::build_problem_page() {
     connect(m_probleme, &ProblemPage::change_direction, this, [this] {
         send(command::ChangeDirection{});
         // The board was mirrored: turning the view over keeps the picture.
-        if (m_controller->editor().refusal == EditorRefusal::none) Inverser();
+        if (m_controller.editor().refusal == EditorRefusal::none) Inverser();
         refresh();
     });
     connect(m_probleme, &ProblemPage::change_computer_colour, this,
@@ -40,11 +40,11 @@ void MainWindow::OngletChange(int index) {
     const int problem = m_pages->indexOf(m_probleme);
     if (index != problem) {
         m_previous_tab = index;
-        if (m_controller->game().mode_edition) send(command::SetUpMode{false});
+        if (m_controller.game().mode_edition) send(command::SetUpMode{false});
         return;
     }
     // No set-up during a match or while the computer thinks: back to the page left.
-    if (m_controller->game().mode_match != 0 || m_controller->computer_thinking()) {
+    if (!m_controller.permissions().position_editor) {
         m_pages->setCurrentIndex(m_previous_tab);
         return;
     }
@@ -53,6 +53,8 @@ void MainWindow::OngletChange(int index) {
 
 void MainWindow::Installeruneposition1Click() {
     const int problem = m_pages->indexOf(m_probleme);
+    // The position is set up on the 2D board, whatever board was shown.
+    if (m_board_shown != 0) Damier2D1Click();
     if (m_pages->currentIndex() == problem) {
         // Again: the set-up ends and the move list comes back.
         m_pages->setCurrentIndex(m_previous_tab == problem ? 0 : m_previous_tab);
@@ -63,10 +65,10 @@ void MainWindow::Installeruneposition1Click() {
 
 void MainWindow::show_problem_page() {
     if (!m_probleme) return;
-    const GameState& g = m_controller->game();
-    m_probleme->show_state(m_controller->editor(), g.couleur_ordinateur, m_display.damier_inverse);
+    const GameState& g = m_controller.game();
+    m_probleme->show_state(m_controller.editor(), g.couleur_ordinateur, m_display.damier_inverse);
     // Set-up mode ended by the controller (or refused): the tab follows.
-    if (!g.mode_edition && !m_controller->searching() &&
+    if (!g.mode_edition && !m_controller.searching() &&
         m_pages->currentIndex() == m_pages->indexOf(m_probleme))
         m_pages->setCurrentIndex(m_previous_tab);
 }

@@ -236,6 +236,34 @@ void MainWindow::build_menus() {
     m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options, m_parametrage};
 }
 
+void MainWindow::wire_permissions() {
+    const auto enable = [this](auto signal, auto... items) {
+        connect(&m_permissions, signal, this,
+                [items...](bool on) { (items->setEnabled(on), ...); });
+    };
+    enable(&PermissionSignals::files_allowed, m_fichier->menuAction());
+    enable(&PermissionSignals::game_items_allowed, m_nouveau, m_hvh, m_sauver, m_imprimer, m_ouvrir,
+           m_quitter);
+    enable(&PermissionSignals::edition_allowed, m_edition->menuAction());
+    connect(&m_permissions, &PermissionSignals::edition_items_allowed, this, [this](bool on) {
+        for (QAction* item : m_edition->actions()) item->setEnabled(on);
+    });
+    enable(&PermissionSignals::navigation_allowed, m_reprendre_paire, m_navigation[0],
+           m_navigation[1], m_navigation[2], m_navigation[3]);
+    enable(&PermissionSignals::players_allowed, m_joueurs->menuAction());
+    enable(&PermissionSignals::level_allowed, m_niveau->menuAction());
+    enable(&PermissionSignals::parameters_allowed, m_parametrage->menuAction());
+    enable(&PermissionSignals::analysis_allowed, m_analyse_menu->menuAction(),
+           m_apprentissage_menu->menuAction());
+    enable(&PermissionSignals::match_options_allowed, m_reflexion, m_horloges, m_pause1,
+           m_arret_clic);
+    enable(&PermissionSignals::position_editor_allowed, m_installer);
+    connect(&m_permissions, &PermissionSignals::position_editor_allowed, this,
+            [this](bool on) { m_pages->setTabEnabled(m_pages->indexOf(m_probleme), on); });
+    enable(&PermissionSignals::offer_draw_allowed, m_proposernul);
+    connect(&m_permissions, &PermissionSignals::resign_offered, m_abandon1, &QWidget::setVisible);
+}
+
 QAction* MainWindow::add_toggle(QMenu* menu, const char* key, bool checked) {
     QAction* item = add_item(menu, key);
     item->setCheckable(true);
@@ -262,7 +290,7 @@ void MainWindow::build_game_area() {
     auto* row = new QHBoxLayout(m_game_area);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    m_board = new BoardView(m_controller->game().damier_affiche, m_controller->input().frames,
+    m_board = new BoardView(m_controller.game().damier_affiche, m_controller.input().frames,
                             m_display, m_images, m_game_area);
     connect(m_board, &BoardView::clicked, this, &MainWindow::clic);
     connect(m_board, &BoardView::animation_finished, this, [this] { m_loop.schedule(); });

@@ -69,7 +69,7 @@ void MainWindow::revoir_coup() {
 }
 
 void MainWindow::show_lesson() {
-    const auto& current = m_controller->lessons().current();
+    const auto& current = m_controller.lessons().current();
     m_panel13->setVisible(current.has_value());
     m_panel14->setVisible(current.has_value());
     if (!current) {

@@ -81,7 +81,7 @@ QString MainWindow::ask_file(int mode, const QString& title, const QString& patt
 void MainWindow::ouvrir_repertoire(int side) {
     RepertoireEditor* editor = side == BLACK ? m_form3 : m_form2;
     editor->set_captions(langue_cochee());
-    editor->open_editor(QString::fromStdString(game_as_line(m_controller->game())));
+    editor->open_editor(QString::fromStdString(game_as_line(m_controller.game())));
 }
 
 void MainWindow::Changerbibliothqueouvertures1Click() {

@@ -32,7 +32,7 @@ void MainWindow::build_player_panels() {
     connect(m_nouvelle_partie, &NewGamePanel::match_requested, this,
             [this](const QString& name, int couleur) {
                 const auto nom = latin1(name);
-                if (!nom || !match_start(m_controller->players(), *nom)) return;
+                if (!nom || !match_start(m_controller.players(), *nom)) return;
                 command::StartMatch match;
                 match.name = *nom;
                 match.couleur_ordinateur = static_cast<std::uint8_t>(couleur);
@@ -43,12 +43,12 @@ void MainWindow::build_player_panels() {
             [this](const QString& blanc, const QString& noir) {
                 const auto b = latin1(blanc);
                 const auto n = latin1(noir);
-                if (!b || !n || !human_game_names_valid(m_controller->players(), *b, *n)) return;
+                if (!b || !n || !human_game_names_valid(m_controller.players(), *b, *n)) return;
                 start_game(command::StartHumanGame{*b, *n}, BLACK);
             });
     connect(m_nouvelle_partie, &NewGamePanel::reset_computer_requested, this, [this] {
         send(command::ResetComputerRating{});
-        m_nouvelle_partie->set_players(m_controller->players());
+        m_nouvelle_partie->set_players(m_controller.players());
     });
     connect(m_nouvelle_partie, &NewGamePanel::cancelled, m_board, qOverload<>(&QWidget::update));
 
@@ -56,11 +56,11 @@ void MainWindow::build_player_panels() {
     connect(m_nouveau_joueur, &NewPlayerPanel::accepted, this,
             [this](const QString& name, int rating) {
                 const auto nom = latin1(name);
-                if (!nom || !new_player_valid(m_controller->players(), *nom)) return;
-                const std::size_t before = m_controller->players().players.size();
+                if (!nom || !new_player_valid(m_controller.players(), *nom)) return;
+                const std::size_t before = m_controller.players().players.size();
                 send(command::NewPlayer{*nom, rating});
                 // Kept open when the files could not be written.
-                if (m_controller->players().players.size() == before) return;
+                if (m_controller.players().players.size() == before) return;
                 m_nouveau_joueur->hide();
                 m_nouveau_joueur->field()->clear();
             });
@@ -90,7 +90,7 @@ void MainWindow::start_game(const Command& c, int couleur_ordinateur) {
 void MainWindow::Nouveau2Click() {
     if (!m_startup_done) return;
     send(command::LoadPlayers{true});
-    m_nouvelle_partie->set_players(m_controller->players());
+    m_nouvelle_partie->set_players(m_controller.players());
     show_centred(m_nouvelle_partie);
 }
 
@@ -104,13 +104,13 @@ void MainWindow::Match21Click() {
 void MainWindow::Effacerunjoueur1Click() {
     if (!m_startup_done) return;
     send(command::LoadPlayers{});
-    m_efface_j->set_players(m_controller->players());
+    m_efface_j->set_players(m_controller.players());
     show_centred(m_efface_j);
 }
 
 void MainWindow::Changerlesnoms1Click() {
     if (!m_startup_done) return;
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     m_joueurs_panel->set_names(QString::fromLatin1(name_text(g.nom_blanc).c_str()),
                                QString::fromLatin1(name_text(g.nom_noir).c_str()));
     show_centred(m_joueurs_panel);

@@ -20,7 +20,7 @@ constexpr Traductions IMPRESSION_IMPOSSIBLE = {"Impression impossible", "Printin
 } // namespace
 
 ScoreSheet MainWindow::feuille_de_partie() const {
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     ScoreSheet sheet;
     sheet.title = QString::fromStdString(name_text(g.nom_blanc)) + QStringLiteral("-") +
                   QString::fromStdString(name_text(g.nom_noir));

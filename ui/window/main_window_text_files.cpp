@@ -39,7 +39,7 @@ bool is_pdn(const QString& path) {
 } // namespace
 
 bool MainWindow::ecrire_fichier_texte(const QString& path) {
-    const GameState& g = m_controller->game();
+    const GameState& g = m_controller.game();
     const std::string white = name_text(g.nom_blanc);
     const std::string black = name_text(g.nom_noir);
     std::string text;
