@@ -56,12 +56,13 @@ bool plies_follow_the_rules(const GameFileImage& image) {
     return true;
 }
 
+// The ply on show past the recorded length stretches the game to it.
 bool same_game(const GameFileImage& a, const GameFileImage& b) {
-    const int length = a.historique[0].board[0];
+    const int length = std::max<int>(a.historique[0].board[0], a.num_demi_coup);
     if (b.historique[0].board[0] != length || a.num_demi_coup != b.num_demi_coup ||
         a.trait != b.trait)
         return false;
-    for (int k = 0; k <= std::max<int>(length, a.num_demi_coup); ++k) {
+    for (int k = 0; k <= length; ++k) {
         const FicheCoup& x = a.historique[k];
         const FicheCoup& y = b.historique[k];
         if (x.from != y.from || x.to != y.to ||

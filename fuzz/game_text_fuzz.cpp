@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/move_generation.h"
 #include "files/pdn_file.h"
 #include "files/text_game_file.h"
 #include "game/game_import.h"
@@ -35,6 +36,24 @@ bool same_record(const GameState& a, const GameState& b) {
     return true;
 }
 
+// A score sheet names a capture by its two ends only: where two paths join
+// them, the reader takes the first, which may not be the one played.
+bool has_two_captures_between_the_same_squares(const GameState& game, EngineState& work) {
+    for (int p = 1; p <= game.longueur_partie; ++p) {
+        const FicheCoup& ply = game.historique[p];
+        BoardArray before = game.historique[p - 1].board;
+        before[0] = SENTINEL;
+        const int side = is_black_piece(before[ply.from]) ? BLACK : WHITE;
+        work.set_position(before);
+        const int count = generate_root_moves(work, side);
+        int same = 0;
+        for (int i = 0; i < count; ++i)
+            if (work.list(1)[i].from == ply.from && work.list(1)[i].to == ply.to) ++same;
+        if (same > 1) return true;
+    }
+    return false;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -59,7 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Replayed second;
             const ReplayReport report =
                 rejouer_partie(second.game, second.clocks, work, back.games[0]);
-            if (report.skipped != 0 || !same_record(game, second.game)) __builtin_trap();
+            if ((report.skipped != 0 || !same_record(game, second.game)) &&
+                !has_two_captures_between_the_same_squares(game, work))
+                __builtin_trap();
         }
     }
     return 0;
