@@ -1,9 +1,7 @@
 #include "engine/endgame_tables.h"
 
-#include <fstream>
-
 #include "engine/crc32.h"
-#include "engine/regular_file.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -32,16 +30,15 @@ constexpr std::array<std::uint32_t, NUM_ENDGAME_TABLES> TABLE_CRCS = {{
     0x9900362bu /* ppdod */, 0x91204ccau /* doppd */
 }};
 
-// The file's bytes, one more than `size` at most: enough to tell a longer
-// file apart without reading a huge one.
-std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint32_t size) {
-    if (!is_plain_file(path)) return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::vector<std::int8_t> bytes(size + 1u);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+// The file's bytes when it has exactly the size of its layout; each table
+// format says its own size, so a table of another format added later is
+// judged by its own.
+std::vector<std::int8_t> read_table(const std::filesystem::path& path, std::uint32_t size,
+                                    std::optional<FileRefusal>& refusal) {
+    FileBytesRead read = read_file_bytes(path, FileSize::exactly(size));
+    refusal = read.refusal;
+    if (!read.ok()) return {};
+    return std::vector<std::int8_t>(read.bytes.begin(), read.bytes.end());
 }
 
 } // namespace
@@ -53,16 +50,19 @@ TableCheck check_table(int table, std::span<const std::int8_t> bytes) {
 }
 
 int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
-                   std::vector<std::string>* wrong_contents) {
+                   std::vector<FileRefusal>* refused) {
     int read = 0;
     for (int t = 0; t < NUM_ENDGAME_TABLES; ++t) {
         const TableLayout& layout = TABLE_LAYOUTS[t];
-        std::vector<std::int8_t> bytes = read_table(folder / layout.file_name, layout.size);
-        const TableCheck check = check_table(t, bytes);
-        // A missing file reads as no bytes: no news to give about it.
-        if (check == TableCheck::wrong_contents && wrong_contents)
-            wrong_contents->emplace_back(layout.file_name);
-        if (check != TableCheck::usable) bytes.clear();
+        const std::filesystem::path path = folder / layout.file_name;
+        std::optional<FileRefusal> refusal;
+        std::vector<std::int8_t> bytes = read_table(path, layout.size, refusal);
+        if (!refusal && check_table(t, bytes) != TableCheck::usable)
+            refusal = FileRefusal{path, FileProblem::corrupt, bytes.size(), layout.size, 0};
+        // A missing table is a miss at each probe: no news to give about it.
+        if (refusal && refusal->problem != FileProblem::missing && refused)
+            refused->push_back(*refusal);
+        if (refusal) bytes.clear();
         tables.tables[t] = std::move(bytes);
         if (!tables.tables[t].empty()) ++read;
     }

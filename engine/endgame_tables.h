@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/endgame_index.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -26,11 +27,13 @@ struct EndgameTables {
 };
 
 // Reads the 22 files from `folder`, each whole, and sets `loaded`. Returns the
-// number of tables read. A file of the right size whose CRC-32 is not the one
-// the generator gave is not used, like a missing one: its wrong results would
-// turn draws into wins. Its name then goes into `wrong_contents`, if given.
+// number of tables read. A file of another size than its layout's, or of the
+// right size whose CRC-32 is not the one the generator gave, is not used,
+// like a missing one: its wrong results would turn draws into wins. Each
+// file refused for a reason other than its absence goes into `refused`, if
+// given, with the reason.
 int load_databases(EndgameTables& tables, const std::filesystem::path& folder,
-                   std::vector<std::string>* wrong_contents = nullptr);
+                   std::vector<FileRefusal>* refused = nullptr);
 
 enum class TableCheck : std::uint8_t { usable, wrong_size, wrong_contents };
 

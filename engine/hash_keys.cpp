@@ -1,11 +1,10 @@
 #include "engine/hash_keys.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
-#include "engine/regular_file.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -56,23 +55,21 @@ bool keys_usable(const HashKeys& keys) {
 }
 
 KeysLoad load_keys(const std::string& path) {
-    if (!is_plain_file(path)) return {default_hash_keys(), false};
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(KEY_FILE_BYTES);
-    if (in) in.read(reinterpret_cast<char*>(bytes.data()), KEY_FILE_BYTES);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return decode_keys(bytes);
+    const FileBytesRead read = read_file_bytes(path, FileSize::exactly(KEY_FILE_BYTES));
+    if (!read.ok()) return {default_hash_keys(), false, false, read.refusal};
+    return decode_keys(read.bytes);
 }
 
 KeysLoad decode_keys(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < static_cast<std::size_t>(KEY_FILE_BYTES)) return {default_hash_keys(), false};
+    if (bytes.size() < static_cast<std::size_t>(KEY_FILE_BYTES))
+        return {default_hash_keys(), false, false, std::nullopt};
     KeysLoad result;
     result.from_file = true;
     for (int i = 0; i < KEY_TABLE_WORDS; ++i) {
         result.keys.index[i] = read_le32(&bytes[4 * i]);
         result.keys.check[i] = read_le32(&bytes[4 * (KEY_TABLE_WORDS + i)]);
     }
-    if (!keys_usable(result.keys)) return {default_hash_keys(), false, true};
+    if (!keys_usable(result.keys)) return {default_hash_keys(), false, true, std::nullopt};
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -38,6 +39,8 @@ struct KeysLoad {
     bool from_file = false;
     // The file was whole but its keys could not tell positions apart.
     bool unusable = false;
+    // Why the file was not read (missing, not a regular file, another size).
+    std::optional<FileRefusal> refusal;
 };
 
 // Whether the words of the piece codes 1..4 on squares 1..32 are non-zero and

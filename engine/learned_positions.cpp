@@ -1,26 +1,11 @@
 #include "engine/learned_positions.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
-
-#include "engine/regular_file.h"
 
 namespace selvako {
 
 namespace {
-
-// The file's first bytes, up to a table's worth; nothing when it is absent,
-// not a plain file or unreadable.
-std::optional<std::vector<std::uint8_t>> read_bytes(const std::string& path) {
-    if (!is_plain_file(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes(LEARNED_FILE_BYTES);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
 
 std::optional<std::vector<LearnedEntry>> decode_table(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < LEARNED_FILE_BYTES) return std::nullopt;
@@ -54,17 +39,20 @@ bool LearnedTable::replace_with(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-bool LearnedTable::load_learned(const std::string& path) {
-    const auto bytes = read_bytes(path);
-    if (bytes && replace_with(*bytes)) return true;
+FileLoad LearnedTable::load_learned(const std::string& path) {
+    const FileBytesRead read = read_file_bytes(path, FileSize::exactly(LEARNED_FILE_BYTES));
+    if (read.ok() && replace_with(read.bytes)) return {};
     m_entries.assign(LEARNED_ENTRIES, LearnedEntry{});
     note_scores();
-    return false;
+    return {read.refusal};
 }
 
-bool LearnedTable::load_lessons(const std::string& path) {
-    const auto bytes = read_bytes(path);
-    return bytes && replace_with(*bytes);
+FileLoad LearnedTable::load_lessons(const std::string& path) {
+    const FileBytesRead read = read_file_bytes(path, FileSize::exactly(LEARNED_FILE_BYTES));
+    if (read.ok() && !replace_with(read.bytes))
+        return {FileRefusal{path, FileProblem::not_this_format, read.bytes.size(),
+                            LEARNED_FILE_BYTES, 0}};
+    return {read.refusal};
 }
 
 void LearnedTable::learn_position(std::uint32_t index_key, std::uint32_t check_key,

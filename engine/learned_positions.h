@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -27,12 +28,12 @@ class LearnedTable {
   public:
     LearnedTable();
 
-    // Start-up: a missing, short or unreadable file leaves the table empty.
-    // Returns whether the file was read.
-    bool load_learned(const std::string& path);
-    // A lesson file replaces the table; on failure (false) the table is
-    // unchanged and the caller says so.
-    bool load_lessons(const std::string& path);
+    // Start-up: a file that is missing, not exactly a table or unreadable
+    // leaves the table empty. Says why the file was not taken.
+    FileLoad load_learned(const std::string& path);
+    // A lesson file replaces the table; on failure the table is unchanged
+    // and the caller says why.
+    FileLoad load_lessons(const std::string& path);
     // The table in a file's bytes (any beyond a table's are ignored, as the
     // file reader ignores them); false and the table unchanged when they are
     // fewer than a table.

@@ -1,9 +1,8 @@
 #include "engine/packed_endgame_tables.h"
 
-#include <fstream>
 
 #include "engine/endgame_tables.h"
-#include "engine/regular_file.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -58,25 +57,24 @@ std::uint64_t longest_file(std::uint32_t entries) {
 
 std::optional<PackedTable> read_packed_table(const std::filesystem::path& path, int table,
                                              std::string& error) {
-    if (!is_plain_file(path)) {
-        error = "not a plain file";
-        return std::nullopt;
-    }
     const TableMaterial& material = packed_materials()[static_cast<std::size_t>(table)];
     const std::uint32_t entries = packed_table_size(material);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot be opened";
+    FileBytesRead file = read_file_bytes(path, FileSize::at_most(longest_file(entries)));
+    if (file.refusal) {
+        switch (file.refusal->problem) {
+        case FileProblem::not_regular:
+            error = "not a plain file";
+            break;
+        case FileProblem::too_large:
+            error = "too long";
+            break;
+        default:
+            error = "cannot be opened";
+            break;
+        }
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes(longest_file(entries) + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() == longest_file(entries) + 1) {
-        error = "too long";
-        return std::nullopt;
-    }
-    auto read = PackedTable::from_bytes(std::move(bytes), material, entries, error);
+    auto read = PackedTable::from_bytes(std::move(file.bytes), material, entries, error);
     if (read && read->crc() != PACKED_TABLE_CRCS[static_cast<std::size_t>(table)]) {
         error = "not the table the generator writes";
         return std::nullopt;

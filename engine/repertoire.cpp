@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <sstream>
 #include <string_view>
 #include <utility>
 
-#include "engine/regular_file.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
@@ -43,15 +43,15 @@ void sort_repertoire(RepertoireLines& lines) {
     });
 }
 
-std::optional<RepertoireLines> read_repertoire(const std::string& path) {
+std::optional<RepertoireLines> read_repertoire(const std::string& path, FileRefusal* refusal) {
     // A larger file is no repertoire, and sorting it would take the start-up
     // seconds and hundreds of megabytes.
-    std::error_code error;
-    if (!is_plain_file(path) || std::filesystem::file_size(path, error) > MAX_REPERTOIRE_BYTES ||
-        error)
+    const FileBytesRead read = read_file_bytes(path, FileSize::at_most(MAX_REPERTOIRE_BYTES));
+    if (!read.ok()) {
+        if (refusal) *refusal = *read.refusal;
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    }
+    std::istringstream in(std::string(read.bytes.begin(), read.bytes.end()));
     RepertoireLines lines;
     std::string line;
     while (std::getline(in, line)) {

@@ -12,12 +12,16 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/file_reading.h"
 
 namespace selvako {
 
 struct PlayedMove {
     Square from = 0;
     Square to = 0;
+    // Whether it took pieces, for the texts that write "x"; the lookup
+    // needs only the squares.
+    bool capture = false;
 };
 
 using RepertoireLines = std::vector<std::string>;
@@ -36,8 +40,10 @@ inline constexpr std::uintmax_t MAX_REPERTOIRE_BYTES = 4u << 20;
 
 // The lines of a .ouv file (CR LF or LF), sorted as the editor's list keeps
 // them: alphabetically without regard to case. Nothing when the file cannot
-// be read, is not a plain file or is larger than MAX_REPERTOIRE_BYTES.
-std::optional<RepertoireLines> read_repertoire(const std::string& path);
+// be read, is not a plain file or is larger than MAX_REPERTOIRE_BYTES; the
+// reason then goes into `refusal`, if given.
+std::optional<RepertoireLines> read_repertoire(const std::string& path,
+                                               FileRefusal* refusal = nullptr);
 
 // Sorts lines the way the repertoire list does.
 void sort_repertoire(RepertoireLines& lines);

@@ -1,9 +1,6 @@
 #include "eval/parameters.h"
 
-#include <cstdio>
-#include <memory>
-
-#include "engine/regular_file.h"
+#include <algorithm>
 
 namespace selvako {
 
@@ -35,11 +32,6 @@ VariantSquares get_squares(const ParameterImage& image, int at) {
     for (int i = 0; i < 7; ++i) squares[i] = as_signed(image[at + i]);
     return squares;
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 } // namespace
 
@@ -73,18 +65,15 @@ EvalParameters parameters_from_image(const ParameterImage& image) {
     return params;
 }
 
-bool load_parameter_file(EvalParameters& params, ParameterImage& image,
-                         const std::filesystem::path& path) {
-    if (!is_plain_file(path)) return false;
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    // Read into a copy first: a read error half way must not leave half a file applied.
-    ParameterImage read = image;
-    const std::size_t got = std::fread(read.data(), 1, read.size(), file.get());
-    if (got < read.size() && std::ferror(file.get())) return false;
-    image = read;
+FileLoad load_parameter_file(EvalParameters& params, ParameterImage& image,
+                             const std::filesystem::path& path) {
+    // A shorter file replaces the start of the image; a longer one is no
+    // parameter file.
+    const FileBytesRead read = read_file_bytes(path, FileSize::at_most(PARAMETER_FILE_SIZE));
+    if (!read.ok()) return {read.refusal};
+    std::copy(read.bytes.begin(), read.bytes.end(), image.begin());
     params = parameters_from_image(image);
-    return true;
+    return {};
 }
 
 } // namespace selvako

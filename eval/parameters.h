@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "engine/file_reading.h"
 #include "engine/square_weights.h"
 
 namespace selvako {
@@ -56,11 +57,12 @@ inline constexpr std::string_view FILE_OPEN_ERROR = "Impossible d'ouvrir ce fich
 void parameters_to_image(const EvalParameters& params, ParameterImage& image);
 EvalParameters parameters_from_image(const ParameterImage& image);
 
-// Reads up to 1162 bytes over the start of `image` (a shorter file leaves the
-// rest of the image as it was) and then takes the parameters from it. On
-// failure returns false and changes neither `params` nor `image`.
-bool load_parameter_file(EvalParameters& params, ParameterImage& image,
-                         const std::filesystem::path& path);
+// Reads the file over the start of `image` (a shorter file leaves the rest
+// of the image as it was) and then takes the parameters from it. A file
+// longer than 1162 bytes, or one that is not a regular file, is refused; on
+// failure neither `params` nor `image` changes and the answer says why.
+FileLoad load_parameter_file(EvalParameters& params, ParameterImage& image,
+                             const std::filesystem::path& path);
 // files/engine_files.h writes the image back (save_parameter_file).
 
 } // namespace selvako

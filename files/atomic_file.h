@@ -7,9 +7,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 
 namespace selvako {
 
+// A temporary file left beside its target by a write that was killed
+// before its rename ("target.XXXXXXXX") is removed by the next write of
+// the same target, once it is older than this program's start: a write of
+// this run, or of another program still writing, is never touched.
+//
 // False when the file cannot be written; the target is then as it was. A
 // symbolic link is followed: the file it names is replaced and the link
 // stays. A target that is not a regular file (a device, a folder, a link
@@ -26,5 +32,17 @@ struct FileBytes {
 // to write any of them (a full disk, a refused target) leaves all as they
 // were.
 bool write_files_atomically(std::span<const FileBytes> files);
+
+// The same writes, saying why one failed.
+struct WriteResult {
+    bool ok = true;
+    std::filesystem::path path; // the file that could not be written
+    int error = 0;              // the system's errno, 0 for a refused target
+    // "not a regular file or read-only", or the system's own wording.
+    std::string reason() const;
+};
+WriteResult write_files_reporting(std::span<const FileBytes> files);
+WriteResult write_file_reporting(const std::filesystem::path& path,
+                                 std::span<const std::uint8_t> bytes);
 
 } // namespace selvako

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
+#include "engine/engine_state.h"
+#include "engine/make_move.h"
+#include "engine/move_generation.h"
 #include "engine/promotion_row.h"
 #include "engine/transposition_table.h"
 #include "files/atomic_file.h"
@@ -108,8 +110,74 @@ bool well_formed_ply(const FicheCoup& r, int ply) {
     if (ply > 0 && white + black == 0) return false;
     if (ply > 0 && (r.from < 1 || r.to < 1 || r.from == r.to)) return false;
     if (r.taken > 2 * PIECES_PER_SIDE) return false;
-    if (r.temps_blanc < 0 || r.temps_noir < 0) return false;
     return r.couleur_ordinateur <= BLACK;
+}
+
+bool clocks_in_range(const FicheCoup& r) {
+    return r.temps_blanc >= 0 && r.temps_noir >= 0 && r.temps_blanc <= MAX_CLOCK_SECONDS &&
+           r.temps_noir <= MAX_CLOCK_SECONDS;
+}
+
+// The side whose piece left the ply's from-square, or -1 when none did.
+int mover(const FicheCoup& before, const FicheCoup& ply) {
+    const std::uint8_t code = before.board[ply.from];
+    if (is_white_piece(code)) return WHITE;
+    if (is_black_piece(code)) return BLACK;
+    return -1;
+}
+
+// Whether one of the mover's legal moves goes between the ply's squares,
+// takes as many pieces and leaves exactly the ply's board.
+bool legal_ply(EngineState& work, const FicheCoup& before, const FicheCoup& ply, int side) {
+    work.set_position(before.board);
+    const int count = generate_root_moves(work, side);
+    const BoardArray start = work.board;
+    for (int i = 0; i < count; ++i) {
+        const Move move = work.list(1)[i];
+        if (move.from != ply.from || move.to != ply.to || move.taken != ply.taken) continue;
+        work.set_position(start);
+        make_move(work, move);
+        if (std::equal(work.board.begin() + 1, work.board.begin() + 1 + NUM_SQUARES,
+                       ply.board.begin() + 1))
+            return true;
+    }
+    return false;
+}
+
+struct Inconsistency {
+    FileProblem problem;
+    int ply;
+};
+
+// Each ply must follow from the one before by a legal move of the side
+// whose turn it was, and the side to move must follow from the plies.
+std::optional<Inconsistency> check_plies(const GameFileImage& image, int last) {
+    EngineState work;
+    FicheCoup before = image.historique[0];
+    before.board[0] = SENTINEL;
+    int previous_side = -1;
+    for (int k = 1; k <= last; ++k) {
+        const FicheCoup& ply = image.historique[k];
+        const int side = mover(before, ply);
+        if (side < 0) return Inconsistency{FileProblem::move_not_legal, k};
+        if (previous_side >= 0 && side == previous_side)
+            return Inconsistency{FileProblem::side_to_move, k};
+        if (!legal_ply(work, before, ply, side))
+            return Inconsistency{FileProblem::move_not_legal, k};
+        previous_side = side;
+        before = ply;
+    }
+    // The side to move at the ply on show: the other of the side that made
+    // it, or at the start the side that made ply 1.
+    const int shown = image.num_demi_coup;
+    int expected = -1;
+    if (shown > 0)
+        expected = 1 - mover(image.historique[shown - 1], image.historique[shown]);
+    else if (last > 0)
+        expected = mover(image.historique[0], image.historique[1]);
+    if (expected >= 0 && image.trait != expected)
+        return Inconsistency{FileProblem::side_to_move, shown};
+    return std::nullopt;
 }
 
 bool plausible_settings(const PersistentSettings& s) {
@@ -139,14 +207,28 @@ std::vector<std::uint8_t> encode_game_file(const GameFileImage& image) {
     return bytes;
 }
 
-std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes,
-                                              GameFileUse use) {
-    if (bytes.size() != GAME_FILE_BYTES) return std::nullopt;
-    if (bytes[RECORD_AREA_BYTES] > LAST_PLY || bytes[RECORD_AREA_BYTES + 1] > BLACK)
-        return std::nullopt;
+GameFileRead decode_game_file(std::span<const std::uint8_t> bytes, GameFileUse use,
+                              const std::filesystem::path& path) {
+    GameFileRead result;
+    result.refusal.path = path;
+    const auto refuse = [&](FileProblem problem, int ply = 0) {
+        result.refusal.problem = problem;
+        result.refusal.ply = ply;
+        result.image.reset();
+        return result;
+    };
+    if (bytes.size() != GAME_FILE_BYTES) {
+        result.refusal.size = bytes.size();
+        result.refusal.limit = GAME_FILE_BYTES;
+        return refuse(bytes.size() > GAME_FILE_BYTES ? FileProblem::wrong_size
+                                                     : FileProblem::too_short);
+    }
+    if (bytes[RECORD_AREA_BYTES] > LAST_PLY) return refuse(FileProblem::not_this_format);
+    if (bytes[RECORD_AREA_BYTES + 1] > BLACK) return refuse(FileProblem::not_this_format);
     // Records 253 and 254 hold the settings where their clocks and move would be.
     for (int k = 0; k <= LAST_GAME_PLY; ++k)
-        if (!plausible_record(bytes.data() + record_offset(k), k > 0)) return std::nullopt;
+        if (!plausible_record(bytes.data() + record_offset(k), k > 0))
+            return refuse(FileProblem::not_this_format, k);
 
     GameFileImage image;
     for (int k = 0; k < HISTORY_PLIES; ++k)
@@ -160,7 +242,7 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
     s.niveau = bytes[OFFSET_NIVEAU];
     s.langue = bytes[OFFSET_LANGUE];
     s.taille_tables = get16(&bytes[OFFSET_TAILLE_TABLES]);
-    if (!plausible_settings(s)) return std::nullopt;
+    if (!plausible_settings(s)) return refuse(FileProblem::settings_out_of_range);
     if (s.budget_recherche == 0 || s.temps_alloue == 0) {
         s.budget_recherche = 160;
         s.temps_alloue = 178;
@@ -187,9 +269,15 @@ std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> byte
     // The ply on show stretches the game (the reader's own rule), so every
     // ply up to either must be a real one.
     const int last = std::max<int>(length, image.num_demi_coup);
-    for (int k = 0; k <= last; ++k)
-        if (!well_formed_ply(image.historique[k], k)) return std::nullopt;
-    return image;
+    for (int k = 0; k <= last; ++k) {
+        if (!well_formed_ply(image.historique[k], k))
+            return refuse(FileProblem::not_this_format, k);
+        if (!clocks_in_range(image.historique[k]))
+            return refuse(FileProblem::clock_out_of_range, k);
+    }
+    if (const auto wrong = check_plies(image, last)) return refuse(wrong->problem, wrong->ply);
+    result.image = image;
+    return result;
 }
 
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image) {
@@ -197,15 +285,14 @@ bool write_game_file(const std::filesystem::path& path, const GameFileImage& ima
     return write_file_atomically(path, bytes);
 }
 
-std::optional<GameFileImage> read_game_file(const std::filesystem::path& path,
-                                            GameFileUse use) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // One byte more than a game file is enough to tell a longer file apart.
-    std::vector<std::uint8_t> bytes(GAME_FILE_BYTES + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return decode_game_file(bytes, use);
+GameFileRead read_game_file(const std::filesystem::path& path, GameFileUse use) {
+    const FileBytesRead read = read_file_bytes(path, FileSize::exactly(GAME_FILE_BYTES));
+    if (!read.ok()) {
+        GameFileRead refused;
+        refused.refusal = *read.refusal;
+        return refused;
+    }
+    return decode_game_file(read.bytes, use, path);
 }
 
 } // namespace selvako

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "engine/file_reading.h"
 #include "files/fiche_coup.h"
 
 namespace selvako {
@@ -62,16 +63,32 @@ struct GameFileImage {
 
 std::vector<std::uint8_t> encode_game_file(const GameFileImage& image);
 
-// Refuses (empty result) anything that is not exactly a game file: another
-// size, board bytes that are not piece codes, a ply or a side out of range,
-// move squares that name no square. Settings read as zero get the defaults.
-std::optional<GameFileImage> decode_game_file(std::span<const std::uint8_t> bytes,
-                                              GameFileUse use = GameFileUse::game);
+// A game file read, or the reason it was refused. Tests as an optional.
+struct GameFileRead {
+    std::optional<GameFileImage> image;
+    FileRefusal refusal; // why, when there is no image
+    explicit operator bool() const { return image.has_value(); }
+    const GameFileImage& operator*() const { return *image; }
+    const GameFileImage* operator->() const { return &*image; }
+};
+
+// The longest a clock may read: no game is played for a year.
+inline constexpr std::int32_t MAX_CLOCK_SECONDS = 365 * 24 * 3600 - 1;
+
+// Refuses anything that is not exactly a game this program could have
+// written: another size, board bytes that are not piece codes, a ply or a
+// side out of range, a ply whose move does not lead by a legal move from the
+// board before it to its own board, plies that do not alternate between the
+// sides, a side to move that does not follow from them, a clock of a year or
+// more, settings no level gives. Settings read as zero get the defaults. A
+// refused file is never mended: the user sees why.
+GameFileRead decode_game_file(std::span<const std::uint8_t> bytes,
+                              GameFileUse use = GameFileUse::game,
+                              const std::filesystem::path& path = {});
 
 // Written through a temporary file renamed over the target, so a failed write
 // leaves the previous file whole.
 bool write_game_file(const std::filesystem::path& path, const GameFileImage& image);
-std::optional<GameFileImage> read_game_file(const std::filesystem::path& path,
-                                            GameFileUse use = GameFileUse::game);
+GameFileRead read_game_file(const std::filesystem::path& path, GameFileUse use = GameFileUse::game);
 
 } // namespace selvako

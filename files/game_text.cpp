@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 
 namespace selvako {
 
@@ -51,16 +50,12 @@ std::string cut_name(std::string_view name) {
     return std::string(name.substr(0, n));
 }
 
-std::optional<std::string> read_text_file(const std::string& path, std::size_t limit, bool whole) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes(limit + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got > limit && whole) return std::nullopt;
-    bytes.resize(std::min(got, limit));
-    return bytes;
+TextFileRead read_text_file(const std::filesystem::path& path, std::uintmax_t cap) {
+    FileBytesRead read = read_file_bytes(path, FileSize::at_most(cap));
+    TextFileRead result;
+    result.refusal = read.refusal;
+    result.text.assign(read.bytes.begin(), read.bytes.end());
+    return result;
 }
 
 } // namespace selvako

@@ -5,6 +5,7 @@
 // does that, move by move.
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 #include "engine/board.h"
 #include "engine/fen.h"
+#include "engine/file_reading.h"
 #include "files/fiche_coup.h"
 #include "files/outcome.h"
 
@@ -65,8 +67,13 @@ struct PlayedGame {
 // characters so that a name in UTF-8 stays valid.
 std::string cut_name(std::string_view name);
 
-// Reads at most `limit` bytes of a file. Nothing when it cannot be opened or
-// holds more than `limit` bytes and `whole` is asked.
-std::optional<std::string> read_text_file(const std::string& path, std::size_t limit, bool whole);
+struct TextFileRead {
+    std::string text;
+    std::optional<FileRefusal> refusal; // set when nothing was read
+    bool ok() const { return !refusal.has_value(); }
+};
+
+// A text file whole, or why not: larger than `cap`, not a regular file, ...
+TextFileRead read_text_file(const std::filesystem::path& path, std::uintmax_t cap = TEXT_FILE_CAP);
 
 } // namespace selvako

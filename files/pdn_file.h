@@ -16,7 +16,7 @@
 namespace selvako {
 
 // A file of PDN games may be long; beyond this it is refused, not cut.
-inline constexpr std::size_t PDN_FILE_LIMIT = 16 * 1024 * 1024;
+inline constexpr std::size_t PDN_FILE_LIMIT = TEXT_FILE_CAP;
 
 struct PdnTags {
     std::string event = "?";

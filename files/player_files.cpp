@@ -16,18 +16,16 @@ namespace {
 constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
 
 // The contents of a file; nullopt in `text` when it does not exist, and
-// false when it exists but cannot be trusted.
-bool read_text(const std::filesystem::path& path, std::optional<std::string>& text) {
-    std::error_code ec;
-    const auto status = std::filesystem::symlink_status(path, ec);
-    if (ec || !std::filesystem::exists(status)) return true;
-    if (!std::filesystem::is_regular_file(status)) return false;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > MAX_FILE_BYTES) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    text.emplace(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// the reason when it exists but cannot be trusted.
+std::optional<FileRefusal> read_text(const std::filesystem::path& path,
+                                     std::optional<std::string>& text) {
+    const FileBytesRead read = read_file_bytes(path, FileSize::at_most(MAX_FILE_BYTES));
+    if (!read.ok()) {
+        if (read.refusal->problem == FileProblem::missing) return std::nullopt;
+        return read.refusal;
+    }
+    text.emplace(read.bytes.begin(), read.bytes.end());
+    return std::nullopt;
 }
 
 // The lines of a file's text, without their line ends.
@@ -79,7 +77,13 @@ bool valid_player_name(std::string_view nom) {
 PlayerFilesRead read_players(const PlayerFiles& files) {
     std::optional<std::string> joueurs;
     std::optional<std::string> points;
-    if (!read_text(files.joueurs, joueurs) || !read_text(files.points, points)) return {};
+    for (const auto& [path, text] :
+         {std::pair{&files.joueurs, &joueurs}, std::pair{&files.points, &points}})
+        if (auto refusal = read_text(*path, *text)) {
+            PlayerFilesRead refused;
+            refused.refusal = std::move(refusal);
+            return refused;
+        }
     return players_from_text(joueurs, points);
 }
 

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_reading.h"
+
 namespace selvako {
 
 // The longest name a game record can carry.
@@ -53,6 +55,7 @@ struct PlayerList {
 struct PlayerFilesRead {
     std::optional<PlayerList> list; // nullopt: a file exists but cannot be trusted
     PlayerFileNotes notes;
+    std::optional<FileRefusal> refusal; // which file and why, when there is no list
 };
 
 // A missing pair gives the computer alone, rated 2050. A name without a

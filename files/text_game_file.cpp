@@ -1,5 +1,6 @@
 #include "files/text_game_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -70,6 +71,11 @@ void read_moves(std::string_view line, GameText& game) {
     }
 }
 
+bool is_fen_line(std::string_view line) {
+    line = trim(line);
+    return line.size() > 2 && (line[0] == 'W' || line[0] == 'B') && line[1] == ':';
+}
+
 } // namespace
 
 std::string text_game(const std::string& white, const std::string& black, Outcome result,
@@ -90,6 +96,11 @@ std::string text_game(const std::string& white, const std::string& black, Outcom
         break;
     }
     out += "Selvako144\n";
+    // A game from the opening position stays as it always was written.
+    const BoardArray& start = game.record[0].board;
+    if (game.first_side != WHITE ||
+        !std::equal(start.begin() + 1, start.end(), start_position().begin() + 1))
+        out += to_fen(Position{start, game.first_side}) + '\n';
 
     // Every ply to the game's length, a last White move on a half line.
     std::vector<std::string> lines;
@@ -108,7 +119,6 @@ std::string text_game(const std::string& white, const std::string& black, Outcom
 }
 
 GameTextFile read_text_games(std::string_view text) {
-    text = text.substr(0, std::min(text.size(), TEXT_FILE_LIMIT));
     // A file of tagged games is PDN, whatever its name.
     if (!trim(text).empty() && trim(text).front() == '[') return read_pdn_games(text);
 
@@ -141,6 +151,18 @@ GameTextFile read_text_games(std::string_view text) {
                 read_header(line, game);
                 continue;
             }
+        }
+        // The set-up start, before the first move.
+        if (game.moves.empty() && !game.start && is_fen_line(line)) {
+            FenResult fen = parse_fen(trim(line));
+            if (!fen.position) {
+                const std::string number = std::to_string(file.games.size() + 1);
+                file.games.clear();
+                file.error = "game " + number + ": " + fen.error;
+                return file;
+            }
+            game.start = fen.position;
+            continue;
         }
         read_moves(line, game);
     }

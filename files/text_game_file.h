@@ -1,8 +1,9 @@
 #pragma once
 // The plain text score sheet: a header "White-Black  2-0", the line
-// "Selvako144", then the move list four lines to a text line. The reader takes
-// that layout, and other texts laid out like it, up to 64,000 bytes; files
-// that begin with a bracketed tag go to the PDN reader.
+// "Selvako144", a FEN line when the game was set up, then the move list four
+// lines to a text line. The reader takes that layout, and other texts laid
+// out like it, whole up to the cap every text file shares; files that begin
+// with a bracketed tag go to the PDN reader.
 
 #include <cstddef>
 #include <string>
@@ -11,8 +12,6 @@
 #include "files/game_text.h"
 
 namespace selvako {
-
-inline constexpr std::size_t TEXT_FILE_LIMIT = 64000;
 
 // The whole game to its last ply, names and result in the header.
 std::string text_game(const std::string& white, const std::string& black, Outcome result,

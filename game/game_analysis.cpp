@@ -70,7 +70,8 @@ void GameAnalysis::step(Engine& engine, const SearchLimits& limits) {
     const std::uint8_t side = side_to_move_at(m_record, m_length, m_premier_trait, k);
     const bool has_played = k < m_length && m_record[k + 1].from != 0;
     const PlayedMove played =
-        has_played ? PlayedMove{m_record[k + 1].from, m_record[k + 1].to} : PlayedMove{};
+        has_played ? PlayedMove{m_record[k + 1].from, m_record[k + 1].to, m_record[k + 1].taken > 0}
+                   : PlayedMove{};
 
     SearchRequest request;
     request.board = m_record[k].board;
@@ -99,10 +100,11 @@ void GameAnalysis::step(Engine& engine, const SearchLimits& limits) {
         S = -R;
 
     PlayedMove best{};
-    if (result.answer != SearchAnswer::no_move) best = {result.move.from, result.move.to};
+    if (result.answer != SearchAnswer::no_move)
+        best = {result.move.from, result.move.to, result.move.taken > 0};
     if (has_played) {
         std::vector<PlayedMove> pv;
-        for (const Move& m : result.pv) pv.push_back({m.from, m.to});
+        for (const Move& m : result.pv) pv.push_back({m.from, m.to, m.taken > 0});
         m_lines.insert(m_lines.begin(), judge_move(k, played, best, S, R, pv));
         ++m_revision;
     }

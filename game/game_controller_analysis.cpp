@@ -117,8 +117,8 @@ void GameController::apprendre(const std::filesystem::path& lesson_file) {
 }
 
 void GameController::charger_lecons(const std::filesystem::path& lesson_file) {
-    if (!m_engine.tables().learned.load_lessons(lesson_file.string()))
-        m_observer.error(GameError::file);
+    if (const FileLoad load = m_engine.tables().learned.load_lessons(lesson_file.string()); !load)
+        m_observer.refused(*load.refusal);
     changed();
 }
 

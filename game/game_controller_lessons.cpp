@@ -7,7 +7,7 @@ namespace selvako {
 void GameController::open_lesson(const std::filesystem::path& path) {
     const auto image = read_game_file(path, GameFileUse::lesson);
     if (!image) {
-        m_observer.error(GameError::file);
+        m_observer.refused(image.refusal);
         return;
     }
     m_lessons.open(path);
@@ -24,7 +24,7 @@ void GameController::step_lesson(bool reload) {
     m_lessons.open(*lesson);
     const auto image = read_game_file(*lesson, GameFileUse::lesson);
     if (!image) {
-        m_observer.error(GameError::file);
+        m_observer.refused(image.refusal);
         changed();
         return;
     }

@@ -22,7 +22,10 @@ bool GameController::charger_joueurs() {
     const PlayerFiles files{m_folders.joueurs, m_folders.points};
     PlayerFilesRead read = read_players(files);
     if (!read.list) {
-        m_observer.error(GameError::file);
+        if (read.refusal)
+            m_observer.refused(*read.refusal);
+        else
+            m_observer.error(GameError::file);
         return false;
     }
     m_players = std::move(*read.list);

@@ -21,9 +21,15 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
     game.dernier_resultat = text.result;
 
     ReplayReport report;
+    int written_ply = 0;
+    const auto pass_over = [&] {
+        ++report.skipped;
+        report.skipped_at.push_back(written_ply);
+    };
     for (const GameMoveText& written : text.moves) {
+        ++written_ply;
         if (game.num_demi_coup >= LAST_GAME_PLY) {
-            ++report.skipped;
+            pass_over();
             continue;
         }
         TypedMove typed{written.squares, written.capture};
@@ -36,16 +42,30 @@ ReplayReport rejouer_partie(GameState& game, GameClocks& clocks, EngineState& wo
         // Two capture paths between the same squares: the first one is taken,
         // as a file that names only the ends cannot say which.
         if (found.match == TypedMoveMatch::none) {
-            ++report.skipped;
+            pass_over();
             continue;
         }
         if (!jouer_coup(game, work, clocks, found.move.move)) {
-            ++report.skipped;
+            pass_over();
             continue;
         }
         ++report.played;
     }
     return report;
+}
+
+std::string skipped_moves_text(const ReplayReport& report) {
+    const std::size_t n = report.skipped_at.size();
+    std::string text = std::to_string(n) +
+                       (n == 1 ? " move passed over, at ply " : " moves passed over, at plies ");
+    // A long list says its first plies: the file needs looking at anyway.
+    constexpr std::size_t SHOWN = 10;
+    for (std::size_t k = 0; k < std::min(n, SHOWN); ++k) {
+        if (k > 0) text += k + 1 == n ? " and " : ", ";
+        text += std::to_string(report.skipped_at[k]);
+    }
+    if (n > SHOWN) text += ", ...";
+    return text;
 }
 
 PlayedGame played_game(const GameState& game) {

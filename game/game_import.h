@@ -5,6 +5,9 @@
 // had been played here. Moves that are not legal where they stand are passed
 // over and the same side stays to move.
 
+#include <string>
+#include <vector>
+
 #include "engine/engine_state.h"
 #include "files/game_text.h"
 #include "game/clocks.h"
@@ -15,7 +18,13 @@ namespace selvako {
 struct ReplayReport {
     int played = 0;
     int skipped = 0; // illegal or unreadable moves, and those past the record's end
+    // The place of each move passed over among the moves the text wrote,
+    // counted from 1: the ply it would have been had none been passed over.
+    std::vector<int> skipped_at;
 };
+
+// "2 moves passed over, at plies 41 and 57", for the reader's report.
+std::string skipped_moves_text(const ReplayReport& report);
 
 // Replaces the game by `text` from its start position (or its set-up
 // position), ending on its last ply with both clocks at zero.

@@ -52,6 +52,9 @@ class GameObserver {
     virtual void game_ended(const GameEndReport& /*report*/) {}
     virtual void play_sound(std::string_view /*file*/) {}
     virtual void error(GameError /*kind*/) {}
+    // A file the user asked for was refused: which one and why. A view that
+    // cannot word the reason shows the plain file error.
+    virtual void refused(const FileRefusal& /*refusal*/) { error(GameError::file); }
     // "Quitter" has saved the game: the program ends.
     virtual void program_ended() {}
 };

@@ -40,17 +40,9 @@ struct Engine::Impl {
 
 namespace {
 
-// A file that is there but was not read deserves a line; a missing one is
-// the ordinary case for the optional files.
 bool present(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
-}
-
-std::string join(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
-    return text;
 }
 
 // The user's copy of a file when there is one, else the program's.
@@ -91,9 +83,8 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     if (keys.unusable)
         problems.push_back(std::string(KEY_FILE_NAME) +
                            " has zero or repeated keys; the built-in keys are used");
-    else if (!keys.from_file)
-        problems.push_back(std::string(KEY_FILE_NAME) +
-                           " is missing or short; the built-in keys are used");
+    else if (keys.refusal)
+        problems.push_back(refusal_line(*keys.refusal) + "; the built-in keys are used");
     st.keys = keys.keys;
     st.learned_words = keys.keys.index;
     st.reset_keys();
@@ -101,17 +92,19 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
 
     // Learning sessions write the learned positions into the user folder.
     const auto learned = find_file(folders, LEARNED_FILE_NAME, LEARNED_FILE_NAME);
-    if (!tables.learned.load_learned(learned.string()) && present(learned))
-        problems.push_back(std::string(LEARNED_FILE_NAME) +
-                           " is not a table of learned positions; nothing learned is used");
+    if (const FileLoad load = tables.learned.load_learned(learned.string());
+        !load && load.refusal->problem != FileProblem::missing)
+        problems.push_back(refusal_line(*load.refusal) + "; nothing learned is used");
 
     // The set the program plays with must be whole: the short-file rule is
     // for the sets a user loads by hand.
     const auto parameters = find_file(folders, "Parametres/defaut.par", "defaut.par");
     std::error_code size_error;
     const auto parameter_bytes = std::filesystem::file_size(parameters, size_error);
-    if (!load_parameter_file(tables.eval.parameters, tables.eval.parameter_image, parameters))
-        problems.push_back("defaut.par cannot be read; every parameter is 0");
+    if (const FileLoad load =
+            load_parameter_file(tables.eval.parameters, tables.eval.parameter_image, parameters);
+        !load)
+        problems.push_back(refusal_line(*load.refusal) + "; every parameter is 0");
     else if (!size_error && parameter_bytes < static_cast<std::uintmax_t>(PARAMETER_FILE_SIZE))
         problems.push_back("defaut.par is short (" + std::to_string(parameter_bytes) + " of " +
                            std::to_string(PARAMETER_FILE_SIZE) +
@@ -121,27 +114,27 @@ std::vector<std::string> Engine::load(const EngineFolders& folders) {
     for (const auto& [name, lines] :
          {std::pair{WHITE_REPERTOIRE_FILE, &tables.repertoires.white},
           std::pair{BLACK_REPERTOIRE_FILE, &tables.repertoires.black}}) {
+        // The message names the file as it is spelt on disk.
         const auto path = find_file_ignoring_case(folders, name);
-        if (auto read = read_repertoire(path.string()))
+        FileRefusal refusal;
+        if (auto read = read_repertoire(path.string(), &refusal))
             *lines = std::move(*read);
-        else if (present(path))
-            problems.push_back(
-                std::string(name) + " cannot be read (not a plain file, or larger than " +
-                std::to_string(MAX_REPERTOIRE_BYTES >> 20) + " MB); the computer plays without it");
+        else if (refusal.problem != FileProblem::missing)
+            problems.push_back(refusal_line(refusal) + "; the computer plays without it");
     }
 
     // The endgame tables are read here, whole, for every caller: a few
     // megabytes read once cost less than a check at every node, and a search
     // never stops to read files. A missing table is a miss at each probe,
     // not a problem worth a line.
-    std::vector<std::string> wrong;
-    load_databases(tables.databases, folders.data, &wrong);
-    if (!wrong.empty())
-        problems.push_back("endgame tables with wrong contents are not used: " + join(wrong));
-    std::vector<std::string> refused;
-    load_packed_tables(tables.packed_databases, folders.data, &refused);
-    if (!refused.empty())
-        problems.push_back("packed endgame tables refused, not used: " + join(refused));
+    std::vector<FileRefusal> refused;
+    load_databases(tables.databases, folders.data, &refused);
+    for (const FileRefusal& refusal : refused)
+        problems.push_back(refusal_line(refusal) + "; the table is not used");
+    std::vector<std::string> packed_refused;
+    load_packed_tables(tables.packed_databases, folders.data, &packed_refused);
+    for (const std::string& line : packed_refused)
+        problems.push_back(line + "; the table is not used");
     return problems;
 }
 

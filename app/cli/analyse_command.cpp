@@ -25,6 +25,7 @@
 #include "game/saved_game.h"
 #include "search/search.h"
 #include "search/time_budget.h"
+#include "ui/i18n/file_refusal_text.h"
 
 namespace selvako::cli {
 
@@ -53,24 +54,22 @@ std::optional<std::string> read_game(const std::filesystem::path& in, HeldGame& 
     const std::string ext = lower_extension(in);
     if (ext == ".dam") {
         const auto image = read_game_file(in);
-        if (!image) return "cannot read " + in.string();
+        if (!image) return refusal_text(image.refusal, ENGLISH);
         load_game_file_image(held.state, held.clocks, *image);
         return std::nullopt;
     }
     const bool pdn = ext == ".pdn";
     if (!pdn && ext != ".txt" && ext != ".doc")
         return "analyse knows .dam, .txt (.doc) and .pdn files";
-    const auto bytes = pdn ? read_text_file(in.string(), PDN_FILE_LIMIT, true)
-                           : read_text_file(in.string(), TEXT_FILE_LIMIT, false);
-    if (!bytes) return "cannot read " + in.string();
-    const GameTextFile file = pdn ? read_pdn_games(*bytes) : read_text_games(*bytes);
+    const TextFileRead read = read_text_file(in);
+    if (!read.ok()) return refusal_text(*read.refusal, ENGLISH);
+    const GameTextFile file = pdn ? read_pdn_games(read.text) : read_text_games(read.text);
     if (!file.error.empty()) return in.string() + ": " + file.error;
     if (file.games.empty()) return in.string() + ": no game";
     EngineState work;
     work.allocate_move_lists();
     const ReplayReport report = rejouer_partie(held.state, held.clocks, work, file.games[0]);
-    if (report.skipped > 0)
-        std::cerr << "selvako-cli: " << report.skipped << " moves passed over\n";
+    if (report.skipped > 0) std::cerr << "selvako-cli: " << skipped_moves_text(report) << '\n';
     return std::nullopt;
 }
 
@@ -87,7 +86,8 @@ std::string move_word(const FicheCoup& ply) {
 }
 
 std::string squares(const PlayedMove& m) {
-    return std::string(SQUARE_NAMES[m.from]) + "-" + std::string(SQUARE_NAMES[m.to]);
+    return std::string(SQUARE_NAMES[m.from]) + (m.capture ? "x" : "-") +
+           std::string(SQUARE_NAMES[m.to]);
 }
 
 std::string expected_words(const AnalysisLine& line) {
@@ -184,8 +184,9 @@ int run_analyse(const Arguments& args) {
         const std::string text = pdn_game(tags, played_game(game), comments);
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
         const std::filesystem::path out(*pdn);
-        if (!write_file_atomically(out, {bytes, text.size()}))
-            return fail("cannot write " + out.string());
+        if (const WriteResult written = write_file_reporting(out, {bytes, text.size()});
+            !written.ok)
+            return fail("cannot write " + out.string() + ": " + written.reason());
     }
     return 0;
 }

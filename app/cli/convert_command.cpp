@@ -17,6 +17,7 @@
 #include "game/game_import.h"
 #include "game/saved_game.h"
 #include "game/time_source.h"
+#include "ui/i18n/file_refusal_text.h"
 
 namespace selvako::cli {
 
@@ -61,17 +62,15 @@ int run_convert(const Arguments& args) {
     std::vector<std::unique_ptr<HeldGame>> games;
     if (from == Format::dam) {
         const auto image = read_game_file(in);
-        if (!image) return fail("cannot read " + in.string());
+        if (!image) return fail(refusal_text(image.refusal, ENGLISH));
         auto held = std::make_unique<HeldGame>();
         load_game_file_image(held->state, held->clocks, *image);
         games.push_back(std::move(held));
     } else {
-        const auto bytes = from == Format::text
-                               ? read_text_file(in.string(), TEXT_FILE_LIMIT, false)
-                               : read_text_file(in.string(), PDN_FILE_LIMIT, true);
-        if (!bytes) return fail("cannot read " + in.string());
+        const TextFileRead read = read_text_file(in);
+        if (!read.ok()) return fail(refusal_text(*read.refusal, ENGLISH));
         const GameTextFile file =
-            from == Format::text ? read_text_games(*bytes) : read_pdn_games(*bytes);
+            from == Format::text ? read_text_games(read.text) : read_pdn_games(read.text);
         if (!file.error.empty()) return fail(in.string() + ": " + file.error);
         EngineState work;
         work.allocate_move_lists();
@@ -79,20 +78,28 @@ int run_convert(const Arguments& args) {
             auto held = std::make_unique<HeldGame>();
             const ReplayReport report = rejouer_partie(held->state, held->clocks, work, text);
             if (report.skipped > 0)
-                std::cerr << "selvako-cli: game " << games.size() + 1 << ": " << report.skipped
-                          << " moves passed over\n";
+                std::cerr << "selvako-cli: game " << games.size() + 1 << ": "
+                          << skipped_moves_text(report) << '\n';
             games.push_back(std::move(held));
         }
     }
 
     if (to == Format::dam) {
+        // Written as one set: every target is checked and every file made
+        // before any takes its name, so a refused OUT-2.dam leaves OUT-1.dam
+        // as it was.
+        std::vector<std::vector<std::uint8_t>> images;
+        std::vector<FileBytes> files;
         for (std::size_t k = 0; k < games.size(); ++k) {
             std::filesystem::path target = out;
             if (games.size() > 1)
                 target.replace_filename(out.stem().string() + '-' + std::to_string(k + 1) + ".dam");
-            if (!write_game_file(target, game_file_image(games[k]->state)))
-                return fail("cannot write " + target.string());
+            images.push_back(encode_game_file(game_file_image(games[k]->state)));
+            files.push_back(FileBytes{target, {}});
         }
+        for (std::size_t k = 0; k < files.size(); ++k) files[k].bytes = images[k];
+        if (const WriteResult written = write_files_reporting(files); !written.ok)
+            return fail("cannot write " + written.path.string() + ": " + written.reason());
     } else {
         std::string text;
         for (std::size_t k = 0; k < games.size(); ++k) {
@@ -112,8 +119,9 @@ int run_convert(const Arguments& args) {
             }
         }
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-        if (!write_file_atomically(out, {bytes, text.size()}))
-            return fail("cannot write " + out.string());
+        if (const WriteResult written = write_file_reporting(out, {bytes, text.size()});
+            !written.ok)
+            return fail("cannot write " + out.string() + ": " + written.reason());
     }
     std::printf("converted %zu\n", games.size());
     return 0;

@@ -59,8 +59,10 @@ int run_eval(const Arguments& args) {
 
     EvalState eval;
     const auto parameter_path = data_folder(nullptr) / "defaut.par";
-    if (!load_parameter_file(eval.parameters, eval.parameter_image, parameter_path)) {
-        std::cerr << "selvako-cli: " << FILE_OPEN_ERROR << ": " << parameter_path.string()
+    if (const FileLoad load =
+            load_parameter_file(eval.parameters, eval.parameter_image, parameter_path);
+        !load) {
+        std::cerr << "selvako-cli: " << FILE_OPEN_ERROR << ": " << refusal_line(*load.refusal)
                   << " (the build writes it; run the build first)\n";
         return 1;
     }

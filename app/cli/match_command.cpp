@@ -83,8 +83,10 @@ SidePlayer make_player(const MatchSetup& setup, const SideSetup& side, std::uint
     made.engine->resize_table(side.table);
     if (side.parameters) {
         EvalState& eval = made.engine->tables().eval;
-        if (!load_parameter_file(eval.parameters, eval.parameter_image, *side.parameters))
-            made.problem = "cannot read the parameters " + side.parameters->string();
+        if (const FileLoad load =
+                load_parameter_file(eval.parameters, eval.parameter_image, *side.parameters);
+            !load)
+            made.problem = "cannot read the parameters " + refusal_line(*load.refusal);
     }
     auto player = std::make_unique<EnginePlayer>(*made.engine, setup.limit, setup.repertoire);
     made.engine_player = player.get();

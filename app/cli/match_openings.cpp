@@ -1,10 +1,10 @@
 #include "app/cli/match_openings.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "app/cli/cli_options.h"
 #include "engine/engine_state.h"
+#include "engine/file_reading.h"
 #include "engine/make_move.h"
 #include "game/typed_move.h"
 
@@ -55,13 +55,14 @@ Opening parse_opening(const std::string& text, std::string& problem) {
 }
 
 std::vector<Opening> read_openings(const std::filesystem::path& path, std::string& problem) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || !std::filesystem::is_regular_file(path, error) || size > MAX_OPENINGS_FILE) {
-        problem = "cannot read the openings " + shown_input(path.string(), 80);
+    const FileBytesRead read = read_file_bytes(path, FileSize::at_most(MAX_OPENINGS_FILE));
+    if (!read.ok()) {
+        FileRefusal shown = *read.refusal;
+        shown.path = shown_input(path.string(), 80);
+        problem = "cannot read the openings " + refusal_line(shown);
         return {};
     }
-    std::ifstream in(path, std::ios::binary);
+    std::istringstream in(std::string(read.bytes.begin(), read.bytes.end()));
     std::vector<Opening> openings;
     std::string line;
     int number = 0;

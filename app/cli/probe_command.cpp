@@ -103,11 +103,17 @@ int run_probe(const Arguments& args) {
     std::printf("table %s, offset %u\n", layout.file_name.data(), entry->offset);
 
     EndgameTables tables;
-    load_databases(tables, folder);
+    std::vector<FileRefusal> refused;
+    load_databases(tables, folder, &refused);
     const auto value = stored_value(tables, *entry);
     if (!value) {
-        std::printf("%s is missing or incomplete in %s\n", layout.file_name.data(),
-                    folder.string().c_str());
+        // Present but refused: say why, rather than call it missing.
+        for (const FileRefusal& refusal : refused)
+            if (refusal.path.filename() == layout.file_name) {
+                std::printf("%s\n", refusal_line(refusal).c_str());
+                return 1;
+            }
+        std::printf("%s is missing in %s\n", layout.file_name.data(), folder.string().c_str());
         return 1;
     }
     const auto squares = table_squares(layout, entry->offset);

@@ -21,7 +21,7 @@ PDN
 "$cli" analyse "$dir/game.dam" --depth 3 --pdn "$dir/scored.pdn" >"$dir/lines" || exit 1
 [ "$(wc -l <"$dir/lines")" -eq 54 ] && echo "54 lines"
 awk '$1 != NR' "$dir/lines" | head -1
-grep -Evc '^[0-9]+ [a-h][1-8][-x][a-h][1-8] -?[0-9]+ best [a-h][1-8]-[a-h][1-8] -?[0-9]+( \* [a-h1-8 -]*)?$' "$dir/lines"
+grep -Evc '^[0-9]+ [a-h][1-8][-x][a-h][1-8] -?[0-9]+ best [a-h][1-8][-x][a-h][1-8] -?[0-9]+( \* [a-h1-8 x-]*)?$' "$dir/lines"
 tail -1 "$dir/lines"
 grep -c '^[0-9]* [^ ]* [^ ]* best [^ ]* [^ ]* \*' "$dir/lines" | awk '$1 > 0 { print "starred moves" }'
 grep -q '{\* ' "$dir/scored.pdn" && echo "comments written"

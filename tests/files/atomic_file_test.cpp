@@ -1,3 +1,4 @@
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -137,6 +138,63 @@ TEST(AtomicFile, RefusesWhatIsNotARegularFile) {
     EXPECT_FALSE(
         write_file_atomically(folder.path() / "missing" / "x.bin", std::vector<std::uint8_t>{1}));
     EXPECT_EQ(names_in(folder.path()), (std::vector<std::string>{"fifo", "sub"}));
+}
+
+// A write killed before its rename leaves "target.XXXXXXXX"; the next write
+// of the same target removes it, and nothing that is not its own or that a
+// write of this run may still be using.
+TEST(AtomicFile, NextWriteRemovesTheStaleTemporariesOfItsTarget) {
+    testing::TempFolder folder;
+    const fs::path target = folder.path() / "game.dam";
+    const auto make = [&](const std::string& name, bool old) {
+        std::ofstream(folder.path() / name) << "left";
+        if (old)
+            fs::last_write_time(folder.path() / name,
+                                fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    make("game.dam.a1b2c3d4", true);  // killed earlier: goes
+    make("game.dam.zzzzzzzz", true);  // killed earlier: goes
+    make("game.dam.a1b2c3d", true);   // not the pattern: stays
+    make("game.dam.A1B2C3D4", true);  // not the pattern: stays
+    make("other.dam.a1b2c3d4", true); // another target's: stays
+    make("game.dam.recent00", false); // this run's: stays
+    fs::create_directory(folder.path() / "game.dam.folder00");
+    fs::last_write_time(folder.path() / "game.dam.folder00",
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_TRUE(write_file_atomically(target, std::vector<std::uint8_t>{1}));
+    EXPECT_EQ(
+        names_in(folder.path()),
+        (std::vector<std::string>{"game.dam", "game.dam.A1B2C3D4", "game.dam.a1b2c3d",
+                                  "game.dam.folder00", "game.dam.recent00", "other.dam.a1b2c3d4"}));
+}
+
+TEST(AtomicFile, AFailedWriteSaysWhichFileAndWhy) {
+    testing::TempFolder folder;
+    const WriteResult missing =
+        write_file_reporting(folder.path() / "none" / "a.txt", std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.path, folder.path() / "none" / "a.txt");
+    EXPECT_EQ(missing.reason(), "No such file or directory");
+
+    fs::create_directory(folder.path() / "b.txt");
+    const WriteResult refused =
+        write_file_reporting(folder.path() / "b.txt", std::vector<std::uint8_t>{1});
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.reason(), "not a regular file, or read-only");
+}
+
+// Files written as a set are all checked first: a refused second target
+// leaves the first as it was.
+TEST(AtomicFile, ASetWithARefusedTargetWritesNone) {
+    testing::TempFolder folder;
+    fs::create_directory(folder.path() / "two.dam");
+    const std::vector<std::uint8_t> bytes{7};
+    const FileBytes files[] = {{folder.path() / "one.dam", bytes},
+                               {folder.path() / "two.dam", bytes}};
+    const WriteResult result = write_files_reporting(files);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.path, folder.path() / "two.dam");
+    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"two.dam"});
 }
 
 } // namespace

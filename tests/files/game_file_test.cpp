@@ -4,6 +4,7 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "files/game_file.h"
 #include "game/saved_game.h"
@@ -212,9 +213,9 @@ TEST(GameFile, PliesOfTheGameMustHoldRealPositions) {
     bad = good;
     bad[1] = WHITE_MAN; // the same in the starting position
     EXPECT_FALSE(decode_game_file(bad));
-    auto crowned = good;
-    crowned[88 * 4 + 1] = WHITE_KING; // a king there is ordinary
-    EXPECT_TRUE(decode_game_file(crowned));
+    // A king there is ordinary.
+    TwoPlayerGame crowned("W:WKb8,c3:Bh6");
+    EXPECT_TRUE(decode_game_file(encode_game_file(game_file_image(crowned.game))));
 
     // The ply on show far past the game stretches it over empty records.
     bad = good;
@@ -269,12 +270,15 @@ TEST(GameFile, OlderFilesPastTheLastWholePlyAreReadUpToIt) {
     TwoPlayerGame t("W:WKa1:BKh6");
     GameFileImage old = game_file_image(t.game);
     const Square shuffle[][2] = {{29, 25}, {12, 16}, {25, 29}, {16, 12}};
+    BoardArray board = t.game.historique[0].board;
     for (int k = 1; k <= LAST_PLY; ++k) {
         FicheCoup& r = old.historique[k];
         r = t.game.historique[0];
-        r.board[0] = SENTINEL;
         r.from = shuffle[(k - 1) % 4][0];
         r.to = shuffle[(k - 1) % 4][1];
+        std::swap(board[r.from], board[r.to]);
+        r.board = board;
+        r.board[0] = SENTINEL;
     }
     old.historique[0].board[0] = LAST_PLY;
     old.num_demi_coup = LAST_PLY;
@@ -300,6 +304,92 @@ TEST(GameFile, FailedWriteLeavesNoFileBehind) {
     const auto path = temporary("kept.dam");
     ASSERT_TRUE(write_game_file(path, game_file_image(t.game)));
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}
+
+} // namespace
+} // namespace selvako
+
+namespace selvako {
+namespace {
+
+// A genuine seven-ply game with one thing changed: each change the program
+// could never have written is refused, saying at which ply.
+struct Inconsistency {
+    const char* name;
+    std::function<void(std::vector<std::uint8_t>&)> change;
+    FileProblem problem;
+    int ply;
+};
+
+constexpr std::size_t record_at(int ply) {
+    return static_cast<std::size_t>(ply) * sizeof(FicheCoup);
+}
+
+const Inconsistency INCONSISTENCIES[] = {
+    {"side_to_move_flipped", [](auto& b) { b[RECORD_AREA_BYTES + 1] ^= 1; },
+     FileProblem::side_to_move, 7},
+    // "g1-g3" is no move, though both squares exist.
+    {"move_between_other_squares", [](auto& b) { b[record_at(3) + 35] = 9; },
+     FileProblem::move_not_legal, 3},
+    {"board_that_no_move_leaves",
+     [](auto& b) { b[record_at(5) + 1] = static_cast<std::uint8_t>(EMPTY); },
+     FileProblem::move_not_legal, 5},
+    {"capture_count_changed", [](auto& b) { b[record_at(3) + 33] = 0; },
+     FileProblem::move_not_legal, 3},
+    {"same_side_twice",
+     [](auto& b) {
+         // Ply 2 replaced by a White move from the board of ply 1.
+         std::copy_n(b.begin() + record_at(1), BOARD_CELLS, b.begin() + record_at(2));
+         b[record_at(2) + 33] = 0;
+         b[record_at(2) + 34] = 21;
+         b[record_at(2) + 35] = 17;
+         std::swap(b[record_at(2) + 21], b[record_at(2) + 17]);
+     },
+     FileProblem::side_to_move, 2},
+    {"clock_of_a_year",
+     [](auto& b) {
+         const std::uint32_t year = 365u * 24 * 3600;
+         for (int i = 0; i < 4; ++i)
+             b[record_at(4) + 36 + i] = static_cast<std::uint8_t>(year >> (8 * i));
+     },
+     FileProblem::clock_out_of_range, 4},
+    {"level_no_menu_gives", [](auto& b) { b[OFFSET_NIVEAU] = 9; },
+     FileProblem::settings_out_of_range, 0},
+};
+
+class InconsistentGameFile : public ::testing::TestWithParam<Inconsistency> {};
+
+TEST_P(InconsistentGameFile, IsRefusedNamingThePly) {
+    TwoPlayerGame t;
+    play_seven(t);
+    std::vector<std::uint8_t> bytes = encode_game_file(game_file_image(t.game));
+    ASSERT_TRUE(decode_game_file(bytes));
+    GetParam().change(bytes);
+    const GameFileRead read = decode_game_file(bytes, GameFileUse::game, "x.dam");
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.refusal.problem, GetParam().problem);
+    EXPECT_EQ(read.refusal.ply, GetParam().ply);
+    EXPECT_EQ(read.refusal.path, "x.dam");
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, InconsistentGameFile, ::testing::ValuesIn(INCONSISTENCIES),
+                         [](const auto& param_info) { return std::string(param_info.param.name); });
+
+TEST(GameFile, StartPositionBeforeAnyMoveTakesEitherSide) {
+    TwoPlayerGame t;
+    std::vector<std::uint8_t> bytes = encode_game_file(game_file_image(t.game));
+    bytes[RECORD_AREA_BYTES + 1] = BLACK; // a set-up start may give Black the move
+    EXPECT_TRUE(decode_game_file(bytes));
+}
+
+TEST(GameFile, ALongerFileIsRefusedWithItsSize) {
+    TwoPlayerGame t;
+    std::vector<std::uint8_t> bytes = encode_game_file(game_file_image(t.game));
+    bytes.resize(GAME_FILE_BYTES + 5000);
+    const GameFileRead read = decode_game_file(bytes);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.refusal.problem, FileProblem::wrong_size);
+    EXPECT_EQ(read.refusal.size, GAME_FILE_BYTES + 5000);
 }
 
 } // namespace

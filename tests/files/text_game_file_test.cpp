@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "files/text_game_file.h"
@@ -75,11 +76,55 @@ TEST(TextGameFile, ReaderNeverTrustsWhatItCannotRead) {
     ASSERT_EQ(odd.games.size(), 1u);
     EXPECT_EQ(odd.games[0].moves.size(), 1u);
     EXPECT_EQ(odd.games[0].result, Outcome::white_won);
-    // Nothing past the 64,000 bytes the format reads.
+    // Read whole: a game past the 64,000 bytes older readers stopped at is kept.
     std::string big = "A-B\n 1.c3-d4 f6-e5\n";
-    big.resize(TEXT_FILE_LIMIT - 1, ' ');
+    big.resize(64000 - 1, ' ');
     big += "\n\nC-D\n 1.c3-d4\n";
-    EXPECT_EQ(read_text_games(big).games.size(), 1u);
+    EXPECT_EQ(read_text_games(big).games.size(), 2u);
+}
+
+// A set-up start is written as a FEN line and read back, so the game
+// replays from where it began; a game from the opening has no such line.
+TEST(TextGameFile, SetUpStartIsWrittenAsAFenLineAndReadBack) {
+    Record setup("B:W21,22,K30:B5,K10,12");
+    setup.play_first_moves(3);
+    const std::string text = text_game("A", "B", Outcome::none, setup.played());
+    EXPECT_NE(text.find("\nB:W"), std::string::npos) << text;
+    const GameTextFile file = read_text_games(text);
+    ASSERT_EQ(file.games.size(), 1u) << file.error;
+    ASSERT_TRUE(file.games[0].start);
+    EXPECT_EQ(file.games[0].start->side_to_move, BLACK);
+    Record back;
+    const ReplayReport report = rejouer_partie(back.game, back.clocks, back.engine, file.games[0]);
+    EXPECT_EQ(report.skipped, 0);
+    testing::expect_same_game(back.game, setup.game);
+
+    Record opening;
+    opening.play_first_moves(3);
+    const std::string plain = text_game("A", "B", Outcome::none, opening.played());
+    EXPECT_EQ(plain.rfind("A-B \nSelvako144\n 1.", 0), 0u) << plain;
+    EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n'), 3) << plain;
+}
+
+TEST(TextGameFile, AFenLineThatIsNoPositionRefusesTheFile) {
+    EXPECT_FALSE(read_text_games("A-B\nSelvako144\nW:Wz9:B1\n 1.c3-d4\n").error.empty());
+}
+
+// The program's own export of many games is read whole, far past the
+// 64,000 bytes an older reader stopped at.
+TEST(TextGameFile, TwoHundredFourGamesReadWhole) {
+    Record game;
+    game.play_first_moves(38);
+    std::string text;
+    for (int k = 0; k < 204; ++k) {
+        if (k > 0) text += '\n';
+        text += text_game("White" + std::to_string(k), "Black", Outcome::draw, game.played());
+    }
+    ASSERT_GT(text.size(), 64000u);
+    const GameTextFile file = read_text_games(text);
+    ASSERT_EQ(file.games.size(), 204u);
+    EXPECT_EQ(file.games.back().white, "White203");
+    EXPECT_EQ(file.games.back().moves.size(), 38u);
 }
 
 TEST(TextGameFile, UnicodeNamesAreCutBetweenCharacters) {

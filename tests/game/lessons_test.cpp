@@ -43,12 +43,15 @@ GameFileImage long_record(int plies, std::uint8_t length_byte) {
     TwoPlayerGame t("W:WKa1:BKh6");
     GameFileImage image = game_file_image(t.game);
     const Square shuffle[][2] = {{29, 25}, {12, 16}, {25, 29}, {16, 12}};
+    BoardArray board = t.game.historique[0].board;
     for (int k = 1; k <= plies; ++k) {
         FicheCoup& r = image.historique[k];
         r = t.game.historique[0];
-        r.board[0] = SENTINEL;
         r.from = shuffle[(k - 1) % 4][0];
         r.to = shuffle[(k - 1) % 4][1];
+        std::swap(board[r.from], board[r.to]);
+        r.board = board;
+        r.board[0] = SENTINEL;
     }
     image.historique[0].board[0] = length_byte;
     // The ply on show is a ply of the record, whatever the length byte says.

@@ -29,9 +29,9 @@ class FrozenClock final : public SearchClock {
 const std::filesystem::path SHIPPED = std::filesystem::path(SELVAKO_TEST_DATA_DIR) / "Problemes";
 
 LessonSourceFile shipped_source() {
-    const auto text = read_text_file(LESSON_SOURCE_FILE, 1 << 20, true);
-    EXPECT_TRUE(text);
-    return parse_lesson_source(text ? *text : std::string());
+    const TextFileRead read = read_text_file(LESSON_SOURCE_FILE, 1 << 20);
+    EXPECT_TRUE(read.ok());
+    return parse_lesson_source(read.text);
 }
 
 // A man ahead with nothing to pay back; beyond FORCED the tables or the
@@ -104,11 +104,11 @@ TEST(LessonCollection, EveryEntryReplaysAndTheBuildWroteItAsTheSourceSays) {
         EXPECT_EQ(read->historique[0].board[0], lesson.moves.size()) << lesson.name;
         EXPECT_EQ(read->num_demi_coup, 0) << lesson.name;
 
-        const auto text = read_text_file(lesson_text(path).string(), 1 << 20, true);
-        ASSERT_TRUE(text) << lesson_text(path);
-        EXPECT_EQ(*text, lesson_text_file(lesson));
-        EXPECT_NE(text->find(lesson.french.front()), std::string::npos);
-        EXPECT_NE(text->find(lesson.english.front()), std::string::npos);
+        const TextFileRead text = read_text_file(lesson_text(path), 1 << 20);
+        ASSERT_TRUE(text.ok()) << lesson_text(path);
+        EXPECT_EQ(text.text, lesson_text_file(lesson));
+        EXPECT_NE(text.text.find(lesson.french.front()), std::string::npos);
+        EXPECT_NE(text.text.find(lesson.english.front()), std::string::npos);
     }
     EXPECT_GE(source.lessons.size(), 20u);
     EXPECT_GE(problems, 5);

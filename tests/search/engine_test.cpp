@@ -41,15 +41,29 @@ TEST(Engine, MissingFilesAreReportedOnceEach) {
     testing::TempFolder empty;
     FrozenClock clock;
     Engine engine(clock, 1);
-    EXPECT_EQ(
-        engine.load({empty.path(), {}}),
-        (std::vector<std::string>{"hashkey33.dat is missing or short; the built-in keys are used",
-                                  "defaut.par cannot be read; every parameter is 0"}));
+    EXPECT_EQ(engine.load({empty.path(), {}}),
+              (std::vector<std::string>{(empty.path() / "hashkey33.dat").string() +
+                                            ": no such file; the built-in keys are used",
+                                        (empty.path() / "defaut.par").string() +
+                                            ": no such file; every parameter is 0"}));
     EXPECT_EQ(engine.tables().eval.parameters, EvalParameters{});
     // Still plays.
     const SearchResult result = engine.search(request_for("W:W1-12:B21-32", 3));
     EXPECT_EQ(result.answer, SearchAnswer::searched);
     EXPECT_EQ(result.depth, 3);
+}
+
+// The repertoire is named as it is spelt on disk, whatever spelling the
+// program looks for.
+TEST(Engine, ARefusedRepertoireIsNamedAsOnDisk) {
+    testing::TempFolder user;
+    ASSERT_EQ(::mkfifo((user.path() / "ouvert_b.ouv").c_str(), 0600), 0);
+    FrozenClock clock;
+    Engine engine(clock, 1);
+    const std::vector<std::string> problems = engine.load({SELVAKO_TEST_DATA_DIR, user.path()});
+    EXPECT_EQ(problems, std::vector<std::string>{(user.path() / "ouvert_b.ouv").string() +
+                                                 ": not a regular file; the computer plays "
+                                                 "without it"});
 }
 
 // Files that are there but cannot be trusted: each said once, and the engine
@@ -83,13 +97,15 @@ TEST(Engine, UntrustworthyFilesAreReportedOnceEach) {
     EXPECT_EQ(problems,
               (std::vector<std::string>{
                   "hashkey33.dat has zero or repeated keys; the built-in keys are used",
-                  "vako.dat is not a table of learned positions; nothing learned is used",
+                  (data.path() / "vako.dat").string() +
+                      ": 11 bytes where 1048568 are expected; nothing learned is used",
                   "defaut.par is short (1000 of 1162 bytes); the parameters past its end are 0",
-                  "Ouvert_b.ouv cannot be read (not a plain file, or larger than 4 MB); the "
-                  "computer plays without it",
-                  "Ouvert_n.ouv cannot be read (not a plain file, or larger than 4 MB); the "
-                  "computer plays without it",
-                  "endgame tables with wrong contents are not used: pod.bib"}));
+                  (user.path() / "Ouvert_b.ouv").string() + ": larger than 4194304 bytes (" +
+                      std::to_string(MAX_REPERTOIRE_BYTES + 1) + "); the computer plays without it",
+                  (user.path() / "Ouvert_n.ouv").string() +
+                      ": not a regular file; the computer plays without it",
+                  (data.path() / "pod.bib").string() +
+                      ": corrupt (its contents fail their check); the table is not used"}));
     EXPECT_EQ(engine.tables().eval.parameters.t1, 5);
     EXPECT_TRUE(engine.tables().databases.tables[1].empty());
     EXPECT_FALSE(engine.tables().databases.tables[0].empty());

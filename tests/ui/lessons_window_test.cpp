@@ -83,7 +83,8 @@ class LessonsWindowTest : public WindowFixture {
         const BoardArray before = game().damier_affiche;
         QVERIFY(!w.ouvrir_lecon(lesson("aa.dam")));
         QCOMPARE(w.reported_errors(),
-                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + lesson("aa.dam") +
+                             QStringLiteral(" : 10 octets au lieu de 22442)")});
         QVERIFY(game().damier_affiche == before);
 
         // A new game is no lesson: the buttons and the text go.

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "tests/ui/window_fixture.h"
 
 using namespace selvako;
@@ -261,8 +263,10 @@ class MainWindowTest : public WindowFixture {
             out << std::string(22442, '\x07');
         }
         QVERIFY(!w.ouvrir_fichier(path));
+        // The file and the reason, in the interface's language.
         QCOMPARE(w.reported_errors(),
-                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier")});
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + path +
+                             QStringLiteral(" : ce n'est pas un fichier de ce type)")});
         QCOMPARE(game().num_demi_coup, 1);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
     }
@@ -302,10 +306,24 @@ class MainWindowTest : public WindowFixture {
         }
         MainWindow& w = start(config());
         QCOMPARE(w.reported_errors(),
-                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier : ") +
-                             QDir::toNativeSeparators(last)});
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
+                             QStringLiteral(" : réglages hors limites (niveau, temps, langue ou "
+                                            "tables))")});
         QCOMPARE(w.saved_settings().budget_recherche, PersistentSettings{}.budget_recherche);
         QCOMPARE(int(w.saved_settings().niveau), int(PersistentSettings{}.niveau));
+    }
+
+    // A FIFO where the automatic file belongs would block the start for
+    // ever; it is refused, named, and the defaults stand. So is one opened.
+    void fifoInPlaceOfAGameFileIsRefusedWithoutWaiting() {
+        const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
+        QCOMPARE(::mkfifo(last.toLocal8Bit().constData(), 0600), 0);
+        MainWindow& w = start(config());
+        QCOMPARE(w.reported_errors(),
+                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
+                             QStringLiteral(" : ce n'est pas un fichier ordinaire)")});
+        QVERIFY(!w.ouvrir_fichier(last));
+        QCOMPARE(w.reported_errors().size(), 2);
     }
 
     void closingTheWindowDoesNotWriteTheAutomaticFile() {

@@ -287,7 +287,9 @@ class RepertoireWindowTest : public WindowFixture {
 
         // A file that cannot be read: the message, the set unchanged.
         QVERIFY(!w.charger_parametres(user("Parametres/missing.par")));
-        QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier (") +
+                                                 user("Parametres/missing.par") +
+                                                 QStringLiteral(" : fichier introuvable)"));
         QVERIFY(params == edited);
         // Nor written over a folder.
         QVERIFY(!w.sauver_parametres(user("Parametres")));

@@ -20,12 +20,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: make_lessons SOURCE FOLDER\n");
         return 2;
     }
-    const auto text = read_text_file(argv[1], 1 << 20, true);
-    if (!text) {
-        std::fprintf(stderr, "make_lessons: cannot read %s\n", argv[1]);
+    const TextFileRead read = read_text_file(argv[1], 1 << 20);
+    if (!read.ok()) {
+        std::fprintf(stderr, "make_lessons: %s\n", refusal_line(*read.refusal).c_str());
         return 1;
     }
-    const LessonSourceFile source = parse_lesson_source(*text);
+    const LessonSourceFile source = parse_lesson_source(read.text);
     if (!source.error.empty()) {
         std::fprintf(stderr, "%s: %s\n", argv[1], source.error.c_str());
         return 1;

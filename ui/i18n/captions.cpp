@@ -55,10 +55,7 @@ std::vector<std::string_view> caption_keys() {
 }
 
 QString texte(const Traductions& text, int langue) {
-    std::string_view chosen = text[FRANCAIS];
-    if (langue > FRANCAIS && langue < LANGUAGE_COUNT && !text[langue].empty())
-        chosen = text[langue];
-    return from_utf8(chosen);
+    return from_utf8(in_language(text, langue));
 }
 
 } // namespace selvako

@@ -1,6 +1,5 @@
 #include "ui/lessons/lesson_text_window.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "files/game_text.h"
 #include "ui/i18n/captions.h"
 
 namespace selvako {
@@ -15,7 +15,7 @@ namespace selvako {
 namespace {
 
 // A lesson's text is a page or two; anything larger is not one.
-constexpr qint64 MAX_TEXT_BYTES = 1 << 20;
+constexpr std::uintmax_t MAX_TEXT_BYTES = 1 << 20;
 
 } // namespace
 
@@ -44,10 +44,11 @@ LessonTextWindow::LessonTextWindow(QWidget* parent) : QWidget(parent, Qt::Tool) 
 
 bool LessonTextWindow::show_text(const QString& path, const QString& missing) {
     m_nom->setText(QFileInfo(path).fileName());
-    QFile file(path);
-    const bool readable = file.open(QIODevice::ReadOnly) && file.size() <= MAX_TEXT_BYTES;
+    // Never QFile: opening a FIFO there would wait for a writer for ever.
+    const TextFileRead read = read_text_file(path.toStdString(), MAX_TEXT_BYTES);
+    const bool readable = read.ok();
     m_path = readable ? path : QString();
-    m_texte->setPlainText(readable ? QString::fromUtf8(file.readAll()) : missing);
+    m_texte->setPlainText(readable ? QString::fromStdString(read.text) : missing);
     m_editeur->setEnabled(readable);
     return readable;
 }

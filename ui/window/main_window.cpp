@@ -1,5 +1,5 @@
-#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
+#include "ui/i18n/file_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +18,7 @@
 #include "files/game_file.h"
 #include "ui/board/board_geometry.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/file_refusal_text.h"
 
 namespace selvako {
 
@@ -194,6 +195,10 @@ void MainWindow::play_sound(std::string_view file) {
     m_sound.play(file);
 }
 
+void MainWindow::refused(const FileRefusal& refusal) {
+    report_refusal(refusal);
+}
+
 void MainWindow::error(GameError kind) {
     switch (kind) {
     case GameError::file:
@@ -228,13 +233,12 @@ void MainWindow::FormActivate() {
     // On the very first run there is no automatic file yet: the defaults stand.
     if (QFile::exists(last)) {
         const auto image = read_game_file(last.toStdString());
-        // A refused file leaves the defaults; the message says which file,
-        // since the user did not choose to open it.
+        // A refused file leaves the defaults; the message says which file
+        // and why, since the user did not choose to open it.
         if (image)
             m_saved_settings = image->settings;
         else
-            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
-                         QDir::toNativeSeparators(last));
+            report_refusal(image.refusal);
     }
     choisir_langue(m_saved_settings.langue);
 }
@@ -495,6 +499,12 @@ void MainWindow::report_error(const QString& text) {
     QMessageBox::critical(this, texte(ERREUR, langue_cochee()), text);
 }
 
+void MainWindow::report_refusal(const FileRefusal& refusal) {
+    const int langue = langue_cochee();
+    report_error(texte(IMPOSSIBLE_OUVRIR, langue) + QStringLiteral(" (") +
+                 QString::fromStdString(refusal_text(refusal, langue)) + QLatin1Char(')'));
+}
+
 void MainWindow::report_missing_images(const QStringList& missing) {
     if (missing.isEmpty() || m_images_reported) return;
     m_images_reported = true;
@@ -512,7 +522,7 @@ bool MainWindow::sauver_fichier(const QString& path) {
 bool MainWindow::ouvrir_fichier(const QString& path) {
     const auto image = read_game_file(path.toStdString());
     if (!image) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+        report_refusal(image.refusal);
         return false;
     }
     m_board->stop_animation();

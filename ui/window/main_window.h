@@ -34,22 +34,21 @@
 #include "ui/board3d/panel10.h"
 #include "ui/board3d/theme_images.h"
 #include "ui/calcul/calcul_page.h"
-#include "ui/lessons/lesson_text_window.h"
 #include "ui/help/about_panel.h"
 #include "ui/help/help_pages.h"
 #include "ui/help/help_window.h"
 #include "ui/i18n/captions.h"
+#include "ui/lessons/lesson_text_window.h"
 #include "ui/panels/board_panels.h"
 #include "ui/panels/change_names_panel.h"
 #include "ui/panels/delete_player_panel.h"
 #include "ui/panels/end_of_game_panel.h"
 #include "ui/panels/new_game_panel.h"
 #include "ui/panels/new_player_panel.h"
+#include "ui/panels/problem_page.h"
 #include "ui/parameters/parameter_editor.h"
 #include "ui/print/score_sheet_print.h"
 #include "ui/repertoire/repertoire_editor.h"
-#include "ui/panels/problem_page.h"
-#include "ui/print/score_sheet_print.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
 #include "ui/window/game_loop.h"
@@ -199,6 +198,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     void game_ended(const GameEndReport& report) override;
     void play_sound(std::string_view file) override;
     void error(GameError kind) override;
+    void refused(const FileRefusal& refusal) override;
     void program_ended() override;
 
     void send(const Command& c);
@@ -289,6 +289,8 @@ class MainWindow : public QMainWindow, private GameObserver {
     void sync_move_list();
     void place_side_panels();
     void report_error(const QString& text);
+    // "Impossible d'ouvrir ce fichier (FILE : reason)" in the error box.
+    void report_refusal(const FileRefusal& refusal);
     void report_missing_images(const QStringList& missing);
     QString user_path(const QString& name) const;
 

@@ -10,9 +10,9 @@
 
 #include "files/atomic_file.h"
 #include "files/game_file.h"
-#include "ui/i18n/file_texts.h"
 #include "ui/board3d/positions_3d.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -248,8 +248,7 @@ void MainWindow::restore_last_game() {
     if (!QFile::exists(last)) return;
     const auto image = read_game_file(last.toStdString());
     if (!image) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
-                     QDir::toNativeSeparators(last));
+        report_refusal(image.refusal);
         return;
     }
     send(command::Open{*image});

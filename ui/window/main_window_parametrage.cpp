@@ -10,8 +10,8 @@
 #include "files/engine_files.h"
 #include "files/repertoire_files.h"
 #include "search/engine_tables.h"
-#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -129,8 +129,10 @@ bool MainWindow::sauver_parametres(const QString& path) {
 
 bool MainWindow::charger_parametres(const QString& path) {
     EvalState& eval = m_engine.tables().eval;
-    if (!load_parameter_file(eval.parameters, eval.parameter_image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+    if (const FileLoad load =
+            load_parameter_file(eval.parameters, eval.parameter_image, path.toStdString());
+        !load) {
+        report_refusal(*load.refusal);
         return false;
     }
     return true;

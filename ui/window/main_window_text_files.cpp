@@ -8,8 +8,8 @@
 #include "files/pdn_file.h"
 #include "files/text_game_file.h"
 #include "game/game_import.h"
-#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/panels/game_chooser.h"
 #include "ui/window/main_window.h"
 
@@ -59,12 +59,12 @@ bool MainWindow::ecrire_fichier_texte(const QString& path) {
 }
 
 bool MainWindow::lire_fichier_texte(const QString& path) {
-    const auto bytes = is_pdn(path) ? read_text_file(path.toStdString(), PDN_FILE_LIMIT, true)
-                                    : read_text_file(path.toStdString(), TEXT_FILE_LIMIT, false);
-    const GameTextFile file =
-        !bytes ? GameTextFile{{}, "unreadable"}
-               : (is_pdn(path) ? read_pdn_games(*bytes) : read_text_games(*bytes));
-    return charger_parties(file);
+    const TextFileRead read = read_text_file(path.toStdString());
+    if (!read.ok()) {
+        report_refusal(*read.refusal);
+        return false;
+    }
+    return charger_parties(is_pdn(path) ? read_pdn_games(read.text) : read_text_games(read.text));
 }
 
 bool MainWindow::charger_parties(const GameTextFile& file) {
