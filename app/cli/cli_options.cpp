@@ -63,7 +63,7 @@ int usage_error(std::string_view problem) {
            "                    [--openings FILE] [--params-a FILE] [--params-b FILE]\n"
            "                    [--table-a I] [--table-b I] [--hub-a CMD] [--hub-b CMD]\n"
            "                    [--threads 1|2] [--book] [--elo0 E] [--elo1 E]\n"
-           "                    [--alpha A] [--beta B] [--data FOLDER]\n"
+           "                    [--alpha A] [--beta B] [--until-verdict] [--data FOLDER]\n"
            "  selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n";
     return EXIT_USAGE;
 }
