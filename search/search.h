@@ -121,6 +121,8 @@ class Search {
     int prepare_and_answer();
     int repertoire_move();
     int deepen();
+    // The reductions of the line: the root move's and the late moves'.
+    int reduction() const { return m_root_reduction + m_late_reduction; }
 
     EngineState& m_st;
     TranspositionTable& m_table;
@@ -146,6 +148,8 @@ class Search {
 
     int m_quiet_plies = 0;
     int m_root_reduction = 0;
+    // Plies taken off the line by late quiet moves (0 or below).
+    int m_late_reduction = 0;
     int m_promotion_extension = 0;
     bool m_advanced_max = false;
     bool m_advanced_min = false;

@@ -52,7 +52,13 @@ int Search::prepare_and_answer() {
     m_st.ply = 1;
     m_quiet_plies = 0;
     m_root_reduction = 0;
+    m_late_reduction = 0;
     m_promotion_extension = 0;
+    // Each search learns its own history: a bench position or an analysed
+    // ply must not depend on what was searched before it.
+    m_st.history_ordering = true;
+    for (auto& side_rows : *m_st.history)
+        for (auto& row : side_rows) row.fill(0);
     m_st.material_balance = 0;
     // Last search's root scores belong to another position.
     m_st.previous_root_count = 0;
