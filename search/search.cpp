@@ -60,6 +60,13 @@ void Search::poll() {
     if (hooks.poll) hooks.poll();
 }
 
+bool Search::brings_back(int p) const {
+    const int at = m_game_plies + p - 1;
+    for (int back = 2; back <= m_reversible[p]; back += 2)
+        if (m_line_keys[at - back] == m_line_keys[at]) return true;
+    return false;
+}
+
 bool Search::repeats_game(const Move& move) const {
     const int h = game.num_demi_coup;
     const auto& hist = game.historique;
@@ -106,6 +113,10 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
                 return game.trait == WHITE ? -31001 : 31001;
         }
     }
+
+    // A position brought back is a draw, whatever lies beyond it.
+    m_line_keys[m_game_plies + p - 1] = {m_st.index_key, m_st.check_key};
+    if (p > 1 && brings_back(p)) return m_draw_score;
 
     const int alpha_in = alpha;
     const int beta_in = beta;
@@ -275,6 +286,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             return MAX ? WIN_SCORE - p : p - WIN_SCORE;
         }
 
+        m_reversible[p + 1] = code == own_king(side) && move.taken == 0 ? m_reversible[p] + 1 : 0;
         // A late quiet move is first searched a ply shallower; only one that
         // then beats the bound is searched again at full depth.
         const bool late =
@@ -324,7 +336,8 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         m_st.follow_pv = 0;
 
         if (MAX && p == 1) {
-            if (game.num_demi_coup > 5 && repeats_game(move) && std::abs(v) < 30000) v = 0;
+            if (game.num_demi_coup > 5 && repeats_game(move) && std::abs(v) < 30000)
+                v = m_draw_score;
             const int root_score = v > best ? v + 2 * i + 200 : (v < best ? v - 300 : v - 200);
             m_st.previous_root[i].score = static_cast<std::int16_t>(root_score);
         }
