@@ -40,6 +40,10 @@ struct PieceMoveRows {
     std::array<std::array<Square, MAX_CAPTURED>, MOVE_LIST_CAPACITY> captured{};
 };
 
+// Cut-off counts of quiet moves by side, from-square and to-square.
+using HistoryTable =
+    std::array<std::array<std::array<std::uint32_t, NUM_SQUARES + 1>, NUM_SQUARES + 1>, 2>;
+
 struct EngineState {
     BoardArray board = start_position();
     PieceCounts counts = count_pieces(start_position());
@@ -73,6 +77,11 @@ struct EngineState {
     MoveCount previous_root_count = 0;
     Square hint_from = 0;
     Square hint_to = 0;
+    // How often, and how deep, a quiet move of each side caused a cut-off in
+    // this search, by from- and to-square; it orders the moves that neither a
+    // killer nor the table names.
+    std::unique_ptr<HistoryTable> history = std::make_unique<HistoryTable>();
+    bool history_ordering = false;
 
     // Kept by make_move for the search.
     int root_side = WHITE;

@@ -1,6 +1,7 @@
 #include "engine/move_ordering.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace selvako {
 
@@ -20,12 +21,25 @@ bool matches_pv_move(const Move& move, const Move& pv_move) {
     return true;
 }
 
+// A quiet move that no killer names: in list order, or after the moves whose
+// history counts more (by powers of two, list order within each).
+std::int16_t plain_key(const EngineState& st, const Move& move, int j) {
+    if (!st.history_ordering) return static_cast<std::int16_t>(80 - j);
+    const int side = st.ply % 2 == 1 ? st.root_side : (st.root_side == WHITE ? BLACK : WHITE);
+    const std::uint32_t count = (*st.history)[side][move.from][move.to];
+    const int level = static_cast<int>(std::bit_width(count));
+    return static_cast<std::int16_t>(80 - j - (32 - level) * 50);
+}
+
 } // namespace
 
 void apply_killer_ordering(EngineState& st, int count) {
     const int p = st.ply;
     Move* moves = st.current_list();
     const bool first_is_capture = count > 0 && moves[0].taken > 0;
+    if (st.history_ordering)
+        for (int j = 0; j < count; ++j)
+            if (moves[j].key != HINT_KEY) moves[j].key = plain_key(st, moves[j], j);
     for (int i = 0; p - i > 0 && p + i < NUM_PLY_LISTS && i <= 6; i += 2) {
         const int q = p - i;
         const Move& killer1 = st.killers[q][0];
@@ -41,7 +55,7 @@ void apply_killer_ordering(EngineState& st, int count) {
                 hint_seen = true;
                 continue;
             }
-            m.key = static_cast<std::int16_t>(80 - j);
+            m.key = plain_key(st, m, j);
             if (use_killer1 && !killer1_matched && same_squares(m, killer1)) {
                 m.key = 250;
                 killer1_matched = true;

@@ -23,6 +23,7 @@ struct Search::Snapshot {
     RunningTerms running_terms;
     int quiet_plies;
     int root_reduction;
+    int late_reduction;
     int promotion_extension;
 };
 
@@ -59,6 +60,13 @@ void Search::poll() {
     if (hooks.poll) hooks.poll();
 }
 
+bool Search::brings_back(int p) const {
+    const int at = m_game_plies + p - 1;
+    for (int back = 2; back <= m_reversible[p]; back += 2)
+        if (m_line_keys[at - back] == m_line_keys[at]) return true;
+    return false;
+}
+
 bool Search::repeats_game(const Move& move) const {
     const int h = game.num_demi_coup;
     const auto& hist = game.historique;
@@ -73,8 +81,14 @@ bool Search::repeats_game(const Move& move) const {
 void Search::store(int score, int ply, int code, const Move* move) {
     m_table.store_table(m_st.index_key, m_st.check_key, static_cast<Score>(score), ply,
                         code + game.trait, move ? move->from : 0, move ? move->to : 0,
-                        game.num_demi_coup, m_st.iteration_depth, total_pieces(m_st.counts));
+                        game.num_demi_coup, m_st.iteration_depth + m_late_reduction,
+                        total_pieces(m_st.counts));
 }
+
+namespace {
+// From this move of a quiet node on, moves are first searched a ply shallower.
+constexpr int LATE_MOVE = 3;
+} // namespace
 
 template <bool MAX> int Search::search(int alpha, int beta, int p) {
     ++nodes;
@@ -103,13 +117,17 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         }
     }
 
+    // A position brought back is a draw, whatever lies beyond it.
+    m_line_keys[m_game_plies + p - 1] = {m_st.index_key, m_st.check_key};
+    if (p > 1 && brings_back(p)) return m_draw_score;
+
     const int alpha_in = alpha;
     const int beta_in = beta;
     if (m_table.used_at(p)) {
         m_st.hint_from = m_st.hint_to = 0;
         TableHit hit;
-        if (m_table.probe_table(m_st.index_key, m_st.check_key, p, game.num_demi_coup, depth,
-                                game.trait, MAX, hit)) {
+        if (m_table.probe_table(m_st.index_key, m_st.check_key, p, game.num_demi_coup,
+                                depth + m_late_reduction, game.trait, MAX, hit)) {
             if (hit.bound == Bound::Exact) return hit.score;
             if (hit.bound == Bound::Lower) {
                 if (hit.score >= beta) return hit.score;
@@ -131,7 +149,9 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
 
     if (p >= 33) return evaluate_here(alpha, beta);
     m_st.ply = static_cast<std::int8_t>(p);
-    const bool past_horizon = p - m_extension[p] - m_root_reduction - m_promotion_extension > depth;
+    // Plies still to go before the horizon at this node.
+    const int left = depth - (p - m_extension[p] - reduction() - m_promotion_extension);
+    const bool past_horizon = left < 0;
     // Most nodes lie past the horizon with nothing to take: they are scored
     // without generating and ordering a list nobody reads.
     const int n = past_horizon && !(MAX && p == 1) ? generate_moves_if_capture(m_st, side)
@@ -164,7 +184,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     const Snapshot saved{
         m_st.board,       m_st.counts,           m_st.index_key,        m_st.check_key,
         m_st.learned_key, m_st.material_balance, m_st.last_destination, m_st.running_terms,
-        m_quiet_plies,    m_root_reduction,      m_promotion_extension};
+        m_quiet_plies,    m_root_reduction,      m_late_reduction,      m_promotion_extension};
     auto restore_position = [&] {
         m_st.board = saved.board;
         m_st.counts = saved.counts;
@@ -179,6 +199,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         restore_position();
         m_quiet_plies = saved.quiet_plies;
         m_root_reduction = saved.root_reduction;
+        m_late_reduction = saved.late_reduction;
         m_promotion_extension = saved.promotion_extension;
     };
     auto better = [](int a, int b) { return MAX ? a > b : a < b; };
@@ -227,7 +248,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             const int balance = m_st.material_balance - (side == m_root_side ? 2 : -2);
             const bool level = code == BLACK_MAN ? (balance >= -4 && balance <= 0)
                                                  : (balance >= 0 && balance <= 4);
-            if (level && p - m_extension[p + 1] - m_root_reduction > depth - 2)
+            if (level && p - m_extension[p + 1] - reduction() > depth - 2)
                 m_promotion_extension = 2;
         }
 
@@ -235,7 +256,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             // Material behind, from the mover's side, in a quiet line near the
             // horizon: the move is scored statically instead of searched.
             const int behind = MAX ? m_st.material_balance : -m_st.material_balance;
-            const int r = p - m_extension[p + 1] - m_root_reduction - (advanced ? 1 : 0) -
+            const int r = p - m_extension[p + 1] - reduction() - (advanced ? 1 : 0) -
                           m_promotion_extension;
             bool skip = false;
             if (behind < 0 && !m_advanced_max && !m_advanced_min && m_quiet_plies > depth / 2) {
@@ -268,6 +289,22 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             return MAX ? WIN_SCORE - p : p - WIN_SCORE;
         }
 
+        m_reversible[p + 1] = code == own_king(side) && move.taken == 0 ? m_reversible[p] + 1 : 0;
+        // A late quiet move is first searched a ply shallower; only one that
+        // then beats the bound is searched again at full depth.
+        const bool late =
+            p > 1 && i >= LATE_MOVE && !captures && !promotes && !advanced && left >= 2;
+        auto search_late = [&](int a, int b) {
+            m_late_reduction = saved.late_reduction - 1;
+            int value = MAX ? search_min(a, b, p + 1) : search_max(a, b, p + 1);
+            m_late_reduction = saved.late_reduction;
+            if (MAX ? value > a : value < b) {
+                restore_position();
+                make_move(m_st, move);
+                value = MAX ? search_min(a, b, p + 1) : search_max(a, b, p + 1);
+            }
+            return value;
+        };
         int v = 0;
         const bool prepared = MAX && p == 1 && game.analysis &&
                               game.num_demi_coup < game.demi_coup_depart &&
@@ -280,7 +317,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             if (i == 0) {
                 v = search_min(alpha, beta, p + 1);
             } else {
-                v = search_min(alpha, alpha + 1, p + 1);
+                v = late ? search_late(alpha, alpha + 1) : search_min(alpha, alpha + 1, p + 1);
                 if (alpha < v && v < beta && -30999 <= v && v < 31000) {
                     restore_position();
                     make_move(m_st, move);
@@ -291,7 +328,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             if (i == 0) {
                 v = search_max(alpha, beta, p + 1);
             } else {
-                v = search_max(beta - 1, beta, p + 1);
+                v = late ? search_late(beta - 1, beta) : search_max(beta - 1, beta, p + 1);
                 if (alpha < v && v < beta && -30999 <= v && v < 31000) {
                     restore_position();
                     make_move(m_st, move);
@@ -302,7 +339,8 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         m_st.follow_pv = 0;
 
         if (MAX && p == 1) {
-            if (game.num_demi_coup > 5 && repeats_game(move) && std::abs(v) < 30000) v = 0;
+            if (game.num_demi_coup > 5 && repeats_game(move) && std::abs(v) < 30000)
+                v = m_draw_score;
             const int root_score = v > best ? v + 2 * i + 200 : (v < best ? v - 300 : v - 200);
             m_st.previous_root[i].score = static_cast<std::int16_t>(root_score);
         }
@@ -335,7 +373,14 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
             (MAX ? alpha : beta) = v;
             const bool decisive_enough = MAX ? v >= -29999 : v <= 29999;
             if (alpha >= beta && !arret_demande && decisive_enough) {
-                if (!captures && n > 1) store_killer(m_st, move, v, p);
+                if (!captures && n > 1) {
+                    store_killer(m_st, move, v, p);
+                    // Saturates rather than wrap in a search of hours.
+                    std::uint32_t& count = (*m_st.history)[side][move.from][move.to];
+                    count = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+                        std::uint64_t{count} + static_cast<std::uint64_t>((left + 1) * (left + 1)),
+                        UINT32_MAX));
+                }
                 if (m_table.used_at(p)) {
                     const int code_base = MAX ? (v > 30000 ? CODE_MAX_DECISIVE : CODE_MAX_LOWER)
                                               : (v < -30000 ? CODE_MIN_DECISIVE : CODE_MIN_UPPER);
@@ -348,7 +393,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         if (next_pv) next_pv->from = 0;
     }
 
-    if (m_table.used_at(p) && !arret_demande && p < m_extension[p] + depth + m_root_reduction) {
+    if (m_table.used_at(p) && !arret_demande && p < m_extension[p] + depth + reduction()) {
         if (MAX) {
             if (best > alpha_in) {
                 store(best, p, best > 30000 ? CODE_MAX_DECISIVE : CODE_MAX_EXACT, best_move);

@@ -17,6 +17,7 @@
 #include "engine/learned_positions.h"
 #include "engine/repertoire.h"
 #include "engine/transposition_table.h"
+#include "search/game_repetitions.h"
 #include "search/leaf_evaluation.h"
 #include "search/search_clock.h"
 #include "search/search_progress.h"
@@ -124,6 +125,11 @@ class Search {
     int prepare_and_answer();
     int repertoire_move();
     int deepen();
+    // Whether the position at ply p was already on the board in the game or
+    // on the line that leads to it, with the same side to move.
+    bool brings_back(int p) const;
+    // The reductions of the line: the root move's and the late moves'.
+    int reduction() const { return m_root_reduction + m_late_reduction; }
 
     EngineState& m_st;
     TranspositionTable& m_table;
@@ -149,6 +155,18 @@ class Search {
 
     int m_quiet_plies = 0;
     int m_root_reduction = 0;
+    // Plies taken off the line by late quiet moves (0 or below).
+    int m_late_reduction = 0;
+    // The score of a position brought back, from the root side's view: a draw,
+    // or less when the root side is clearly ahead and should play on.
+    int m_draw_score = 0;
+    // The game's positions since its last irreversible ply, the root last,
+    // followed by the positions of the line being searched (ply p at
+    // m_game_plies + p - 1), and how many plain king moves lead to each
+    // ply's position.
+    std::vector<PositionKey> m_line_keys;
+    int m_game_plies = 0;
+    std::array<int, NUM_PLY_LISTS + 2> m_reversible{};
     int m_promotion_extension = 0;
     bool m_advanced_max = false;
     bool m_advanced_min = false;

@@ -9,6 +9,10 @@ namespace selvako {
 namespace {
 
 inline constexpr int ASPIRATION_WIDTH = 250;
+// Ahead by more than this (half a man), the root side plays on rather than
+// bring a position back, which scores that much below a draw for it.
+inline constexpr int AHEAD_MARGIN = 100;
+inline constexpr int PLAY_ON_PENALTY = 50;
 
 } // namespace
 
@@ -52,7 +56,19 @@ int Search::prepare_and_answer() {
     m_st.ply = 1;
     m_quiet_plies = 0;
     m_root_reduction = 0;
+    m_late_reduction = 0;
     m_promotion_extension = 0;
+    // Each search learns its own history: a bench position or an analysed
+    // ply must not depend on what was searched before it.
+    m_st.history_ordering = true;
+    for (auto& side_rows : *m_st.history)
+        for (auto& row : side_rows) row.fill(0);
+    const std::size_t played = std::min<std::size_t>(game.num_demi_coup, game.historique.size());
+    m_line_keys = reversible_game_tail(m_st.board, std::span(game.historique.data(), played),
+                                       m_root_side, m_st.keys);
+    m_game_plies = static_cast<int>(m_line_keys.size()) - 1;
+    m_line_keys.resize(m_line_keys.size() + NUM_PLY_LISTS + 2);
+    m_reversible[1] = m_game_plies;
     m_st.material_balance = 0;
     // Last search's root scores belong to another position.
     m_st.previous_root_count = 0;
@@ -119,6 +135,11 @@ int Search::deepen() {
         m_st.check_key = check_key;
         m_st.learned_key = learned_key;
         m_st.running_terms = terms;
+
+        // Ahead at the last iteration (or, at the first, by the static score),
+        // the root side plays on rather than bring a position back.
+        const int standing = depth == 1 ? m_root_eval : previous_score;
+        m_draw_score = standing > AHEAD_MARGIN ? -PLAY_ON_PENALTY : 0;
 
         int score = search_max(alpha, beta, 1);
         m_st.follow_pv = 1;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -26,6 +27,16 @@ std::optional<int> number(std::string_view text) {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+// Seconds with decimals, as a whole number of milliseconds.
+std::optional<std::int64_t> milliseconds(std::string_view text) {
+    double seconds = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (ec != std::errc{} || end != text.data() + text.size() || !(seconds >= 0.1) ||
+        seconds > 3600)
+        return std::nullopt;
+    return std::llround(seconds * 1000);
 }
 
 // Plays "c3-d4 f6-e5 ..." on the request's board, recording the game; false
@@ -138,10 +149,14 @@ int run_go(const Arguments& args) {
         if (!n || *n < 0 || *n > 8) return usage_error("--level takes 0 to 8");
         chosen_limits.budget_recherche = LEVEL_ITEMS[*n].parameters.budget_recherche;
         chosen_limits.temps_alloue = LEVEL_ITEMS[*n].parameters.temps_alloue;
-    } else if (movetime) {
-        const auto s = number(*movetime);
-        if (!s || *s < 1 || *s > 3600) return usage_error("--movetime takes 1 to 3600 seconds");
-        chosen_limits.budget_recherche = budget_for_seconds(*s, request.num_demi_coup);
+    }
+    std::int64_t movetime_ms = 0;
+    if (movetime) {
+        const auto ms = milliseconds(*movetime);
+        if (!ms) return usage_error("--movetime takes 0.1 to 3600 seconds");
+        movetime_ms = *ms;
+        chosen_limits.budget_recherche = budget_for_seconds(
+            static_cast<int>((movetime_ms + 999) / 1000), request.num_demi_coup);
         chosen_limits.temps_alloue = UNLIMITED_SECONDS;
     }
 
@@ -149,7 +164,7 @@ int run_go(const Arguments& args) {
     // the millisecond.
     MoveDeadline deadline;
     if (movetime) {
-        deadline.start(static_cast<std::int64_t>(*number(*movetime)) * 1000);
+        deadline.start(movetime_ms);
         engine.on_poll = [&] {
             if (deadline.passed()) engine.stop();
         };

@@ -26,7 +26,7 @@ constexpr std::string_view USAGE =
     "                    [--openings FILE] [--params-a FILE] [--params-b FILE]\n"
     "                    [--table-a I] [--table-b I] [--hub-a CMD] [--hub-b CMD]\n"
     "                    [--threads 1|2] [--book] [--elo0 E] [--elo1 E]\n"
-    "                    [--alpha A] [--beta B] [--data FOLDER]\n"
+    "                    [--alpha A] [--beta B] [--until-verdict] [--data FOLDER]\n"
     "  selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n";
 
 constexpr std::string_view MORE =
@@ -111,7 +111,8 @@ constexpr std::array<CommandHelp, 12> COMMANDS{{
               "                         [--openings FILE] [--params-a FILE] [--params-b FILE]\n"
               "                         [--table-a I] [--table-b I] [--hub-a CMD] [--hub-b CMD]\n"
               "                         [--threads 1|2] [--book] [--elo0 E] [--elo1 E]\n"
-              "                         [--alpha A] [--beta B] [--data FOLDER]\n"
+              "                         [--alpha A] [--beta B] [--until-verdict]\n"
+              "                         [--data FOLDER]\n"
               "Plays engine set-up A against B, each opening with both colours (depth 6\n"
               "a move by default). A side is this engine with a .par file and a table\n"
               "size (0 to 7), or a Hub program (--hub-a CMD, run with sh -c).\n"
@@ -119,7 +120,8 @@ constexpr std::array<CommandHelp, 12> COMMANDS{{
               "  game K opening I \"MOVES\" a=white RESULT PLIES REASON\n"
               "then \"a wins W draws D losses L games N score P%\", the same as White and\n"
               "as Black, \"elo E interval LOW HIGH\" and\n"
-              "\"sprt elo0 E0 elo1 E1 alpha A beta B llr X lower L upper U VERDICT\".\n"},
+              "\"sprt elo0 E0 elo1 E1 alpha A beta B llr X lower L upper U VERDICT\".\n"
+              "--until-verdict begins no game once the test has accepted a hypothesis.\n"},
     {"analyse",
      "usage: selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n"
      "Analyses the first game of a .dam, text or PDN file as the window does,\n"

@@ -184,7 +184,7 @@ int run_match(const Arguments& args) {
         if (w == "--depth" || w == "--nodes" || w == "--movetime") ++limits;
         if (std::find(VALUED.begin(), VALUED.end(), w) != VALUED.end())
             ++i;
-        else if (w != "--book")
+        else if (w != "--book" && w != "--until-verdict")
             return usage_error("unknown option '" + shown_input(w) + "'");
     }
     if (limits > 1) return usage_error("give one of --depth, --nodes and --movetime");
@@ -198,6 +198,7 @@ int run_match(const Arguments& args) {
     const std::filesystem::path chosen = value.count("--data") ? value["--data"] : "";
     setup.data = data_folder(value.count("--data") ? &chosen : nullptr);
     setup.repertoire = args.has_flag("--book");
+    const bool until_verdict = args.has_flag("--until-verdict");
     setup.limit = {MoveLimit::Kind::depth, 6};
     if (value.count("--depth")) {
         const auto d = whole(value["--depth"], 1, 30);
@@ -305,6 +306,10 @@ int run_match(const Arguments& args) {
             while (finished.count(printed)) {
                 const GameLine& done = finished[printed];
                 tally.add(done);
+                // Games already begun are played out; no new one starts.
+                if (until_verdict &&
+                    sprt(tally.all, sprt_settings)->verdict != SprtVerdict::continue_testing)
+                    next = games;
                 std::printf("game %d opening %d \"%s\" a=%s %s %zu %s\n", done.number,
                             done.opening + 1,
                             openings[static_cast<std::size_t>(done.opening)].text.c_str(),

@@ -68,6 +68,29 @@ TEST(MoveOrdering, HintMoveOutranksKillers) {
     EXPECT_EQ(moves[1], "c3-d4");
 }
 
+// Below the killers, the moves with the larger cut-off history of the side
+// to move come first, the rest in the generator's order; the other side's
+// history does not count.
+TEST(MoveOrdering, HistoryOrdersTheMovesNoKillerNames) {
+    for (const bool other_side_history : {false, true}) {
+        EngineState st = deep_state(3);
+        st.root_side = WHITE;
+        st.history_ordering = true;
+        auto& history = (*st.history)[other_side_history ? BLACK : WHITE];
+        history[21][17] = 5;   // a3-b4
+        history[22][17] = 100; // c3-b4
+        st.killers[3][0] = squares(23, 19); // e3-f4
+        const auto moves = ordered_moves(st, WHITE);
+        if (other_side_history) {
+            EXPECT_EQ(moves, (std::vector<std::string>{"e3-f4", "g3-f4", "g3-h4", "e3-d4",
+                                                       "c3-b4", "c3-d4", "a3-b4"}));
+        } else {
+            EXPECT_EQ(moves, (std::vector<std::string>{"e3-f4", "c3-b4", "a3-b4", "g3-f4",
+                                                       "g3-h4", "e3-d4", "c3-d4"}));
+        }
+    }
+}
+
 TEST(MoveOrdering, NoKillersNearTheHorizon) {
     EngineState st = deep_state(8); // ply 8 is not below depth 10 - 2
     st.killers[8][0] = squares(21, 17);

@@ -118,24 +118,31 @@ TEST(Search, StopRequestKeepsTheBestMoveUnlessDiscarded) {
     }
 }
 
-TEST(Search, RootMoveRepeatingTheGameScoresZero) {
-    SearchHarness h;
-    h.set("W:WKc1,a3:BKb8");
-    h.search.game.num_demi_coup = 6;
-    h.search.game.historique = {{26, 30}, {5, 1}, {30, 26}, {1, 5}, {26, 30}, {5, 1}};
-    h.search.game.ponder = 1;
-    h.search.depth_limit = 2;
-    h.search.choose_move();
-    bool repeat_seen = false;
-    for (const std::string& line : testing::root_lines_of(h.search)) {
-        if (line.rfind("c1-d2", 0) == 0) {
-            EXPECT_EQ(line, "c1-d2 :     0");
-            repeat_seen = true;
-        } else {
-            EXPECT_NE(line.substr(6), ":     0") << line;
+// Behind, the repetition is a draw; a man ahead, it scores a quarter of a man
+// below the draw (shown halved), so that the side ahead plays on.
+TEST(Search, RootMoveRepeatingTheGameScoresADraw) {
+    for (const bool ahead : {false, true}) {
+        const char* fen = ahead ? "W:WKc1,a3:BKb8" : "W:WKc1,a3:BKb8,f6,h6";
+        const char* shown = ahead ? "c1-d2 :   -25" : "c1-d2 :     0";
+        SearchHarness h;
+        h.set(fen);
+        h.search.game.num_demi_coup = 6;
+        h.search.game.historique = {{26, 30}, {5, 1}, {30, 26}, {1, 5}, {26, 30}, {5, 1}};
+        h.search.game.ponder = 1;
+        h.search.depth_limit = 2;
+        h.search.choose_move();
+        bool repeat_seen = false;
+        for (const std::string& line : testing::root_lines_of(h.search)) {
+            if (line.rfind("c1-d2", 0) == 0) {
+                EXPECT_EQ(line, shown);
+                repeat_seen = true;
+            } else if (ahead) {
+                // Only the repetition rule gives that value here.
+                EXPECT_NE(line.substr(6), shown + 6) << line;
+            }
         }
+        EXPECT_TRUE(repeat_seen) << fen;
     }
-    EXPECT_TRUE(repeat_seen);
 }
 
 TEST(Search, LearnedScoreReplacesTheSearchOfItsPosition) {
