@@ -155,6 +155,8 @@ void GameController::apply(const Command& c) {
                 m_options = o.options;
                 m_options.humain_contre_humain = modes.humain_contre_humain;
                 m_options.ordinateur_contre_ordinateur = modes.ordinateur_contre_ordinateur;
+                // Thinking on the human's time, once unchecked, stops now.
+                if (!m_options.reflexion_sur_temps_adverse && pondering()) m_engine.stop();
                 changed();
                 m_observer.pass_wanted();
             },
@@ -829,6 +831,7 @@ SearchResult GameController::lancer_recherche(bool ponder) {
     request.limits.budget_recherche = g.settings.budget_recherche;
     request.limits.temps_alloue = g.settings.temps_alloue;
     request.limits.ponder = ponder;
+    if (ponder) request.limits.depth = ponder_depth_limit(g.settings.budget_recherche);
     request.limits.repertoire = m_options.repertoire;
     for (int ply = 1; ply <= g.num_demi_coup; ++ply)
         request.historique.push_back({g.historique[ply].from, g.historique[ply].to});
