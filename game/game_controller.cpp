@@ -927,6 +927,8 @@ void GameController::coup_ordinateur() {
     offer.captures_of_ply = [&g](int ply) { return g.historique[ply].taken; };
     offer.last_score = m_computer.dernier_score;
     m_notices.draw_offered = computer_offers_draw(offer);
+    // A refusal answered the position before this move, as a click clears it.
+    m_notices.draw_refused = false;
 
     m_computer.coup_choisi = chosen;
     const Move move = result.root_moves[static_cast<std::size_t>(chosen)];
