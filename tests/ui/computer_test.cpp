@@ -46,6 +46,20 @@ class ComputerTest : public WindowFixture {
     // The computer's own search, not thinking on the human's time.
     bool computer_thinking() const { return m_window->controller().computer_thinking(); }
 
+    // At a fixed-depth level thinking on the human's time ends at that depth
+    // at once; at a timed one ("5 : Excellence") it runs until the human
+    // acts. The computer's own moves stay quick: its time runs fast while
+    // it searches.
+    void ponder_until_the_human_acts() {
+        m_window->action("Niveau05")->trigger();
+        auto* clock = new QTimer(m_window.get());
+        clock->setInterval(20);
+        connect(clock, &QTimer::timeout, clock, [this] {
+            if (computer_thinking()) m_time.advance_seconds(60);
+        });
+        clock->start();
+    }
+
   private slots:
     void init() { new_user_folder(); }
     void cleanup() { m_window.reset(); }
@@ -81,6 +95,7 @@ class ComputerTest : public WindowFixture {
 
     void aForcedAnswerIsShownAndThinkingOnTheHumansTimeFollows() {
         MainWindow& w = start_2d();
+        ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
         const auto pondering = [&] { return w.controller().pondering(); };
         // While it thinks on the human's time after b6-c5, d4xb6 ends it;
@@ -160,6 +175,7 @@ class ComputerTest : public WindowFixture {
     void thinkingOnTheHumansTimeOncePerTurn() {
         MainWindow& w = start_2d();
         open_position(BACK_ROWS);
+        ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
         QVERIFY(w.action("Rflexionsurtempsadverse1")->isChecked());
         int ponderings = 0;
@@ -183,6 +199,7 @@ class ComputerTest : public WindowFixture {
 
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
+        ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
         when([&] { return w.controller().pondering(); },
              [&] {
@@ -197,6 +214,7 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(w.move_list()->count(), 0);
         // The computer plays on in the new game as before.
         w.action("Rflexionsurtempsadverse1")->trigger();
+        w.action("Niveau01")->trigger();
         click(22);
         click(18);
         wait_for_ply(2);
