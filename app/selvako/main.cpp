@@ -1,18 +1,20 @@
 // selvako: the program's window.
 //
-//   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--snapshot FILE.png]
+//   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--size WxH] [--snapshot FILE.png]
 //
 // --lang starts in a language (fr, en, nl, pt, es, it); with --snapshot and
 // neither --open nor --theme it also chooses the 2D board and plays a few
 // moves, so the picture shows the window in play. --open chooses the 2D board
 // and opens the game; --theme N starts straight into 3D theme N (1..8) with
-// the start position; --snapshot renders the window to a PNG file and exits,
+// the start position; --size WxH opens the window at that size (no smaller
+// than its least, 800 wide); --snapshot renders the window to a PNG file and exits,
 // with status 0 only when everything asked for succeeded.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QImage>
+#include <QSize>
 
 #include <cstdio>
 #include <new>
@@ -68,7 +70,11 @@ int run(int argc, char** argv) {
     const QCommandLineOption lang_option(
         QStringLiteral("lang"), QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
         QStringLiteral("CODE"));
+    const QCommandLineOption size_option(
+        QStringLiteral("size"), QStringLiteral("Open the window at W x H pixels."),
+        QStringLiteral("WxH"));
     parser.addOption(lang_option);
+    parser.addOption(size_option);
     parser.addOption(open_option);
     parser.addOption(theme_option);
     parser.addOption(snapshot_option);
@@ -80,6 +86,18 @@ int run(int argc, char** argv) {
             if (parser.value(lang_option) == selvako::language_code(k)) langue = k;
         if (langue < 0) {
             std::fprintf(stderr, "selvako: --lang takes fr, en, nl, pt, es or it\n");
+            return 2;
+        }
+    }
+
+    QSize size;
+    if (parser.isSet(size_option)) {
+        const QStringList parts = parser.value(size_option).split(QLatin1Char('x'));
+        bool wide = false;
+        bool high = false;
+        if (parts.size() == 2) size = QSize(parts[0].toInt(&wide), parts[1].toInt(&high));
+        if (!wide || !high || size.width() <= 0 || size.height() <= 0) {
+            std::fprintf(stderr, "selvako: --size takes a width and a height, as 1600x1000\n");
             return 2;
         }
     }
@@ -100,6 +118,7 @@ int run(int argc, char** argv) {
     selvako::EffectSoundPlayer sound(config.data_dir);
     const selvako::SteadyTimeSource time;
     selvako::MainWindow window(config, sound, time);
+    if (size.isValid()) window.resize(size.expandedTo(window.minimumSize()));
     window.show();
     window.FormActivate();
     bool ok = true;

@@ -37,10 +37,6 @@ void ScaledPlacement::apply(const QWidget* top, double scale, QPoint offset) {
     }
 }
 
-} // namespace selvako
-
-namespace selvako {
-
 DesignFit fit_design(QSize design, QSize space) {
     if (design.isEmpty() || space.isEmpty()) return {};
     const double scale = std::min(double(space.width()) / design.width(),

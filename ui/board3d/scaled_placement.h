@@ -33,10 +33,6 @@ class ScaledPlacement {
     std::vector<Placed> m_placed;
 };
 
-} // namespace selvako
-
-namespace selvako {
-
 // A design of size `design` scaled as large as fits in `space`, centred.
 struct DesignFit {
     double scale = 1;

@@ -18,7 +18,7 @@ struct LanguageButton {
     int langue;
 };
 constexpr LanguageButton LANGUAGE_BUTTONS[] = {{"Français", FRANCAIS},     {"English", ENGLISH},
-                                               {"Nederlands", NEDERLANDS}, {"Portugues", PORTUGUES},
+                                               {"Nederlands", NEDERLANDS}, {"Português", PORTUGUES},
                                                {"Español", ESPANOL},       {"Italiano", ITALIANO}};
 
 // The display advice, for this platform: the window scales with its frame,
