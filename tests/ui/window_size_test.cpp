@@ -9,6 +9,7 @@
 #include "ui/board3d/panel10.h"
 #include "ui/board3d/positions_3d.h"
 #include "ui/i18n/captions.h"
+#include "ui/window/intro_screen.h"
 #include "ui/window/window_placement.h"
 
 using namespace selvako;
@@ -161,6 +162,19 @@ class WindowSizeTest : public WindowFixture {
             const QList<QVariant> click = clicks.takeLast();
             QCOMPARE(int(square_from_3d_click(click[0].toInt(), click[1].toInt(), inverse)), s);
         }
+    }
+
+    void startScreenStaysWholeAndCentred() {
+        MainWindow& w = start(config());
+        w.resize(1600, 1000);
+        settle();
+        auto* intro = w.findChild<IntroScreen*>();
+        QVERIFY(intro->isVisible());
+        const QStringList cut = cut_off_texts(intro) + hidden_menus(w.menuBar());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        // Designed at 800 x 520, its 2D board button 24 pixels from the left.
+        QCOMPARE(intro->board_2d_button()->x(), 24 + (intro->width() - 800) / 2);
+        QCOMPARE(w.action("Langue1")->text(), QStringLiteral("Idioma/Langue/Language/Taal"));
     }
 
     void secondaryWindowsOpenBesideTheMainOneOnItsScreen_data() {
