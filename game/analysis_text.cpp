@@ -95,9 +95,9 @@ std::vector<std::string> analysis_header(std::uint8_t langue) {
                 "(nao considerar a primeira nem a ultima linha). Espere alguns segundos- "
                 "Analisando"};
     default:
-        return {"+100 wins a man ; -100 loses a man ; * at the begining means that there was a "
-                "very better move",
-                "(don't consider the last and the first moves). Wait a few second - Analysing"};
+        return {"+100 wins a man ; -100 loses a man ; * at the beginning means that there was a "
+                "much better move",
+                "(don't consider the last and the first moves). Wait a few seconds - Analysing"};
     }
 }
 

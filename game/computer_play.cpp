@@ -13,4 +13,8 @@ bool may_ponder(const PonderingInput& in) {
            !in.analyse_en_cours && !in.already_this_turn;
 }
 
+int ponder_depth_limit(std::int32_t budget_recherche) {
+    return budget_recherche >= 1 && budget_recherche <= 5 ? budget_recherche + 1 : 0;
+}
+
 } // namespace selvako

@@ -41,4 +41,9 @@ struct PonderingInput {
 // Thinking on the human's time starts at most once per human turn.
 bool may_ponder(const PonderingInput& input);
 
+// The deepest a search on the human's time may go: a level of fixed depth
+// (`budget_recherche` 1..5 searches B + 1 plies) thinks no deeper on his
+// time than on its own; a timed level has no bound (0).
+int ponder_depth_limit(std::int32_t budget_recherche);
+
 } // namespace selvako

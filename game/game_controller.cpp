@@ -162,6 +162,8 @@ void GameController::apply(const Command& c) {
                 m_options = o.options;
                 m_options.humain_contre_humain = modes.humain_contre_humain;
                 m_options.ordinateur_contre_ordinateur = modes.ordinateur_contre_ordinateur;
+                // Thinking on the human's time, once unchecked, stops now.
+                if (!m_options.reflexion_sur_temps_adverse && pondering()) m_engine.stop();
                 changed();
                 m_observer.pass_wanted();
             },
@@ -634,6 +636,7 @@ SearchResult GameController::lancer_recherche(bool ponder) {
     request.limits.budget_recherche = g.settings.budget_recherche;
     request.limits.temps_alloue = g.settings.temps_alloue;
     request.limits.ponder = ponder;
+    if (ponder) request.limits.depth = ponder_depth_limit(g.settings.budget_recherche);
     request.limits.repertoire = m_options.repertoire;
     for (int ply = 1; ply <= g.num_demi_coup; ++ply)
         request.historique.push_back({g.historique[ply].from, g.historique[ply].to});
@@ -731,6 +734,8 @@ void GameController::coup_ordinateur() {
     offer.captures_of_ply = [&g](int ply) { return g.historique[ply].taken; };
     offer.last_score = m_computer.dernier_score;
     m_notices.draw_offered = computer_offers_draw(offer);
+    // A refusal answered the position before this move, as a click clears it.
+    m_notices.draw_refused = false;
 
     m_computer.coup_choisi = chosen;
     const Move move = result.root_moves[static_cast<std::size_t>(chosen)];

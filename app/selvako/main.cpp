@@ -1,19 +1,21 @@
 // selvako: the program's window.
 //
-//   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--snapshot FILE.png]
+//   selvako [--lang CODE] [--open FILE.dam] [--theme N] [--size WxH] [--snapshot FILE.png]
 //   selvako --help | --version
 //
 // --lang starts in a language (fr, en, nl, pt, es, it); with --snapshot and
 // neither --open nor --theme it also chooses the 2D board and plays a few
 // moves, so the picture shows the window in play. --open chooses the 2D board
 // and opens the game; --theme N starts straight into 3D theme N (1..8) with
-// the start position; --snapshot renders the window to a PNG file and exits,
+// the start position; --size WxH opens the window at that size (no smaller
+// than its least, 800 wide); --snapshot renders the window to a PNG file and exits,
 // with status 0 only when everything asked for succeeded.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QImage>
+#include <QSize>
 
 #include <cstdio>
 #include <new>
@@ -45,6 +47,9 @@ struct CommandLine {
     const QCommandLineOption lang{QStringLiteral("lang"),
                                   QStringLiteral("Start in a language: fr, en, nl, pt, es or it."),
                                   QStringLiteral("CODE")};
+    const QCommandLineOption size{QStringLiteral("size"),
+                                  QStringLiteral("Open the window at W x H pixels."),
+                                  QStringLiteral("WxH")};
 };
 
 CommandLine::CommandLine(QCommandLineParser& parser) {
@@ -52,6 +57,7 @@ CommandLine::CommandLine(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(lang);
+    parser.addOption(size);
     parser.addOption(open);
     parser.addOption(theme);
     parser.addOption(snapshot);
@@ -105,6 +111,7 @@ int run(int argc, char** argv) {
     const QCommandLineOption& snapshot_option = options.snapshot;
     const QCommandLineOption& theme_option = options.theme;
     const QCommandLineOption& lang_option = options.lang;
+    const QCommandLineOption& size_option = options.size;
     parser.process(app);
 
     int langue = -1;
@@ -113,6 +120,18 @@ int run(int argc, char** argv) {
             if (parser.value(lang_option) == selvako::language_code(k)) langue = k;
         if (langue < 0) {
             std::fprintf(stderr, "selvako: --lang takes fr, en, nl, pt, es or it\n");
+            return 2;
+        }
+    }
+
+    QSize size;
+    if (parser.isSet(size_option)) {
+        const QStringList parts = parser.value(size_option).split(QLatin1Char('x'));
+        bool wide = false;
+        bool high = false;
+        if (parts.size() == 2) size = QSize(parts[0].toInt(&wide), parts[1].toInt(&high));
+        if (!wide || !high || size.width() <= 0 || size.height() <= 0) {
+            std::fprintf(stderr, "selvako: --size takes a width and a height, as 1600x1000\n");
             return 2;
         }
     }
@@ -135,6 +154,7 @@ int run(int argc, char** argv) {
     const selvako::SteadyTimeSource time;
     selvako::GameSession session(time, std::random_device{}(), selvako::game_folders(config));
     selvako::MainWindow window(config, sound, session);
+    if (size.isValid()) window.resize(size.expandedTo(window.minimumSize()));
     window.show();
     window.FormActivate();
     bool ok = true;

@@ -8,6 +8,7 @@
 
 #include "game/clipboard_text.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/print/game_score_sheet.h"
 #include "ui/print/score_sheet_print.h"
 
 namespace selvako::test {
@@ -110,6 +111,33 @@ class ClipboardPrintTest : public WindowFixture {
         pdf_printer(printer, path);
         QVERIFY(w.imprimer(printer));
         QCOMPARE(pdf_pages(path), 1);
+    }
+
+    void sheetNamesBothSidesAndEndsWithTheResult_data() {
+        QTest::addColumn<QString>("pdn");
+        QTest::addColumn<int>("langue");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("no names, won") << QStringLiteral("1. c3-d4 f6-e5 2-0") << int(FRANCAIS)
+                                       << QStringLiteral("Blancs - Noirs") << QStringLiteral("2-0");
+        QTest::newRow("names, drawn")
+            << QStringLiteral("[White \"Anne\"]\n[Black \"Bruno\"]\n1. c3-d4 f6-e5 1-1")
+            << int(ENGLISH) << QStringLiteral("Anne - Bruno") << QStringLiteral("1-1");
+        QTest::newRow("no result yet") << QStringLiteral("1. c3-d4 f6-e5 *") << int(NEDERLANDS)
+                                       << QStringLiteral("Wit - Zwart")
+                                       << QStringLiteral(" 1.c3-d4 f6-e5");
+    }
+    void sheetNamesBothSidesAndEndsWithTheResult() {
+        QFETCH(QString, pdn);
+        QFETCH(int, langue);
+        QFETCH(QString, title);
+        QFETCH(QString, last);
+        start_hvh();
+        QVERIFY(m_window->coller_texte(pdn.toStdString()));
+        const ScoreSheet sheet = game_score_sheet(game(), langue);
+        QCOMPARE(sheet.title, title);
+        QVERIFY(!sheet.lines.isEmpty());
+        QCOMPARE(sheet.lines.last().trimmed(), last.trimmed());
     }
 
     // Many lines at a large resolution: several pages, each line below the

@@ -46,6 +46,20 @@ class ComputerTest : public WindowFixture {
     // The computer's own search, not thinking on the human's time.
     bool computer_thinking() const { return m_window->controller().computer_thinking(); }
 
+    // At a fixed-depth level thinking on the human's time ends at that depth
+    // at once; at a timed one ("5 : Excellence") it runs until the human
+    // acts. The computer's own moves stay quick: its time runs fast while
+    // it searches.
+    void ponder_until_the_human_acts() {
+        m_window->action("Niveau05")->trigger();
+        auto* clock = new QTimer(m_window.get());
+        clock->setInterval(20);
+        connect(clock, &QTimer::timeout, clock, [this] {
+            if (computer_thinking()) m_time.advance_seconds(60);
+        });
+        clock->start();
+    }
+
   private slots:
     void init() { new_user_folder(); }
     void cleanup() { m_window.reset(); }
@@ -82,30 +96,38 @@ class ComputerTest : public WindowFixture {
     void aForcedAnswerIsShownAndThinkingOnTheHumansTimeFollows() {
         MainWindow& w = start_2d();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        const auto pondering = [&] { return w.controller().pondering(); };
-        // While it thinks on the human's time after b6-c5, d4xb6 ends it;
-        // a7xc5, Black's only move, is shown; then it thinks again.
-        when(pondering, [&] {
+        // At "1 : Débutant" the thinking on the human's time ends at its
+        // depth at once. After b6-c5, d4xb6; Black's capture back is shown;
+        // then it thinks again, and e3 is picked up.
+        const auto shown = [&](int ply) {
+            return game().num_demi_coup == ply && !w.board_view()->animating() &&
+                   !w.controller().searching();
+        };
+        when([&] { return shown(2); }, [&] {
             click(18);
-            when([&] { return pondering() && game().num_demi_coup == 4; }, [&] { click(23); });
+            when([&] { return shown(4) && w.controller().computer().reflexion; },
+                 [&] { click(23); });
         });
         click(22);
         click(18); // c3-d4
         QTRY_COMPARE(int(game().num_demi_coup), 4);
         QCOMPARE(game().historique[2].from, Square{9});
         QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
-        QCOMPARE(game().damier_affiche[14], BLACK_MAN);              // c5
+        // Black takes back on b6 from a7 (to c5) or from c7 (to a5).
+        const Square landed = game().historique[4].to;
+        QVERIFY(landed == 14 || landed == 13);
+        QCOMPARE(game().damier_affiche[landed], BLACK_MAN);
         QCOMPARE(game().damier_affiche[9], EMPTY);                   // b6
         QTRY_COMPARE(w.controller().input().piece_prise, WHITE_MAN); // e3, picked up
         QVERIFY(!w.controller().searching());
         QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 11"));
         // The board as drawn shows the forced capture.
         const QImage board = w.board_view()->grab().toImage();
-        const QPointF c5 = w.board_view()->logical_transform().map(
-            QPointF(square_origin(14, false).x + 30, square_origin(14, false).y + 30));
+        const QPointF taker = w.board_view()->logical_transform().map(
+            QPointF(square_origin(landed, false).x + 30, square_origin(landed, false).y + 30));
         const QPointF b6 = w.board_view()->logical_transform().map(
             QPointF(square_origin(9, false).x + 30, square_origin(9, false).y + 30));
-        QVERIFY(board.pixelColor(c5.toPoint()).lightness() < 100);
+        QVERIFY(board.pixelColor(taker.toPoint()).lightness() < 100);
         QVERIFY(board.pixelColor(b6.toPoint()).lightness() < 150);
     }
 
@@ -160,6 +182,7 @@ class ComputerTest : public WindowFixture {
     void thinkingOnTheHumansTimeOncePerTurn() {
         MainWindow& w = start_2d();
         open_position(BACK_ROWS);
+        ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
         QVERIFY(w.action("Rflexionsurtempsadverse1")->isChecked());
         int ponderings = 0;
@@ -183,6 +206,7 @@ class ComputerTest : public WindowFixture {
 
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
+        ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
         when([&] { return w.controller().pondering(); },
              [&] {
@@ -197,6 +221,7 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(w.move_list()->count(), 0);
         // The computer plays on in the new game as before.
         w.action("Rflexionsurtempsadverse1")->trigger();
+        w.action("Niveau01")->trigger();
         click(22);
         click(18);
         wait_for_ply(2);

@@ -47,6 +47,16 @@ class LessonsWindowTest : public WindowFixture {
         settle();
         QVERIFY(text->text().startsWith(QStringLiteral("Leçon 5")));
         QVERIFY(w.reported_errors().isEmpty());
+        // A lesson names no players: each side's own name, in the language shown.
+        auto* blancs = w.findChild<SidePanel*>(QStringLiteral("Panel7"));
+        QCOMPARE(blancs->name(), QStringLiteral("Blancs : "));
+        w.action("English1")->trigger();
+        settle();
+        QCOMPARE(blancs->name(), QStringLiteral("White : "));
+        QCOMPARE(w.findChild<SidePanel*>(QStringLiteral("Panel6"))->name(),
+                 QStringLiteral("Black : "));
+        w.action("Franais1")->trigger();
+        settle();
 
         // A move tried on the board, then "Revoir coup" puts the lesson back.
         click(parse_square("h2"));

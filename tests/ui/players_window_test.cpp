@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QMessageBox>
 
 #include "engine/move_generation.h"
 #include "tests/ui/window_fixture.h"
@@ -94,8 +95,19 @@ class PlayersWindowTest : public WindowFixture {
         QVERIFY(!w.action("Joueurs1")->isEnabled());
         QVERIFY(w.button("Abandon1")->isVisible());
 
-        w.button("Abandon1")->click();
-        settle();
+        // Resigning asks first; cancelling leaves the match as it was.
+        const auto answer = [&](QMessageBox::ButtonRole role) {
+            w.button("Abandon1")->click();
+            auto* question = w.findChild<QMessageBox*>(QStringLiteral("ResignQuestion"));
+            QVERIFY(question && question->isVisible());
+            for (QAbstractButton* b : question->buttons())
+                if (question->buttonRole(b) == role) b->click();
+            settle();
+        };
+        answer(QMessageBox::NoRole);
+        QVERIFY(!w.end_panel()->isVisible());
+        QCOMPARE(game().mode_match, 1);
+        answer(QMessageBox::YesRole);
         QVERIFY(w.end_panel()->isVisible());
         const Ratings after = new_ratings({1700, 2050}, Outcome::black_won);
         QCOMPARE(w.end_panel()->resultat_blanc(),

@@ -147,7 +147,13 @@ class RepertoireWindowTest : public WindowFixture {
         w.answer_file_dialogs([this] { return user("Parametres/other.ovv"); });
         w.action("Changerbibliothqueouvertures1")->trigger();
         QCOMPARE(engine_lists().white, RepertoireLines{"21-17 "});
+        // "Paramétrage" names the library in play, in the language shown.
+        const auto* active = w.findChild<QAction*>(QStringLiteral("BibliothequeActive"));
+        QCOMPARE(active->text(), QStringLiteral("Bibliothèque active : other"));
         QVERIFY(w.changer_bibliotheque(user("Parametres/club.ovv")));
+        QCOMPARE(active->text(), QStringLiteral("Bibliothèque active : club"));
+        w.action("English1")->trigger();
+        QCOMPARE(active->text(), QStringLiteral("Active library: club"));
         QCOMPARE(engine_lists().white, saved.white);
         QCOMPARE(engine_lists().black, saved.black);
         QCOMPARE(read_repertoire(user("Ouvert_n.ouv").toStdString()), std::optional(saved.black));
@@ -159,6 +165,8 @@ class RepertoireWindowTest : public WindowFixture {
         const Repertoires before = engine_lists();
         QVERIFY(!w.changer_bibliotheque(user("Parametres/half.ovv")));
         QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("BibliothequeActive"))->text(),
+                 QStringLiteral("Bibliothèque active : fichiers actifs"));
         QCOMPARE(engine_lists().white, before.white);
         QCOMPARE(engine_lists().black, before.black);
         QVERIFY(!QFile::exists(user("Ouvert_b.ouv")));

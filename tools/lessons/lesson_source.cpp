@@ -134,9 +134,8 @@ LessonSourceFile parse_lesson_source(std::string_view text) {
 namespace {
 
 GameText lesson_game(const LessonSource& lesson, std::size_t moves) {
+    // No names: the window shows each side's name in the language in use.
     GameText text;
-    text.white = "Blancs";
-    text.black = "Noirs";
     text.start = lesson.start;
     text.moves.assign(lesson.moves.begin(), lesson.moves.begin() + static_cast<long>(moves));
     return text;

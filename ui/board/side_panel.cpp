@@ -7,7 +7,10 @@
 namespace selvako {
 
 SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
-    setFixedSize(PANEL_WIDTH, PANEL_HEIGHT);
+    // As wide as the column: a longer name line when the window grows.
+    setMinimumSize(PANEL_WIDTH, PANEL_HEIGHT);
+    setMaximumHeight(PANEL_HEIGHT);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 void SidePanel::set_clock(const QString& minutes, const QString& seconds) {
@@ -88,7 +91,7 @@ void SidePanel::paintEvent(QPaintEvent*) {
     font.setPixelSize(13);
     font.setBold(false);
     p.setFont(font);
-    p.drawText(QRect(8, 56, PANEL_WIDTH - 16, 20), Qt::AlignVCenter | Qt::AlignLeft, m_name);
+    p.drawText(QRect(8, 56, width() - 16, 20), Qt::AlignVCenter | Qt::AlignLeft, m_name);
 
     // The side to move: a green outline and, on the name's line, who plays.
     if (m_to_move) {
@@ -100,7 +103,7 @@ void SidePanel::paintEvent(QPaintEvent*) {
         font.setBold(true);
         p.setFont(font);
         p.setPen(m_to_move ? QColor(0, 110, 45) : QColor(90, 90, 90));
-        p.drawText(QRect(8, 56, PANEL_WIDTH - 16, 20), Qt::AlignVCenter | Qt::AlignRight, m_turn);
+        p.drawText(QRect(8, 56, width() - 16, 20), Qt::AlignVCenter | Qt::AlignRight, m_turn);
     }
 }
 

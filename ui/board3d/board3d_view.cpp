@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/board3d/positions_3d.h"
 
@@ -15,7 +16,13 @@ Board3dView::Board3dView(std::function<const BoardArray&()> shown, const SquareF
     : QWidget(parent), m_shown(std::move(shown)), m_frames(frames), m_display(display),
       m_images(images), m_marks_shown(std::move(marks_shown)) {
     setObjectName(QStringLiteral("Image5"));
-    setFixedSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
+    setMinimumSize(PICTURE_3D_WIDTH / 2, PICTURE_3D_HEIGHT / 2);
+    resize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
+}
+
+void Board3dView::set_design_size(QSize design) {
+    m_design = design;
+    update();
 }
 
 void Board3dView::set_blind(bool blind) {
@@ -39,6 +46,14 @@ QImage Board3dView::image() const {
 
 void Board3dView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // Beyond the picture the space takes the colour of its lower corner, so
+    // that no band of another colour frames it.
+    const QImage& picture = m_images.picture();
+    if (!picture.isNull()) p.fillRect(rect(), picture.pixelColor(0, picture.height() - 1));
+    const DesignFit at = fit();
+    p.translate(at.offset);
+    p.scale(at.scale, at.scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     draw(p);
 }
 
@@ -86,7 +101,9 @@ void Board3dView::marquer_case(QPainter& p, Square s, std::uint32_t rgb) const {
 
 void Board3dView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    emit clicked(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+    const DesignFit at = fit();
+    const QPointF picture = (event->position() - QPointF(at.offset)) / at.scale;
+    emit clicked(static_cast<int>(std::floor(picture.x())), static_cast<int>(std::floor(picture.y())));
 }
 
 } // namespace selvako

@@ -13,6 +13,8 @@
 #include "engine/board.h"
 #include "game/square_frames.h"
 #include "ui/board/board_view.h"
+#include "ui/board3d/positions_3d.h"
+#include "ui/board3d/scaled_placement.h"
 #include "ui/board3d/theme_images.h"
 
 namespace selvako {
@@ -27,6 +29,11 @@ class Board3dView : public QWidget {
                 std::function<bool()> marks_shown, QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return m_images.picture().size(); }
+    // The picture is drawn as large as fits, centred; `design` is the size of
+    // the area it was drawn for, the picture at its top left.
+    void set_design_size(QSize design);
+    // Where the designed area sits in the widget and at what scale.
+    DesignFit fit() const { return fit_design(m_design, size()); }
 
     // The picture as it is shown now, for "Editer l'image".
     QImage image() const;
@@ -37,7 +44,7 @@ class Board3dView : public QWidget {
     void reveal(std::vector<Square> squares);
 
   signals:
-    // A mouse press, in picture pixels.
+    // A mouse press, in picture pixels whatever the size shown.
     void clicked(int x, int y);
 
   protected:
@@ -54,6 +61,7 @@ class Board3dView : public QWidget {
     const DisplayState& m_display;
     const ThemeImages& m_images;
     std::function<bool()> m_marks_shown;
+    QSize m_design{PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT};
     bool m_blind = false;
     std::vector<Square> m_revealed;
 };

@@ -38,15 +38,16 @@ QLabel* panel_label(QWidget* parent, QRect geometry, const char* name) {
 Panel10::Panel10(Board3dView* image, QWidget* parent) : QWidget(parent), m_image(image) {
     setObjectName(QStringLiteral("Panel10"));
     resize(PANEL_WIDTH, PANEL_HEIGHT);
-    // The panel covers the whole area it is shown over, however tall the
-    // window has grown; the picture keeps its size at the top left.
+    // The panel covers the whole area it is shown over, however large the
+    // window has grown; the picture and all over it scale to fill it.
     if (parent) parent->installEventFilter(this);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     setPalette(palette);
     m_image->setParent(this);
-    m_image->move(0, 0);
+    m_image->set_design_size({PANEL_WIDTH, PANEL_HEIGHT});
+    m_image->setGeometry(rect());
 
     m_panel11 = panel_label(this, {8, 4, 120, 22}, "Panel11");
     m_nbcoups3d = panel_label(this, {132, 4, 100, 22}, "Nbcoups3d");
@@ -83,6 +84,8 @@ Panel10::Panel10(Board3dView* image, QWidget* parent) : QWidget(parent), m_image
     for (QLabel* l : {m_panel11, m_nbcoups3d, m_header_names[0], m_header_names[1], m_nbn3d,
                       m_nbb3d})
         l->raise();
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w != m_image) m_placement.remember(w);
 }
 
 Panel10::Clock Panel10::make_clock(const char* object_name, const char* minutes,
@@ -122,6 +125,17 @@ void Panel10::fit_to_parent() {
 bool Panel10::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parentWidget() && event->type() == QEvent::Resize) fit_to_parent();
     return QWidget::eventFilter(watched, event);
+}
+
+void Panel10::resizeEvent(QResizeEvent* event) {
+    scale_contents();
+    QWidget::resizeEvent(event);
+}
+
+void Panel10::scale_contents() {
+    m_image->setGeometry(rect());
+    const DesignFit at = m_image->fit();
+    m_placement.apply(this, at.scale, at.offset);
 }
 
 void Panel10::showEvent(QShowEvent* event) {
@@ -172,8 +186,9 @@ void Panel10::set_capture_notice(bool shown) {
 }
 
 void Panel10::place_clocks(bool inverse) {
-    m_noir.panel->move(COLUMN_X, inverse ? CLOCK_BOTTOM : CLOCK_TOP);
-    m_blanc.panel->move(COLUMN_X, inverse ? CLOCK_TOP : CLOCK_BOTTOM);
+    m_placement.move_designed(m_noir.panel, {COLUMN_X, inverse ? CLOCK_BOTTOM : CLOCK_TOP});
+    m_placement.move_designed(m_blanc.panel, {COLUMN_X, inverse ? CLOCK_TOP : CLOCK_BOTTOM});
+    scale_contents();
 }
 
 QString Panel10::count_text(int side) const {

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "ui/board3d/board3d_view.h"
+#include "ui/board3d/scaled_placement.h"
 
 namespace selvako {
 
@@ -45,6 +46,7 @@ class Panel10 : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Clock {
@@ -54,6 +56,8 @@ class Panel10 : public QWidget {
         QLabel* seconds;
     };
     void fit_to_parent();
+    // The picture fills the panel; what stands over it follows its scale.
+    void scale_contents();
     Clock make_clock(const char* object_name, const char* minutes, const char* seconds, int y);
 
     Board3dView* m_image;
@@ -68,6 +72,7 @@ class Panel10 : public QWidget {
     QPushButton* m_abandon;
     QPushButton* m_proposer_nul;
     QPushButton* m_nul_refuse;
+    ScaledPlacement m_placement;
     int m_move_number = 1;
     int m_langue = 0;
 };

@@ -1,5 +1,6 @@
 #include "ui/panels/new_game_panel.h"
 
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -155,11 +156,16 @@ int NewGamePanel::couleur_ordinateur(Page page) const {
 
 void NewGamePanel::set_players(const PlayerList& list) {
     for (QListWidget* w : {m_listbox8, m_listbox9, m_listbox10, m_listbox11}) w->clear();
+    // The ratings in one column: a tab stop sent a rating after a long name
+    // to the next stop, so the names are padded in a fixed-pitch font.
+    m_listbox9->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (const Player& p : list.players) {
         const QString name = QString::fromLatin1(p.nom.c_str());
+        const QString rated = QStringLiteral("%1 %2")
+                                  .arg(name.leftJustified(static_cast<int>(MAX_NAME_LENGTH)))
+                                  .arg(p.points, 4);
         for (QListWidget* w : {m_listbox8, m_listbox9, m_listbox10, m_listbox11}) {
-            auto* item = new QListWidgetItem(
-                w == m_listbox9 ? QStringLiteral("%1\t%2").arg(name).arg(p.points, 4) : name, w);
+            auto* item = new QListWidgetItem(w == m_listbox9 ? rated : name, w);
             item->setData(Qt::UserRole, name);
         }
     }

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "ui/i18n/captions.h"
@@ -97,9 +98,20 @@ QStringList all_languages(const Traductions& text) {
 
 ProblemPage::ProblemPage(const QString& images, QWidget* parent)
     : QWidget(parent), m_images(images) {
-    auto* outer = new QVBoxLayout(this);
+    // A refusal message under the buttons may need more height than the
+    // column has: the page then scrolls instead of squeezing the buttons.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(content);
     outer->setContentsMargins(4, 4, 4, 4);
-    auto* group = new QGroupBox(this);
+    auto* group = new QGroupBox(content);
     group->setObjectName(QStringLiteral("Probleme"));
     outer->addWidget(group);
     outer->addStretch();

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include "ui/board/board_geometry.h"
 #include "ui/board3d/themes_3d.h"
 #include "ui/i18n/captions.h"
@@ -18,7 +20,7 @@ struct LanguageButton {
     int langue;
 };
 constexpr LanguageButton LANGUAGE_BUTTONS[] = {{"Français", FRANCAIS},     {"English", ENGLISH},
-                                               {"Nederlands", NEDERLANDS}, {"Portugues", PORTUGUES},
+                                               {"Nederlands", NEDERLANDS}, {"Português", PORTUGUES},
                                                {"Español", ESPANOL},       {"Italiano", ITALIANO}};
 
 // The display advice, for this platform: the window scales with its frame,
@@ -104,6 +106,8 @@ constexpr ThemeButton THEME_BUTTONS[] = {{1, "Label36"}, {2, "Label37"}, {3, "La
                                          {7, "Label72"}, {4, "Damier3D4"}, {5, "Damier3D5"},
                                          {6, "Damier3D6"}, {8, "Damier3D8"}};
 
+constexpr QSize DESIGN(800, 520);
+
 QLabel* label(QWidget* parent, QRect geometry, int pixel_size, bool bold = false) {
     auto* l = new QLabel(parent);
     l->setGeometry(geometry);
@@ -178,6 +182,16 @@ IntroScreen::IntroScreen(const BoardImages& images, const QString& data_dir, QWi
         m_advice[k] = label(this, {40, 380 + 18 * k, 720, 16}, 11);
         m_advice[k]->setStyleSheet(QStringLiteral("color: #404040;"));
     }
+    for (QWidget* w : findChildren<QWidget*>()) m_placement.remember(w);
+}
+
+void IntroScreen::resizeEvent(QResizeEvent* event) {
+    // The screen keeps its designed size, centred in a larger window: its
+    // pictures are drawn for that size.
+    m_placement.apply(this, 1.0,
+                      QPoint(std::max(0, (width() - DESIGN.width()) / 2),
+                             std::max(0, (height() - DESIGN.height()) / 2)));
+    QWidget::resizeEvent(event);
 }
 
 void IntroScreen::set_texts(int langue) {

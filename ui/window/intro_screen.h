@@ -9,6 +9,7 @@
 #include <array>
 
 #include "ui/board/board_images.h"
+#include "ui/board3d/scaled_placement.h"
 
 namespace selvako {
 
@@ -31,7 +32,11 @@ class IntroScreen : public QWidget {
     void theme_chosen(int theme);
     void language_chosen(int langue);
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    ScaledPlacement m_placement;
     QLabel* m_title;
     QLabel* m_label4;
     QLabel* m_label6;

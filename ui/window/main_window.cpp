@@ -19,6 +19,7 @@
 #include "ui/board/board_geometry.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/file_refusal_text.h"
+#include "ui/i18n/shown_texts.h"
 
 namespace selvako {
 
@@ -65,10 +66,6 @@ constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",   "Game over",
                                          "Partij afgelopen",  "Partida terminada",
                                          "Partida terminada", "Partita finita"};
 
-QString name_of(const PlayerName& name) {
-    return QString::fromLatin1(name_text(name).c_str());
-}
-
 QString from_std(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -105,6 +102,9 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession&
     apply_captions(FRANCAIS);
     m_intro->set_texts(FRANCAIS);
     resize(CLIENT_WIDTH, CLIENT_HEIGHT + menuBar()->sizeHint().height());
+    // The designed size is the least at which everything fits; larger, the
+    // board and the panels grow with the window.
+    setMinimumSize(size());
 }
 
 MainWindow::~MainWindow() {
@@ -269,6 +269,7 @@ void MainWindow::Introduction() {
 
     m_display.menu_visible = true;
     for (QMenu* menu : m_game_menus) menu->menuAction()->setVisible(true);
+    m_langue_menu->setTitle(caption("Langue1_court", langue_cochee()));
     if (m_display.damier_inverse) {
         m_display.damier_inverse = false;
         place_side_panels();
@@ -307,8 +308,8 @@ void MainWindow::refresh() {
     refresh_analysis();
     const GameState& g = m_controller.game();
     const GameNotices& notices = m_controller.notices();
-    m_panel6->set_name(name_of(g.nom_noir) + QStringLiteral(" : "));
-    m_panel7->set_name(name_of(g.nom_blanc) + QStringLiteral(" : "));
+    m_panel6->set_name(shown_name(g.nom_noir, BLACK, langue_cochee()) + QStringLiteral(" : "));
+    m_panel7->set_name(shown_name(g.nom_blanc, WHITE, langue_cochee()) + QStringLiteral(" : "));
     for (QLabel* l : {m_label29, m_label30, m_label31}) l->setVisible(notices.capture);
     m_zut->setVisible(notices.zut);
     m_nulrefus->setVisible(notices.draw_refused);

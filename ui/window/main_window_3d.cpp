@@ -13,6 +13,8 @@
 #include "ui/board3d/positions_3d.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/file_texts.h"
+#include "ui/i18n/shown_texts.h"
+#include "ui/panels/resign_question.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -53,7 +55,8 @@ void MainWindow::build_3d_view() {
             [this] { send(command::OfferDraw{}); });
     connect(m_panel10->nul_refuse(), &QPushButton::clicked, this,
             [this] { send(command::OfferDraw{}); });
-    connect(m_panel10->abandon(), &QPushButton::clicked, this, [this] { send(command::Resign{}); });
+    connect(m_panel10->abandon(), &QPushButton::clicked, this,
+            [this] { ask_resign(this, langue_cochee(), [this] { send(command::Resign{}); }); });
 }
 
 void MainWindow::build_3d_items(QMenu* affichage, QMenu* options) {
@@ -117,6 +120,7 @@ void MainWindow::check_board_item(int board) {
     m_damier2d->setChecked(board == 0);
     for (int theme = 1; theme <= THEME_COUNT; ++theme)
         m_damier3d[theme - 1]->setChecked(board == theme);
+    setWindowTitle(window_title(langue_cochee(), board));
 }
 
 bool MainWindow::choisir_damier_3d(int theme, bool restore_last) {
@@ -178,9 +182,8 @@ void MainWindow::Damier2D1Click() {
 void MainWindow::refresh_3d() {
     if (!m_panel10->isVisible()) return;
     const GameState& g = m_controller.game();
-    const QString noir = QString::fromLatin1(name_text(g.nom_noir).c_str());
-    const QString blanc = QString::fromLatin1(name_text(g.nom_blanc).c_str());
-    m_panel10->set_names(noir, blanc);
+    m_panel10->set_names(shown_name(g.nom_noir, BLACK, langue_cochee()),
+                         shown_name(g.nom_blanc, WHITE, langue_cochee()));
     const PieceCounts counts = count_pieces(g.damier_affiche);
     m_panel10->set_counts(counts[BLACK_MAN] + counts[BLACK_KING],
                           counts[WHITE_MAN] + counts[WHITE_KING]);

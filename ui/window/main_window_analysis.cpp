@@ -13,6 +13,7 @@
 #include "ui/analysis/analysis_window.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_placement.h"
 
 namespace selvako {
 
@@ -71,6 +72,7 @@ void MainWindow::refresh_analysis() {
     m_form4->show_analysis(a.analysis);
     m_form4->graph()->set_selected(m_controller.game().num_demi_coup);
     if (a.window_shown && !m_form4->isVisible()) {
+        place_beside(m_form4, this);
         m_form4->show();
         m_form4->raise();
     } else if (!a.window_shown && m_form4->isVisible()) {

@@ -4,6 +4,7 @@
 
 #include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_placement.h"
 
 namespace selvako {
 
@@ -25,7 +26,10 @@ void MainWindow::open_help(HelpBook book) {
         return;
     }
     const HelpBook other = book == HelpBook::guide ? HelpBook::rules : HelpBook::guide;
-    if (!m_aide) m_aide = new HelpWindow(this);
+    if (!m_aide) {
+        m_aide = new HelpWindow(this);
+        place_beside(m_aide, this);
+    }
     m_aide->open(page, help_page(folder, other, langue),
                  caption(book == HelpBook::guide ? "Guide1" : "Rgles1", langue));
     m_aide->show();

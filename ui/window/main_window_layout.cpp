@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStyle>
@@ -12,6 +13,10 @@
 #include <QVBoxLayout>
 
 #include "ui/i18n/captions.h"
+#include "ui/i18n/shown_texts.h"
+#include "ui/panels/resign_question.h"
+#include "ui/window/active_library.h"
+#include "ui/window/board_row_layout.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -20,9 +25,6 @@ namespace {
 
 constexpr int CLIENT_WIDTH = 800;
 
-constexpr Traductions TITLE = {"Selvako 3D, le jeu",   "Selvako 3D, the game",
-                               "Selvako 3D, the game", "Selvako 3D, o jogo",
-                               "Selvako 3D, el juego", "Selvako 3D, il gioco"};
 constexpr Traductions NAVIGATION_HINTS[] = {
     {"Revenir au début", "Back to the start", "Terug naar het begin", "Voltar ao início",
      "Volver al inicio", "Torna all'inizio"},
@@ -287,17 +289,15 @@ QPushButton* MainWindow::button(std::string_view key) const {
 
 void MainWindow::build_game_area() {
     m_game_area = new QWidget(m_stack);
-    auto* row = new QHBoxLayout(m_game_area);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
+    auto* row = new BoardRowLayout(m_game_area, double(BoardView::LOGICAL_WIDTH) /
+                                                    BoardView::LOGICAL_HEIGHT);
     m_board = new BoardView(m_controller.game().damier_affiche, m_controller.input().frames,
                             m_display, m_images, m_game_area);
     connect(m_board, &BoardView::clicked, this, &MainWindow::clic);
     connect(m_board, &BoardView::animation_finished, this, [this] { m_loop.schedule(); });
-    row->addWidget(m_board, 1);
 
     auto* column_widget = new QWidget(m_game_area);
-    column_widget->setFixedWidth(CLIENT_WIDTH - BoardView::LOGICAL_WIDTH);
+    column_widget->setMinimumWidth(CLIENT_WIDTH - BoardView::LOGICAL_WIDTH);
     m_column = new QVBoxLayout(column_widget);
     m_column->setContentsMargins(0, 8, 7, 11);
     m_column->setSpacing(0);
@@ -380,7 +380,8 @@ void MainWindow::build_game_area() {
 
     // The buttons of play: stop the computer's thinking, offer a draw (the
     // refusal offers again when clicked), resign a rated match.
-    auto* play_row = new QHBoxLayout;
+    // Two to a row: the four side by side would cut their captions.
+    auto* play_row = new QGridLayout;
     play_row->setSpacing(4);
     m_joue = add_button(middle, "Joue");
     connect(m_joue, &QPushButton::clicked, this, [this] { send(command::StopThinking{}); });
@@ -391,10 +392,14 @@ void MainWindow::build_game_area() {
     connect(m_nulrefus, &QPushButton::clicked, this, [this] { send(command::OfferDraw{}); });
     m_nulrefus->hide();
     m_abandon1 = add_button(middle, "Abandon1");
-    connect(m_abandon1, &QPushButton::clicked, this, [this] { send(command::Resign{}); });
+    connect(m_abandon1, &QPushButton::clicked, this,
+            [this] { ask_resign(this, langue_cochee(), [this] { send(command::Resign{}); }); });
     m_abandon1->hide();
-    for (QPushButton* b : {m_joue, m_proposernul, m_nulrefus, m_abandon1}) play_row->addWidget(b);
-    play_row->addStretch();
+    int place = 0;
+    for (QPushButton* b : {m_joue, m_proposernul, m_nulrefus, m_abandon1}) {
+        play_row->addWidget(b, place / 2, place % 2);
+        ++place;
+    }
     middle_layout->addLayout(play_row);
     m_zut = new QLabel(middle);
     m_zut->setObjectName(QStringLiteral("Zut"));
@@ -406,7 +411,7 @@ void MainWindow::build_game_area() {
     m_column->addWidget(m_panel6);
     m_column->addWidget(middle, 1);
     m_column->addWidget(m_panel7);
-    row->addWidget(column_widget);
+    row->set_widgets(m_board, column_widget);
 
     m_fin_de_parties = new EndOfGamePanel(m_board);
     connect(m_fin_de_parties, &EndOfGamePanel::closed, this,
@@ -425,6 +430,9 @@ void MainWindow::build_game_area() {
 
 void MainWindow::apply_captions(int langue) {
     for (auto& [key, item] : m_captioned) item->setText(caption(key, langue));
+    // Beside the game's menus the four-language caption would not fit the bar;
+    // the start screen, with no other menu, keeps it.
+    if (!start_screen_shown()) m_langue_menu->setTitle(caption("Langue1_court", langue));
     auto* pages = m_game_area->findChild<QTabWidget*>(QStringLiteral("Liste"));
     pages->setTabText(0, caption("Liste", langue));
     pages->setTabText(1, caption("Calcul", langue));
@@ -447,7 +455,8 @@ void MainWindow::apply_captions(int langue) {
     m_panel10->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
     m_lesson_text->set_captions(langue);
-    setWindowTitle(texte(TITLE, langue));
+    caption_active_library(findChild<QAction*>(QStringLiteral("BibliothequeActive")), langue);
+    setWindowTitle(window_title(langue, start_screen_shown() ? -1 : m_board_shown));
 }
 
 } // namespace selvako

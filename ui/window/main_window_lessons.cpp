@@ -10,6 +10,7 @@
 #include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_placement.h"
 
 namespace selvako {
 
@@ -83,7 +84,7 @@ void MainWindow::show_lesson() {
     m_lesson_text->set_captions(langue_cochee());
     m_lesson_text->show_text(path, texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     if (!m_lesson_text->isVisible()) {
-        m_lesson_text->move(frameGeometry().topRight() + QPoint(8, 0));
+        place_beside(m_lesson_text, this);
         m_lesson_text->show();
     }
 }

@@ -10,6 +10,8 @@
 #include "files/engine_files.h"
 #include "files/repertoire_files.h"
 #include "search/engine_tables.h"
+#include "ui/window/active_library.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
@@ -22,7 +24,7 @@ constexpr Traductions FILTRE_OUVERTURES = {
     "Fichiers d'ouvertures (*.ovv)", "Opening files (*.ovv)",
     "Openingsbestanden (*.ovv)",     "Arquivos de aberturas (*.ovv)",
     "Archivos de aperturas (*.ovv)", "File di aperture (*.ovv)"};
-constexpr Traductions FILTRE_PARAMETRES = {"parameters (*.par)", "parameters (*.par)", "parameters (*.par)",
+constexpr Traductions FILTRE_PARAMETRES = {"paramètres (*.par)", "parameters (*.par)", "parameters (*.par)",
                                           "parâmetros (*.par)", "parámetros (*.par)", "parametri (*.par)"};
 
 } // namespace
@@ -30,8 +32,8 @@ constexpr Traductions FILTRE_PARAMETRES = {"parameters (*.par)", "parameters (*.
 void MainWindow::build_parametrage_menu() {
     m_parametrage = add_menu("Ouvertures1");
     m_bibliotheques = add_toggle(m_parametrage, "Bibliothquesactives1", true);
-    connect(add_item(m_parametrage, "Changerbibliothqueouvertures1"), &QAction::triggered, this,
-            &MainWindow::Changerbibliothqueouvertures1Click);
+    QAction* changer = add_item(m_parametrage, "Changerbibliothqueouvertures1");
+    connect(changer, &QAction::triggered, this, &MainWindow::Changerbibliothqueouvertures1Click);
     connect(add_item(m_parametrage, "Ouverturespourlesblancs1"), &QAction::triggered, this,
             [this] { ouvrir_repertoire(WHITE); });
     connect(add_item(m_parametrage, "Ouverturespourlesnoirs1"), &QAction::triggered, this,
@@ -63,6 +65,7 @@ void MainWindow::build_parametrage_menu() {
         connect(editor, &QDialog::finished, this, [this] { m_board->update(); });
     }
     m_parametres = new ParameterEditor(m_engine.tables().eval.parameters, this);
+    add_active_library_item(m_parametrage, changer);
 }
 
 QString MainWindow::ask_file(int mode, const QString& title, const QString& pattern,
@@ -98,6 +101,8 @@ bool MainWindow::changer_bibliotheque(const QString& marker) {
         return false;
     }
     m_engine.tables().repertoires = std::move(*lists);
+    set_active_library(findChild<QAction*>(QStringLiteral("BibliothequeActive")), marker,
+                       langue_cochee());
     return true;
 }
 

@@ -3,10 +3,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "files/print_layout.h"
-#include "game/game_import.h"
 #include "ui/i18n/captions.h"
-#include "ui/print/score_sheet_print.h"
+#include "ui/print/game_score_sheet.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -20,16 +18,7 @@ constexpr Traductions IMPRESSION_IMPOSSIBLE = {"Impression impossible", "Printin
 } // namespace
 
 ScoreSheet MainWindow::feuille_de_partie() const {
-    const GameState& g = m_controller.game();
-    ScoreSheet sheet;
-    sheet.title = QString::fromStdString(name_text(g.nom_blanc)) + QStringLiteral("-") +
-                  QString::fromStdString(name_text(g.nom_noir));
-    for (const std::string& line : score_sheet_lines(g.liste_coups.lines))
-        sheet.lines << QString::fromStdString(line);
-    // The game's last position, whichever ply is on show.
-    const PlayedGame played = played_game(g);
-    sheet.final_position = played.record[played.plies].board;
-    return sheet;
+    return game_score_sheet(m_controller.game(), langue_cochee());
 }
 
 bool MainWindow::imprimer(QPrinter& printer) {
