@@ -60,10 +60,10 @@ class PonderingTest : public ::testing::Test {
         controller.command(command::SetLevel{LEVEL_ITEMS[1].parameters});
         EngineState work;
         work.set_position(controller.game().damier_affiche);
-        ASSERT_GT(generate_root_moves(work, controller.game().trait), 0);
+        ASSERT_GT(generate_root_moves(work, controller.game().trait()), 0);
         const Move move = work.list(1)[0];
         for (const Square s : {move.from, move.to}) {
-            controller.command(command::Click{s});
+            controller.command(command::SquareClicked{s});
             controller.boucle_jeu();
         }
         ASSERT_EQ(controller.game().num_demi_coup, 1);

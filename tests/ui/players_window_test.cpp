@@ -106,7 +106,7 @@ class PlayersWindowTest : public WindowFixture {
         };
         answer(QMessageBox::NoRole);
         QVERIFY(!w.end_panel()->isVisible());
-        QCOMPARE(game().mode_match, 1);
+        QCOMPARE(game().mode_match, MatchMode::playing);
         answer(QMessageBox::YesRole);
         QVERIFY(w.end_panel()->isVisible());
         const Ratings after = new_ratings({1700, 2050}, Outcome::black_won);
