@@ -49,6 +49,9 @@ class ObserverRelay final : public GameObserver {
     void error(GameError kind) override {
         if (m_view) m_view->error(kind);
     }
+    void refused(const FileRefusal& refusal) override {
+        if (m_view) m_view->refused(refusal);
+    }
     void program_ended() override {
         if (m_view) m_view->program_ended();
     }

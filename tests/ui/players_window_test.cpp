@@ -170,7 +170,14 @@ class PlayersWindowTest : public WindowFixture {
             QTRY_VERIFY(game().num_demi_coup == ply + 2 || w.end_panel()->isVisible());
         }
         QVERIFY(game().num_demi_coup > 10);
-        if (!w.end_panel()->isVisible()) w.button("Abandon1")->click();
+        if (!w.end_panel()->isVisible()) {
+            // Resigning a rated match is confirmed first.
+            w.button("Abandon1")->click();
+            auto* question = w.findChild<QMessageBox*>(QStringLiteral("ResignQuestion"));
+            QVERIFY(question && question->isVisible());
+            for (QAbstractButton* b : question->buttons())
+                if (question->buttonRole(b) == QMessageBox::YesRole) b->click();
+        }
         settle();
         QVERIFY(!m_window->controller().match_in_progress());
         for (const char* key : locked) QVERIFY2(w.action(key)->isEnabled(), key);
