@@ -151,7 +151,7 @@ TEST(MoveInput, GameBetweenHumansEndsWhenTheSideToMoveIsStuck) {
     TwoPlayerGame t("W:Wc3:Bd4");
     t.click(22);
     EXPECT_EQ(fin_entre_humains(t.game, t.engine), GameEnd::no_moves);
-    EXPECT_EQ(game_end_outcome(GameEnd::no_moves, t.game.trait), Outcome::white_won);
+    EXPECT_EQ(game_end_outcome(GameEnd::no_moves, t.game.trait()), Outcome::white_won);
 }
 
 TEST(MoveInput, RecordEndsDrawnAtTheLastPlyAGameFileKeepsWhole) {
