@@ -17,6 +17,9 @@ namespace selvako {
 
 enum class GameError {
     file,        // a game file or "points.dat" could not be written
+    // "last32.dam" was refused (`GameController::last_game_path()` says
+    // where): the user did not choose that file, so the message names it.
+    last_game,
     record_full, // the game stopped drawn at the last ply the record holds
     // "joueurs.dat" and "points.dat" disagreed or held a rating that is not
     // a number; the list in use made good and the next write mends the files.

@@ -103,7 +103,7 @@ class LanguageWindowTest : public WindowFixture {
         settle();
 
         MainWindow& next = start(config());
-        QCOMPARE(int(next.saved_settings().langue), langue);
+        QCOMPARE(int(next.controller().last_settings().langue), langue);
         QCOMPARE(next.langue_cochee(), langue);
         QCOMPARE(next.action("Fichier1")->text(), fichier);
         QVERIFY(next.action(ITEM_KEYS[langue])->isChecked());

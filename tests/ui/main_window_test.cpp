@@ -281,9 +281,9 @@ class MainWindowTest : public WindowFixture {
 
         MainWindow& next = start(config());
         QVERIFY(next.reported_errors().isEmpty());
-        QCOMPARE(int(next.saved_settings().niveau), 18);
-        QCOMPARE(next.saved_settings().minutes_autre, 7);
-        QCOMPARE(int(next.saved_settings().langue), 0);
+        QCOMPARE(int(next.controller().last_settings().niveau), 18);
+        QCOMPARE(next.controller().last_settings().minutes_autre, 7);
+        QCOMPARE(int(next.controller().last_settings().langue), 0);
         next.choisir_damier_2d();
         QCOMPARE(next.controller().game().damier_affiche,
                  start_position()); // the 2D board starts afresh
@@ -304,8 +304,9 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(w.reported_errors(),
                  QStringList{QStringLiteral("Impossible d'ouvrir ce fichier : ") +
                              QDir::toNativeSeparators(last)});
-        QCOMPARE(w.saved_settings().budget_recherche, PersistentSettings{}.budget_recherche);
-        QCOMPARE(int(w.saved_settings().niveau), int(PersistentSettings{}.niveau));
+        QCOMPARE(w.controller().last_settings().budget_recherche,
+                 PersistentSettings{}.budget_recherche);
+        QCOMPARE(int(w.controller().last_settings().niveau), int(PersistentSettings{}.niveau));
     }
 
     void closingTheWindowDoesNotWriteTheAutomaticFile() {

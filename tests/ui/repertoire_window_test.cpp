@@ -35,7 +35,7 @@ class RepertoireWindowTest : public WindowFixture {
     QString user(const char* name) const {
         return QDir(m_user->path()).filePath(QString::fromUtf8(name));
     }
-    const Repertoires& engine_lists() const { return m_window->engine().tables().repertoires; }
+    const Repertoires& engine_lists() const { return m_session->engine().tables().repertoires; }
 
   private slots:
     void init() { new_user_folder(); }
@@ -235,7 +235,7 @@ class RepertoireWindowTest : public WindowFixture {
 
     void theParameterEditorRoundTrip() {
         MainWindow& w = start_2d();
-        EvalParameters& params = m_window->engine().tables().eval.parameters;
+        EvalParameters& params = m_session->engine().tables().eval.parameters;
         const EvalParameters before = params;
         w.action("Changerlesparamtres1")->trigger();
         ParameterEditor& editor = *w.parameter_editor();

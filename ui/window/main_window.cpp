@@ -118,6 +118,12 @@ void MainWindow::send(const Command& c) {
     m_controller.command(c);
 }
 
+bool MainWindow::send_file_command(const Command& c) {
+    const qsizetype reported = m_reported.size();
+    send(c);
+    return m_reported.size() == reported;
+}
+
 void MainWindow::send_options() {
     GameOptions o = m_controller.options();
     o.reflexion_sur_temps_adverse = m_reflexion->isChecked();
@@ -199,6 +205,10 @@ void MainWindow::error(GameError kind) {
     case GameError::file:
         report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         break;
+    case GameError::last_game:
+        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
+                     QDir::toNativeSeparators(from_std(m_controller.last_game_path().string())));
+        break;
     case GameError::player_files:
         report_error(texte(JOUEURS_REPARES, langue_cochee()));
         break;
@@ -224,19 +234,9 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::FormActivate() {
     if (m_activated || m_startup_done) return;
     m_activated = true;
-    const QString last = user_path(QStringLiteral("last32.dam"));
-    // On the very first run there is no automatic file yet: the defaults stand.
-    if (QFile::exists(last)) {
-        const auto image = read_game_file(last.toStdString());
-        // A refused file leaves the defaults; the message says which file,
-        // since the user did not choose to open it.
-        if (image)
-            m_saved_settings = image->settings;
-        else
-            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
-                         QDir::toNativeSeparators(last));
-    }
-    choisir_langue(m_saved_settings.langue);
+    // Before the start-up sequence, which send() waits for.
+    m_controller.command(command::ReadLastSettings{});
+    choisir_langue(m_controller.last_settings().langue);
 }
 
 void MainWindow::choisir_damier_2d() {
@@ -273,7 +273,7 @@ void MainWindow::Introduction() {
     m_timer1.start();
     send(command::StartUp{});
     // The table size of the last run, reallocated, not only ticked.
-    send(command::SetTableSize{m_saved_settings.taille_tables});
+    send(command::SetTableSize{m_controller.last_settings().taille_tables});
     send_options();
 }
 
@@ -543,7 +543,7 @@ void MainWindow::Best1Click() {
 }
 
 void MainWindow::quitter() {
-    send(command::Quit{user_path(QStringLiteral("last32.dam")).toStdString()});
+    send(command::Quit{});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

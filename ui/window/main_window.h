@@ -122,12 +122,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
     const GameController& controller() const { return m_controller; }
-    // Its tables: the repertoires and the evaluation parameters the
-    // "Paramétrage" menu changes.
-    Engine& engine() { return m_engine; }
     const DisplayState& display() const { return m_display; }
-    // The settings "last32.dam" held at the first activation.
-    const PersistentSettings& saved_settings() const { return m_saved_settings; }
     BoardView* board_view() const { return m_board; }
     QListWidget* move_list() const { return m_liste; }
     IntroScreen* intro() const { return m_intro; }
@@ -202,6 +197,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     void program_ended() override;
 
     void send(const Command& c);
+    // A command that reads or writes a file: false when the controller
+    // reported that it could not (the message is shown by then). One that
+    // waits for a search shows its message when it runs.
+    bool send_file_command(const Command& c);
     void build_menus();
     void build_parametrage_menu();
     void ouvrir_repertoire(int side);
@@ -243,7 +242,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     void clic_3d(int x, int y);
     void Jeuenaveugle1Click();
     void Editerlimagefichierbmp1Click();
-    void restore_last_game();
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();
     bool charger_parties(const GameTextFile& file);
@@ -307,8 +305,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool m_activated = false;
     bool m_startup_done = false;
     bool m_images_reported = false;
-    // The settings read from "last32.dam" before the start-up sequence.
-    PersistentSettings m_saved_settings;
     QStringList m_reported;
     PermissionSignals m_permissions;
     QTranslator m_qt_translator;

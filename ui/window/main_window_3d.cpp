@@ -133,7 +133,7 @@ bool MainWindow::choisir_damier_3d(int theme, bool restore_last) {
         Damier2D1Click();
         shown = 0;
     }
-    if (restore_last) restore_last_game();
+    if (restore_last) send(command::RestoreLastGame{});
     return shown == theme;
 }
 
@@ -240,19 +240,6 @@ bool MainWindow::editer_image(const QString& path) {
         return false;
     }
     return true;
-}
-
-void MainWindow::restore_last_game() {
-    const QString last = user_path(QStringLiteral("last32.dam"));
-    // The first run has no automatic file: the new game stands.
-    if (!QFile::exists(last)) return;
-    const auto image = read_game_file(last.toStdString());
-    if (!image) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()) + QStringLiteral(" : ") +
-                     QDir::toNativeSeparators(last));
-        return;
-    }
-    send(command::Open{*image});
 }
 
 } // namespace selvako

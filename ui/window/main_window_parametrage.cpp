@@ -1,14 +1,13 @@
 // The "Paramétrage" menu: whether the computer follows the opening
 // repertoires, the two repertoire editors and the libraries, and the
 // evaluation parameters with their editor and files. The lists and the
-// parameters are the engine's; these commands change them only once the
-// files they come from or go to have been read or written.
+// parameters are the engine's; the controller changes them, by the commands
+// sent here, only once the files they come from or go to have been read or
+// written.
 
 #include <QFileDialog>
 
 #include "eval/eval_state.h"
-#include "files/engine_files.h"
-#include "files/repertoire_files.h"
 #include "search/engine_tables.h"
 #include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
@@ -48,7 +47,7 @@ void MainWindow::build_parametrage_menu() {
 
     const RepertoireFolders folders{m_config.user_dir.toStdString(),
                                     user_path(QStringLiteral("Parametres")).toStdString()};
-    Repertoires& lists = m_engine.tables().repertoires;
+    const Repertoires& lists = m_engine.tables().repertoires;
     m_form2 = new RepertoireEditor(WHITE, lists, folders, this);
     m_form3 = new RepertoireEditor(BLACK, lists, folders, this);
     for (RepertoireEditor* editor : {m_form2, m_form3}) {
@@ -60,9 +59,15 @@ void MainWindow::build_parametrage_menu() {
                             QStringLiteral("*.ovv"), texte(FILTRE_OUVERTURES, langue_cochee()),
                             QStringLiteral("ovv"));
         };
+        editor->adopt = [this](int side, const RepertoireLines& lines) {
+            send(command::SetRepertoire{static_cast<std::uint8_t>(side), lines});
+        };
         connect(editor, &QDialog::finished, this, [this] { m_board->update(); });
     }
     m_parametres = new ParameterEditor(m_engine.tables().eval.parameters, this);
+    m_parametres->accepted = [this](const EvalParameters& parameters) {
+        send(command::SetParameters{parameters});
+    };
 }
 
 QString MainWindow::ask_file(int mode, const QString& title, const QString& pattern,
@@ -92,13 +97,8 @@ void MainWindow::Changerbibliothqueouvertures1Click() {
 }
 
 bool MainWindow::changer_bibliotheque(const QString& marker) {
-    auto lists = change_library(marker.toStdString(), m_config.user_dir.toStdString());
-    if (!lists) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
-        return false;
-    }
-    m_engine.tables().repertoires = std::move(*lists);
-    return true;
+    return send_file_command(
+        command::ChangeLibrary{marker.toStdString(), m_config.user_dir.toStdString()});
 }
 
 void MainWindow::Sauverlesparamtres1Click() {
@@ -116,24 +116,11 @@ void MainWindow::Chargerdesparamtres1Click() {
 }
 
 bool MainWindow::sauver_parametres(const QString& path) {
-    EvalState& eval = m_engine.tables().eval;
-    // The image keeps its reserved bytes; only a written file replaces it.
-    ParameterImage image = eval.parameter_image;
-    if (!save_parameter_file(eval.parameters, image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
-        return false;
-    }
-    eval.parameter_image = image;
-    return true;
+    return send_file_command(command::SaveParameters{path.toStdString()});
 }
 
 bool MainWindow::charger_parametres(const QString& path) {
-    EvalState& eval = m_engine.tables().eval;
-    if (!load_parameter_file(eval.parameters, eval.parameter_image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
-        return false;
-    }
-    return true;
+    return send_file_command(command::LoadParameters{path.toStdString()});
 }
 
 } // namespace selvako
