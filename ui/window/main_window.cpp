@@ -1,5 +1,6 @@
 #include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,44 +26,6 @@ namespace {
 
 constexpr int CLIENT_WIDTH = 800;
 constexpr int CLIENT_HEIGHT = 520;
-
-constexpr Traductions ERREUR = {"Erreur", "Error", "Fout", "Erro", "Error", "Errore"};
-constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
-                                      "Treino",       "Entrenamiento", "Allenamento"};
-constexpr Traductions JOUEURS_REPARES = {
-    "Les fichiers joueurs.dat et points.dat ne concordent pas : un classement manquant ou "
-    "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord.",
-    "The files joueurs.dat and points.dat do not agree: a missing or unreadable rating counts "
-    "as 1500 until they are next written, which puts them back in step.",
-    "De bestanden joueurs.dat en points.dat komen niet overeen: een ontbrekende of onleesbare "
-    "rating telt als 1500 tot ze opnieuw worden geschreven en weer kloppen.",
-    "Os arquivos joueurs.dat e points.dat não concordam: uma pontuação ausente ou ilegível "
-    "conta como 1500 até a próxima gravação, que os põe de acordo.",
-    "Los archivos joueurs.dat y points.dat no concuerdan: una puntuación ausente o ilegible "
-    "cuenta como 1500 hasta la próxima escritura, que los vuelve a poner de acuerdo.",
-    "I file joueurs.dat e points.dat non concordano: un punteggio mancante o illeggibile "
-    "vale 1500 fino alla prossima scrittura, che li rimette d'accordo."};
-constexpr Traductions RELEVE_PLEIN = {
-    "Le relevé de la partie est plein : la partie s'arrête nulle au 252e demi-coup.",
-    "The score sheet is full: the game ends in a draw at ply 252.",
-    "Het notatieformulier is vol: de partij eindigt in remise na halve zet 252.",
-    "A súmula da partida está cheia: a partida termina empatada no 252º meio-lance.",
-    "La planilla de la partida está llena: la partida termina en tablas en la media jugada 252.",
-    "Il formulario della partita è pieno: la partita finisce patta alla semimossa 252."};
-
-// Who plays the side to move, on its panel beside the clocks.
-constexpr Traductions A_VOUS = {"À vous de jouer", "Your move",     "U bent aan zet",
-                                "Sua vez",         "Le toca jugar", "Tocca a te"};
-constexpr Traductions AU_TRAIT = {"Au trait",  "To move", "Aan zet",
-                                  "Com a vez", "Juega",   "Al tratto"};
-constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend", "Your move; Selvako waits",
-                                        "Aan zet; Selvako wacht",  "Sua vez; Selvako espera",
-                                        "Le toca; Selvako espera", "Tocca a te; Selvako aspetta"};
-constexpr Traductions SELVAKO_JOUE = {"Selvako joue", "Selvako plays", "Selvako speelt",
-                                      "Selvako joga", "Selvako juega", "Selvako gioca"};
-constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",   "Game over",
-                                         "Partij afgelopen",  "Partida terminada",
-                                         "Partida terminada", "Partita finita"};
 
 QString name_of(const PlayerName& name) {
     return QString::fromLatin1(name_text(name).c_str());

@@ -14,17 +14,11 @@
 #include "ui/board3d/positions_3d.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 namespace selvako {
 
 namespace {
-
-constexpr Traductions IMPOSSIBLE_ECRIRE = {
-    "Impossible d'écrire ce fichier", "Cannot write this file",
-    "Kan dit bestand niet schrijven", "Não é possível gravar este arquivo",
-    "No se puede escribir este archivo", "Impossibile scrivere questo file"};
-constexpr Traductions ENTRAINEMENT_3D = {"Entraînement", "Training",      "Training",
-                                         "Treino",       "Entrenamiento", "Allenamento"};
 
 // The order of the board items in "Affichage".
 constexpr int MENU_ORDER[] = {1, 4, 2, 3, 5, 6, 7, 8};

@@ -15,7 +15,6 @@ namespace selvako {
 
 namespace {
 
-
 QString text_path(const std::filesystem::path& lesson) {
     return QString::fromStdString(lesson_text(lesson).string());
 }

@@ -15,17 +15,6 @@
 
 namespace selvako {
 
-namespace {
-
-constexpr Traductions FILTRE_OUVERTURES = {
-    "Fichiers d'ouvertures (*.ovv)", "Opening files (*.ovv)",
-    "Openingsbestanden (*.ovv)",     "Arquivos de aberturas (*.ovv)",
-    "Archivos de aperturas (*.ovv)", "File di aperture (*.ovv)"};
-constexpr Traductions FILTRE_PARAMETRES = {"parameters (*.par)", "parameters (*.par)", "parameters (*.par)",
-                                          "parâmetros (*.par)", "parámetros (*.par)", "parametri (*.par)"};
-
-} // namespace
-
 void MainWindow::build_parametrage_menu() {
     m_parametrage = add_menu("Ouvertures1");
     m_bibliotheques = add_toggle(m_parametrage, "Bibliothquesactives1", true);
