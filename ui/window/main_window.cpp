@@ -440,10 +440,6 @@ QAction* MainWindow::action(std::string_view key) const {
     return nullptr;
 }
 
-bool MainWindow::start_screen_shown() const {
-    return m_stack->currentWidget() == m_intro;
-}
-
 QString MainWindow::user_path(const QString& name) const {
     return QDir(m_config.user_dir).filePath(name);
 }
