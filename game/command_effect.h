@@ -17,6 +17,10 @@ enum class CommandEffect : std::uint8_t {
     // Changes the game but belongs to the analysis or ends the program: waits
     // for a search, and runs during an analysis as well.
     changes_game_under_analysis,
+    // Changes what a search reads (the engine's evaluation parameters and
+    // opening repertoires), not the game: waits for a search, and runs during
+    // an analysis as well, the next position being searched with it.
+    changes_engine_tables,
 };
 
 } // namespace selvako

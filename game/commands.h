@@ -9,6 +9,8 @@
 #include <variant>
 
 #include "engine/board.h"
+#include "engine/repertoire.h"
+#include "eval/parameters.h"
 #include "files/game_file.h"
 #include "files/game_text.h"
 #include "game/analysis_control.h"
@@ -169,14 +171,24 @@ struct Open {
     static constexpr CommandEffect effect = CommandEffect::changes_game;
     GameFileImage image;
 };
-// Saves the game as a file; "Quitter" saves "last32.dam" this way and ends.
+// Saves the game as a file.
 struct Save {
     static constexpr CommandEffect effect = CommandEffect::immediate;
     std::filesystem::path path;
 };
+// "Quitter": saves the game as "last32.dam" and ends.
 struct Quit {
     static constexpr CommandEffect effect = CommandEffect::changes_game_under_analysis;
-    std::filesystem::path last_game;
+};
+// The first activation: the settings of "last32.dam" (language, level, table
+// size), kept as `last_settings()`; the game in progress is not touched.
+struct ReadLastSettings {
+    static constexpr CommandEffect effect = CommandEffect::immediate;
+};
+// A start-screen theme button: the game "last32.dam" holds replaces the
+// game in progress (nothing when there is no such file yet).
+struct RestoreLastGame {
+    static constexpr CommandEffect effect = CommandEffect::changes_game;
 };
 // A game read from a text or PDN file, the clipboard or a FEN: it replaces the
 // game in progress, replayed move by move from its start.
@@ -238,6 +250,35 @@ struct NextLesson {
 struct ReviewLesson {
     static constexpr CommandEffect effect = CommandEffect::changes_game;
 };
+// "Paramétrage": the engine's evaluation parameters and opening repertoires.
+// The editor's OK: the set as edited.
+struct SetParameters {
+    static constexpr CommandEffect effect = CommandEffect::changes_engine_tables;
+    EvalParameters parameters;
+};
+// "Charger des paramètres": a ".par" file; one that cannot be read changes nothing.
+struct LoadParameters {
+    static constexpr CommandEffect effect = CommandEffect::changes_engine_tables;
+    std::filesystem::path path;
+};
+// "Sauver les paramètres"
+struct SaveParameters {
+    static constexpr CommandEffect effect = CommandEffect::immediate;
+    std::filesystem::path path;
+};
+// A repertoire editor's list for `side`, once written as the active file.
+struct SetRepertoire {
+    static constexpr CommandEffect effect = CommandEffect::changes_engine_tables;
+    std::uint8_t side = WHITE;
+    RepertoireLines lines;
+};
+// "Changer de bibliothèque d'ouvertures": the library of `marker` becomes
+// the active pair of files in `active_folder`, and the engine's lists.
+struct ChangeLibrary {
+    static constexpr CommandEffect effect = CommandEffect::changes_engine_tables;
+    std::filesystem::path marker;
+    std::filesystem::path active_folder;
+};
 } // namespace command
 
 using Command = std::variant<
@@ -252,7 +293,9 @@ using Command = std::variant<
     command::DeletePlayer, command::ResetComputerRating, command::LoadGame, command::SetUpMode,
     command::ChoosePiece, command::EmptyBoard, command::FillBoard, command::ChangeDirection,
     command::ChangeComputerColour, command::ChangeFirstMover, command::PasteFen,
-    command::OpenLesson, command::NextLesson, command::ReviewLesson,
+    command::OpenLesson, command::NextLesson, command::ReviewLesson, command::ReadLastSettings,
+    command::RestoreLastGame, command::SetParameters, command::LoadParameters,
+    command::SaveParameters, command::SetRepertoire, command::ChangeLibrary,
     // The Analyse and Apprentissage menus (game/analysis_control.h).
     command::StartAnalysis, command::StopPhase, command::EndAnalysis, command::Learn,
     command::DeclineLearning, command::LoadLessons, command::StartSession, command::StopSession,

@@ -32,6 +32,8 @@ GameController::GameController(Engine& engine, const TimeSource& time, GameObser
     : m_engine(engine), m_observer(observer), m_folders(std::move(folders)), m_clocks(time) {
     if (m_folders.joueurs.empty())
         m_folders.joueurs = m_folders.points.parent_path() / "joueurs.dat";
+    if (m_folders.last_game.empty())
+        m_folders.last_game = m_folders.points.parent_path() / "last32.dam";
     m_work.allocate_move_lists();
     m_engine.on_poll = [this] { poll_recherche(); };
     m_engine.on_clock = [this](std::int32_t total) { horloge_recherche(total); };
@@ -171,7 +173,14 @@ void GameController::apply(const Command& c) {
             [this](const command::Open& o) { ouvrir(o.image); },
             [this](const command::Save& s) { sauver(s.path); },
             [this](const command::LoadGame& l) { charger_partie(l.game); },
-            [this](const command::Quit& q) { quitter(q.last_game); },
+            [this](const command::Quit&) { quitter(); },
+            [this](const command::ReadLastSettings&) { read_last_settings(); },
+            [this](const command::RestoreLastGame&) { restore_last_game(); },
+            [this](const command::SetParameters& p) { set_parameters(p.parameters); },
+            [this](const command::LoadParameters& p) { load_parameters(p.path); },
+            [this](const command::SaveParameters& p) { save_parameters(p.path); },
+            [this](const command::SetRepertoire& r) { set_repertoire(r.side, r.lines); },
+            [this](const command::ChangeLibrary& l) { change_library(l); },
             [this](const command::Close&) {
                 m_game.fin_programme = 1;
                 if (m_searching) m_engine.stop_and_discard();
@@ -375,8 +384,8 @@ bool GameController::sauver(const std::filesystem::path& path) {
     return written;
 }
 
-void GameController::quitter(const std::filesystem::path& last_game) {
-    sauver(last_game);
+void GameController::quitter() {
+    sauver(m_folders.last_game);
     m_game.fin_programme = 1;
     m_observer.program_ended();
 }

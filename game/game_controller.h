@@ -60,6 +60,9 @@ struct GameFolders {
     std::filesystem::path points; // "points.dat"
     // "joueurs.dat"; beside "points.dat" when empty.
     std::filesystem::path joueurs = {};
+    // "last32.dam", the game "Quitter" leaves for the next run; beside
+    // "points.dat" when empty.
+    std::filesystem::path last_game = {};
 };
 
 class GameController {
@@ -113,6 +116,9 @@ class GameController {
     const LessonFolder& lessons() const { return m_lessons; }
     // The analysis, "Apprendre ?" and the learning session.
     const AnalysisControl& analysis() const { return m_analyse; }
+    // The settings "last32.dam" held when `ReadLastSettings` read it (the
+    // defaults when there was none or it was refused), and where it is.
+    const PersistentSettings& last_settings() const { return m_last_settings; }
 
   private:
     void apply(const Command& c);
@@ -163,7 +169,18 @@ class GameController {
     void ouvrir(const GameFileImage& image, bool keep_level = false);
     void charger_partie(const GameText& text);
     bool sauver(const std::filesystem::path& path);
-    void quitter(const std::filesystem::path& last_game);
+    void quitter();
+    // "last32.dam" as read now: nothing when there is none yet (the first
+    // run); refused, with the error reported, when it cannot be trusted.
+    std::optional<GameFileImage> read_last_game();
+    void read_last_settings();
+    void restore_last_game();
+    // The engine's tables the "Paramétrage" menu changes (game_controller_engine_tables.cpp).
+    void set_parameters(const EvalParameters& parameters);
+    void load_parameters(const std::filesystem::path& path);
+    void save_parameters(const std::filesystem::path& path);
+    void set_repertoire(int side, const RepertoireLines& lines);
+    void change_library(const command::ChangeLibrary& library);
 
     void set_up_mode(bool on);
     void placer_piece(Square s);
@@ -228,6 +245,7 @@ class GameController {
     PositionEditor m_editor;
     LessonFolder m_lessons;
     AnalysisControl m_analyse;
+    PersistentSettings m_last_settings;
 };
 
 } // namespace selvako

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -29,6 +30,7 @@ struct RecordingObserver : GameObserver {
     std::vector<GameEndReport> ends;
     std::vector<Move> computer_moves;
     std::vector<GameError> errors;
+    std::vector<FileRefusal> refusals;
     std::vector<Permissions> announced;
     std::function<void()> during_search;
     // Time passes while the search runs, one second a poll, so that a level
@@ -51,6 +53,7 @@ struct RecordingObserver : GameObserver {
     }
     void game_ended(const GameEndReport& report) override { ends.push_back(report); }
     void error(GameError kind) override { errors.push_back(kind); }
+    void refused(const FileRefusal& refusal) override { refusals.push_back(refusal); }
     void permissions_changed(const Permissions& now) override { announced.push_back(now); }
 };
 
@@ -184,6 +187,43 @@ TEST_F(GameControllerTest, EveryCommandSentDuringOneSearchRunsInOrderAfterIt) {
     // Back then Forward: in that order the ply on show is the human's move.
     EXPECT_EQ(game().num_demi_coup, 1);
     EXPECT_EQ(game().damier_affiche, after_human);
+}
+
+TEST_F(GameControllerTest, EngineTablesChangeOnlyBetweenSearchesAndFromFilesRead) {
+    controller.command(command::SetLevel{LEVEL_ITEMS[3].parameters});
+    play_first_legal_move();
+    const EvalParameters before = engine.tables().eval.parameters;
+    EvalParameters edited = before;
+    edited.t2 = static_cast<std::int8_t>(before.t2 + 1);
+    const RepertoireLines white = {"22-18 "};
+    view.during_search = [&] {
+        controller.command(command::SetParameters{edited});
+        controller.command(command::SetRepertoire{WHITE, white});
+        // The search reads the tables as they were when it started.
+        EXPECT_TRUE(engine.tables().eval.parameters == before);
+        EXPECT_NE(engine.tables().repertoires.white, white);
+    };
+    controller.boucle_jeu();
+    EXPECT_TRUE(view.computer_moves.empty());
+    EXPECT_TRUE(engine.tables().eval.parameters == edited);
+    EXPECT_EQ(engine.tables().repertoires.white, white);
+
+    // Saved, changed, loaded back: the set saved.
+    const auto path = dir.path() / "mine.par";
+    controller.command(command::SaveParameters{path});
+    controller.command(command::SetParameters{before});
+    controller.command(command::LoadParameters{path});
+    EXPECT_TRUE(engine.tables().eval.parameters == edited);
+    EXPECT_TRUE(view.errors.empty());
+
+    // Files that cannot be read or written change nothing and are reported.
+    controller.command(command::LoadParameters{dir.path() / "missing.par"});
+    controller.command(command::SaveParameters{dir.path()});
+    controller.command(command::ChangeLibrary{dir.path() / "missing.ovv", dir.path()});
+    EXPECT_TRUE(engine.tables().eval.parameters == edited);
+    EXPECT_EQ(engine.tables().repertoires.white, white);
+    EXPECT_EQ(view.errors,
+              (std::vector<GameError>{GameError::file, GameError::file, GameError::file}));
 }
 
 TEST_F(GameControllerTest, NavigationDuringTheComputersTurnThrowsItsMoveAway) {
@@ -373,6 +413,54 @@ TEST_F(GameControllerTest, SavedGameReopensAsItWas) {
 
     controller.command(command::Save{dir.path() / "missing" / "x.dam"});
     EXPECT_EQ(view.errors, std::vector<GameError>{GameError::file});
+}
+
+TEST_F(GameControllerTest, QuitLeavesTheLastGameWhichTheNextRunReadsBack) {
+    // The first run: no automatic file, the defaults and the game stand.
+    controller.command(command::ReadLastSettings{});
+    controller.command(command::RestoreLastGame{});
+    EXPECT_TRUE(view.errors.empty());
+    EXPECT_EQ(game().num_demi_coup, 0);
+
+    play_first_legal_move();
+    controller.boucle_jeu();
+    controller.command(command::SetLevel{LEVEL_ITEMS[7].parameters});
+    const GameState left = game();
+    controller.command(command::Quit{});
+    ASSERT_TRUE(controller.finished());
+    ASSERT_TRUE(std::filesystem::exists(dir.path() / "last32.dam"));
+
+    // The next run: its own engine and controller, as the program builds them.
+    TimeSourceSearchClock next_clock(time);
+    Engine next_engine(next_clock, 7);
+    RecordingObserver next_view;
+    GameController next(next_engine, time, next_view, folders());
+    next.command(command::ReadLastSettings{});
+    EXPECT_EQ(next.last_settings().niveau, left.settings.niveau);
+    EXPECT_EQ(next.game().num_demi_coup, 0); // only the settings are read
+    next.command(command::RestoreLastGame{});
+    EXPECT_EQ(next.game().damier_affiche, left.damier_affiche);
+    EXPECT_EQ(next.game().liste_coups.lines, left.liste_coups.lines);
+    EXPECT_TRUE(next_view.errors.empty());
+}
+
+TEST_F(GameControllerTest, RefusedLastGameIsReportedAndChangesNothing) {
+    play_first_legal_move();
+    {
+        std::ofstream out(dir.path() / "last32.dam", std::ios::binary);
+        out << "not a game file";
+    }
+    const GameState before = game();
+    controller.command(command::ReadLastSettings{});
+    EXPECT_EQ(controller.last_settings().niveau, PersistentSettings{}.niveau);
+    controller.command(command::RestoreLastGame{});
+    EXPECT_EQ(game().damier_affiche, before.damier_affiche);
+    EXPECT_EQ(game().num_demi_coup, before.num_demi_coup);
+    // Each read says which file it refused, since the user did not choose it.
+    EXPECT_TRUE(view.errors.empty());
+    ASSERT_EQ(view.refusals.size(), 2u);
+    for (const FileRefusal& refusal : view.refusals)
+        EXPECT_EQ(refusal.path, dir.path() / "last32.dam");
 }
 
 TEST_F(GameControllerTest, ClickBeforeTheComputersReplyOnlyPicksThePieceUp) {

@@ -47,7 +47,7 @@ class AnalysisWindowTest : public WindowFixture {
         QVERIFY(!w.action("Arrtercettephase1")->isEnabled());
 
         w.action("Dbuteruneanalyse1")->trigger();
-        AnalysisWindow* form4 = w.form4();
+        AnalysisWindow* form4 = find_child<AnalysisWindow>(w, "Form4");
         QVERIFY(form4->isVisible());
         QVERIFY(form4->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!w.action("Dbuteruneanalyse1")->isEnabled());

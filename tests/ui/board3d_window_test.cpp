@@ -32,7 +32,7 @@ class Board3dWindowTest : public WindowFixture {
     }
 
     void click_3d(Square s) {
-        Board3dView* image = m_window->panel10()->image();
+        Board3dView* image = find_child<Panel10>(*m_window, "Panel10")->image();
         const int p = position_of_square(s, m_window->display().damier_inverse);
         QTest::mouseClick(image, Qt::LeftButton, {},
                           QPoint(positions_3d[p].x + 30, positions_3d[p].y + 30));
@@ -58,9 +58,9 @@ class Board3dWindowTest : public WindowFixture {
     void everyThemeIsOfferedAndShowsItsOwnPicture() {
         MainWindow& w = start_3d(1, config());
         QVERIFY(w.reported_errors().isEmpty());
-        QVERIFY(w.panel10()->isVisible());
+        QVERIFY(find_child<Panel10>(w, "Panel10")->isVisible());
         QVERIFY(w.action("Damier3D1")->isChecked());
-        QImage previous = w.panel10()->image()->image();
+        QImage previous = find_child<Panel10>(w, "Panel10")->image()->image();
         for (const int theme : {4, 2, 3, 5, 6, 7, 8}) {
             const char* item = THEMES_3D[theme - 1].menu_item;
             QVERIFY(w.action(item)->isEnabled());
@@ -68,12 +68,12 @@ class Board3dWindowTest : public WindowFixture {
             QCOMPARE(w.theme_images().theme_3d(), theme);
             QVERIFY(w.action(item)->isChecked());
             QVERIFY(!w.action("Damier3D1")->isChecked());
-            const QImage shown = w.panel10()->image()->image();
+            const QImage shown = find_child<Panel10>(w, "Panel10")->image()->image();
             QVERIFY(shown != previous);
             previous = shown;
         }
         w.action("Damier2D1")->trigger();
-        QVERIFY(!w.panel10()->isVisible());
+        QVERIFY(!find_child<Panel10>(w, "Panel10")->isVisible());
         QVERIFY(w.action("Damier2D1")->isChecked());
         QCOMPARE(w.theme_images().theme_3d(), 1);
     }
@@ -97,13 +97,13 @@ class Board3dWindowTest : public WindowFixture {
         QVERIFY(!data.isEmpty());
         QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images5/dn5_32.bmp"))));
         MainWindow& w = start(config(data));
-        QTest::mouseClick(w.intro()->theme_button(5), Qt::LeftButton);
+        QTest::mouseClick(find_child<IntroScreen>(w, "Intro")->theme_button(5), Qt::LeftButton);
         settle();
         QVERIFY(!w.action("Damier3D5")->isEnabled());
         QVERIFY(w.action("Damier3D6")->isEnabled());
         QVERIFY(w.action("Damier3D1")->isChecked());
         QCOMPARE(w.theme_images().theme_3d(), 1);
-        QVERIFY(w.panel10()->isVisible());
+        QVERIFY(find_child<Panel10>(w, "Panel10")->isVisible());
         QVERIFY(w.reported_errors().isEmpty());
     }
 
@@ -111,7 +111,7 @@ class Board3dWindowTest : public WindowFixture {
         const QString data = linked_data();
         QVERIFY(!data.isEmpty());
         MainWindow& w = start_3d(3, config(data));
-        const QImage before = w.panel10()->image()->image();
+        const QImage before = find_child<Panel10>(w, "Panel10")->image()->image();
         // Gone after the start-up check: the item is still offered.
         QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pb4_7.bmp"))));
         QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pn4_9.bmp"))));
@@ -121,7 +121,7 @@ class Board3dWindowTest : public WindowFixture {
         QCOMPARE(w.theme_images().theme_3d(), 3);
         QVERIFY(w.action("Damier3D3")->isChecked());
         QVERIFY(!w.action("Damier3D4")->isChecked());
-        QCOMPARE(w.panel10()->image()->image(), before);
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->image()->image(), before);
     }
 
     void clicksOnThePictureLandOnTheirSquaresInBothOrientations() {
@@ -133,28 +133,30 @@ class Board3dWindowTest : public WindowFixture {
         QCOMPARE(game().damier_affiche[18], WHITE_MAN);
         QCOMPARE(game().damier_affiche[22], EMPTY);
         w.action("Inverserdamier1")->trigger();
-        QCOMPARE(w.panel10()->clock_y(WHITE), 56);
-        QCOMPARE(w.panel10()->clock_y(BLACK), 448);
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->clock_y(WHITE), 56);
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->clock_y(BLACK), 448);
         click_3d(11);
         click_3d(15);
         QCOMPARE(game().damier_affiche[15], BLACK_MAN);
         QCOMPARE(game().damier_affiche[11], EMPTY);
-        QCOMPARE(w.panel10()->move_number_text(), QStringLiteral("Coups : 2"));
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->move_number_text(),
+                 QStringLiteral("Coups : 2"));
         // A click between the sprites changes nothing.
         const BoardArray board = game().damier_affiche;
-        QTest::mouseClick(w.panel10()->image(), Qt::LeftButton, {}, QPoint(700, 300));
+        QTest::mouseClick(find_child<Panel10>(w, "Panel10")->image(), Qt::LeftButton, {},
+                          QPoint(700, 300));
         settle();
         QCOMPARE(game().damier_affiche, board);
     }
 
     void theSquareDrawnAtAPositionIsItsSprite() {
         MainWindow& w = start_3d(3, config());
-        const QImage shown = w.panel10()->image()->image();
+        const QImage shown = find_child<Panel10>(w, "Panel10")->image()->image();
         const PixelPoint at = positions_3d[1];
         QCOMPARE(shown.copy(at.x, at.y, 60, 60), w.theme_images().sprite(BLACK_MAN, 1));
         w.action("Inverserdamier1")->trigger();
         // Upside down, position 1 shows square 32, a white man.
-        const QImage turned = w.panel10()->image()->image();
+        const QImage turned = find_child<Panel10>(w, "Panel10")->image()->image();
         QCOMPARE(turned.copy(at.x, at.y, 60, 60), w.theme_images().sprite(WHITE_MAN, 1));
     }
 
@@ -165,11 +167,11 @@ class Board3dWindowTest : public WindowFixture {
         w.action("Jeuenaveugle1")->trigger();
         QVERIFY(w.action("Jeuenaveugle1")->isChecked());
         QVERIFY(!w.action("Arretrflexionparclicsouris1")->isChecked());
-        const QImage blind = w.panel10()->image()->image();
+        const QImage blind = find_child<Panel10>(w, "Panel10")->image()->image();
         const PixelPoint at = positions_3d[1];
         QCOMPARE(blind.copy(at.x, at.y, 60, 60), w.theme_images().sprite(EMPTY, 1));
         w.action("Jeuenaveugle1")->trigger();
-        const QImage seen = w.panel10()->image()->image();
+        const QImage seen = find_child<Panel10>(w, "Panel10")->image()->image();
         QCOMPARE(seen.copy(at.x, at.y, 60, 60), w.theme_images().sprite(BLACK_MAN, 1));
     }
 
@@ -181,7 +183,10 @@ class Board3dWindowTest : public WindowFixture {
         const QImage saved(path, "BMP");
         QCOMPARE(saved.size(), QSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                 w.panel10()->image()->image().convertToFormat(QImage::Format_RGB32));
+                 find_child<Panel10>(w, "Panel10")
+                     ->image()
+                     ->image()
+                     .convertToFormat(QImage::Format_RGB32));
         // A folder that does not exist: refused, and said so once.
         QVERIFY(!w.editer_image(QDir(m_user->path()).filePath(QStringLiteral("no/such.bmp"))));
         QCOMPARE(w.reported_errors().size(), 1);
@@ -191,13 +196,13 @@ class Board3dWindowTest : public WindowFixture {
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
         write_position(last, "W:Wd4,b2:Ba7,Kc1");
         MainWindow& w = start(config());
-        QTest::mouseClick(w.intro()->theme_button(6), Qt::LeftButton);
+        QTest::mouseClick(find_child<IntroScreen>(w, "Intro")->theme_button(6), Qt::LeftButton);
         settle();
         QVERIFY(w.action("Damier3D6")->isChecked());
         QCOMPARE(game().damier_affiche[18], WHITE_MAN);
         QCOMPARE(game().damier_affiche[30], BLACK_KING);
-        QCOMPARE(w.panel10()->count_text(WHITE), QStringLiteral("  2"));
-        QCOMPARE(w.panel10()->count_text(BLACK), QStringLiteral("  2"));
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->count_text(WHITE), QStringLiteral("  2"));
+        QCOMPARE(find_child<Panel10>(w, "Panel10")->count_text(BLACK), QStringLiteral("  2"));
     }
 
     void thePanelsOverTheBoardFollowTheViewShown() {
@@ -205,22 +210,24 @@ class Board3dWindowTest : public WindowFixture {
         QVERIFY(w.action("Nouveau2")->isEnabled());
         w.action("Nouveau2")->trigger();
         settle();
-        QVERIFY(w.new_game_panel()->isVisible());
-        QCOMPARE(w.new_game_panel()->parentWidget(), w.panel10()->image());
-        QVERIFY(w.end_panel()->parentWidget() == w.panel10()->image());
+        QVERIFY(find_child<NewGamePanel>(w, "Nouvelle_partie")->isVisible());
+        QCOMPARE(find_child<NewGamePanel>(w, "Nouvelle_partie")->parentWidget(),
+                 find_child<Panel10>(w, "Panel10")->image());
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->parentWidget() ==
+                find_child<Panel10>(w, "Panel10")->image());
         w.action("Damier2D1")->trigger();
-        QCOMPARE(w.new_game_panel()->parentWidget(), w.board_view());
-        QVERIFY(w.new_game_panel()->isVisible());
+        QCOMPARE(find_child<NewGamePanel>(w, "Nouvelle_partie")->parentWidget(), w.board_view());
+        QVERIFY(find_child<NewGamePanel>(w, "Nouvelle_partie")->isVisible());
     }
 
     void theTwoDimensionalButtonDoesNotRestoreIt() {
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
         write_position(last, "W:Wd4,b2:Ba7,Kc1");
         MainWindow& w = start(config());
-        QTest::mouseClick(w.intro()->board_2d_button(), Qt::LeftButton);
+        QTest::mouseClick(find_child<IntroScreen>(w, "Intro")->board_2d_button(), Qt::LeftButton);
         settle();
         QCOMPARE(game().damier_affiche, start_position());
-        QVERIFY(!w.panel10()->isVisible());
+        QVERIFY(!find_child<Panel10>(w, "Panel10")->isVisible());
     }
 };
 

@@ -80,14 +80,14 @@ class ComputerTest : public WindowFixture {
         QVERIFY(m_sound.played.contains(QStringLiteral("son.wav")));
         // "1 : Débutant" searches three plies deep and no further.
         QCOMPARE(w.controller().last_search().depth, 3);
-        QVERIFY(w.calcul_page()->listbox2()->item(0)->text().startsWith(
+        QVERIFY(find_child<CalculPage>(w)->listbox2()->item(0)->text().startsWith(
             QStringLiteral("Profondeur :")));
-        QVERIFY(w.calcul_page()->root_list()->count() > 1);
+        QVERIFY(find_child<CalculPage>(w)->root_list()->count() > 1);
         QVERIFY(w.action("Nouveau2")->isEnabled());
         QVERIFY(w.button("Proposernul")->isEnabled());
 
         // "Editer meilleurs coups" writes the information lines.
-        QTest::mouseClick(w.calcul_page()->best_button(), Qt::LeftButton);
+        QTest::mouseClick(find_child<CalculPage>(w)->best_button(), Qt::LeftButton);
         QFile best(QDir(m_user->path()).filePath(QStringLiteral("Bestmove.txt")));
         QVERIFY(best.open(QIODevice::ReadOnly | QIODevice::Text));
         QVERIFY(best.readLine().startsWith("Profondeur :"));
@@ -120,7 +120,7 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(game().damier_affiche[9], EMPTY);                   // b6
         QTRY_COMPARE(w.controller().input().piece_prise, WHITE_MAN); // e3, picked up
         QVERIFY(!w.controller().searching());
-        QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 11"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->count_text(), QStringLiteral(" 11"));
         // The board as drawn shows the forced capture.
         const QImage board = w.board_view()->grab().toImage();
         const QPointF taker = w.board_view()->logical_transform().map(
@@ -211,7 +211,9 @@ class ComputerTest : public WindowFixture {
         when([&] { return w.controller().pondering(); },
              [&] {
                  w.action("Nouveau2")->trigger();
-                 w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
+                 find_child<NewGamePanel>(w, "Nouvelle_partie")
+                     ->start_button(NewGamePanel::ENTRAINEMENT)
+                     ->click();
              });
         click(22);
         click(18);
@@ -234,7 +236,7 @@ class ComputerTest : public WindowFixture {
         open_position("W:Wa3,c3,e1:Bb8,d8,f8,h8,c7");
         click(21); // a3-b4
         wait_for_ply(2);
-        QVERIFY(w.zut_visible());
+        QVERIFY(find_child<QLabel>(w, "Zut")->isVisible());
         QCOMPARE(w.controller().computer().coup_choisi, 1);
 
         // A single legal move is played without a search: no handicap either.
@@ -244,13 +246,13 @@ class ComputerTest : public WindowFixture {
         wait_for_ply(2);
         QCOMPARE(game().historique[2].from, Square{16});
         QCOMPARE(game().historique[2].to, Square{23});
-        QVERIFY(!w.zut_visible());
+        QVERIFY(!find_child<QLabel>(w, "Zut")->isVisible());
 
         // Level material: no handicap.
         open_position("W:Wa3,c3,e1,g1:Bb8,d8,f8,h8", "level.dam");
         click(21);
         wait_for_ply(2);
-        QVERIFY(!w.zut_visible());
+        QVERIFY(!find_child<QLabel>(w, "Zut")->isVisible());
     }
 
     void computerOffersADrawInADeadEnding() {
@@ -279,10 +281,11 @@ class ComputerTest : public WindowFixture {
         click(26); // the white king, back to c1
         click(30);
         wait_for_ply(24);
-        QVERIFY(w.draw_offer_panel()->isVisible());
-        QTest::mouseClick(w.draw_offer_panel()->ok_button(), Qt::LeftButton);
-        QVERIFY(!w.draw_offer_panel()->isVisible());
-        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+        QVERIFY(find_child<DrawOfferPanel>(w, "Match_nul")->isVisible());
+        QTest::mouseClick(find_child<DrawOfferPanel>(w, "Match_nul")->ok_button(), Qt::LeftButton);
+        QVERIFY(!find_child<DrawOfferPanel>(w, "Match_nul")->isVisible());
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
+                 QStringLiteral("Match nul !"));
         QCOMPARE(game().dernier_resultat, Outcome::draw);
     }
 
@@ -299,7 +302,8 @@ class ComputerTest : public WindowFixture {
         c.animations = false;
         MainWindow& w = start_2d(c);
         w.action("Ordinateurcontreordinateur1")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w.end_panel()->isVisible(), 240000);
+        QTRY_VERIFY_WITH_TIMEOUT(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible(),
+                                 240000);
         QVERIFY(game().num_demi_coup > 20);
         QVERIFY(game().dernier_resultat != Outcome::none);
         QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
@@ -314,9 +318,11 @@ class ComputerTest : public WindowFixture {
         MainWindow& w = start_2d(c);
         open_position("W:WKc1:BKh8");
         w.action("Ordinateurcontreordinateur1")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w.end_panel()->isVisible(), 240000);
+        QTRY_VERIFY_WITH_TIMEOUT(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible(),
+                                 240000);
         QCOMPARE(int(game().num_demi_coup), 251);
-        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
+                 QStringLiteral("Match nul !"));
     }
 };
 

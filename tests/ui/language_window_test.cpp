@@ -57,7 +57,7 @@ class LanguageWindowTest : public WindowFixture {
         // The start screen names the language menu in four languages.
         QCOMPARE(w.action("Langue1")->text(), QStringLiteral("Idioma/Langue/Language/Taal"));
         QPushButton* chosen = nullptr;
-        for (QPushButton* b : w.intro()->findChildren<QPushButton*>())
+        for (QPushButton* b : find_child<IntroScreen>(w, "Intro")->findChildren<QPushButton*>())
             if (b->text() == button) chosen = b;
         QVERIFY(chosen);
         QVERIFY(chosen->isEnabled());
@@ -69,7 +69,7 @@ class LanguageWindowTest : public WindowFixture {
         settle();
 
         MainWindow& next = start(config());
-        QCOMPARE(int(next.saved_settings().langue), langue);
+        QCOMPARE(int(next.controller().last_settings().langue), langue);
         QCOMPARE(next.langue_cochee(), langue);
         QCOMPARE(next.action("Fichier1")->text(), fichier);
         QVERIFY(next.action(ITEM_KEYS[langue])->isChecked());
@@ -102,9 +102,9 @@ class LanguageWindowTest : public WindowFixture {
 
     void setUpCaptionsFollowASwitch() {
         MainWindow& w = start_2d();
-        w.install_position_item()->trigger();
+        w.action("Installeruneposition1")->trigger();
         settle();
-        ProblemPage* page = w.problem_page();
+        ProblemPage* page = find_child<ProblemPage>(w);
         if (page->couleur_joue()->text() != QStringLiteral("Ordinateur joue"))
             page->couleur_joue()->click();
         settle();
@@ -118,15 +118,17 @@ class LanguageWindowTest : public WindowFixture {
 
     void italianUpsideDown() {
         MainWindow& w = start_2d();
-        w.install_position_item()->trigger();
+        w.action("Installeruneposition1")->trigger();
         settle();
         w.action("Inverserdamier1")->trigger();
         settle();
         QVERIFY(w.display().damier_inverse);
         choose(ITALIANO);
-        QCOMPARE(w.problem_page()->bas_haut()->text(), QStringLiteral("Bl.:Bianco:Su->Giù"));
+        QCOMPARE(find_child<ProblemPage>(w)->bas_haut()->text(),
+                 QStringLiteral("Bl.:Bianco:Su->Giù"));
         choose(ESPANOL);
-        QCOMPARE(w.problem_page()->bas_haut()->text(), QStringLiteral("Bl.:Arriba->Abajo"));
+        QCOMPARE(find_child<ProblemPage>(w)->bas_haut()->text(),
+                 QStringLiteral("Bl.:Arriba->Abajo"));
     }
 
     void themeNamesStayInEveryLanguage() {
@@ -146,13 +148,15 @@ class LanguageWindowTest : public WindowFixture {
     void startScreenAdviceAndCreditsInTheLanguage() {
         MainWindow& w = start(config());
         QStringList french;
-        for (QLabel* l : w.intro()->findChildren<QLabel*>()) french << l->text();
+        for (QLabel* l : find_child<IntroScreen>(w, "Intro")->findChildren<QLabel*>())
+            french << l->text();
         QVERIFY(french.join(' ').contains(QStringLiteral("Paramètres")));
         QVERIFY(!french.join(' ').contains(QStringLiteral("Super VGA")));
-        w.intro()->language_button(ENGLISH)->click();
+        find_child<IntroScreen>(w, "Intro")->language_button(ENGLISH)->click();
         settle();
         QStringList english;
-        for (QLabel* l : w.intro()->findChildren<QLabel*>()) english << l->text();
+        for (QLabel* l : find_child<IntroScreen>(w, "Intro")->findChildren<QLabel*>())
+            english << l->text();
         QVERIFY(english.join(' ').contains(QStringLiteral("'Settings', 'Displays', 'Scale'")));
         QVERIFY(english.contains(QStringLiteral("2D board")));
         QVERIFY(english.contains(QStringLiteral("Written by the Selvako team.")));
@@ -165,8 +169,8 @@ class LanguageWindowTest : public WindowFixture {
         QStringList cut;
         for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) {
             choose(langue);
-            for (int tab = 0; tab < w.pages()->count(); ++tab) {
-                w.pages()->setCurrentIndex(tab);
+            for (int tab = 0; tab < find_child<QTabWidget>(w, "Liste")->count(); ++tab) {
+                find_child<QTabWidget>(w, "Liste")->setCurrentIndex(tab);
                 settle();
                 for (const QString& c : cut_off_texts(&w))
                     cut << QString::fromLatin1(ITEM_KEYS[langue]) + QStringLiteral(": ") + c;
@@ -180,9 +184,9 @@ class LanguageWindowTest : public WindowFixture {
         MainWindow& w = start(config());
         QStringList cut;
         for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) {
-            w.intro()->language_button(langue)->click();
+            find_child<IntroScreen>(w, "Intro")->language_button(langue)->click();
             settle();
-            for (const QString& c : cut_off_texts(w.intro()))
+            for (const QString& c : cut_off_texts(find_child<IntroScreen>(w, "Intro")))
                 cut << QString::fromLatin1(ITEM_KEYS[langue]) + QStringLiteral(": ") + c;
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
@@ -192,7 +196,7 @@ class LanguageWindowTest : public WindowFixture {
         MainWindow& w = start_2d();
         choose(ESPANOL);
         w.action("Rgles1")->trigger();
-        HelpWindow* help = w.help_window();
+        HelpWindow* help = w.findChild<HelpWindow*>(QStringLiteral("Aide"));
         QVERIFY(help);
         QVERIFY(help->isVisible());
         QVERIFY(help->browser()->source().toLocalFile().endsWith(QStringLiteral("rules_es.html")));
@@ -235,14 +239,14 @@ class LanguageWindowTest : public WindowFixture {
         QCOMPARE(w.reported_errors().size(), before + 1);
         QVERIFY(w.reported_errors().last().startsWith(
             QStringLiteral("Impossible d'ouvrir ce fichier")));
-        QVERIFY(!w.help_window());
+        QVERIFY(!w.findChild<HelpWindow*>(QStringLiteral("Aide")));
     }
 
     void aboutPanelShowsTheVersionInTheLanguage() {
         MainWindow& w = start_2d();
         choose(NEDERLANDS);
         w.action("Apropos1")->trigger();
-        AboutPanel* about = w.about_panel();
+        AboutPanel* about = w.findChild<AboutPanel*>(QStringLiteral("Apropos"));
         QVERIFY(about);
         QCOMPARE(about->version_label()->text(), QStringLiteral("Versie " SELVAKO_PROJECT_VERSION));
         QVERIFY(about->credits_label()->text().contains(QStringLiteral("Selvako-team")));

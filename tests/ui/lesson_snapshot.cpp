@@ -43,7 +43,9 @@ int main(int argc, char** argv) {
     for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
 
     const QImage board = window.grab().toImage();
-    const QImage text = window.lesson_text()->grab().toImage();
+    const QImage text = window.findChild<selvako::LessonTextWindow*>(QStringLiteral("LessonText"))
+                            ->grab()
+                            .toImage();
     QImage both(board.width() + text.width() + 8, std::max(board.height(), text.height()),
                 QImage::Format_RGB32);
     both.fill(Qt::white);

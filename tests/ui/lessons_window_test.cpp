@@ -32,7 +32,7 @@ class LessonsWindowTest : public WindowFixture {
         QVERIFY(w.ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
         settle();
         QVERIFY(buttons_shown());
-        LessonTextWindow* text = w.lesson_text();
+        LessonTextWindow* text = find_child<LessonTextWindow>(w, "LessonText");
         QVERIFY(text->isVisible());
         QVERIFY(text->text().startsWith(QStringLiteral("Leçon 4 : la prise majoritaire")));
         QVERIFY(text->text().contains(QStringLiteral("Lesson 4: the majority capture")));
@@ -76,14 +76,17 @@ class LessonsWindowTest : public WindowFixture {
         QVERIFY(w.ouvrir_lecon(copy));
         settle();
         QVERIFY(buttons_shown());
-        QCOMPARE(w.lesson_text()->text(), QStringLiteral("Impossible d'ouvrir ce fichier"));
-        QVERIFY(!w.lesson_text()->editor_button()->isEnabled());
+        QCOMPARE(find_child<LessonTextWindow>(w, "LessonText")->text(),
+                 QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QVERIFY(!find_child<LessonTextWindow>(w, "LessonText")->editor_button()->isEnabled());
         QCOMPARE(lines().size(), 2);
 
         // The last lesson of the folder is followed by the first.
         w.lecon_suivante();
         settle();
-        QVERIFY(w.lesson_text()->path().endsWith(QStringLiteral("lecon01_deplacement.damt")));
+        QVERIFY(find_child<LessonTextWindow>(w, "LessonText")
+                    ->path()
+                    .endsWith(QStringLiteral("lecon01_deplacement.damt")));
 
         // A file that is no game: the message, and the lesson on show stays.
         QFile foreign(lesson("aa.dam"));
@@ -98,10 +101,11 @@ class LessonsWindowTest : public WindowFixture {
         QVERIFY(game().damier_affiche == before);
 
         // A new game is no lesson: the buttons and the text go.
-        emit w.new_game_panel()->training_requested(QStringLiteral("Mister X"), BLACK);
+        emit find_child<NewGamePanel>(w, "Nouvelle_partie")
+            ->training_requested(QStringLiteral("Mister X"), BLACK);
         settle();
         QVERIFY(!buttons_shown());
-        QVERIFY(!w.lesson_text()->isVisible());
+        QVERIFY(!find_child<LessonTextWindow>(w, "LessonText")->isVisible());
         QCOMPARE(game().damier_affiche, start_position());
     }
 };

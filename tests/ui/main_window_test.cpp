@@ -27,21 +27,21 @@ class MainWindowTest : public WindowFixture {
 
     void firstRunShowsTheStartScreenSilently() {
         MainWindow& w = start(config());
-        QVERIFY(w.start_screen_shown());
+        QVERIFY(find_child<IntroScreen>(w, "Intro")->isVisible());
         QVERIFY(w.reported_errors().isEmpty());
         for (int langue = 0; langue < 6; ++langue)
-            QVERIFY(w.intro()->language_button(langue)->isEnabled());
+            QVERIFY(find_child<IntroScreen>(w, "Intro")->language_button(langue)->isEnabled());
         QVERIFY(!w.action("Fichier1")->isVisible());
-        QTest::mouseClick(w.intro()->board_2d_button(), Qt::LeftButton);
+        QTest::mouseClick(find_child<IntroScreen>(w, "Intro")->board_2d_button(), Qt::LeftButton);
         settle();
-        QVERIFY(!w.start_screen_shown());
+        QVERIFY(!find_child<IntroScreen>(w, "Intro")->isVisible());
         QVERIFY(w.action("Fichier1")->isVisible());
         QCOMPARE(w.action("Fichier1")->text(), QStringLiteral("Fichier"));
         QVERIFY(w.action("Dcomposerlesprises1")->isChecked());
         QVERIFY(!w.action("Numroterlescase1")->isChecked());
         QCOMPARE(w.controller().game().damier_affiche, start_position());
-        QCOMPARE(w.panel_noir()->count_text(), QStringLiteral(" 12"));
-        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Inconnu : "));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->count_text(), QStringLiteral(" 12"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Inconnu : "));
     }
 
     void clicksMapInBothOrientationsAndAtAnySize() {
@@ -91,27 +91,36 @@ class MainWindowTest : public WindowFixture {
         write_position(path, "W:Wc3:Bd4");
         QVERIFY(w.ouvrir_fichier(path));
         click(22);
-        QVERIFY(w.end_panel()->isVisible());
-        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Gain des blancs"));
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
+                 QStringLiteral("Gain des blancs"));
         // The whole sentence fits, and the last move stays in sight.
-        auto* label = w.end_panel()->findChild<QLabel*>(QStringLiteral("qui_gagne"));
+        auto* label = find_child<EndOfGamePanel>(w, "fin_de_parties")
+                          ->findChild<QLabel*>(QStringLiteral("qui_gagne"));
         QVERIFY(label->width() >= label->sizeHint().width());
-        QVERIFY(w.end_panel()->geometry().contains(
-            label->geometry().translated(w.end_panel()->geometry().topLeft())));
-        QVERIFY(!w.end_panel()->geometry().intersects(square_rect(15)));
-        QCOMPARE(w.panel_noir()->turn_text(), QStringLiteral("Partie terminée"));
-        QVERIFY(!w.panel_blanc()->to_move() && !w.panel_noir()->to_move());
-        QTest::mouseClick(w.end_panel()->ok_button(), Qt::LeftButton);
-        QVERIFY(!w.end_panel()->isVisible());
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")
+                    ->geometry()
+                    .contains(label->geometry().translated(
+                        find_child<EndOfGamePanel>(w, "fin_de_parties")->geometry().topLeft())));
+        QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")
+                     ->geometry()
+                     .intersects(square_rect(15)));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->turn_text(),
+                 QStringLiteral("Partie terminée"));
+        QVERIFY(!find_child<SidePanel>(w, "Panel7")->to_move() &&
+                !find_child<SidePanel>(w, "Panel6")->to_move());
+        QTest::mouseClick(find_child<EndOfGamePanel>(w, "fin_de_parties")->ok_button(),
+                          Qt::LeftButton);
+        QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         // Still ended: the board takes no move, the clocks stand.
         m_time.advance_seconds(20);
         w.ajouter_temps();
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
     }
 
     void longResultFitsItsPanel() {
         MainWindow& w = start_2d();
-        EndOfGamePanel* panel = w.end_panel();
+        EndOfGamePanel* panel = find_child<EndOfGamePanel>(w, "fin_de_parties");
         const QString text = QStringLiteral("Bravo, vous avez gagné ; Désolé, Selvako a gagné");
         panel->keep_clear(square_rect(18));
         panel->show_result(text, {}, {});
@@ -123,17 +132,19 @@ class MainWindowTest : public WindowFixture {
 
     void turnIndicatorShowsWhoIsToMove() {
         MainWindow& w = start_2d();
-        QVERIFY(w.panel_blanc()->to_move());
-        QCOMPARE(w.panel_blanc()->turn_text(), QStringLiteral("À vous de jouer"));
-        QVERIFY(!w.panel_noir()->to_move());
+        QVERIFY(find_child<SidePanel>(w, "Panel7")->to_move());
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->turn_text(),
+                 QStringLiteral("À vous de jouer"));
+        QVERIFY(!find_child<SidePanel>(w, "Panel6")->to_move());
         click(21);
         QCOMPARE(game().num_demi_coup, 2);
         // Back to the computer's colour: the human plays it, the computer waits.
         w.action("Reprendrecoups1")->trigger();
         settle();
-        QVERIFY(w.panel_noir()->to_move());
-        QCOMPARE(w.panel_noir()->turn_text(), QStringLiteral("À vous ; Selvako attend"));
-        QVERIFY(w.panel_blanc()->turn_text().isEmpty());
+        QVERIFY(find_child<SidePanel>(w, "Panel6")->to_move());
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->turn_text(),
+                 QStringLiteral("À vous ; Selvako attend"));
+        QVERIFY(find_child<SidePanel>(w, "Panel7")->turn_text().isEmpty());
     }
 
     void keyboardWalksThroughTheGame() {
@@ -169,7 +180,7 @@ class MainWindowTest : public WindowFixture {
     void autreSaysWhatItAccepts() {
         MainWindow& w = start_2d();
         w.action("N8Autre1")->trigger();
-        AutrePanel* panel = w.autre_panel();
+        AutrePanel* panel = find_child<AutrePanel>(w, "Panel9");
         QVERIFY(panel->isVisible());
         for (const char* refused : {"0", "-5", "abc"}) {
             panel->field()->setText(QString::fromLatin1(refused));
@@ -240,7 +251,9 @@ class MainWindowTest : public WindowFixture {
         const BoardArray after_seven = game().damier_affiche;
 
         w.action("Nouveau2")->trigger();
-        w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
+        find_child<NewGamePanel>(w, "Nouvelle_partie")
+            ->start_button(NewGamePanel::ENTRAINEMENT)
+            ->click();
         settle();
         QVERIFY(lines().isEmpty());
         QVERIFY(w.ouvrir_fichier(path));
@@ -285,9 +298,9 @@ class MainWindowTest : public WindowFixture {
 
         MainWindow& next = start(config());
         QVERIFY(next.reported_errors().isEmpty());
-        QCOMPARE(int(next.saved_settings().niveau), 18);
-        QCOMPARE(next.saved_settings().minutes_autre, 7);
-        QCOMPARE(int(next.saved_settings().langue), 0);
+        QCOMPARE(int(next.controller().last_settings().niveau), 18);
+        QCOMPARE(next.controller().last_settings().minutes_autre, 7);
+        QCOMPARE(int(next.controller().last_settings().langue), 0);
         next.choisir_damier_2d();
         QCOMPARE(next.controller().game().damier_affiche,
                  start_position()); // the 2D board starts afresh
@@ -309,8 +322,9 @@ class MainWindowTest : public WindowFixture {
                  QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
                              QStringLiteral(" : réglages hors limites (niveau, temps, langue ou "
                                             "tables))")});
-        QCOMPARE(w.saved_settings().budget_recherche, PersistentSettings{}.budget_recherche);
-        QCOMPARE(int(w.saved_settings().niveau), int(PersistentSettings{}.niveau));
+        QCOMPARE(w.controller().last_settings().budget_recherche,
+                 PersistentSettings{}.budget_recherche);
+        QCOMPARE(int(w.controller().last_settings().niveau), int(PersistentSettings{}.niveau));
     }
 
     // A FIFO where the automatic file belongs would block the start for

@@ -73,7 +73,8 @@ class PlayTest : public WindowFixture {
             QCOMPARE(s.budget_recherche, r.budget);
             QCOMPARE(s.temps_alloue, r.alloue);
             QCOMPARE(int(s.niveau), r.niveau);
-            QCOMPARE(w.autre_panel()->field()->text(), QString::number(r.minutes));
+            QCOMPARE(find_child<AutrePanel>(w, "Panel9")->field()->text(),
+                     QString::number(r.minutes));
             QCOMPARE(checked_levels(), QStringList{QString::fromLatin1(r.key)});
         }
     }
@@ -81,26 +82,26 @@ class PlayTest : public WindowFixture {
     void autrePanelTakesOnlyAPositiveNumber() {
         MainWindow& w = start_2d();
         w.action("N8Autre1")->trigger();
-        QVERIFY(w.autre_panel()->isVisible());
+        QVERIFY(find_child<AutrePanel>(w, "Panel9")->isVisible());
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau01")});
         for (const char* refused : {"0", "-3", "sept", ""}) {
-            w.autre_panel()->field()->setText(QString::fromLatin1(refused));
-            QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
-            QVERIFY2(w.autre_panel()->isVisible(), refused);
+            find_child<AutrePanel>(w, "Panel9")->field()->setText(QString::fromLatin1(refused));
+            QTest::mouseClick(find_child<AutrePanel>(w, "Panel9")->ok_button(), Qt::LeftButton);
+            QVERIFY2(find_child<AutrePanel>(w, "Panel9")->isVisible(), refused);
             QCOMPARE(int(game().settings.niveau), 1);
         }
-        w.autre_panel()->field()->setText(QStringLiteral("7"));
-        QTest::mouseClick(w.autre_panel()->ok_button(), Qt::LeftButton);
-        QVERIFY(!w.autre_panel()->isVisible());
+        find_child<AutrePanel>(w, "Panel9")->field()->setText(QStringLiteral("7"));
+        QTest::mouseClick(find_child<AutrePanel>(w, "Panel9")->ok_button(), Qt::LeftButton);
+        QVERIFY(!find_child<AutrePanel>(w, "Panel9")->isVisible());
         QCOMPARE(game().settings.budget_recherche, 385);
         QCOMPARE(game().settings.temps_alloue, 418);
         QCOMPARE(int(game().settings.niveau), 18);
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("N8Autre1")});
 
         w.action("N8Autre1")->trigger();
-        w.autre_panel()->field()->setText(QStringLiteral("9"));
-        QTest::mouseClick(w.autre_panel()->cancel_button(), Qt::LeftButton);
-        QVERIFY(!w.autre_panel()->isVisible());
+        find_child<AutrePanel>(w, "Panel9")->field()->setText(QStringLiteral("9"));
+        QTest::mouseClick(find_child<AutrePanel>(w, "Panel9")->cancel_button(), Qt::LeftButton);
+        QVERIFY(!find_child<AutrePanel>(w, "Panel9")->isVisible());
         QCOMPARE(game().settings.budget_recherche, 385);
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("N8Autre1")});
     }
@@ -109,8 +110,8 @@ class PlayTest : public WindowFixture {
         MainWindow& w = start_hvh();
         m_time.advance_seconds(65);
         w.ajouter_temps();
-        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("1:05"));
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("1:05"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
         m_time.advance_ms(400);
         click(21); // a3-b4
         QCOMPARE(w.controller().clocks().temps_blanc(), 65);
@@ -118,23 +119,23 @@ class PlayTest : public WindowFixture {
 
         m_time.advance_seconds(9);
         w.ajouter_temps();
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:09"));
-        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("1:05"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:09"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("1:05"));
 
         w.action("Pause2")->trigger();
         QVERIFY(w.action("Pause2")->isChecked());
         m_time.advance_seconds(30);
         w.ajouter_temps();
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:09"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:09"));
         click(9); // a click on the board starts the clocks again, without the 9 s
         QVERIFY(!w.action("Pause2")->isChecked());
         m_time.advance_seconds(2);
         w.ajouter_temps();
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:02"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:02"));
 
         w.action("Horlogeszro1")->trigger();
-        QCOMPARE(w.panel_blanc()->clock_text(), QStringLiteral("0:00"));
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
         QCOMPARE(w.controller().clocks().temps_blanc(), 0);
     }
 
@@ -142,8 +143,9 @@ class PlayTest : public WindowFixture {
         MainWindow& w = start_2d();
         open_position("W:Wc3:Bd4");
         click(22); // c3xe5 leaves Black without a piece
-        QVERIFY(w.end_panel()->isVisible());
-        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Bravo, vous avez gagné"));
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
+                 QStringLiteral("Bravo, vous avez gagné"));
         QCOMPARE(m_sound.played, QStringList{QStringLiteral("gagne.wav")});
         QCOMPARE(game().dernier_resultat, Outcome::white_won);
         QCOMPARE(game().ordinateur_au_trait, 0);
@@ -151,7 +153,7 @@ class PlayTest : public WindowFixture {
         w.action("Commentaires1")->trigger(); // "Autres": no sound at the end
         open_position("W:Wc3:Bd4", "again.dam");
         click(22);
-        QVERIFY(w.end_panel()->isVisible());
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         QCOMPARE(m_sound.played.size(), 1);
     }
 
@@ -159,7 +161,7 @@ class PlayTest : public WindowFixture {
         MainWindow& w = start_2d();
         QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
         QVERIFY(w.button("Nulrefus")->isVisible());
-        QVERIFY(!w.end_panel()->isVisible());
+        QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         click(21); // any board click hides the refusal
         QVERIFY(!w.button("Nulrefus")->isVisible());
 
@@ -171,8 +173,9 @@ class PlayTest : public WindowFixture {
         QVERIFY(w.controller().computer().dernier_score < 0);
         QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
         QVERIFY(!w.button("Nulrefus")->isVisible());
-        QVERIFY(w.end_panel()->isVisible());
-        QCOMPARE(w.end_panel()->result_text(), QStringLiteral("Match nul !"));
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
+                 QStringLiteral("Match nul !"));
         QCOMPARE(game().dernier_resultat, Outcome::draw);
     }
 
@@ -183,7 +186,9 @@ class PlayTest : public WindowFixture {
         w.ajouter_temps();
         w.action("Arretrflexionparclicsouris1")->trigger();
         w.action("Nouveau2")->trigger();
-        w.new_game_panel()->start_button(NewGamePanel::ENTRAINEMENT)->click();
+        find_child<NewGamePanel>(w, "Nouvelle_partie")
+            ->start_button(NewGamePanel::ENTRAINEMENT)
+            ->click();
         settle();
         QVERIFY(!w.action("Humaincontrehumain1")->isChecked());
         QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
@@ -191,9 +196,9 @@ class PlayTest : public WindowFixture {
         QVERIFY(!m_window->controller().options().humain_contre_humain);
         QCOMPARE(game().couleur_ordinateur, BLACK);
         QCOMPARE(game().mode_match, MatchMode::none);
-        QCOMPARE(w.panel_noir()->name(), QStringLiteral("Selvako : "));
-        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Mister X : "));
-        QCOMPARE(w.panel_noir()->clock_text(), QStringLiteral("0:00"));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->name(), QStringLiteral("Selvako : "));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Mister X : "));
+        QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
         QCOMPARE(w.move_list()->count(), 0);
         QCOMPARE(game().damier_affiche, start_position());
     }

@@ -28,10 +28,10 @@ class PlayersWindowTest : public WindowFixture {
     // A new player, Anne (1600), plays a rated match with White.
     void start_match(MainWindow& w) {
         w.action("Match21")->trigger();
-        w.new_player_panel()->field()->setText(QStringLiteral("Anne"));
-        w.new_player_panel()->ok_button()->click();
+        find_child<NewPlayerPanel>(w, "Nouveau_joueur")->field()->setText(QStringLiteral("Anne"));
+        find_child<NewPlayerPanel>(w, "Nouveau_joueur")->ok_button()->click();
         w.action("Nouveau2")->trigger();
-        NewGamePanel* panel = w.new_game_panel();
+        NewGamePanel* panel = find_child<NewGamePanel>(w, "Nouvelle_partie");
         panel->pages()->setCurrentIndex(NewGamePanel::MATCH);
         panel->joueur1()->setText(QStringLiteral("Anne"));
         panel->start_button(NewGamePanel::MATCH)->click();
@@ -59,7 +59,7 @@ class PlayersWindowTest : public WindowFixture {
     void newPlayerPlaysARatedMatchToItsEnd() {
         MainWindow& w = start_2d();
         w.action("Match21")->trigger();
-        NewPlayerPanel* nouveau = w.new_player_panel();
+        NewPlayerPanel* nouveau = find_child<NewPlayerPanel>(w, "Nouveau_joueur");
         QVERIFY(nouveau->isVisible());
         // The field takes no more than a game record holds.
         QTest::keyClicks(nouveau->field(), QStringLiteral("Une joueuse au nom bien long"));
@@ -73,7 +73,7 @@ class PlayersWindowTest : public WindowFixture {
         QCOMPARE(text_of(dir + QStringLiteral("/points.dat")), QStringLiteral("2050\n1700\n"));
 
         w.action("Nouveau2")->trigger();
-        NewGamePanel* panel = w.new_game_panel();
+        NewGamePanel* panel = find_child<NewGamePanel>(w, "Nouvelle_partie");
         QVERIFY(panel->isVisible());
         panel->pages()->setCurrentIndex(NewGamePanel::MATCH);
         QCOMPARE(panel->match_list()->count(), 2);
@@ -90,7 +90,7 @@ class PlayersWindowTest : public WindowFixture {
         settle();
         QVERIFY(!panel->isVisible());
         QCOMPARE(game().mode_match, MatchMode::playing);
-        QCOMPARE(w.panel_blanc()->name(), QStringLiteral("Anne : "));
+        QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Anne : "));
         // During the match the Joueurs menu is locked and resigning is offered.
         QVERIFY(!w.action("Joueurs1")->isEnabled());
         QVERIFY(w.button("Abandon1")->isVisible());
@@ -105,12 +105,12 @@ class PlayersWindowTest : public WindowFixture {
             settle();
         };
         answer(QMessageBox::NoRole);
-        QVERIFY(!w.end_panel()->isVisible());
+        QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         QCOMPARE(game().mode_match, MatchMode::playing);
         answer(QMessageBox::YesRole);
-        QVERIFY(w.end_panel()->isVisible());
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         const Ratings after = new_ratings({1700, 2050}, Outcome::black_won);
-        QCOMPARE(w.end_panel()->resultat_blanc(),
+        QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->resultat_blanc(),
                  QString::fromStdString(rating_change_line("Anne", 1700, after.blanc)));
         QCOMPARE(text_of(dir + QStringLiteral("/points.dat")),
                  QStringLiteral("%1\n%2\n").arg(after.noir).arg(after.blanc));
@@ -128,7 +128,7 @@ class PlayersWindowTest : public WindowFixture {
         click(22);
         click(18);
         settle();
-        QVERIFY(w.end_panel()->isVisible());
+        QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         QCOMPARE(game().mode_match, MatchMode::scored);
         QVERIFY(w.close());
         QVERIFY(!w.isVisible());
@@ -156,21 +156,24 @@ class PlayersWindowTest : public WindowFixture {
                                 "Reveniraudbut1",
                                 "Allerlafin1",
                                 "Installeruneposition1"};
-        const int problem_tab = w.pages()->indexOf(w.problem_page());
+        const int problem_tab =
+            find_child<QTabWidget>(w, "Liste")->indexOf(find_child<ProblemPage>(w));
         int guard = 0;
-        while (!w.end_panel()->isVisible() && game().num_demi_coup < 24 && ++guard < 40) {
+        while (!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible() &&
+               game().num_demi_coup < 24 && ++guard < 40) {
             const int ply = game().num_demi_coup;
             for (const char* key : locked) QVERIFY2(!w.action(key)->isEnabled(), key);
             for (int k = 0; k < 4; ++k) QVERIFY(!w.navigation_button(k)->isEnabled());
-            QVERIFY(!w.pages()->isTabEnabled(problem_tab));
+            QVERIFY(!find_child<QTabWidget>(w, "Liste")->isTabEnabled(problem_tab));
             QCOMPARE(w.action("Niveau1")->isEnabled(), ply <= 10);
             QVERIFY(w.button("Proposernul")->isEnabled());
             QVERIFY(w.button("Abandon1")->isVisible());
             play_first_legal_move();
-            QTRY_VERIFY(game().num_demi_coup == ply + 2 || w.end_panel()->isVisible());
+            QTRY_VERIFY(game().num_demi_coup == ply + 2 ||
+                        find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         }
         QVERIFY(game().num_demi_coup > 10);
-        if (!w.end_panel()->isVisible()) {
+        if (!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible()) {
             // Resigning a rated match is confirmed first.
             w.button("Abandon1")->click();
             auto* question = w.findChild<QMessageBox*>(QStringLiteral("ResignQuestion"));
@@ -182,7 +185,7 @@ class PlayersWindowTest : public WindowFixture {
         QVERIFY(!m_window->controller().match_in_progress());
         for (const char* key : locked) QVERIFY2(w.action(key)->isEnabled(), key);
         QVERIFY(w.action("Niveau1")->isEnabled());
-        QVERIFY(w.pages()->isTabEnabled(problem_tab));
+        QVERIFY(find_child<QTabWidget>(w, "Liste")->isTabEnabled(problem_tab));
         QVERIFY(!w.button("Abandon1")->isVisible());
     }
 
@@ -191,11 +194,13 @@ class PlayersWindowTest : public WindowFixture {
         const QString dir = m_user->path();
         for (const char* name : {"Anne", "Bob"}) {
             w.action("Match21")->trigger();
-            w.new_player_panel()->field()->setText(QString::fromLatin1(name));
-            w.new_player_panel()->ok_button()->click();
+            find_child<NewPlayerPanel>(w, "Nouveau_joueur")
+                ->field()
+                ->setText(QString::fromLatin1(name));
+            find_child<NewPlayerPanel>(w, "Nouveau_joueur")->ok_button()->click();
         }
         w.action("Effacerunjoueur1")->trigger();
-        DeletePlayerPanel* efface = w.delete_player_panel();
+        DeletePlayerPanel* efface = find_child<DeletePlayerPanel>(w, "Efface_j");
         efface->list()->setCurrentRow(0);
         efface->ok_button()->click();
         QVERIFY(efface->isVisible());

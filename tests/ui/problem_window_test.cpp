@@ -13,7 +13,7 @@ using namespace selvako::test;
 class ProblemWindowTest : public WindowFixture {
     Q_OBJECT
 
-    ProblemPage* page() const { return m_window->problem_page(); }
+    ProblemPage* page() const { return find_child<ProblemPage>(*m_window); }
     template <class T> T* child(const char* name) const {
         return page()->findChild<T*>(QString::fromLatin1(name));
     }
@@ -23,10 +23,10 @@ class ProblemWindowTest : public WindowFixture {
 
     void setUpByHandAndHandedToTheComputer() {
         MainWindow& w = start_2d();
-        QCOMPARE(w.install_position_item()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
-        w.install_position_item()->trigger();
+        QCOMPARE(w.action("Installeruneposition1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+        w.action("Installeruneposition1")->trigger();
         settle();
-        QCOMPARE(w.pages()->currentWidget(), page());
+        QCOMPARE(find_child<QTabWidget>(w, "Liste")->currentWidget(), page());
         QCOMPARE(game().mode_edition, std::uint8_t{1});
         QCOMPARE(child<QGroupBox>("Probleme")->title(), QStringLiteral("PLACEZ LES PIONS"));
 
@@ -86,9 +86,9 @@ class ProblemWindowTest : public WindowFixture {
         QCOMPARE(game().trait(), std::uint8_t{BLACK});
 
         // Ctrl+I again ends the set-up and the computer opens with Black.
-        w.install_position_item()->trigger();
+        w.action("Installeruneposition1")->trigger();
         QCOMPARE(game().mode_edition, std::uint8_t{0});
-        QVERIFY(w.pages()->currentWidget() != page());
+        QVERIFY(find_child<QTabWidget>(w, "Liste")->currentWidget() != page());
         QTRY_COMPARE(game().num_demi_coup, std::uint8_t{1});
         settle();
         QCOMPARE(lines().size(), 1);

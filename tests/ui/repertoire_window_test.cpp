@@ -35,7 +35,7 @@ class RepertoireWindowTest : public WindowFixture {
     QString user(const char* name) const {
         return QDir(m_user->path()).filePath(QString::fromUtf8(name));
     }
-    const Repertoires& engine_lists() const { return m_window->engine().tables().repertoires; }
+    const Repertoires& engine_lists() const { return m_session->engine().tables().repertoires; }
 
   private slots:
     void init() { new_user_folder(); }
@@ -46,7 +46,7 @@ class RepertoireWindowTest : public WindowFixture {
         click(parse_square("d4"));
         QCOMPARE(game().num_demi_coup, std::uint8_t{1});
         w.action("Ouverturespourlesblancs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(WHITE);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form2");
         QVERIFY(editor.isVisible());
         QVERIFY(editor.isModal());
         QCOMPARE(editor.line_edit()->text(), QStringLiteral("22-18 "));
@@ -69,7 +69,7 @@ class RepertoireWindowTest : public WindowFixture {
     void addDeleteAndTheLookupThroughTheList() {
         MainWindow& w = start_2d();
         w.action("Ouverturespourlesnoirs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(BLACK);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form3");
         // Start from an empty list.
         while (editor.list()->count() > 0) {
             editor.list()->setCurrentRow(0);
@@ -110,7 +110,7 @@ class RepertoireWindowTest : public WindowFixture {
         MainWindow& w = start_2d();
         w.answer_file_dialogs([] { return QString(); });
         w.action("Ouverturespourlesblancs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(WHITE);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form2");
         editor.line_edit()->setText(QStringLiteral("23-19 "));
         editor.Valide_OuvertureClick();
         const RepertoireLines edited = editor.edited();
@@ -130,7 +130,7 @@ class RepertoireWindowTest : public WindowFixture {
         const QString marker = user("Parametres/club");
         w.answer_file_dialogs([marker] { return marker; });
         w.action("Ouverturespourlesnoirs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(BLACK);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form3");
         editor.line_edit()->setText(QStringLiteral("22-18 10-15 "));
         editor.Valide_OuvertureClick();
         editor.BitBtn1Click();
@@ -178,7 +178,7 @@ class RepertoireWindowTest : public WindowFixture {
         QVERIFY(QDir(m_user->path()).mkdir(QStringLiteral("Ouvert_b.ouv")));
         w.answer_file_dialogs([] { return QString(); });
         w.action("Ouverturespourlesblancs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(WHITE);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form2");
         const RepertoireLines before = engine_lists().white;
         editor.line_edit()->setText(QStringLiteral("23-19 "));
         editor.Valide_OuvertureClick();
@@ -195,7 +195,7 @@ class RepertoireWindowTest : public WindowFixture {
         for (const char* s : {"e3", "f4", "f6", "g5"}) click(parse_square(s));
         QCOMPARE(game().num_demi_coup, std::uint8_t{2});
         w.action("Ouverturespourlesnoirs1")->trigger();
-        RepertoireEditor& editor = *w.repertoire_editor(BLACK);
+        RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form3");
         const std::string line = "23-19 11-16 ";
         QCOMPARE(editor.line_edit()->text(), QString::fromStdString(line));
         editor.BitBtn3Click();
@@ -243,10 +243,10 @@ class RepertoireWindowTest : public WindowFixture {
 
     void theParameterEditorRoundTrip() {
         MainWindow& w = start_2d();
-        EvalParameters& params = m_window->engine().tables().eval.parameters;
+        EvalParameters& params = m_session->engine().tables().eval.parameters;
         const EvalParameters before = params;
         w.action("Changerlesparamtres1")->trigger();
-        ParameterEditor& editor = *w.parameter_editor();
+        ParameterEditor& editor = *find_child<ParameterEditor>(w, "Parametres_fenetre");
         QVERIFY(editor.isVisible());
         QVERIFY(editor.isModal());
         QCOMPARE(editor.field_count(), PARAMETER_FIELDS);

@@ -32,6 +32,15 @@ inline void write_position(const QString& path, const char* fen, PersistentSetti
     QVERIFY(write_game_file(path.toStdString(), game_file_image(game)));
 }
 
+// A widget of the window found by its object name (by its type alone when
+// the window has one of that type), as the user finds it on screen; a test
+// that asks for one the window does not have stops there.
+template <class T> T* find_child(const QObject& window, const char* name = nullptr) {
+    T* found = name ? window.findChild<T*>(QString::fromLatin1(name)) : window.findChild<T*>();
+    if (!found) qFatal("the window has no %s", name ? name : "such widget");
+    return found;
+}
+
 // Remembers what the window asked to play instead of playing it.
 class RecordingSound final : public SoundPlayer {
   public:

@@ -3,6 +3,7 @@
 // under the mouse whatever the size and the board's orientation.
 
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include "tests/ui/text_fit.h"
 #include "tests/ui/window_fixture.h"
@@ -64,8 +65,9 @@ class WindowSizeTest : public WindowFixture {
         w.action(ITEM_KEYS[langue])->trigger();
         settle();
         QStringList cut;
-        for (int tab = 0; tab < w.pages()->count(); ++tab) {
-            w.pages()->setCurrentIndex(tab);
+        auto* pages = find_child<QTabWidget>(w, "Liste");
+        for (int tab = 0; tab < pages->count(); ++tab) {
+            pages->setCurrentIndex(tab);
             settle();
             cut << misfits(w);
         }

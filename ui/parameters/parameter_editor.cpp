@@ -65,7 +65,7 @@ std::uint8_t typed_byte(const QString& text) {
     return static_cast<std::uint8_t>(negative ? (256u - value) & 0xFFu : value);
 }
 
-ParameterEditor::ParameterEditor(EvalParameters& params, QWidget* parent)
+ParameterEditor::ParameterEditor(const EvalParameters& params, QWidget* parent)
     : QDialog(parent), m_params(params) {
     setObjectName(QStringLiteral("Parametres_fenetre"));
     setModal(true);
@@ -230,14 +230,16 @@ void ParameterEditor::set_captions(int langue) {
 }
 
 void ParameterEditor::Changer1Click() {
+    // The field accessors name fields of a set they may change.
+    EvalParameters shown = m_params;
     for (int i = 0; i < 3; ++i)
         m_thresholds[static_cast<std::size_t>(i)]->setText(
-            signed_text(static_cast<std::uint8_t>(threshold(m_params, i))));
+            signed_text(static_cast<std::uint8_t>(threshold(shown, i))));
     for (int row = 0; row < 4; ++row)
         for (int i = 0; i < 7; ++i)
             m_variants[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)]->setText(
                 signed_text(static_cast<std::uint8_t>(
-                    variant_row(m_params, row)[static_cast<std::size_t>(i)])));
+                    variant_row(shown, row)[static_cast<std::size_t>(i)])));
     for (int t = 0; t < NUM_SQUARE_TABLES; ++t) {
         m_tempo[static_cast<std::size_t>(t)]->setText(signed_text(
             static_cast<std::uint8_t>(m_params.tempo_weights[static_cast<std::size_t>(t)])));
@@ -265,7 +267,7 @@ void ParameterEditor::parametreOKClick() {
             p.tables[static_cast<std::size_t>(t)][static_cast<std::size_t>(33 - s)] =
                 typed_byte(table_field(t, static_cast<Square>(s))->text());
     }
-    m_params = p;
+    if (accepted) accepted(p);
     accept();
 }
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "engine/board.h"
@@ -34,8 +35,11 @@ inline constexpr int PARAMETER_FIELDS = 295;
 class ParameterEditor : public QDialog {
     Q_OBJECT
   public:
-    // `params` is the evaluation's set; OK changes it.
-    ParameterEditor(EvalParameters& params, QWidget* parent);
+    // `params` is the evaluation's set, shown when the editor opens; OK hands
+    // the set as edited to `accepted`, which changes it.
+    ParameterEditor(const EvalParameters& params, QWidget* parent);
+
+    std::function<void(const EvalParameters&)> accepted;
 
     // "Modifier les paramètres": every field from the set, then the window.
     void Changer1Click();
@@ -56,7 +60,7 @@ class ParameterEditor : public QDialog {
     QWidget* make_tempo_row(int first_table);
     QWidget* make_variant_block(int variant);
 
-    EvalParameters& m_params;
+    const EvalParameters& m_params;
     std::array<QLineEdit*, 3> m_thresholds{};
     std::array<QLineEdit*, NUM_SQUARE_TABLES> m_tempo{};
     std::array<std::array<QLineEdit*, NUM_SQUARES>, NUM_SQUARE_TABLES> m_boards{};

@@ -33,7 +33,7 @@ std::string game_as_line(const GameState& game) {
     return repertoire_line_text(moves);
 }
 
-RepertoireEditor::RepertoireEditor(int side, Repertoires& lists, RepertoireFolders folders,
+RepertoireEditor::RepertoireEditor(int side, const Repertoires& lists, RepertoireFolders folders,
                                    QWidget* parent)
     : QDialog(parent), m_side(side), m_lists(lists), m_folders(std::move(folders)) {
     setObjectName(side == BLACK ? QStringLiteral("Form3") : QStringLiteral("Form2"));
@@ -180,7 +180,7 @@ bool RepertoireEditor::save_active(const RepertoireLines& lines) {
         if (report_file_error) report_file_error();
         return false;
     }
-    (m_side == BLACK ? m_lists.black : m_lists.white) = lines;
+    if (adopt) adopt(m_side, lines);
     return true;
 }
 
@@ -198,7 +198,7 @@ void RepertoireEditor::BitBtn1Click() {
         if (report_file_error) report_file_error();
         return;
     }
-    m_lists = std::move(lists);
+    if (adopt) adopt(m_side, m_lines);
     accept();
 }
 

@@ -37,8 +37,10 @@ struct RepertoireFolders {
 class RepertoireEditor : public QDialog {
     Q_OBJECT
   public:
-    // `lists` are the engine's repertoires; this editor changes the one of `side`.
-    RepertoireEditor(int side, Repertoires& lists, RepertoireFolders folders, QWidget* parent);
+    // `lists` are the engine's repertoires; this editor changes the one of
+    // `side` through `adopt`, once its file is written.
+    RepertoireEditor(int side, const Repertoires& lists, RepertoireFolders folders,
+                     QWidget* parent);
 
     // Shows the editor over the main window (modal) with the list as the
     // engine has it and `game_line` in the edit box.
@@ -49,6 +51,8 @@ class RepertoireEditor : public QDialog {
     std::function<QString()> ask_library_name;
     // "Impossible d'ouvrir ce fichier" in the "Erreur" box.
     std::function<void()> report_file_error;
+    // The list written as the active file or a library becomes the engine's.
+    std::function<void(int side, const RepertoireLines& lines)> adopt;
 
     // The list as edited, in its order.
     const RepertoireLines& edited() const { return m_lines; }
@@ -71,7 +75,7 @@ class RepertoireEditor : public QDialog {
     bool save_active(const RepertoireLines& lines);
 
     int m_side;
-    Repertoires& m_lists;
+    const Repertoires& m_lists;
     RepertoireFolders m_folders;
     RepertoireLines m_lines;
     QString m_game_line;

@@ -45,7 +45,10 @@ bool prepare_user_folder(const AppConfig& config) {
 }
 
 GameFolders game_folders(const AppConfig& config) {
-    return {QDir(config.user_dir).filePath(QStringLiteral("points.dat")).toStdString()};
+    const QDir user(config.user_dir);
+    GameFolders folders{user.filePath(QStringLiteral("points.dat")).toStdString()};
+    folders.last_game = user.filePath(QStringLiteral("last32.dam")).toStdString();
+    return folders;
 }
 
 } // namespace selvako

@@ -28,7 +28,7 @@ struct AppConfig {
 // user does not have yet. Returns false when the folder cannot be created.
 bool prepare_user_folder(const AppConfig& config);
 
-// Where the controller keeps the players' ratings: the user folder.
+// Where the controller keeps the players' ratings and "last32.dam": the user folder.
 GameFolders game_folders(const AppConfig& config);
 
 } // namespace selvako

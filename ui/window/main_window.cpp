@@ -1,5 +1,6 @@
 #include "ui/window/main_window.h"
 #include "ui/i18n/file_texts.h"
+#include "ui/window/window_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,44 +28,6 @@ namespace {
 
 constexpr int CLIENT_WIDTH = 800;
 constexpr int CLIENT_HEIGHT = 520;
-
-constexpr Traductions ERREUR = {"Erreur", "Error", "Fout", "Erro", "Error", "Errore"};
-constexpr Traductions ENTRAINEMENT = {"Entraînement", "Training",      "Training",
-                                      "Treino",       "Entrenamiento", "Allenamento"};
-constexpr Traductions JOUEURS_REPARES = {
-    "Les fichiers joueurs.dat et points.dat ne concordent pas : un classement manquant ou "
-    "illisible compte pour 1500 jusqu'à la prochaine écriture, qui les remet en accord.",
-    "The files joueurs.dat and points.dat do not agree: a missing or unreadable rating counts "
-    "as 1500 until they are next written, which puts them back in step.",
-    "De bestanden joueurs.dat en points.dat komen niet overeen: een ontbrekende of onleesbare "
-    "rating telt als 1500 tot ze opnieuw worden geschreven en weer kloppen.",
-    "Os arquivos joueurs.dat e points.dat não concordam: uma pontuação ausente ou ilegível "
-    "conta como 1500 até a próxima gravação, que os põe de acordo.",
-    "Los archivos joueurs.dat y points.dat no concuerdan: una puntuación ausente o ilegible "
-    "cuenta como 1500 hasta la próxima escritura, que los vuelve a poner de acuerdo.",
-    "I file joueurs.dat e points.dat non concordano: un punteggio mancante o illeggibile "
-    "vale 1500 fino alla prossima scrittura, che li rimette d'accordo."};
-constexpr Traductions RELEVE_PLEIN = {
-    "Le relevé de la partie est plein : la partie s'arrête nulle au 252e demi-coup.",
-    "The score sheet is full: the game ends in a draw at ply 252.",
-    "Het notatieformulier is vol: de partij eindigt in remise na halve zet 252.",
-    "A súmula da partida está cheia: a partida termina empatada no 252º meio-lance.",
-    "La planilla de la partida está llena: la partida termina en tablas en la media jugada 252.",
-    "Il formulario della partita è pieno: la partita finisce patta alla semimossa 252."};
-
-// Who plays the side to move, on its panel beside the clocks.
-constexpr Traductions A_VOUS = {"À vous de jouer", "Your move",     "U bent aan zet",
-                                "Sua vez",         "Le toca jugar", "Tocca a te"};
-constexpr Traductions AU_TRAIT = {"Au trait",  "To move", "Aan zet",
-                                  "Com a vez", "Juega",   "Al tratto"};
-constexpr Traductions SELVAKO_ATTEND = {"À vous ; Selvako attend", "Your move; Selvako waits",
-                                        "Aan zet; Selvako wacht",  "Sua vez; Selvako espera",
-                                        "Le toca; Selvako espera", "Tocca a te; Selvako aspetta"};
-constexpr Traductions SELVAKO_JOUE = {"Selvako joue", "Selvako plays", "Selvako speelt",
-                                      "Selvako joga", "Selvako juega", "Selvako gioca"};
-constexpr Traductions PARTIE_TERMINEE = {"Partie terminée",   "Game over",
-                                         "Partij afgelopen",  "Partida terminada",
-                                         "Partida terminada", "Partita finita"};
 
 QString from_std(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -117,6 +80,12 @@ void MainWindow::send(const Command& c) {
     // A move still being shown belongs to the game that is about to change.
     if (effect_of(c) != CommandEffect::immediate) m_board->stop_animation();
     m_controller.command(c);
+}
+
+bool MainWindow::send_file_command(const Command& c) {
+    const qsizetype reported = m_reported.size();
+    send(c);
+    return m_reported.size() == reported;
 }
 
 void MainWindow::send_options() {
@@ -229,18 +198,9 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::FormActivate() {
     if (m_activated || m_startup_done) return;
     m_activated = true;
-    const QString last = user_path(QStringLiteral("last32.dam"));
-    // On the very first run there is no automatic file yet: the defaults stand.
-    if (QFile::exists(last)) {
-        const auto image = read_game_file(last.toStdString());
-        // A refused file leaves the defaults; the message says which file
-        // and why, since the user did not choose to open it.
-        if (image)
-            m_saved_settings = image->settings;
-        else
-            report_refusal(image.refusal);
-    }
-    choisir_langue(m_saved_settings.langue);
+    // Before the start-up sequence, which send() waits for.
+    m_controller.command(command::ReadLastSettings{});
+    choisir_langue(m_controller.last_settings().langue);
 }
 
 void MainWindow::choisir_damier_2d() {
@@ -278,7 +238,7 @@ void MainWindow::Introduction() {
     m_timer1.start();
     send(command::StartUp{});
     // The table size of the last run, reallocated, not only ticked.
-    send(command::SetTableSize{m_saved_settings.taille_tables});
+    send(command::SetTableSize{m_controller.last_settings().taille_tables});
     send_options();
 }
 
@@ -482,10 +442,6 @@ QAction* MainWindow::action(std::string_view key) const {
     return nullptr;
 }
 
-bool MainWindow::start_screen_shown() const {
-    return m_stack->currentWidget() == m_intro;
-}
-
 QString MainWindow::user_path(const QString& name) const {
     return QDir(m_config.user_dir).filePath(name);
 }
@@ -554,7 +510,7 @@ void MainWindow::Best1Click() {
 }
 
 void MainWindow::quitter() {
-    send(command::Quit{user_path(QStringLiteral("last32.dam")).toStdString()});
+    send(command::Quit{});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -91,7 +91,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     void Damier2D1Click();
     // "Editer l'image" once a file name is chosen: the 3D picture as shown.
     bool editer_image(const QString& path);
-    Panel10* panel10() const { return m_panel10; }
     const ThemeImages& theme_images() const { return m_theme_images; }
     // "Ouvrir" and "Sauver" once a file is chosen. False when the file could
     // not be read or written; the game in memory is then unchanged.
@@ -118,52 +117,26 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool ouvrir_lecon(const QString& path);
     void lecon_suivante(); // "Suivant ->"
     void revoir_coup();    // "Revoir coup"
-    LessonTextWindow* lesson_text() const { return m_lesson_text; }
 
     const GameController& controller() const { return m_controller; }
-    // Its tables: the repertoires and the evaluation parameters the
-    // "Paramétrage" menu changes.
-    Engine& engine() { return m_engine; }
     const DisplayState& display() const { return m_display; }
-    // The settings "last32.dam" held at the first activation.
-    const PersistentSettings& saved_settings() const { return m_saved_settings; }
     BoardView* board_view() const { return m_board; }
     QListWidget* move_list() const { return m_liste; }
-    IntroScreen* intro() const { return m_intro; }
-    EndOfGamePanel* end_panel() const { return m_fin_de_parties; }
-    AutrePanel* autre_panel() const { return m_panel9; }
-    CalculPage* calcul_page() const { return m_calcul; }
-    QTabWidget* pages() const { return m_pages; }
-    ProblemPage* problem_page() const { return m_probleme; }
-    QAction* install_position_item() const { return m_installer; }
-    DrawOfferPanel* draw_offer_panel() const { return m_match_nul; }
-    NewGamePanel* new_game_panel() const { return m_nouvelle_partie; }
-    NewPlayerPanel* new_player_panel() const { return m_nouveau_joueur; }
-    DeletePlayerPanel* delete_player_panel() const { return m_efface_j; }
-    ChangeNamesPanel* change_names_panel() const { return m_joueurs_panel; }
     QPushButton* button(std::string_view key) const;
-    bool zut_visible() const { return m_zut->isVisible(); }
     // One tick of the one-second clock timer.
     void ajouter_temps();
-    SidePanel* panel_noir() const { return m_panel6; }
-    SidePanel* panel_blanc() const { return m_panel7; }
     bool capture_notice_visible() const { return m_label29->isVisible(); }
     // Whether Qt's own texts (file dialogs, questions) are translated.
     bool qt_translated() const { return !m_qt_translator.isEmpty(); }
     // The menu item or button of a component of the caption table, or null.
     QAction* action(std::string_view key) const;
     QToolButton* navigation_button(int index) const { return m_navigation[index]; }
-    bool start_screen_shown() const;
     // Applies a language as its menu item does (0 Français ... 5 Italiano).
     void choisir_langue(int langue);
-    // The help window and the about panel, once opened; null before.
-    HelpWindow* help_window() const { return m_aide; }
-    AboutPanel* about_panel() const { return m_apropos; }
     // Every error message shown so far, in order.
     const QStringList& reported_errors() const { return m_reported; }
-    // The analysis window (Form4), "Editer analyse" to a chosen file and
+    // The analysis window's "Editer analyse" to a chosen file and
     // "Imprimer analyse" on a chosen printer.
-    AnalysisWindow* form4() const { return m_form4; }
     bool editer_analyse(const QString& path);
     bool imprimer_analyse(QPrinter& printer);
     // The language whose item is checked, tested in the usual order, French by default.
@@ -173,8 +146,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool changer_bibliotheque(const QString& marker);
     bool sauver_parametres(const QString& path);
     bool charger_parametres(const QString& path);
-    RepertoireEditor* repertoire_editor(int side) const { return side == BLACK ? m_form3 : m_form2; }
-    ParameterEditor* parameter_editor() const { return m_parametres; }
     // Tests answer the file dialogs of that menu (an empty name cancels).
     void answer_file_dialogs(std::function<QString()> answer) { m_file_answer = std::move(answer); }
 
@@ -202,6 +173,10 @@ class MainWindow : public QMainWindow, private GameObserver {
     void program_ended() override;
 
     void send(const Command& c);
+    // A command that reads or writes a file: false when the controller
+    // reported that it could not (the message is shown by then). One that
+    // waits for a search shows its message when it runs.
+    bool send_file_command(const Command& c);
     void build_menus();
     void build_parametrage_menu();
     void ouvrir_repertoire(int side);
@@ -225,6 +200,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     QMenu* add_menu(const char* key);
     QAction* add_toggle(QMenu* menu, const char* key, bool checked);
     void apply_captions(int langue);
+    bool start_screen_shown() const;
     void send_options();
     void Introduction();
     void clic(int x, int y);
@@ -243,7 +219,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     void clic_3d(int x, int y);
     void Jeuenaveugle1Click();
     void Editerlimagefichierbmp1Click();
-    void restore_last_game();
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();
     bool charger_parties(const GameTextFile& file);
@@ -309,8 +284,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     bool m_activated = false;
     bool m_startup_done = false;
     bool m_images_reported = false;
-    // The settings read from "last32.dam" before the start-up sequence.
-    PersistentSettings m_saved_settings;
     QStringList m_reported;
     PermissionSignals m_permissions;
     QTranslator m_qt_translator;

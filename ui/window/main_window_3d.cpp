@@ -16,17 +16,11 @@
 #include "ui/i18n/shown_texts.h"
 #include "ui/panels/resign_question.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 namespace selvako {
 
 namespace {
-
-constexpr Traductions IMPOSSIBLE_ECRIRE = {
-    "Impossible d'écrire ce fichier", "Cannot write this file",
-    "Kan dit bestand niet schrijven", "Não é possível gravar este arquivo",
-    "No se puede escribir este archivo", "Impossibile scrivere questo file"};
-constexpr Traductions ENTRAINEMENT_3D = {"Entraînement", "Training",      "Training",
-                                         "Treino",       "Entrenamiento", "Allenamento"};
 
 // The order of the board items in "Affichage".
 constexpr int MENU_ORDER[] = {1, 4, 2, 3, 5, 6, 7, 8};
@@ -137,7 +131,7 @@ bool MainWindow::choisir_damier_3d(int theme, bool restore_last) {
         Damier2D1Click();
         shown = 0;
     }
-    if (restore_last) restore_last_game();
+    if (restore_last) send(command::RestoreLastGame{});
     return shown == theme;
 }
 
@@ -243,18 +237,6 @@ bool MainWindow::editer_image(const QString& path) {
         return false;
     }
     return true;
-}
-
-void MainWindow::restore_last_game() {
-    const QString last = user_path(QStringLiteral("last32.dam"));
-    // The first run has no automatic file: the new game stands.
-    if (!QFile::exists(last)) return;
-    const auto image = read_game_file(last.toStdString());
-    if (!image) {
-        report_refusal(image.refusal);
-        return;
-    }
-    send(command::Open{*image});
 }
 
 } // namespace selvako

@@ -18,8 +18,6 @@
 namespace selvako {
 
 namespace {
-constexpr Traductions LECONS_FILTRE = {"parameters (*.dal)", "lessons (*.dal)",   "lessen (*.dal)",
-                                         "lições (*.dal)",     "lecciones (*.dal)", "lezioni (*.dal)"};
 // Every game of a learning session is learned into this one file of
 // "Parametres", instead of asking for a file after each game.
 constexpr const char* SESSION_FILE = "Parametres/session.dal";

@@ -7,20 +7,9 @@
 #include "game/clipboard_text.h"
 #include "ui/i18n/captions.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 namespace selvako {
-
-namespace {
-
-constexpr Traductions PRESSE_PAPIERS_ILLISIBLE = {
-    "Le presse-papiers ne contient ni position FEN ni partie PDN lisible",
-    "The clipboard holds no readable FEN position or PDN game",
-    "Het klembord bevat geen leesbare FEN-stelling of PDN-partij",
-    "A área de transferência não contém posição FEN nem partida PDN legível",
-    "El portapapeles no contiene ninguna posición FEN ni partida PDN legible",
-    "Gli appunti non contengono una posizione FEN né una partita PDN leggibile"};
-
-} // namespace
 
 void MainWindow::copier_position() {
     QGuiApplication::clipboard()->setText(

@@ -18,25 +18,13 @@
 #include "ui/window/active_library.h"
 #include "ui/window/board_row_layout.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 namespace selvako {
 
 namespace {
 
 constexpr int CLIENT_WIDTH = 800;
-
-constexpr Traductions NAVIGATION_HINTS[] = {
-    {"Revenir au début", "Back to the start", "Terug naar het begin", "Voltar ao início",
-     "Volver al inicio", "Torna all'inizio"},
-    {"Reculer d'un coup", "One move back", "Eén zet terug", "Voltar um lance", "Una jugada atrás",
-     "Indietro di una mossa"},
-    {"Avancer d'un coup", "One move forward", "Eén zet vooruit", "Avançar um lance",
-     "Una jugada adelante", "Avanti di una mossa"},
-    {"Aller à la fin", "Go to the end", "Naar het einde", "Ir para o fim", "Ir al final",
-     "Vai alla fine"}};
-constexpr Traductions INVERSER_HINT = {"Inverser le damier", "Turn the board round",
-                                       "Bord omdraaien",     "Inverter o tabuleiro",
-                                       "Girar el tablero",   "Capovolgi la damiera"};
 
 // The language menu, in its order; each item names its language in that language.
 struct LanguageItem {
@@ -426,6 +414,10 @@ void MainWindow::build_game_area() {
             [this] { send(command::DeclineDraw{}); });
     build_player_panels();
     build_3d_view();
+}
+
+bool MainWindow::start_screen_shown() const {
+    return m_stack->currentWidget() == m_intro;
 }
 
 void MainWindow::apply_captions(int langue) {

@@ -16,7 +16,6 @@ namespace selvako {
 
 namespace {
 
-
 QString text_path(const std::filesystem::path& lesson) {
     return QString::fromStdString(lesson_text(lesson).string());
 }

@@ -1,14 +1,13 @@
 // The "Paramétrage" menu: whether the computer follows the opening
 // repertoires, the two repertoire editors and the libraries, and the
 // evaluation parameters with their editor and files. The lists and the
-// parameters are the engine's; these commands change them only once the
-// files they come from or go to have been read or written.
+// parameters are the engine's; the controller changes them, by the commands
+// sent here, only once the files they come from or go to have been read or
+// written.
 
 #include <QFileDialog>
 
 #include "eval/eval_state.h"
-#include "files/engine_files.h"
-#include "files/repertoire_files.h"
 #include "search/engine_tables.h"
 #include "ui/window/active_library.h"
 #include "ui/i18n/file_texts.h"
@@ -17,17 +16,6 @@
 #include "ui/window/main_window.h"
 
 namespace selvako {
-
-namespace {
-
-constexpr Traductions FILTRE_OUVERTURES = {
-    "Fichiers d'ouvertures (*.ovv)", "Opening files (*.ovv)",
-    "Openingsbestanden (*.ovv)",     "Arquivos de aberturas (*.ovv)",
-    "Archivos de aperturas (*.ovv)", "File di aperture (*.ovv)"};
-constexpr Traductions FILTRE_PARAMETRES = {"paramètres (*.par)", "parameters (*.par)", "parameters (*.par)",
-                                          "parâmetros (*.par)", "parámetros (*.par)", "parametri (*.par)"};
-
-} // namespace
 
 void MainWindow::build_parametrage_menu() {
     m_parametrage = add_menu("Ouvertures1");
@@ -50,7 +38,7 @@ void MainWindow::build_parametrage_menu() {
 
     const RepertoireFolders folders{m_config.user_dir.toStdString(),
                                     user_path(QStringLiteral("Parametres")).toStdString()};
-    Repertoires& lists = m_engine.tables().repertoires;
+    const Repertoires& lists = m_engine.tables().repertoires;
     m_form2 = new RepertoireEditor(WHITE, lists, folders, this);
     m_form3 = new RepertoireEditor(BLACK, lists, folders, this);
     for (RepertoireEditor* editor : {m_form2, m_form3}) {
@@ -62,10 +50,16 @@ void MainWindow::build_parametrage_menu() {
                             QStringLiteral("*.ovv"), texte(FILTRE_OUVERTURES, langue_cochee()),
                             QStringLiteral("ovv"));
         };
+        editor->adopt = [this](int side, const RepertoireLines& lines) {
+            send(command::SetRepertoire{static_cast<std::uint8_t>(side), lines});
+        };
         connect(editor, &QDialog::finished, this, [this] { m_board->update(); });
     }
     m_parametres = new ParameterEditor(m_engine.tables().eval.parameters, this);
     add_active_library_item(m_parametrage, changer);
+    m_parametres->accepted = [this](const EvalParameters& parameters) {
+        send(command::SetParameters{parameters});
+    };
 }
 
 QString MainWindow::ask_file(int mode, const QString& title, const QString& pattern,
@@ -95,12 +89,9 @@ void MainWindow::Changerbibliothqueouvertures1Click() {
 }
 
 bool MainWindow::changer_bibliotheque(const QString& marker) {
-    auto lists = change_library(marker.toStdString(), m_config.user_dir.toStdString());
-    if (!lists) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+    if (!send_file_command(
+            command::ChangeLibrary{marker.toStdString(), m_config.user_dir.toStdString()}))
         return false;
-    }
-    m_engine.tables().repertoires = std::move(*lists);
     set_active_library(findChild<QAction*>(QStringLiteral("BibliothequeActive")), marker,
                        langue_cochee());
     return true;
@@ -121,26 +112,11 @@ void MainWindow::Chargerdesparamtres1Click() {
 }
 
 bool MainWindow::sauver_parametres(const QString& path) {
-    EvalState& eval = m_engine.tables().eval;
-    // The image keeps its reserved bytes; only a written file replaces it.
-    ParameterImage image = eval.parameter_image;
-    if (!save_parameter_file(eval.parameters, image, path.toStdString())) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
-        return false;
-    }
-    eval.parameter_image = image;
-    return true;
+    return send_file_command(command::SaveParameters{path.toStdString()});
 }
 
 bool MainWindow::charger_parametres(const QString& path) {
-    EvalState& eval = m_engine.tables().eval;
-    if (const FileLoad load =
-            load_parameter_file(eval.parameters, eval.parameter_image, path.toStdString());
-        !load) {
-        report_refusal(*load.refusal);
-        return false;
-    }
-    return true;
+    return send_file_command(command::LoadParameters{path.toStdString()});
 }
 
 } // namespace selvako

@@ -6,16 +6,9 @@
 #include "ui/i18n/captions.h"
 #include "ui/print/game_score_sheet.h"
 #include "ui/window/main_window.h"
+#include "ui/window/window_texts.h"
 
 namespace selvako {
-
-namespace {
-
-constexpr Traductions IMPRESSION_IMPOSSIBLE = {"Impression impossible", "Printing failed",
-                                               "Afdrukken mislukt",     "Falha na impressão",
-                                               "Impresión imposible",   "Stampa non riuscita"};
-
-} // namespace
 
 ScoreSheet MainWindow::feuille_de_partie() const {
     return game_score_sheet(m_controller.game(), langue_cochee());

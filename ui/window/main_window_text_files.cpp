@@ -17,21 +17,6 @@ namespace selvako {
 
 namespace {
 
-constexpr Traductions FILTRE_ECRITURE = {
-    "Fichiers texte (*.txt *.TXT);;Fichiers PDN (*.pdn *.PDN)",
-    "Text files (*.txt *.TXT);;PDN files (*.pdn *.PDN)",
-    "Tekstbestanden (*.txt *.TXT);;PDN-bestanden (*.pdn *.PDN)",
-    "Arquivos de texto (*.txt *.TXT);;Arquivos PDN (*.pdn *.PDN)",
-    "Archivos de texto (*.txt *.TXT);;Archivos PDN (*.pdn *.PDN)",
-    "File di testo (*.txt *.TXT);;File PDN (*.pdn *.PDN)"};
-constexpr Traductions FILTRE_LECTURE = {
-    "Fichiers texte (*.txt *.TXT);;Fichiers doc (*.doc *.DOC);;Fichiers PDN (*.pdn *.PDN)",
-    "Text files (*.txt *.TXT);;Doc files (*.doc *.DOC);;PDN files (*.pdn *.PDN)",
-    "Tekstbestanden (*.txt *.TXT);;Doc-bestanden (*.doc *.DOC);;PDN-bestanden (*.pdn *.PDN)",
-    "Arquivos de texto (*.txt *.TXT);;Arquivos doc (*.doc *.DOC);;Arquivos PDN (*.pdn *.PDN)",
-    "Archivos de texto (*.txt *.TXT);;Archivos doc (*.doc *.DOC);;Archivos PDN (*.pdn *.PDN)",
-    "File di testo (*.txt *.TXT);;File doc (*.doc *.DOC);;File PDN (*.pdn *.PDN)"};
-
 bool is_pdn(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("pdn"), Qt::CaseInsensitive) == 0;
 }
