@@ -222,8 +222,11 @@ TEST_F(GameControllerTest, EngineTablesChangeOnlyBetweenSearchesAndFromFilesRead
     controller.command(command::ChangeLibrary{dir.path() / "missing.ovv", dir.path()});
     EXPECT_TRUE(engine.tables().eval.parameters == edited);
     EXPECT_EQ(engine.tables().repertoires.white, white);
-    EXPECT_EQ(view.errors,
-              (std::vector<GameError>{GameError::file, GameError::file, GameError::file}));
+    // The file that could not be read says which and why; the others cannot.
+    ASSERT_EQ(view.refusals.size(), 1u);
+    EXPECT_EQ(view.refusals[0].path, dir.path() / "missing.par");
+    EXPECT_EQ(view.refusals[0].problem, FileProblem::missing);
+    EXPECT_EQ(view.errors, (std::vector<GameError>{GameError::file, GameError::file}));
 }
 
 TEST_F(GameControllerTest, NavigationDuringTheComputersTurnThrowsItsMoveAway) {
