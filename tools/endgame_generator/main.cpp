@@ -20,13 +20,12 @@
 #include "files/atomic_file.h"
 #include "tools/endgame_generator/packed_writer.h"
 #include "tools/endgame_generator/retrograde_solver.h"
+#include "tools/endgame_generator/stored_distance.h"
 
 namespace {
 
 using namespace selvako;
 using namespace selvako::tables;
-
-constexpr int LONGEST_STORED = 127;
 
 struct FileReport {
     std::uint32_t wins = 0;
@@ -37,13 +36,6 @@ struct FileReport {
     int longest_loss = 0;
 };
 
-std::int8_t stored_byte(std::uint16_t d) {
-    if (d == NO_RESULT) return 0;
-    if (d == 0) return -1; // no legal move: a loss the encoding could not tell from a draw
-    const int plies = d > LONGEST_STORED ? LONGEST_STORED : d;
-    return static_cast<std::int8_t>(d % 2 == 1 ? plies : -plies);
-}
-
 std::vector<std::int8_t> encode_table(int table, const std::vector<std::uint16_t>& distance,
                                       FileReport& report) {
     const TableLayout& layout = TABLE_LAYOUTS[table];
@@ -52,7 +44,7 @@ std::vector<std::int8_t> encode_table(int table, const std::vector<std::uint16_t
         const auto squares = table_squares(layout, offset);
         if (!squares || !position_can_occur(layout, *squares)) continue;
         const std::uint16_t d = distance[offset];
-        bytes[offset] = stored_byte(d);
+        bytes[offset] = stored_distance(d, NO_RESULT);
         if (d == NO_RESULT) {
             ++report.draws;
             continue;

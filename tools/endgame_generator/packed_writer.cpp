@@ -10,12 +10,11 @@
 #include "files/atomic_file.h"
 #include "tools/endgame_generator/ending_solver.h"
 #include "tools/endgame_generator/retrograde_solver.h"
+#include "tools/endgame_generator/stored_distance.h"
 
 namespace selvako::tables {
 
 namespace {
-
-constexpr int LONGEST_STORED = 127;
 
 struct Counts {
     std::uint64_t wins = 0;
@@ -25,15 +24,6 @@ struct Counts {
     int longest_win = 0;
     int longest_loss = 0;
 };
-
-// As the ".bib" files store a result: the distance in plies, signed by the
-// result, -1 for a side without a legal move, 127 for any longer distance.
-std::int8_t stored_value(std::uint16_t d) {
-    if (d == NO_DISTANCE) return 0;
-    if (d == 0) return -1;
-    const int plies = d > LONGEST_STORED ? LONGEST_STORED : d;
-    return static_cast<std::int8_t>(d % 2 == 1 ? plies : -plies);
-}
 
 // Both solvers must give every ".bib" position the same distance: they share
 // only the move generator.
@@ -81,7 +71,7 @@ int write_packed_tables(const std::filesystem::path& folder, int max_pieces) {
         for (std::uint32_t index = 0; index < distances.size(); ++index) {
             if (!packed_squares(m, index)) continue;
             const std::uint16_t d = distances[index];
-            values[index] = stored_value(d);
+            values[index] = stored_distance(d, NO_DISTANCE);
             if (d == NO_DISTANCE) {
                 ++c.draws;
                 continue;
