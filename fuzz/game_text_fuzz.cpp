@@ -25,7 +25,7 @@ struct Replayed {
 };
 
 bool same_record(const GameState& a, const GameState& b) {
-    if (a.longueur_partie != b.longueur_partie || a.trait != b.trait) return false;
+    if (a.longueur_partie != b.longueur_partie || a.trait() != b.trait()) return false;
     for (int p = 0; p <= a.longueur_partie; ++p) {
         const FicheCoup& x = a.historique[p];
         const FicheCoup& y = b.historique[p];
