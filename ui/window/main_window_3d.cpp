@@ -185,7 +185,7 @@ void MainWindow::refresh_3d() {
     if (g.mode_match != MatchMode::none)
         m_panel10->set_kind(caption("Match1", langue_cochee()));
     else if (!m_controller.options().humain_contre_humain)
-        m_panel10->set_kind(texte(ENTRAINEMENT_3D, langue_cochee()));
+        m_panel10->set_kind(texte(ENTRAINEMENT, langue_cochee()));
     else
         m_panel10->set_kind(caption("Humain", langue_cochee()));
     const GameNotices& notices = m_controller.notices();

@@ -55,8 +55,6 @@ inline constexpr Traductions NAVIGATION_HINTS[] = {
 inline constexpr Traductions INVERSER_HINT = {"Inverser le damier", "Turn the board round",
                                               "Bord omdraaien",     "Inverter o tabuleiro",
                                               "Girar el tablero",   "Capovolgi la damiera"};
-inline constexpr Traductions ENTRAINEMENT_3D = {"Entraînement", "Training",      "Training",
-                                                "Treino",       "Entrenamiento", "Allenamento"};
 inline constexpr Traductions PRESSE_PAPIERS_ILLISIBLE = {
     "Le presse-papiers ne contient ni position FEN ni partie PDN lisible",
     "The clipboard holds no readable FEN position or PDN game",
