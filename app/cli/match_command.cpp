@@ -296,10 +296,8 @@ int run_match(const Arguments& args) {
             line.a_white = k % 2 == 0;
             const Opening& opening = openings[static_cast<std::size_t>(line.opening)];
             line.result = line.a_white
-                              ? play_match_game(timed_a, timed_b, Position{start_position(), WHITE},
-                                                opening.moves)
-                              : play_match_game(timed_b, timed_a, Position{start_position(), WHITE},
-                                                opening.moves);
+                              ? play_match_game(timed_a, timed_b, opening.start, opening.moves)
+                              : play_match_game(timed_b, timed_a, opening.start, opening.moves);
             std::lock_guard lock(mutex);
             finished[k] = line;
             // Lines come out in game order, whichever thread finishes first.

@@ -26,12 +26,24 @@ constexpr std::uintmax_t MAX_OPENINGS_FILE = 1 << 20;
 
 Opening parse_opening(const std::string& text, std::string& problem) {
     Opening opening;
-    EngineState st;
-    st.allocate_move_lists();
-    BoardArray board = start_position();
-    int side = WHITE;
     std::istringstream words(text);
     std::string word;
+    const auto first = text.find_first_not_of(" \t");
+    if (first != std::string::npos &&
+        (text.compare(first, 2, "W:") == 0 || text.compare(first, 2, "B:") == 0)) {
+        words >> word;
+        const FenResult fen = parse_fen(word);
+        if (!fen.position) {
+            problem = "bad FEN '" + shown_input(word, 60) + "': " + fen.error;
+            return {};
+        }
+        opening.start = *fen.position;
+        opening.text = word;
+    }
+    EngineState st;
+    st.allocate_move_lists();
+    BoardArray board = opening.start.board;
+    int side = opening.start.side_to_move;
     while (words >> word) {
         const auto typed = parse_typed_move(word);
         const TypedMoveResult found =
