@@ -9,14 +9,19 @@
 
 namespace selvako {
 
-SearchRequest match_request(const MatchPosition& game, const MoveLimit& limit, bool repertoire) {
+SearchRequest position_request(const Position& now, const std::vector<Move>& moves) {
     SearchRequest request;
-    request.board = game.now.board;
-    request.trait = static_cast<std::uint8_t>(game.now.side_to_move);
-    const std::size_t plies = std::min<std::size_t>(game.moves.size(), LAST_GAME_PLY);
+    request.board = now.board;
+    request.trait = static_cast<std::uint8_t>(now.side_to_move);
+    const std::size_t plies = std::min<std::size_t>(moves.size(), LAST_GAME_PLY);
     request.num_demi_coup = static_cast<std::uint8_t>(plies);
-    for (std::size_t i = game.moves.size() - plies; i < game.moves.size(); ++i)
-        request.historique.push_back({game.moves[i].from, game.moves[i].to});
+    for (std::size_t i = moves.size() - plies; i < moves.size(); ++i)
+        request.historique.push_back({moves[i].from, moves[i].to});
+    return request;
+}
+
+SearchRequest match_request(const MatchPosition& game, const MoveLimit& limit, bool repertoire) {
+    SearchRequest request = position_request(game.now, game.moves);
     SearchLimits& limits = request.limits;
     // The repertoire follows games from the opening position only.
     const bool from_start = game.start.side_to_move == WHITE && game.start.board == start_position();

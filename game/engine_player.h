@@ -5,6 +5,7 @@
 // in whole seconds; the player stops it in milliseconds).
 
 #include <cstdint>
+#include <vector>
 
 #include "game/match_game.h"
 #include "search/engine.h"
@@ -18,8 +19,12 @@ struct MoveLimit {
     std::int64_t value = 6; // plies, nodes, or milliseconds
 };
 
-// The request for a search of the game's position under `limit`: the whole
-// game as the history, a time budget planned to reach the time per move.
+// The request for a search of `now`, reached by `moves`: as many of the last
+// moves as the search keeps as its history, for the repetitions.
+SearchRequest position_request(const Position& now, const std::vector<Move>& moves);
+
+// The request for a search of the game's position under `limit`: the game
+// as the history, a time budget planned to reach the time per move.
 SearchRequest match_request(const MatchPosition& game, const MoveLimit& limit, bool repertoire);
 
 class EnginePlayer final : public MatchPlayer {

@@ -7,6 +7,7 @@
 
 #include "engine/make_move.h"
 #include "engine/transposition_table.h"
+#include "game/engine_player.h"
 #include "game/hub_notation.h"
 #include "game/move_time.h"
 #include "search/search.h"
@@ -236,16 +237,11 @@ void HubSession::go(const HubLine& line) {
         return error("go needs think, ponder or analyze");
     if (!m_have_position) return error("no position");
 
-    SearchRequest request;
-    request.board = m_position.board;
-    request.trait = static_cast<std::uint8_t>(m_position.side_to_move);
-    const std::size_t kept = std::min<std::size_t>(m_moves.size(), 250);
-    request.num_demi_coup = static_cast<std::uint8_t>(kept);
-    for (std::size_t i = m_moves.size() - kept; i < m_moves.size(); ++i)
-        request.historique.push_back({m_moves[i].from, m_moves[i].to});
+    SearchRequest request = position_request(m_position, m_moves);
     SearchLimits& limits = request.limits;
     const bool from_start = m_start.side_to_move == WHITE && m_start.board == start_position();
-    limits.repertoire = m_repertoire && from_start && !analyze && m_moves.size() == kept;
+    limits.repertoire =
+        m_repertoire && from_start && !analyze && m_moves.size() == request.num_demi_coup;
     limits.budget_recherche = UNLIMITED_BUDGET;
     limits.temps_alloue = UNLIMITED_SECONDS;
     limits.ponder = ponder || m_level.kind == HubLevel::Kind::infinite;
