@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     SilentSound sound;
     const selvako::ManualTimeSource time{1'000'000};
     selvako::GameSession session(time, 7, selvako::game_folders(config));
+    session.load_engine_data(selvako::engine_folders(config));
     selvako::MainWindow window(config, sound, session);
     window.show();
     window.FormActivate();

@@ -7,8 +7,8 @@
 #include <QUrl>
 
 #include "game/lessons.h"
-#include "ui/i18n/file_texts.h"
 #include "ui/i18n/captions.h"
+#include "ui/i18n/file_texts.h"
 #include "ui/window/main_window.h"
 #include "ui/window/window_placement.h"
 
@@ -25,8 +25,8 @@ QString text_path(const std::filesystem::path& lesson) {
 void MainWindow::build_lessons() {
     auto* row = new QHBoxLayout;
     QWidget* page = m_liste->parentWidget();
-    m_panel13 = add_button(page, "Panel13");
-    m_panel14 = add_button(page, "Panel14");
+    m_panel13 = m_items.add_button(page, "Panel13");
+    m_panel14 = m_items.add_button(page, "Panel14");
     connect(m_panel13, &QPushButton::clicked, this, &MainWindow::lecon_suivante);
     connect(m_panel14, &QPushButton::clicked, this, &MainWindow::revoir_coup);
     row->addWidget(m_panel13);
@@ -38,13 +38,13 @@ void MainWindow::build_lessons() {
     m_lesson_text = new LessonTextWindow(this);
     connect(m_lesson_text, &LessonTextWindow::editor_requested, this, [this](const QString& path) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+            m_errors.report(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
     });
 }
 
 void MainWindow::Problmes1Click() {
     QFileDialog dialog(this, caption("Problmes1", langue_cochee()),
-                       user_path(QStringLiteral("Problemes")),
+                       m_context.user_path(QStringLiteral("Problemes")),
                        texte(FILTRE_PARTIES, langue_cochee()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -52,9 +52,7 @@ void MainWindow::Problmes1Click() {
 }
 
 bool MainWindow::ouvrir_lecon(const QString& path) {
-    const qsizetype errors = m_reported.size();
-    send(command::OpenLesson{path.toStdString()});
-    return m_reported.size() == errors;
+    return m_context.send_file_command(command::OpenLesson{path.toStdString()});
 }
 
 void MainWindow::lecon_suivante() {
