@@ -124,42 +124,39 @@ bool GameFileHandler::imprimer(QPrinter& printer) {
     return false;
 }
 
-void GameFileHandler::ouvre() {
-    QFileDialog dialog(m_context.window, caption("Ouvrir1", m_context.langue()),
+QString GameFileHandler::ask_file(const char* item, const Traductions& filter,
+                                  const QString& save_suffix) {
+    QFileDialog dialog(m_context.window, caption(item, m_context.langue()),
                        m_context.user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_PARTIES, m_context.langue()));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        ouvrir_fichier(dialog.selectedFiles().first());
+                       texte(filter, m_context.langue()));
+    if (save_suffix.isEmpty()) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(save_suffix);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void GameFileHandler::ouvre() {
+    const QString path = ask_file("Ouvrir1", FILTRE_PARTIES, {});
+    if (!path.isEmpty()) ouvrir_fichier(path);
 }
 
 void GameFileHandler::save() {
-    QFileDialog dialog(m_context.window, caption("Sauver1", m_context.langue()),
-                       m_context.user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_PARTIES, m_context.langue()));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dam"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        sauver_fichier(dialog.selectedFiles().first());
+    const QString path = ask_file("Sauver1", FILTRE_PARTIES, QStringLiteral("dam"));
+    if (!path.isEmpty()) sauver_fichier(path);
 }
 
 void GameFileHandler::Crerunfichiertexte1Click() {
-    QFileDialog dialog(m_context.window, caption("Crerunfichiertexte1", m_context.langue()),
-                       m_context.user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_ECRITURE, m_context.langue()));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        ecrire_fichier_texte(dialog.selectedFiles().first());
+    const QString path = ask_file("Crerunfichiertexte1", FILTRE_ECRITURE, QStringLiteral("txt"));
+    if (!path.isEmpty()) ecrire_fichier_texte(path);
 }
 
 void GameFileHandler::Ouvrirunfichiertexte1Click() {
-    QFileDialog dialog(m_context.window, caption("Ouvrirunfichiertexte1", m_context.langue()),
-                       m_context.user_path(QStringLiteral("Sauve")),
-                       texte(FILTRE_LECTURE, m_context.langue()));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        lire_fichier_texte(dialog.selectedFiles().first());
+    const QString path = ask_file("Ouvrirunfichiertexte1", FILTRE_LECTURE, {});
+    if (!path.isEmpty()) lire_fichier_texte(path);
 }
 
 void GameFileHandler::Imprimer1Click() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "files/game_text.h"
+#include "ui/i18n/languages.h"
 #include "ui/window/window_context.h"
 
 class QPrinter;
@@ -46,6 +47,9 @@ class GameFileHandler : public QObject {
 
   private:
     bool charger_parties(const GameTextFile& file);
+    // A file of "Sauve" asked for in a dialog titled by its menu item: one to
+    // write, given the suffix added, or else one that exists. Empty when cancelled.
+    QString ask_file(const char* item, const Traductions& filter, const QString& save_suffix);
 
     const WindowContext& m_context;
 };

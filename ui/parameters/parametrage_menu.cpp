@@ -99,19 +99,19 @@ bool ParametrageMenu::changer_bibliotheque(const QString& marker) {
     return true;
 }
 
-void ParametrageMenu::Sauverlesparamtres1Click() {
+QString ParametrageMenu::ask_parameter_file(int mode, const char* item) {
     const int langue = m_context.langue();
-    const QString path =
-        ask_file(QFileDialog::AcceptSave, caption("Sauverlesparamtres1", langue),
-                 QStringLiteral("*.par"), texte(FILTRE_PARAMETRES, langue), QStringLiteral("par"));
+    return ask_file(mode, caption(item, langue), QStringLiteral("*.par"),
+                    texte(FILTRE_PARAMETRES, langue), QStringLiteral("par"));
+}
+
+void ParametrageMenu::Sauverlesparamtres1Click() {
+    const QString path = ask_parameter_file(QFileDialog::AcceptSave, "Sauverlesparamtres1");
     if (!path.isEmpty()) sauver_parametres(path);
 }
 
 void ParametrageMenu::Chargerdesparamtres1Click() {
-    const int langue = m_context.langue();
-    const QString path =
-        ask_file(QFileDialog::AcceptOpen, caption("Chargerdesparamtres1", langue),
-                 QStringLiteral("*.par"), texte(FILTRE_PARAMETRES, langue), QStringLiteral("par"));
+    const QString path = ask_parameter_file(QFileDialog::AcceptOpen, "Chargerdesparamtres1");
     if (!path.isEmpty()) charger_parametres(path);
 }
 

@@ -52,6 +52,7 @@ class ParametrageMenu : public QObject {
     // A file dialog in "Parametres"; the chosen path, empty when cancelled.
     QString ask_file(int mode, const QString& title, const QString& pattern, const QString& filter,
                      const QString& suffix);
+    QString ask_parameter_file(int mode, const char* item);
 
     const WindowContext& m_context;
     QMenu* m_menu = nullptr;
