@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "game/time_source.h"
+#include "ui/lessons/lesson_controls.h"
+#include "ui/lessons/lesson_text_window.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
     const QString lesson = QDir(user.path())
                                .filePath(QStringLiteral("Problemes/") +
                                          QString::fromLocal8Bit(argv[1]) + QStringLiteral(".dam"));
-    if (!window.ouvrir_lecon(lesson)) return 1;
+    if (!window.lessons().ouvrir_lecon(lesson)) return 1;
     for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
 
     const QImage board = window.grab().toImage();

@@ -7,6 +7,7 @@
 
 #include "game/lessons.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/lessons/lesson_text_window.h"
 
 using namespace selvako;
 using namespace selvako::test;
@@ -29,7 +30,7 @@ class LessonsWindowTest : public WindowFixture {
         QVERIFY(!buttons_shown());
         QCOMPARE(button("Panel13")->text(), QStringLiteral("Suivant ->"));
         QCOMPARE(w.action("Problmes1")->text(), QStringLiteral("Leçons, exercices et problèmes"));
-        QVERIFY(w.ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
+        QVERIFY(lessons().ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
         settle();
         QVERIFY(buttons_shown());
         LessonTextWindow* text = find_child<LessonTextWindow>(w, "LessonText");
@@ -73,7 +74,7 @@ class LessonsWindowTest : public WindowFixture {
         MainWindow& w = start_hvh();
         const QString copy = lesson("zz_sans_texte.dam");
         QVERIFY(QFile::copy(lesson("lecon01_deplacement.dam"), copy));
-        QVERIFY(w.ouvrir_lecon(copy));
+        QVERIFY(lessons().ouvrir_lecon(copy));
         settle();
         QVERIFY(buttons_shown());
         QCOMPARE(find_child<LessonTextWindow>(w, "LessonText")->text(),
@@ -82,7 +83,7 @@ class LessonsWindowTest : public WindowFixture {
         QCOMPARE(lines().size(), 2);
 
         // The last lesson of the folder is followed by the first.
-        w.lecon_suivante();
+        lessons().lecon_suivante();
         settle();
         QVERIFY(find_child<LessonTextWindow>(w, "LessonText")
                     ->path()
@@ -94,7 +95,7 @@ class LessonsWindowTest : public WindowFixture {
         foreign.write("not a game");
         foreign.close();
         const BoardArray before = game().damier_affiche;
-        QVERIFY(!w.ouvrir_lecon(lesson("aa.dam")));
+        QVERIFY(!lessons().ouvrir_lecon(lesson("aa.dam")));
         QCOMPARE(m_errors,
                  QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + lesson("aa.dam") +
                              QStringLiteral(" : 10 octets au lieu de 22442)")});

@@ -18,6 +18,7 @@
 #include "ui/analysis/analysis_menus.h"
 #include "ui/board/board_geometry.h"
 #include "ui/game_files/game_file_handler.h"
+#include "ui/lessons/lesson_controls.h"
 #include "ui/parameters/parametrage_menu.h"
 #include "ui/view3d/view_3d.h"
 #include "ui/window/main_window.h"
@@ -125,6 +126,7 @@ class WindowFixture : public QObject {
     View3d& view3d() const { return *find_child<View3d>(*m_window); }
     AnalysisMenus& analysis() const { return *find_child<AnalysisMenus>(*m_window); }
     ParametrageMenu& parametrage() const { return *find_child<ParametrageMenu>(*m_window); }
+    LessonControls& lessons() const { return *find_child<LessonControls>(*m_window); }
     BoardView* board() const { return find_child<BoardView>(*m_window); }
     QListWidget* move_list() const { return find_child<QListWidget>(*m_window, "ListeCoups"); }
     QPushButton* button(const char* key) const { return find_child<QPushButton>(*m_window, key); }

@@ -17,6 +17,7 @@
 #include "ui/game_files/game_file_handler.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/shown_texts.h"
+#include "ui/lessons/lesson_controls.h"
 #include "ui/parameters/parametrage_menu.h"
 #include "ui/view3d/view_3d.h"
 
@@ -57,7 +58,7 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession&
     m_stack->addWidget(m_intro);
     m_files = new GameFileHandler(m_context);
     build_game_area();
-    build_lessons();
+    m_lessons = new LessonControls(m_context, m_liste->parentWidget());
     m_stack->addWidget(m_game_area);
     setCentralWidget(m_stack);
     build_menus();
@@ -284,7 +285,7 @@ void MainWindow::refresh() {
     show_turn();
     sync_move_list();
     show_problem_page();
-    show_lesson();
+    m_lessons->refresh();
     m_board->update();
     m_view3d->refresh(kind_of_game());
 }

@@ -30,7 +30,6 @@
 #include "ui/help/help_pages.h"
 #include "ui/help/help_window.h"
 #include "ui/i18n/languages.h"
-#include "ui/lessons/lesson_text_window.h"
 #include "ui/panels/board_panels.h"
 #include "ui/panels/change_names_panel.h"
 #include "ui/panels/delete_player_panel.h"
@@ -56,6 +55,7 @@ namespace selvako {
 
 class AnalysisMenus;
 class GameFileHandler;
+class LessonControls;
 class ParametrageMenu;
 class View3d;
 
@@ -80,14 +80,12 @@ class MainWindow : public QMainWindow, private GameObserver {
     void choisir_langue(int langue);
     // "Quitter": writes "last32.dam" and ends the program.
     void quitter();
-    // A lesson once chosen in the dialog; false when it could not be read.
-    bool ouvrir_lecon(const QString& path);
-    void lecon_suivante(); // "Suivant ->"
-    void revoir_coup();    // "Revoir coup"
     // The menu item or menu of a key of the caption table, or null.
     QAction* action(std::string_view key) const { return m_items.action(key); }
     // "Ouvrir", "Sauver", the text files, the clipboard and "Imprimer".
     GameFileHandler& game_files() const { return *m_files; }
+    // The lessons: "Leçons, exercices et problèmes", "Suivant ->", "Revoir coup".
+    LessonControls& lessons() const { return *m_lessons; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -136,11 +134,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The "Probleme" tab and "Installer une position", wired to the editor's commands.
     void build_problem_page();
     void Installeruneposition1Click();
-    // "Suivant ->", "Revoir coup" and the lesson's text window.
-    void build_lessons();
-    void Problmes1Click();
-    // The buttons and the text follow the lesson on show.
-    void show_lesson();
     void OngletChange(int index);
     void show_problem_page();
     void Nouveau2Click();
@@ -190,6 +183,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     AnalysisMenus* m_analysis = nullptr;
     View3d* m_view3d = nullptr;
     GameFileHandler* m_files = nullptr;
+    LessonControls* m_lessons = nullptr;
 
     QStackedWidget* m_stack = nullptr;
     IntroScreen* m_intro = nullptr;
@@ -221,11 +215,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     QPushButton* m_nulrefus = nullptr;
     QPushButton* m_abandon1 = nullptr;
     QLabel* m_zut = nullptr;
-    QPushButton* m_panel13 = nullptr; // "Suivant ->"
-    QPushButton* m_panel14 = nullptr; // "Revoir coup"
-    LessonTextWindow* m_lesson_text = nullptr;
-    // The text on show, so that a step to another lesson reads its own.
-    QString m_shown_lesson;
 
     std::vector<QMenu*> m_game_menus;
     QMenu* m_fichier = nullptr;

@@ -16,6 +16,7 @@
 #include "ui/game_files/game_file_handler.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/shown_texts.h"
+#include "ui/lessons/lesson_controls.h"
 #include "ui/panels/resign_question.h"
 #include "ui/parameters/parametrage_menu.h"
 #include "ui/view3d/view_3d.h"
@@ -91,8 +92,8 @@ void MainWindow::build_menus() {
     ouvrir_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(ouvrir_texte, &QAction::triggered, m_files,
             &GameFileHandler::Ouvrirunfichiertexte1Click);
-    connect(add_item(m_fichier, "Problmes1"), &QAction::triggered, this,
-            &MainWindow::Problmes1Click);
+    connect(add_item(m_fichier, "Problmes1"), &QAction::triggered, m_lessons,
+            &LessonControls::Problmes1Click);
     m_installer = add_item(m_fichier, "Installeruneposition1");
     m_installer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(m_installer, &QAction::triggered, this, &MainWindow::Installeruneposition1Click);
@@ -449,7 +450,7 @@ void MainWindow::apply_captions(int langue) {
     m_joueurs_panel->set_captions(langue);
     m_view3d->panel()->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
-    m_lesson_text->set_captions(langue);
+    m_lessons->set_captions(langue);
     m_parametrage->set_captions(langue);
     setWindowTitle(window_title(langue, start_screen_shown() ? -1 : m_view3d->board_shown()));
 }
