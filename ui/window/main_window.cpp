@@ -39,8 +39,13 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession&
     : QMainWindow(parent), m_config(config), m_sound(sound), m_session(session),
       m_controller(session.controller()),
       m_errors(this, config.headless, config.error_sink, [this] { return langue_cochee(); }),
-      m_context{this,    m_config, m_controller,
-                m_items, m_errors, [this](const Command& c) { send(c); }},
+      m_context{.window = this,
+                .config = m_config,
+                .controller = m_controller,
+                .items = m_items,
+                .errors = m_errors,
+                .send = [this](const Command& c) { send(c); },
+                .started = m_startup_done},
       m_loop([this] { m_controller.boucle_jeu(); }, this) {
     m_session.attach(*this);
     m_timer1.setInterval(1000);

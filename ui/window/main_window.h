@@ -31,11 +31,7 @@
 #include "ui/help/help_window.h"
 #include "ui/i18n/languages.h"
 #include "ui/panels/board_panels.h"
-#include "ui/panels/change_names_panel.h"
-#include "ui/panels/delete_player_panel.h"
 #include "ui/panels/end_of_game_panel.h"
-#include "ui/panels/new_game_panel.h"
-#include "ui/panels/new_player_panel.h"
 #include "ui/panels/problem_page.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
@@ -57,6 +53,7 @@ class AnalysisMenus;
 class GameFileHandler;
 class LessonControls;
 class ParametrageMenu;
+class PlayerPanels;
 class View3d;
 
 class MainWindow : public QMainWindow, private GameObserver {
@@ -129,18 +126,11 @@ class MainWindow : public QMainWindow, private GameObserver {
     void Rgles1Click();
     void open_help(HelpBook book);
     void Best1Click();
-    // The new-game panel and the Joueurs menu's panels.
-    void build_player_panels();
     // The "Probleme" tab and "Installer une position", wired to the editor's commands.
     void build_problem_page();
     void Installeruneposition1Click();
     void OngletChange(int index);
     void show_problem_page();
-    void Nouveau2Click();
-    void Match21Click();
-    void Effacerunjoueur1Click();
-    void Changerlesnoms1Click();
-    void start_game(const Command& c, int couleur_ordinateur);
 
     void refresh();
     // Match, training or human against human, as the header says it.
@@ -166,6 +156,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     SoundPlayer& m_sound;
     GameSession& m_session;
     GameController& m_controller;
+    bool m_startup_done = false;
     CaptionedItems m_items;
     ErrorReporter m_errors;
     WindowContext m_context;
@@ -174,7 +165,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     BoardImages m_images;
     GameLoop m_loop;
     bool m_activated = false;
-    bool m_startup_done = false;
     bool m_images_reported = false;
     PermissionSignals m_permissions;
     QTranslator m_qt_translator;
@@ -184,6 +174,7 @@ class MainWindow : public QMainWindow, private GameObserver {
     View3d* m_view3d = nullptr;
     GameFileHandler* m_files = nullptr;
     LessonControls* m_lessons = nullptr;
+    PlayerPanels* m_players = nullptr;
 
     QStackedWidget* m_stack = nullptr;
     IntroScreen* m_intro = nullptr;
@@ -206,10 +197,6 @@ class MainWindow : public QMainWindow, private GameObserver {
     // The tab shown before "Probleme", for the way back.
     int m_previous_tab = 0;
     DrawOfferPanel* m_match_nul = nullptr;
-    NewGamePanel* m_nouvelle_partie = nullptr;
-    NewPlayerPanel* m_nouveau_joueur = nullptr;
-    DeletePlayerPanel* m_efface_j = nullptr;
-    ChangeNamesPanel* m_joueurs_panel = nullptr;
     LevelMenu* m_levels = nullptr;
     QPushButton* m_proposernul = nullptr;
     QPushButton* m_nulrefus = nullptr;

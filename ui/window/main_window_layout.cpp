@@ -17,6 +17,7 @@
 #include "ui/i18n/captions.h"
 #include "ui/i18n/shown_texts.h"
 #include "ui/lessons/lesson_controls.h"
+#include "ui/panels/player_panels.h"
 #include "ui/panels/resign_question.h"
 #include "ui/parameters/parametrage_menu.h"
 #include "ui/view3d/view_3d.h"
@@ -68,7 +69,7 @@ void MainWindow::build_menus() {
     m_fichier = add_menu("Fichier1");
     m_nouveau = add_item(m_fichier, "Nouveau2");
     m_nouveau->setShortcut(QKeySequence::New);
-    connect(m_nouveau, &QAction::triggered, this, &MainWindow::Nouveau2Click);
+    connect(m_nouveau, &QAction::triggered, m_players, &PlayerPanels::Nouveau2Click);
     m_hvh = add_item(m_fichier, "Humaincontrehumain1");
     m_hvh->setCheckable(true);
     connect(m_hvh, &QAction::triggered, this, sends(command::HumanAgainstHuman{}));
@@ -144,11 +145,12 @@ void MainWindow::build_menus() {
     m_joueurs = add_menu("Joueurs1");
     connect(add_item(m_joueurs, "Inverserlesjoueurs1"), &QAction::triggered, this,
             sends(command::SwapPlayers{}));
-    connect(add_item(m_joueurs, "Match21"), &QAction::triggered, this, &MainWindow::Match21Click);
-    connect(add_item(m_joueurs, "Effacerunjoueur1"), &QAction::triggered, this,
-            &MainWindow::Effacerunjoueur1Click);
-    connect(add_item(m_joueurs, "Changerlesnoms1"), &QAction::triggered, this,
-            &MainWindow::Changerlesnoms1Click);
+    connect(add_item(m_joueurs, "Match21"), &QAction::triggered, m_players,
+            &PlayerPanels::Match21Click);
+    connect(add_item(m_joueurs, "Effacerunjoueur1"), &QAction::triggered, m_players,
+            &PlayerPanels::Effacerunjoueur1Click);
+    connect(add_item(m_joueurs, "Changerlesnoms1"), &QAction::triggered, m_players,
+            &PlayerPanels::Changerlesnoms1Click);
 
     // The named levels first, then the timed ones and "Autre" under "Spécial".
     m_niveau = add_menu("Niveau1");
@@ -402,12 +404,18 @@ void MainWindow::build_game_area() {
     connect(m_match_nul, &DrawOfferPanel::accepted, this, [this] { send(command::AcceptDraw{}); });
     connect(m_match_nul->decline_button(), &QPushButton::clicked, this,
             [this] { send(command::DeclineDraw{}); });
-    build_player_panels();
+    m_players = new PlayerPanels(m_context, m_board);
+    connect(m_players, &PlayerPanels::cancelled, m_board, qOverload<>(&QWidget::update));
+    connect(m_players, &PlayerPanels::game_starting, this, [this](int couleur_ordinateur) {
+        // The computer playing White plays up the board, as the human did.
+        if (m_display.damier_inverse != (couleur_ordinateur == WHITE)) Inverser();
+    });
+    std::vector<QWidget*> floating = {m_fin_de_parties, m_panel9, m_match_nul};
+    for (QWidget* panel : m_players->panels()) floating.push_back(panel);
     m_view3d = new View3d(
         m_context, m_game_area, m_board, m_display,
         [this] { return !(m_controller.computer_thinking() && !m_indication->isChecked()); },
-        {m_fin_de_parties, m_panel9, m_match_nul, m_nouvelle_partie, m_nouveau_joueur, m_efface_j,
-         m_joueurs_panel});
+        floating);
     connect(m_view3d, &View3d::square_clicked, this,
             [this](int square) { send(command::SquareClicked{static_cast<Square>(square)}); });
     connect(m_view3d, &View3d::blind_play_started, this, [this] {
@@ -444,10 +452,7 @@ void MainWindow::apply_captions(int langue) {
     m_zut->setText(caption("Zut", langue));
     m_panel9->set_captions(langue);
     m_match_nul->set_captions(langue);
-    m_nouvelle_partie->set_captions(langue);
-    m_nouveau_joueur->set_captions(langue);
-    m_efface_j->set_captions(langue);
-    m_joueurs_panel->set_captions(langue);
+    m_players->set_captions(langue);
     m_view3d->panel()->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
     m_lessons->set_captions(langue);

@@ -23,6 +23,8 @@ struct WindowContext {
     CaptionedItems& items;
     ErrorReporter& errors;
     std::function<void(const Command&)> send;
+    // The start-up sequence has run: the game is on show.
+    const bool& started;
 
     // The language the window speaks now.
     int langue() const;
