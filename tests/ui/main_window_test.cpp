@@ -398,6 +398,18 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(seen_inside);
     }
 
+    void engineDataReadWithTheSessionIsReportedOnceTheGameIsShown() {
+        QTemporaryDir empty_data;
+        MainWindow& w = start(config(empty_data.path()));
+        // Read before the window existed; the start screen waits for a choice.
+        QVERIFY(!m_session->load_problems().empty());
+        QVERIFY(m_errors.isEmpty());
+        w.choisir_damier_2d();
+        QVERIFY(!m_errors.isEmpty());
+        for (const std::string& problem : m_session->load_problems())
+            QVERIFY(m_errors.first().contains(QString::fromStdString(problem)));
+    }
+
     void missingImagesAreReportedOnceAndTheBoardStillDraws() {
         QTemporaryDir empty_data;
         start_2d(config(empty_data.path()));
