@@ -5,9 +5,9 @@
 
 #include "ui/i18n/captions.h"
 #include "ui/i18n/file_texts.h"
+#include "ui/parameters/active_library.h"
 #include "ui/parameters/parameter_editor.h"
 #include "ui/repertoire/repertoire_editor.h"
-#include "ui/window/active_library.h"
 
 namespace selvako {
 
