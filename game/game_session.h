@@ -4,6 +4,8 @@
 // itself as the controller's observer once it exists and leaves before it goes.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "game/game_controller.h"
 #include "game/observer_relay.h"
@@ -22,6 +24,14 @@ class GameSession {
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
+    // Reads the engine's data files, once, before any view shows the game.
+    // The engine still plays without them, but worse: each file that could
+    // not be read leaves a line here for the view to report.
+    void load_engine_data(const EngineFolders& folders) {
+        m_load_problems = m_engine.load(folders);
+    }
+    const std::vector<std::string>& load_problems() const { return m_load_problems; }
+
     Engine& engine() { return m_engine; }
     GameController& controller() { return m_controller; }
     void attach(GameObserver& view) { m_relay.attach(&view); }
@@ -32,6 +42,7 @@ class GameSession {
     Engine m_engine;
     ObserverRelay m_relay;
     GameController m_controller;
+    std::vector<std::string> m_load_problems;
 };
 
 } // namespace selvako

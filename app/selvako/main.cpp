@@ -23,6 +23,7 @@
 #include <string_view>
 
 #include "game/time_source.h"
+#include "ui/game_files/game_file_handler.h"
 #include "ui/help/help_pages.h"
 #include "ui/sound/sound_player.h"
 #include "ui/window/app_config.h"
@@ -153,6 +154,7 @@ int run(int argc, char** argv) {
     selvako::EffectSoundPlayer sound(config.data_dir);
     const selvako::SteadyTimeSource time;
     selvako::GameSession session(time, std::random_device{}(), selvako::game_folders(config));
+    session.load_engine_data(selvako::engine_folders(config));
     selvako::MainWindow window(config, sound, session);
     if (size.isValid()) window.resize(size.expandedTo(window.minimumSize()));
     window.show();
@@ -170,11 +172,11 @@ int run(int argc, char** argv) {
     } else if (langue >= 0 && parser.isSet(snapshot_option) && !parser.isSet(open_option)) {
         window.choisir_damier_2d();
         window.action("Humaincontrehumain1")->trigger();
-        ok = window.coller_texte(SNAPSHOT_GAME);
+        ok = window.game_files().coller_texte(SNAPSHOT_GAME);
     }
     if (parser.isSet(open_option)) {
         window.choisir_damier_2d();
-        ok = window.ouvrir_fichier(parser.value(open_option));
+        ok = window.game_files().ouvrir_fichier(parser.value(open_option));
     }
     if (!parser.isSet(snapshot_option)) return QApplication::exec();
 

@@ -41,9 +41,9 @@ class AnalysisWindowTest : public WindowFixture {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(GAME);
         file.close();
-        QVERIFY(w.lire_fichier_texte(game_file));
+        QVERIFY(files().lire_fichier_texte(game_file));
         settle();
-        QCOMPARE(int(w.controller().game().longueur_partie), 54);
+        QCOMPARE(int(controller().game().longueur_partie), 54);
         QVERIFY(!w.action("Arrtercettephase1")->isEnabled());
 
         w.action("Dbuteruneanalyse1")->trigger();
@@ -52,7 +52,7 @@ class AnalysisWindowTest : public WindowFixture {
         QVERIFY(form4->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!w.action("Dbuteruneanalyse1")->isEnabled());
         QVERIFY(w.action("Arrtercettephase1")->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!w.controller().analysis().analysis.running(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!controller().analysis().analysis.running(), 60000);
         settle();
 
         // White has no move at the end: the last move is scored as the win.
@@ -89,22 +89,22 @@ class AnalysisWindowTest : public WindowFixture {
         QCOMPARE(int(game().num_demi_coup), 3);
 
         const QString text = QDir(m_user->path()).filePath(QStringLiteral("analyse.txt"));
-        QVERIFY(w.editer_analyse(text));
+        QVERIFY(analysis().editer_analyse(text));
         QFile saved(text);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QStringList lines =
             QString::fromUtf8(saved.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 54);
         QCOMPARE(lines.first(), form4->list()->item(0)->text());
-        QVERIFY(
-            !w.editer_analyse(QDir(m_user->path()).filePath(QStringLiteral("none/analyse.txt"))));
-        QVERIFY(w.reported_errors().contains(QStringLiteral("Impossible d'ouvrir ce fichier")));
+        QVERIFY(!analysis().editer_analyse(
+            QDir(m_user->path()).filePath(QStringLiteral("none/analyse.txt"))));
+        QVERIFY(m_errors.contains(QStringLiteral("Impossible d'ouvrir ce fichier")));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = QDir(m_user->path()).filePath(QStringLiteral("analyse.pdf"));
         printer.setOutputFileName(pdf);
-        QVERIFY(w.imprimer_analyse(printer));
+        QVERIFY(analysis().imprimer_analyse(printer));
         QVERIFY(QFileInfo(pdf).size() > 1000);
 
         form4->fin()->click();

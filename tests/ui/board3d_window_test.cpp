@@ -33,7 +33,7 @@ class Board3dWindowTest : public WindowFixture {
 
     void click_3d(Square s) {
         Board3dView* image = find_child<Panel10>(*m_window, "Panel10")->image();
-        const int p = position_of_square(s, m_window->display().damier_inverse);
+        const int p = position_of_square(s, inverted());
         QTest::mouseClick(image, Qt::LeftButton, {},
                           QPoint(positions_3d[p].x + 30, positions_3d[p].y + 30));
         settle();
@@ -57,7 +57,7 @@ class Board3dWindowTest : public WindowFixture {
 
     void everyThemeIsOfferedAndShowsItsOwnPicture() {
         MainWindow& w = start_3d(1, config());
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
         QVERIFY(find_child<Panel10>(w, "Panel10")->isVisible());
         QVERIFY(w.action("Damier3D1")->isChecked());
         QImage previous = find_child<Panel10>(w, "Panel10")->image()->image();
@@ -65,7 +65,7 @@ class Board3dWindowTest : public WindowFixture {
             const char* item = THEMES_3D[theme - 1].menu_item;
             QVERIFY(w.action(item)->isEnabled());
             w.action(item)->trigger();
-            QCOMPARE(w.theme_images().theme_3d(), theme);
+            QCOMPARE(view3d().theme_images().theme_3d(), theme);
             QVERIFY(w.action(item)->isChecked());
             QVERIFY(!w.action("Damier3D1")->isChecked());
             const QImage shown = find_child<Panel10>(w, "Panel10")->image()->image();
@@ -75,21 +75,21 @@ class Board3dWindowTest : public WindowFixture {
         w.action("Damier2D1")->trigger();
         QVERIFY(!find_child<Panel10>(w, "Panel10")->isVisible());
         QVERIFY(w.action("Damier2D1")->isChecked());
-        QCOMPARE(w.theme_images().theme_3d(), 1);
+        QCOMPARE(view3d().theme_images().theme_3d(), 1);
     }
 
     void classiqueAndNuitShareTheirSprites() {
         MainWindow& w = start_3d(1, config());
-        const int sets = w.theme_images().sprite_sets_read();
-        const int pictures = w.theme_images().pictures_read();
+        const int sets = view3d().theme_images().sprite_sets_read();
+        const int pictures = view3d().theme_images().pictures_read();
         w.action("Damier3D2")->trigger();
         w.action("Damier3D1")->trigger();
-        QCOMPARE(w.theme_images().sprite_sets_read(), sets);
-        QCOMPARE(w.theme_images().pictures_read(), pictures + 2);
+        QCOMPARE(view3d().theme_images().sprite_sets_read(), sets);
+        QCOMPARE(view3d().theme_images().pictures_read(), pictures + 2);
         w.action("Damier3D3")->trigger();
         w.action("Damier3D3")->trigger();
-        QCOMPARE(w.theme_images().sprite_sets_read(), sets + 1);
-        QCOMPARE(w.theme_images().pictures_read(), pictures + 3);
+        QCOMPARE(view3d().theme_images().sprite_sets_read(), sets + 1);
+        QCOMPARE(view3d().theme_images().pictures_read(), pictures + 3);
     }
 
     void aThemeWithOneSpriteMissingIsNotOfferedAndItsButtonOpensClassique() {
@@ -102,9 +102,9 @@ class Board3dWindowTest : public WindowFixture {
         QVERIFY(!w.action("Damier3D5")->isEnabled());
         QVERIFY(w.action("Damier3D6")->isEnabled());
         QVERIFY(w.action("Damier3D1")->isChecked());
-        QCOMPARE(w.theme_images().theme_3d(), 1);
+        QCOMPARE(view3d().theme_images().theme_3d(), 1);
         QVERIFY(find_child<Panel10>(w, "Panel10")->isVisible());
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
     }
 
     void aThemeThatFailsToLoadLeavesTheThemeInUseWithOneMessage() {
@@ -115,10 +115,10 @@ class Board3dWindowTest : public WindowFixture {
         // Gone after the start-up check: the item is still offered.
         QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pb4_7.bmp"))));
         QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pn4_9.bmp"))));
-        QVERIFY(!w.choisir_theme(4));
-        QCOMPARE(w.reported_errors().size(), 1);
-        QVERIFY(w.reported_errors().first().contains(QStringLiteral("pb4_7.bmp")));
-        QCOMPARE(w.theme_images().theme_3d(), 3);
+        QVERIFY(!view3d().choisir_theme(4));
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY(m_errors.first().contains(QStringLiteral("pb4_7.bmp")));
+        QCOMPARE(view3d().theme_images().theme_3d(), 3);
         QVERIFY(w.action("Damier3D3")->isChecked());
         QVERIFY(!w.action("Damier3D4")->isChecked());
         QCOMPARE(find_child<Panel10>(w, "Panel10")->image()->image(), before);
@@ -153,11 +153,11 @@ class Board3dWindowTest : public WindowFixture {
         MainWindow& w = start_3d(3, config());
         const QImage shown = find_child<Panel10>(w, "Panel10")->image()->image();
         const PixelPoint at = positions_3d[1];
-        QCOMPARE(shown.copy(at.x, at.y, 60, 60), w.theme_images().sprite(BLACK_MAN, 1));
+        QCOMPARE(shown.copy(at.x, at.y, 60, 60), view3d().theme_images().sprite(BLACK_MAN, 1));
         w.action("Inverserdamier1")->trigger();
         // Upside down, position 1 shows square 32, a white man.
         const QImage turned = find_child<Panel10>(w, "Panel10")->image()->image();
-        QCOMPARE(turned.copy(at.x, at.y, 60, 60), w.theme_images().sprite(WHITE_MAN, 1));
+        QCOMPARE(turned.copy(at.x, at.y, 60, 60), view3d().theme_images().sprite(WHITE_MAN, 1));
     }
 
     void blindPlayHidesThePiecesAndStopsClickStopping() {
@@ -169,17 +169,18 @@ class Board3dWindowTest : public WindowFixture {
         QVERIFY(!w.action("Arretrflexionparclicsouris1")->isChecked());
         const QImage blind = find_child<Panel10>(w, "Panel10")->image()->image();
         const PixelPoint at = positions_3d[1];
-        QCOMPARE(blind.copy(at.x, at.y, 60, 60), w.theme_images().sprite(EMPTY, 1));
+        QCOMPARE(blind.copy(at.x, at.y, 60, 60), view3d().theme_images().sprite(EMPTY, 1));
         w.action("Jeuenaveugle1")->trigger();
         const QImage seen = find_child<Panel10>(w, "Panel10")->image()->image();
-        QCOMPARE(seen.copy(at.x, at.y, 60, 60), w.theme_images().sprite(BLACK_MAN, 1));
+        QCOMPARE(seen.copy(at.x, at.y, 60, 60), view3d().theme_images().sprite(BLACK_MAN, 1));
     }
 
     void thePictureIsSavedAsABitmap() {
         MainWindow& w = start_3d(7, config());
-        QCOMPARE(w.action("Editerlimagefichierbmp1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        QCOMPARE(w.action("Editerlimagefichierbmp1")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_E));
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("board.bmp"));
-        QVERIFY(w.editer_image(path));
+        QVERIFY(view3d().editer_image(path));
         const QImage saved(path, "BMP");
         QCOMPARE(saved.size(), QSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
@@ -188,8 +189,9 @@ class Board3dWindowTest : public WindowFixture {
                      ->image()
                      .convertToFormat(QImage::Format_RGB32));
         // A folder that does not exist: refused, and said so once.
-        QVERIFY(!w.editer_image(QDir(m_user->path()).filePath(QStringLiteral("no/such.bmp"))));
-        QCOMPARE(w.reported_errors().size(), 1);
+        QVERIFY(
+            !view3d().editer_image(QDir(m_user->path()).filePath(QStringLiteral("no/such.bmp"))));
+        QCOMPARE(m_errors.size(), 1);
     }
 
     void aThemeButtonRestoresTheLastGame() {
@@ -216,7 +218,7 @@ class Board3dWindowTest : public WindowFixture {
         QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->parentWidget() ==
                 find_child<Panel10>(w, "Panel10")->image());
         w.action("Damier2D1")->trigger();
-        QCOMPARE(find_child<NewGamePanel>(w, "Nouvelle_partie")->parentWidget(), w.board_view());
+        QCOMPARE(find_child<NewGamePanel>(w, "Nouvelle_partie")->parentWidget(), board());
         QVERIFY(find_child<NewGamePanel>(w, "Nouvelle_partie")->isVisible());
     }
 

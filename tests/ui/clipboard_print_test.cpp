@@ -65,7 +65,7 @@ class ClipboardPrintTest : public WindowFixture {
         settle();
         QCOMPARE(QString::fromStdString(position_fen(game())), fen);
         QCOMPARE(game().longueur_partie, 0);
-        QVERIFY(!w.controller().computer_to_move());
+        QVERIFY(!controller().computer_to_move());
 
         // The copied game comes back move by move.
         clipboard->setText(pdn);
@@ -73,7 +73,7 @@ class ClipboardPrintTest : public WindowFixture {
         settle();
         QCOMPARE(game().longueur_partie, 2);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.c3-d4 f6-e5")});
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
     }
 
     void badClipboardTextIsRefusedOnceAndChangesNothing() {
@@ -83,12 +83,12 @@ class ClipboardPrintTest : public WindowFixture {
         const std::string before = position_fen(game());
         const QStringList moves = lines();
         for (const char* bad : {"Bonjour", "W:Wb8:Bd6", ""}) {
-            const qsizetype errors = w.reported_errors().size();
+            const qsizetype errors = m_errors.size();
             QGuiApplication::clipboard()->setText(QString::fromLatin1(bad));
             w.action("Coller1")->trigger();
             settle();
-            QCOMPARE(w.reported_errors().size(), errors + 1);
-            QVERIFY(w.reported_errors().last().contains(QStringLiteral("presse-papiers")));
+            QCOMPARE(m_errors.size(), errors + 1);
+            QVERIFY(m_errors.last().contains(QStringLiteral("presse-papiers")));
             QCOMPARE(position_fen(game()), before);
             QCOMPARE(lines(), moves);
         }
@@ -103,13 +103,13 @@ class ClipboardPrintTest : public WindowFixture {
     }
 
     void scoreSheetPrintsToOnePdfPage() {
-        MainWindow& w = start_hvh();
+        start_hvh();
         click(parse_square("c3"));
         click(parse_square("d4"));
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("sheet.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         pdf_printer(printer, path);
-        QVERIFY(w.imprimer(printer));
+        QVERIFY(files().imprimer(printer));
         QCOMPARE(pdf_pages(path), 1);
     }
 
@@ -123,9 +123,9 @@ class ClipboardPrintTest : public WindowFixture {
         QTest::newRow("names, drawn")
             << QStringLiteral("[White \"Anne\"]\n[Black \"Bruno\"]\n1. c3-d4 f6-e5 1-1")
             << int(ENGLISH) << QStringLiteral("Anne - Bruno") << QStringLiteral("1-1");
-        QTest::newRow("no result yet") << QStringLiteral("1. c3-d4 f6-e5 *") << int(NEDERLANDS)
-                                       << QStringLiteral("Wit - Zwart")
-                                       << QStringLiteral(" 1.c3-d4 f6-e5");
+        QTest::newRow("no result yet")
+            << QStringLiteral("1. c3-d4 f6-e5 *") << int(NEDERLANDS)
+            << QStringLiteral("Wit - Zwart") << QStringLiteral(" 1.c3-d4 f6-e5");
     }
     void sheetNamesBothSidesAndEndsWithTheResult() {
         QFETCH(QString, pdn);
@@ -133,7 +133,7 @@ class ClipboardPrintTest : public WindowFixture {
         QFETCH(QString, title);
         QFETCH(QString, last);
         start_hvh();
-        QVERIFY(m_window->coller_texte(pdn.toStdString()));
+        QVERIFY(files().coller_texte(pdn.toStdString()));
         const ScoreSheet sheet = game_score_sheet(game(), langue);
         QCOMPARE(sheet.title, title);
         QVERIFY(!sheet.lines.isEmpty());

@@ -39,12 +39,12 @@ class ComputerTest : public WindowFixture {
 
     void wait_for_ply(int ply, int timeout_ms = 30000) {
         QTRY_COMPARE_WITH_TIMEOUT(int(game().num_demi_coup), ply, timeout_ms);
-        QTRY_VERIFY_WITH_TIMEOUT(!m_window->board_view()->animating(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!board()->animating(), 3000);
         settle();
     }
 
     // The computer's own search, not thinking on the human's time.
-    bool computer_thinking() const { return m_window->controller().computer_thinking(); }
+    bool computer_thinking() const { return controller().computer_thinking(); }
 
     // At a fixed-depth level thinking on the human's time ends at that depth
     // at once; at a timed one ("5 : Excellence") it runs until the human
@@ -72,19 +72,19 @@ class ComputerTest : public WindowFixture {
         QCOMPARE(game().trait(), WHITE);
         QCOMPARE(game().ordinateur_au_trait, 0);
         QCOMPARE(game().couleur_ordinateur, BLACK);
-        QCOMPARE(w.move_list()->item(0)->text().left(9), QStringLiteral(" 1.c3-d4 "));
-        QCOMPARE(w.move_list()->item(0)->text().size(), 14);
+        QCOMPARE(move_list()->item(0)->text().left(9), QStringLiteral(" 1.c3-d4 "));
+        QCOMPARE(move_list()->item(0)->text().size(), 14);
         const FicheCoup& reply = game().historique[2];
-        QCOMPARE(w.controller().input().frames[reply.to], 0x00FFFFu);
-        QCOMPARE(w.controller().input().frames[reply.from], 0xC0C0C0u);
+        QCOMPARE(controller().input().frames[reply.to], 0x00FFFFu);
+        QCOMPARE(controller().input().frames[reply.from], 0xC0C0C0u);
         QVERIFY(m_sound.played.contains(QStringLiteral("son.wav")));
         // "1 : Débutant" searches three plies deep and no further.
-        QCOMPARE(w.controller().last_search().depth, 3);
+        QCOMPARE(controller().last_search().depth, 3);
         QVERIFY(find_child<CalculPage>(w)->listbox2()->item(0)->text().startsWith(
             QStringLiteral("Profondeur :")));
         QVERIFY(find_child<CalculPage>(w)->root_list()->count() > 1);
         QVERIFY(w.action("Nouveau2")->isEnabled());
-        QVERIFY(w.button("Proposernul")->isEnabled());
+        QVERIFY(button("Proposernul")->isEnabled());
 
         // "Editer meilleurs coups" writes the information lines.
         QTest::mouseClick(find_child<CalculPage>(w)->best_button(), Qt::LeftButton);
@@ -100,35 +100,36 @@ class ComputerTest : public WindowFixture {
         // depth at once. After b6-c5, d4xb6; Black's capture back is shown;
         // then it thinks again, and e3 is picked up.
         const auto shown = [&](int ply) {
-            return game().num_demi_coup == ply && !w.board_view()->animating() &&
-                   !w.controller().searching();
+            return game().num_demi_coup == ply && !board()->animating() &&
+                   !controller().searching();
         };
-        when([&] { return shown(2); }, [&] {
-            click(18);
-            when([&] { return shown(4) && w.controller().computer().reflexion; },
-                 [&] { click(23); });
-        });
+        when([&] { return shown(2); },
+             [&] {
+                 click(18);
+                 when([&] { return shown(4) && controller().computer().reflexion; },
+                      [&] { click(23); });
+             });
         click(22);
         click(18); // c3-d4
         QTRY_COMPARE(int(game().num_demi_coup), 4);
         QCOMPARE(game().historique[2].from, Square{9});
-        QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!board()->animating(), 3000);
         // Black takes back on b6 from a7 (to c5) or from c7 (to a5).
         const Square landed = game().historique[4].to;
         QVERIFY(landed == 14 || landed == 13);
         QCOMPARE(game().damier_affiche[landed], BLACK_MAN);
-        QCOMPARE(game().damier_affiche[9], EMPTY);                   // b6
-        QTRY_COMPARE(w.controller().input().piece_prise, WHITE_MAN); // e3, picked up
-        QVERIFY(!w.controller().searching());
+        QCOMPARE(game().damier_affiche[9], EMPTY);                 // b6
+        QTRY_COMPARE(controller().input().piece_prise, WHITE_MAN); // e3, picked up
+        QVERIFY(!controller().searching());
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->count_text(), QStringLiteral(" 11"));
         // The board as drawn shows the forced capture.
-        const QImage board = w.board_view()->grab().toImage();
-        const QPointF taker = w.board_view()->logical_transform().map(
+        const QImage picture = board()->grab().toImage();
+        const QPointF taker = board()->logical_transform().map(
             QPointF(square_origin(landed, false).x + 30, square_origin(landed, false).y + 30));
-        const QPointF b6 = w.board_view()->logical_transform().map(
+        const QPointF b6 = board()->logical_transform().map(
             QPointF(square_origin(9, false).x + 30, square_origin(9, false).y + 30));
-        QVERIFY(board.pixelColor(taker.toPoint()).lightness() < 100);
-        QVERIFY(board.pixelColor(b6.toPoint()).lightness() < 150);
+        QVERIFY(picture.pixelColor(taker.toPoint()).lightness() < 100);
+        QVERIFY(picture.pixelColor(b6.toPoint()).lightness() < 150);
     }
 
     void stopButtonPlaysTheBestMoveSoFar() {
@@ -139,17 +140,16 @@ class ComputerTest : public WindowFixture {
         when([this] { return computer_thinking(); },
              [&] {
                  locked = !w.action("Nouveau2")->isEnabled() &&
-                          !w.button("Proposernul")->isEnabled() &&
-                          !w.navigation_button(1)->isEnabled();
-                 QTest::mouseClick(w.button("Joue"), Qt::LeftButton);
+                          !button("Proposernul")->isEnabled() && !navigation_button(1)->isEnabled();
+                 QTest::mouseClick(button("Joue"), Qt::LeftButton);
              });
         click(28); // h2-g3, its only move
         wait_for_ply(2);
         QVERIFY(locked);
         QCOMPARE(game().trait(), WHITE);
-        QVERIFY(!w.controller().searching());
+        QVERIFY(!controller().searching());
         QVERIFY(w.action("Nouveau2")->isEnabled());
-        QVERIFY(w.navigation_button(1)->isEnabled());
+        QVERIFY(navigation_button(1)->isEnabled());
     }
 
     void boardClickStopsTheSearchAndStartsTheReply() {
@@ -159,8 +159,8 @@ class ComputerTest : public WindowFixture {
         when([this] { return computer_thinking(); }, [this] { click(26); });
         click(28);
         wait_for_ply(2);
-        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN); // d2, picked up for the reply
-        QCOMPARE(w.controller().input().chemin_clics[0], Square{26});
+        QCOMPARE(controller().input().piece_prise, WHITE_MAN); // d2, picked up for the reply
+        QCOMPARE(controller().input().chemin_clics[0], Square{26});
     }
 
     void withoutTheOptionClicksWhileItThinksAreIgnored() {
@@ -171,12 +171,12 @@ class ComputerTest : public WindowFixture {
         when([this] { return computer_thinking(); },
              [&] {
                  click(26);
-                 QVERIFY(w.controller().searching());
+                 QVERIFY(controller().searching());
                  w.action("Pause1")->trigger(); // "Arrêt du calcul"
              });
         click(28);
         wait_for_ply(2);
-        QCOMPARE(w.controller().input().piece_prise, 0);
+        QCOMPARE(controller().input().piece_prise, 0);
     }
 
     void thinkingOnTheHumansTimeOncePerTurn() {
@@ -188,7 +188,7 @@ class ComputerTest : public WindowFixture {
         int ponderings = 0;
         // The first pondering starts after the computer's answer; a click on
         // a white man ends it and picks the man up.
-        when([&] { return w.controller().pondering(); },
+        when([&] { return controller().pondering(); },
              [&] {
                  ++ponderings;
                  click(26);
@@ -196,19 +196,19 @@ class ComputerTest : public WindowFixture {
         click(28);
         wait_for_ply(2);
         QTRY_COMPARE(ponderings, 1);
-        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN);
-        QVERIFY(w.controller().computer().reflexion);
-        QVERIFY(w.controller().computer().reflexion_ce_tour);
+        QCOMPARE(controller().input().piece_prise, WHITE_MAN);
+        QVERIFY(controller().computer().reflexion);
+        QVERIFY(controller().computer().reflexion_ce_tour);
         click(26); // put back: no second pondering in this turn
-        QVERIFY(!w.controller().searching());
-        QCOMPARE(w.controller().input().piece_prise, 0);
+        QVERIFY(!controller().searching());
+        QCOMPARE(controller().input().piece_prise, 0);
     }
 
     void newGameDuringThinkingWaitsForTheSearch() {
         MainWindow& w = start_2d();
         ponder_until_the_human_acts();
         w.action("Rflexionsurtempsadverse1")->trigger();
-        when([&] { return w.controller().pondering(); },
+        when([&] { return controller().pondering(); },
              [&] {
                  w.action("Nouveau2")->trigger();
                  find_child<NewGamePanel>(w, "Nouvelle_partie")
@@ -218,16 +218,16 @@ class ComputerTest : public WindowFixture {
         click(22);
         click(18);
         QTRY_COMPARE(int(game().num_demi_coup), 0);
-        QVERIFY(!w.controller().searching());
+        QVERIFY(!controller().searching());
         QCOMPARE(game().damier_affiche, start_position());
-        QCOMPARE(w.move_list()->count(), 0);
+        QCOMPARE(move_list()->count(), 0);
         // The computer plays on in the new game as before.
         w.action("Rflexionsurtempsadverse1")->trigger();
         w.action("Niveau01")->trigger();
         click(22);
         click(18);
         wait_for_ply(2);
-        QCOMPARE(w.controller().last_search().depth, 3);
+        QCOMPARE(controller().last_search().depth, 3);
     }
 
     void beginnerHandicapPlaysTheSecondRootMove() {
@@ -237,7 +237,7 @@ class ComputerTest : public WindowFixture {
         click(21); // a3-b4
         wait_for_ply(2);
         QVERIFY(find_child<QLabel>(w, "Zut")->isVisible());
-        QCOMPARE(w.controller().computer().coup_choisi, 1);
+        QCOMPARE(controller().computer().coup_choisi, 1);
 
         // A single legal move is played without a search: no handicap either.
         open_position("W:We3,a1:Bb8,d8,g5", "forced.dam");
@@ -275,7 +275,8 @@ class ComputerTest : public WindowFixture {
                 QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam")).toStdString(),
                 game_file_image(g)));
         }
-        QVERIFY(w.ouvrir_fichier(QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam"))));
+        QVERIFY(files().ouvrir_fichier(
+            QDir(m_user->path()).filePath(QStringLiteral("Sauve/kings.dam"))));
         settle();
         QCOMPARE(int(game().num_demi_coup), 22);
         click(26); // the white king, back to c1

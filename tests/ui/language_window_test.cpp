@@ -26,7 +26,6 @@ namespace {
 constexpr const char* ITEM_KEYS[] = {"Franais1",   "English1", "Nederlands1",
                                      "Portugues1", "Espanol1", "Italiano1"};
 
-
 } // namespace
 
 class LanguageWindowTest : public WindowFixture {
@@ -63,14 +62,14 @@ class LanguageWindowTest : public WindowFixture {
         QVERIFY(chosen->isEnabled());
         chosen->click();
         settle();
-        QCOMPARE(w.langue_cochee(), langue);
+        QCOMPARE(int(game().settings.langue), langue);
         w.choisir_damier_2d();
         w.quitter();
         settle();
 
         MainWindow& next = start(config());
-        QCOMPARE(int(next.controller().last_settings().langue), langue);
-        QCOMPARE(next.langue_cochee(), langue);
+        QCOMPARE(int(controller().last_settings().langue), langue);
+        QCOMPARE(int(game().settings.langue), langue);
         QCOMPARE(next.action("Fichier1")->text(), fichier);
         QVERIFY(next.action(ITEM_KEYS[langue])->isChecked());
     }
@@ -79,13 +78,13 @@ class LanguageWindowTest : public WindowFixture {
         MainWindow& w = start_2d();
         for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) {
             choose(langue);
-            QCOMPARE(w.langue_cochee(), langue);
+            QCOMPARE(int(game().settings.langue), langue);
             int checked = 0;
             for (const char* key : ITEM_KEYS) checked += w.action(key)->isChecked() ? 1 : 0;
             QCOMPARE(checked, 1);
             QCOMPARE(w.action("Quitter1")->text(), caption("Quitter1", langue));
             QCOMPARE(w.action("Niveau081")->text(), caption("Niveau081", langue));
-            QCOMPARE(w.button("Proposernul")->text(), caption("Proposernul", langue));
+            QCOMPARE(button("Proposernul")->text(), caption("Proposernul", langue));
         }
         // Captions the table writes the same in every language, others not.
         QCOMPARE(w.action("Quitter1")->text(), QStringLiteral("Esci"));
@@ -96,7 +95,7 @@ class LanguageWindowTest : public WindowFixture {
         QCOMPARE(w.windowTitle(), QStringLiteral("Selvako, het spel \u2013 2D bord"));
         // Beside the game's menus the language menu's caption is short enough to fit.
         QCOMPARE(w.action("Langue1")->text(), QStringLiteral("Taal"));
-        w.choisir_theme(3);
+        view3d().choisir_theme(3);
         QCOMPARE(w.windowTitle(), QStringLiteral("Selvako 3D, het spel \u2013 DeLuxe"));
     }
 
@@ -122,7 +121,7 @@ class LanguageWindowTest : public WindowFixture {
         settle();
         w.action("Inverserdamier1")->trigger();
         settle();
-        QVERIFY(w.display().damier_inverse);
+        QVERIFY(inverted());
         choose(ITALIANO);
         QCOMPARE(find_child<ProblemPage>(w)->bas_haut()->text(),
                  QStringLiteral("Bl.:Bianco:Su->Giù"));
@@ -165,7 +164,7 @@ class LanguageWindowTest : public WindowFixture {
 
     void noTextCutOffInAnyLanguage() {
         MainWindow& w = start_2d();
-        QVERIFY(w.coller_texte("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *"));
+        QVERIFY(files().coller_texte("1. c3-d4 f6-e5 2. d4xf6 g7xe5 *"));
         QStringList cut;
         for (int langue = 0; langue < LANGUAGE_COUNT; ++langue) {
             choose(langue);
@@ -234,11 +233,10 @@ class LanguageWindowTest : public WindowFixture {
     void missingHelpIsSaid() {
         QTemporaryDir empty;
         MainWindow& w = start_2d(config(empty.path()));
-        const qsizetype before = w.reported_errors().size();
+        const qsizetype before = m_errors.size();
         w.action("Guide1")->trigger();
-        QCOMPARE(w.reported_errors().size(), before + 1);
-        QVERIFY(w.reported_errors().last().startsWith(
-            QStringLiteral("Impossible d'ouvrir ce fichier")));
+        QCOMPARE(m_errors.size(), before + 1);
+        QVERIFY(m_errors.last().startsWith(QStringLiteral("Impossible d'ouvrir ce fichier")));
         QVERIFY(!w.findChild<HelpWindow*>(QStringLiteral("Aide")));
     }
 
@@ -257,8 +255,7 @@ class LanguageWindowTest : public WindowFixture {
         const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         if (!QFile::exists(folder + QStringLiteral("/qtbase_fr.qm")))
             QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
-        MainWindow& w = start_2d();
-        QVERIFY(w.qt_translated());
+        start_2d();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                  QStringLiteral("Annuler"));
         choose(ESPANOL);
@@ -266,7 +263,6 @@ class LanguageWindowTest : public WindowFixture {
                  QStringLiteral("Cancelar"));
         // Debian's catalogue for Portuguese is Brazil's, which the language finds.
         choose(PORTUGUES);
-        QVERIFY(w.qt_translated());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                  QStringLiteral("Cancelar"));
         choose(ITALIANO);

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "game/time_source.h"
+#include "ui/lessons/lesson_controls.h"
+#include "ui/lessons/lesson_text_window.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
     SilentSound sound;
     const selvako::ManualTimeSource time{1'000'000};
     selvako::GameSession session(time, 7, selvako::game_folders(config));
+    session.load_engine_data(selvako::engine_folders(config));
     selvako::MainWindow window(config, sound, session);
     window.show();
     window.FormActivate();
@@ -39,7 +42,7 @@ int main(int argc, char** argv) {
     const QString lesson = QDir(user.path())
                                .filePath(QStringLiteral("Problemes/") +
                                          QString::fromLocal8Bit(argv[1]) + QStringLiteral(".dam"));
-    if (!window.ouvrir_lecon(lesson)) return 1;
+    if (!window.lessons().ouvrir_lecon(lesson)) return 1;
     for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
 
     const QImage board = window.grab().toImage();

@@ -7,6 +7,7 @@
 
 #include "game/lessons.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/lessons/lesson_text_window.h"
 
 using namespace selvako;
 using namespace selvako::test;
@@ -18,7 +19,7 @@ class LessonsWindowTest : public WindowFixture {
         return QDir(m_user->path()).filePath(QStringLiteral("Problemes/") + QLatin1String(name));
     }
     bool buttons_shown() const {
-        return m_window->button("Panel13")->isVisible() && m_window->button("Panel14")->isVisible();
+        return button("Panel13")->isVisible() && button("Panel14")->isVisible();
     }
 
   private slots:
@@ -27,9 +28,9 @@ class LessonsWindowTest : public WindowFixture {
     void shippedLessonsStepOneAfterAnother() {
         MainWindow& w = start_hvh();
         QVERIFY(!buttons_shown());
-        QCOMPARE(w.button("Panel13")->text(), QStringLiteral("Suivant ->"));
+        QCOMPARE(button("Panel13")->text(), QStringLiteral("Suivant ->"));
         QCOMPARE(w.action("Problmes1")->text(), QStringLiteral("Leçons, exercices et problèmes"));
-        QVERIFY(w.ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
+        QVERIFY(lessons().ouvrir_lecon(lesson("lecon04_prise_majoritaire.dam")));
         settle();
         QVERIFY(buttons_shown());
         LessonTextWindow* text = find_child<LessonTextWindow>(w, "LessonText");
@@ -43,10 +44,10 @@ class LessonsWindowTest : public WindowFixture {
         QCOMPARE(lines(),
                  (QStringList{QStringLiteral(" 1.g3xg7 h8xf6"), QStringLiteral(" 2.c3xa5")}));
 
-        w.button("Panel13")->click();
+        button("Panel13")->click();
         settle();
         QVERIFY(text->text().startsWith(QStringLiteral("Leçon 5")));
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
         // A lesson names no players: each side's own name, in the language shown.
         auto* blancs = w.findChild<SidePanel*>(QStringLiteral("Panel7"));
         QCOMPARE(blancs->name(), QStringLiteral("Blancs : "));
@@ -62,7 +63,7 @@ class LessonsWindowTest : public WindowFixture {
         click(parse_square("h2"));
         click(parse_square("d2"));
         QCOMPARE(game().num_demi_coup, std::uint8_t{1});
-        w.button("Panel14")->click();
+        button("Panel14")->click();
         settle();
         QCOMPARE(game().num_demi_coup, std::uint8_t{0});
         QCOMPARE(game().damier_affiche[parse_square("h2")], WHITE_MAN);
@@ -73,7 +74,7 @@ class LessonsWindowTest : public WindowFixture {
         MainWindow& w = start_hvh();
         const QString copy = lesson("zz_sans_texte.dam");
         QVERIFY(QFile::copy(lesson("lecon01_deplacement.dam"), copy));
-        QVERIFY(w.ouvrir_lecon(copy));
+        QVERIFY(lessons().ouvrir_lecon(copy));
         settle();
         QVERIFY(buttons_shown());
         QCOMPARE(find_child<LessonTextWindow>(w, "LessonText")->text(),
@@ -82,7 +83,7 @@ class LessonsWindowTest : public WindowFixture {
         QCOMPARE(lines().size(), 2);
 
         // The last lesson of the folder is followed by the first.
-        w.lecon_suivante();
+        lessons().lecon_suivante();
         settle();
         QVERIFY(find_child<LessonTextWindow>(w, "LessonText")
                     ->path()
@@ -94,8 +95,8 @@ class LessonsWindowTest : public WindowFixture {
         foreign.write("not a game");
         foreign.close();
         const BoardArray before = game().damier_affiche;
-        QVERIFY(!w.ouvrir_lecon(lesson("aa.dam")));
-        QCOMPARE(w.reported_errors(),
+        QVERIFY(!lessons().ouvrir_lecon(lesson("aa.dam")));
+        QCOMPARE(m_errors,
                  QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + lesson("aa.dam") +
                              QStringLiteral(" : 10 octets au lieu de 22442)")});
         QVERIFY(game().damier_affiche == before);

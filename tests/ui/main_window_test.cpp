@@ -14,8 +14,8 @@ class MainWindowTest : public WindowFixture {
 
     // Where a square is drawn on the board widget.
     QRect square_rect(Square s) const {
-        const PixelPoint at = square_origin(s, m_window->display().damier_inverse);
-        return m_window->board_view()
+        const PixelPoint at = square_origin(s, inverted());
+        return board()
             ->logical_transform()
             .mapRect(QRectF(at.x, at.y, SQUARE_PIXELS, SQUARE_PIXELS))
             .toAlignedRect();
@@ -28,7 +28,7 @@ class MainWindowTest : public WindowFixture {
     void firstRunShowsTheStartScreenSilently() {
         MainWindow& w = start(config());
         QVERIFY(find_child<IntroScreen>(w, "Intro")->isVisible());
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
         for (int langue = 0; langue < 6; ++langue)
             QVERIFY(find_child<IntroScreen>(w, "Intro")->language_button(langue)->isEnabled());
         QVERIFY(!w.action("Fichier1")->isVisible());
@@ -39,7 +39,7 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(w.action("Fichier1")->text(), QStringLiteral("Fichier"));
         QVERIFY(w.action("Dcomposerlesprises1")->isChecked());
         QVERIFY(!w.action("Numroterlescase1")->isChecked());
-        QCOMPARE(w.controller().game().damier_affiche, start_position());
+        QCOMPARE(controller().game().damier_affiche, start_position());
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->count_text(), QStringLiteral(" 12"));
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Inconnu : "));
     }
@@ -50,46 +50,46 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
 
         w.action("Inverserdamier1")->trigger();
-        QVERIFY(w.display().damier_inverse);
+        QVERIFY(inverted());
         QCOMPARE(w.action("Inverserdamier1")->shortcut(), QKeySequence(Qt::Key_F3));
         click(9); // b6 drawn where the normal view shows g3
-        QCOMPARE(w.controller().input().piece_prise, BLACK_MAN);
-        QCOMPARE(w.controller().input().frames[9], FRAME_RED);
+        QCOMPARE(controller().input().piece_prise, BLACK_MAN);
+        QCOMPARE(controller().input().frames[9], FRAME_RED);
 
         w.resize(w.width() * 2, w.height() * 2);
         settle();
-        QVERIFY(w.board_view()->logical_transform().m11() > 1.5);
+        QVERIFY(board()->logical_transform().m11() > 1.5);
         click(14);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 b6-c5")});
         QCOMPARE(game().trait(), WHITE);
     }
 
     void captureIsEnteredAndShownStepByStep() {
-        MainWindow& w = start_hvh();
+        start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/parting.dam"));
         write_position(path, "W:Wc1:Bd2,f4,f6,d4,b6");
-        QVERIFY(w.ouvrir_fichier(path));
+        QVERIFY(files().ouvrir_fichier(path));
         click(30);
-        QVERIFY(w.capture_notice_visible());
-        QCOMPARE(w.controller().input().frames[16], FRAME_BLUE);
-        QCOMPARE(w.controller().input().frames[5], FRAME_MAGENTA);
+        QVERIFY(capture_notice_visible());
+        QCOMPARE(controller().input().frames[16], FRAME_BLUE);
+        QCOMPARE(controller().input().frames[5], FRAME_MAGENTA);
         click(16);
         QCOMPARE(game().num_demi_coup, 1);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.c1xe7 ")});
-        QVERIFY(!w.capture_notice_visible());
-        QVERIFY(w.board_view()->animating());
+        QVERIFY(!capture_notice_visible());
+        QVERIFY(board()->animating());
         click(9); // the board takes no move while the capture is shown
-        QCOMPARE(w.controller().input().piece_prise, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.board_view()->animating(), 3000);
+        QCOMPARE(controller().input().piece_prise, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!board()->animating(), 3000);
         click(9);
-        QCOMPARE(w.controller().input().piece_prise, BLACK_MAN);
+        QCOMPARE(controller().input().piece_prise, BLACK_MAN);
     }
 
     void gameEndsWhenTheSideToMoveIsStuck() {
         MainWindow& w = start_hvh();
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/last.dam"));
         write_position(path, "W:Wc3:Bd4");
-        QVERIFY(w.ouvrir_fichier(path));
+        QVERIFY(files().ouvrir_fichier(path));
         click(22);
         QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
@@ -114,7 +114,7 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         // Still ended: the board takes no move, the clocks stand.
         m_time.advance_seconds(20);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
     }
 
@@ -159,18 +159,18 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(game().num_demi_coup, 2);
         QTest::keyClick(&w, Qt::Key_Home);
         QCOMPARE(game().num_demi_coup, 0);
-        QCOMPARE(w.move_list()->currentRow(), -1);
+        QCOMPARE(move_list()->currentRow(), -1);
 
         click(22); // c3 picked up
-        QCOMPARE(w.controller().input().piece_prise, WHITE_MAN);
+        QCOMPARE(controller().input().piece_prise, WHITE_MAN);
         QTest::keyClick(&w, Qt::Key_Escape);
         settle();
-        QCOMPARE(w.controller().input().piece_prise, 0);
-        for (int s = 1; s <= 32; ++s) QCOMPARE(w.controller().input().frames[s], FRAME_NONE);
+        QCOMPARE(controller().input().piece_prise, 0);
+        for (int s = 1; s <= 32; ++s) QCOMPARE(controller().input().frames[s], FRAME_NONE);
 
         QTest::keyClick(&w, Qt::Key_End);
         QCOMPARE(game().num_demi_coup, 3);
-        QCOMPARE(w.move_list()->currentRow(), 1);
+        QCOMPARE(move_list()->currentRow(), 1);
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier); // one ply between humans
         QCOMPARE(game().num_demi_coup, 2);
         QTest::keyClick(&w, Qt::Key_Right);
@@ -199,8 +199,7 @@ class MainWindowTest : public WindowFixture {
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                            QStringLiteral("/qtbase_fr.qm")))
             QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
-        MainWindow& w = start_2d();
-        QVERIFY(w.qt_translated());
+        start_2d();
         QVERIFY(QCoreApplication::translate("QFileDialog", "&Open") != QStringLiteral("&Open"));
     }
 
@@ -212,20 +211,20 @@ class MainWindowTest : public WindowFixture {
         click(15);
         click(18); // d4xf6, forced
         QCOMPARE(game().num_demi_coup, 3);
-        QTest::mouseClick(w.navigation_button(1), Qt::LeftButton);
+        QTest::mouseClick(navigation_button(1), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 2);
         QCOMPARE(game().trait(), WHITE);
-        QTest::mouseClick(w.navigation_button(0), Qt::LeftButton);
+        QTest::mouseClick(navigation_button(0), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 0);
         QCOMPARE(game().damier_affiche, start_position());
-        QTest::mouseClick(w.navigation_button(3), Qt::LeftButton);
+        QTest::mouseClick(navigation_button(3), Qt::LeftButton);
         QCOMPARE(game().num_demi_coup, 3);
         QCOMPARE(game().trait(), BLACK);
         w.action("Reprendrecoups1")->trigger();
         w.action("Avancercoups1")->trigger();
         QCOMPARE(game().num_demi_coup, 3);
 
-        QListWidget* list = w.move_list();
+        QListWidget* list = move_list();
         list->setCurrentRow(0);
         const QRect line = list->visualItemRect(list->item(0));
         QSignalSpy spy(list, &QListWidget::itemDoubleClicked);
@@ -243,11 +242,11 @@ class MainWindowTest : public WindowFixture {
                                    {21, 17}, {12, 16}, {17, 13}};
         for (const auto& p : plies) {
             click(p[0]);
-            if (w.controller().input().piece_prise != 0) click(p[1]);
+            if (controller().input().piece_prise != 0) click(p[1]);
         }
         QCOMPARE(game().num_demi_coup, 7);
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/seven.dam"));
-        QVERIFY(w.sauver_fichier(path));
+        QVERIFY(files().sauver_fichier(path));
         const BoardArray after_seven = game().damier_affiche;
 
         w.action("Nouveau2")->trigger();
@@ -256,7 +255,7 @@ class MainWindowTest : public WindowFixture {
             ->click();
         settle();
         QVERIFY(lines().isEmpty());
-        QVERIFY(w.ouvrir_fichier(path));
+        QVERIFY(files().ouvrir_fichier(path));
         QCOMPARE(game().num_demi_coup, 7);
         QCOMPARE(game().longueur_partie, 7);
         QCOMPARE(game().trait(), BLACK);
@@ -264,22 +263,21 @@ class MainWindowTest : public WindowFixture {
         QCOMPARE(lines(),
                  (QStringList{QStringLiteral(" 1.c3-d4 f6-e5"), QStringLiteral(" 2.d4xf6 g7xe5"),
                               QStringLiteral(" 3.a3-b4 h6-g5"), QStringLiteral(" 4.b4-a5")}));
-        QCOMPARE(w.move_list()->currentRow(), 3);
+        QCOMPARE(move_list()->currentRow(), 3);
     }
 
     void foreignFileIsRefusedAndNothingChanges() {
-        MainWindow& w = start_hvh();
+        start_hvh();
         click(21);
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("Sauve/foreign.dam"));
         {
             std::ofstream out(path.toStdString(), std::ios::binary);
             out << std::string(22442, '\x07');
         }
-        QVERIFY(!w.ouvrir_fichier(path));
+        QVERIFY(!files().ouvrir_fichier(path));
         // The file and the reason, in the interface's language.
-        QCOMPARE(w.reported_errors(),
-                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + path +
-                             QStringLiteral(" : ce n'est pas un fichier de ce type)")});
+        QCOMPARE(m_errors, QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + path +
+                                       QStringLiteral(" : ce n'est pas un fichier de ce type)")});
         QCOMPARE(game().num_demi_coup, 1);
         QCOMPARE(lines(), QStringList{QStringLiteral(" 1.a3-b4 ")});
     }
@@ -291,18 +289,18 @@ class MainWindowTest : public WindowFixture {
         autre.niveau = 18;
         autre.minutes_autre = 7;
         write_position(path, "W:Wa3,c3:Bb6,d6", autre);
-        QVERIFY(w.ouvrir_fichier(path));
+        QVERIFY(files().ouvrir_fichier(path));
         w.quitter();
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
         QCOMPARE(QFileInfo(last).size(), qint64(22442));
 
         MainWindow& next = start(config());
-        QVERIFY(next.reported_errors().isEmpty());
-        QCOMPARE(int(next.controller().last_settings().niveau), 18);
-        QCOMPARE(next.controller().last_settings().minutes_autre, 7);
-        QCOMPARE(int(next.controller().last_settings().langue), 0);
+        QVERIFY(m_errors.isEmpty());
+        QCOMPARE(int(controller().last_settings().niveau), 18);
+        QCOMPARE(controller().last_settings().minutes_autre, 7);
+        QCOMPARE(int(controller().last_settings().langue), 0);
         next.choisir_damier_2d();
-        QCOMPARE(next.controller().game().damier_affiche,
+        QCOMPARE(controller().game().damier_affiche,
                  start_position()); // the 2D board starts afresh
     }
 
@@ -317,14 +315,14 @@ class MainWindowTest : public WindowFixture {
             out.write(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<std::streamsize>(bytes.size()));
         }
-        MainWindow& w = start(config());
-        QCOMPARE(w.reported_errors(),
+        start(config());
+        QCOMPARE(m_errors,
                  QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
                              QStringLiteral(" : réglages hors limites (niveau, temps, langue ou "
                                             "tables))")});
-        QCOMPARE(w.controller().last_settings().budget_recherche,
+        QCOMPARE(controller().last_settings().budget_recherche,
                  PersistentSettings{}.budget_recherche);
-        QCOMPARE(int(w.controller().last_settings().niveau), int(PersistentSettings{}.niveau));
+        QCOMPARE(int(controller().last_settings().niveau), int(PersistentSettings{}.niveau));
     }
 
     // A FIFO where the automatic file belongs would block the start for
@@ -332,12 +330,11 @@ class MainWindowTest : public WindowFixture {
     void fifoInPlaceOfAGameFileIsRefusedWithoutWaiting() {
         const QString last = QDir(m_user->path()).filePath(QStringLiteral("last32.dam"));
         QCOMPARE(::mkfifo(last.toLocal8Bit().constData(), 0600), 0);
-        MainWindow& w = start(config());
-        QCOMPARE(w.reported_errors(),
-                 QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
-                             QStringLiteral(" : ce n'est pas un fichier ordinaire)")});
-        QVERIFY(!w.ouvrir_fichier(last));
-        QCOMPARE(w.reported_errors().size(), 2);
+        start(config());
+        QCOMPARE(m_errors, QStringList{QStringLiteral("Impossible d'ouvrir ce fichier (") + last +
+                                       QStringLiteral(" : ce n'est pas un fichier ordinaire)")});
+        QVERIFY(!files().ouvrir_fichier(last));
+        QCOMPARE(m_errors.size(), 2);
     }
 
     void closingTheWindowDoesNotWriteTheAutomaticFile() {
@@ -401,28 +398,40 @@ class MainWindowTest : public WindowFixture {
         QVERIFY(seen_inside);
     }
 
+    void engineDataReadWithTheSessionIsReportedOnceTheGameIsShown() {
+        QTemporaryDir empty_data;
+        MainWindow& w = start(config(empty_data.path()));
+        // Read before the window existed; the start screen waits for a choice.
+        QVERIFY(!m_session->load_problems().empty());
+        QVERIFY(m_errors.isEmpty());
+        w.choisir_damier_2d();
+        QVERIFY(!m_errors.isEmpty());
+        for (const std::string& problem : m_session->load_problems())
+            QVERIFY(m_errors.first().contains(QString::fromStdString(problem)));
+    }
+
     void missingImagesAreReportedOnceAndTheBoardStillDraws() {
         QTemporaryDir empty_data;
-        MainWindow& w = start_2d(config(empty_data.path()));
+        start_2d(config(empty_data.path()));
         // The engine's missing files first, in the window and not only on
         // standard error, then the images.
-        QCOMPARE(w.reported_errors().size(), 2);
-        QVERIFY(w.reported_errors().first().startsWith(QStringLiteral("Impossible d'ouvrir")));
-        QVERIFY(w.reported_errors().first().contains(QStringLiteral("defaut.par")));
-        QVERIFY(w.reported_errors().first().contains(QStringLiteral("hashkey33.dat")));
-        QVERIFY(w.reported_errors().last().contains(QStringLiteral("1pva.bmp")));
-        const QImage picture = w.board_view()->grab().toImage();
+        QCOMPARE(m_errors.size(), 2);
+        QVERIFY(m_errors.first().startsWith(QStringLiteral("Impossible d'ouvrir")));
+        QVERIFY(m_errors.first().contains(QStringLiteral("defaut.par")));
+        QVERIFY(m_errors.first().contains(QStringLiteral("hashkey33.dat")));
+        QVERIFY(m_errors.last().contains(QStringLiteral("1pva.bmp")));
+        const QImage picture = board()->grab().toImage();
         const PixelPoint at = square_origin(1, false);
         QVERIFY(picture.pixelColor(at.x + 30, at.y + 30) !=
                 picture.pixelColor(at.x + 30 - 60, at.y + 30));
         click(21);
         // The computer answers even without its keys and parameters.
         QCOMPARE(game().num_demi_coup, 2);
-        QCOMPARE(w.reported_errors().size(), 2);
+        QCOMPARE(m_errors.size(), 2);
     }
 
     void textAndPdnFilesGoOutAndComeBack() {
-        MainWindow& w = start_hvh();
+        start_hvh();
         const QDir sauve(QDir(m_user->path()).filePath(QStringLiteral("Sauve")));
         const QString in = sauve.filePath(QStringLiteral("one.txt"));
         {
@@ -430,13 +439,13 @@ class MainWindowTest : public WindowFixture {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("Ann-Bob  2-0\nSelvako144\n 1.c3-d4 f6-e5   2.d4xf6 g7xe5   3.b2-c3  \n");
         }
-        QVERIFY(w.lire_fichier_texte(in)); // a single game: no chooser
+        QVERIFY(files().lire_fichier_texte(in)); // a single game: no chooser
         QCOMPARE(game().longueur_partie, 5);
         QCOMPARE(lines().size(), 3);
         QCOMPARE(QString::fromStdString(name_text(game().nom_noir)), QStringLiteral("Bob"));
 
         const QString pdn = sauve.filePath(QStringLiteral("out.pdn"));
-        QVERIFY(w.ecrire_fichier_texte(pdn));
+        QVERIFY(files().ecrire_fichier_texte(pdn));
         const QStringList before = lines();
         const QString other = sauve.filePath(QStringLiteral("other.txt"));
         {
@@ -444,14 +453,14 @@ class MainWindowTest : public WindowFixture {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("C-D\n 1.a3-b4\n");
         }
-        QVERIFY(w.lire_fichier_texte(other));
+        QVERIFY(files().lire_fichier_texte(other));
         QCOMPARE(lines().size(), 1);
-        QVERIFY(w.lire_fichier_texte(pdn));
+        QVERIFY(files().lire_fichier_texte(pdn));
         QCOMPARE(lines(), before);
-        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(m_errors.isEmpty());
 
-        QVERIFY(!w.lire_fichier_texte(sauve.filePath(QStringLiteral("missing.pdn"))));
-        QCOMPARE(w.reported_errors().size(), 1);
+        QVERIFY(!files().lire_fichier_texte(sauve.filePath(QStringLiteral("missing.pdn"))));
+        QCOMPARE(m_errors.size(), 1);
         QCOMPARE(lines(), before); // nothing changed
     }
 };

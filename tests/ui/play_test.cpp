@@ -42,8 +42,8 @@ class PlayTest : public WindowFixture {
              {"Ordinateurcontreordinateur1", "Humaincontrehumain1", "Numroterlescase1", "Pause2"})
             QVERIFY2(!w.action(key)->isChecked(), key);
         QCOMPARE(checked_levels(), QStringList{QStringLiteral("Niveau05")});
-        QVERIFY(!w.controller().options().humain_contre_humain);
-        QCOMPARE(w.controller().game().couleur_ordinateur, BLACK);
+        QVERIFY(!controller().options().humain_contre_humain);
+        QCOMPARE(controller().game().couleur_ordinateur, BLACK);
 
         const BoardArray before = game().damier_affiche;
         w.action("Bipchaquecoup2")->trigger();
@@ -109,34 +109,34 @@ class PlayTest : public WindowFixture {
     void clocksRunForTheSideToMovePauseAndReset() {
         MainWindow& w = start_hvh();
         m_time.advance_seconds(65);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("1:05"));
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
         m_time.advance_ms(400);
         click(21); // a3-b4
-        QCOMPARE(w.controller().clocks().temps_blanc(), 65);
+        QCOMPARE(controller().clocks().temps_blanc(), 65);
         QCOMPARE(game().historique[1].temps_blanc, 65);
 
         m_time.advance_seconds(9);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:09"));
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("1:05"));
 
         w.action("Pause2")->trigger();
         QVERIFY(w.action("Pause2")->isChecked());
         m_time.advance_seconds(30);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:09"));
         click(9); // a click on the board starts the clocks again, without the 9 s
         QVERIFY(!w.action("Pause2")->isChecked());
         m_time.advance_seconds(2);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:02"));
 
         w.action("Horlogeszro1")->trigger();
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->clock_text(), QStringLiteral("0:00"));
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
-        QCOMPARE(w.controller().clocks().temps_blanc(), 0);
+        QCOMPARE(controller().clocks().temps_blanc(), 0);
     }
 
     void humanWinAgainstTheComputerWithItsSound() {
@@ -159,20 +159,20 @@ class PlayTest : public WindowFixture {
 
     void drawOfferRefusedUntilTheEnding() {
         MainWindow& w = start_2d();
-        QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
-        QVERIFY(w.button("Nulrefus")->isVisible());
+        QTest::mouseClick(button("Proposernul"), Qt::LeftButton);
+        QVERIFY(button("Nulrefus")->isVisible());
         QVERIFY(!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         click(21); // any board click hides the refusal
-        QVERIFY(!w.button("Nulrefus")->isVisible());
+        QVERIFY(!button("Nulrefus")->isVisible());
 
         // In a dead ending the computer, a man down after its answer, accepts.
         open_position("W:Wc3,Ke1:Bf6");
         click(22);
         click(17);
         QTRY_COMPARE(int(game().num_demi_coup), 2);
-        QVERIFY(w.controller().computer().dernier_score < 0);
-        QTest::mouseClick(w.button("Proposernul"), Qt::LeftButton);
-        QVERIFY(!w.button("Nulrefus")->isVisible());
+        QVERIFY(controller().computer().dernier_score < 0);
+        QTest::mouseClick(button("Proposernul"), Qt::LeftButton);
+        QVERIFY(!button("Nulrefus")->isVisible());
         QVERIFY(find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
         QCOMPARE(find_child<EndOfGamePanel>(w, "fin_de_parties")->result_text(),
                  QStringLiteral("Match nul !"));
@@ -183,7 +183,7 @@ class PlayTest : public WindowFixture {
         MainWindow& w = start_hvh();
         click(21);
         m_time.advance_seconds(5);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         w.action("Arretrflexionparclicsouris1")->trigger();
         w.action("Nouveau2")->trigger();
         find_child<NewGamePanel>(w, "Nouvelle_partie")
@@ -193,13 +193,13 @@ class PlayTest : public WindowFixture {
         QVERIFY(!w.action("Humaincontrehumain1")->isChecked());
         QVERIFY(!w.action("Ordinateurcontreordinateur1")->isChecked());
         QVERIFY(w.action("Arretrflexionparclicsouris1")->isChecked());
-        QVERIFY(!m_window->controller().options().humain_contre_humain);
+        QVERIFY(!controller().options().humain_contre_humain);
         QCOMPARE(game().couleur_ordinateur, BLACK);
         QCOMPARE(game().mode_match, MatchMode::none);
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->name(), QStringLiteral("Selvako : "));
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Mister X : "));
         QCOMPARE(find_child<SidePanel>(w, "Panel6")->clock_text(), QStringLiteral("0:00"));
-        QCOMPARE(w.move_list()->count(), 0);
+        QCOMPARE(move_list()->count(), 0);
         QCOMPARE(game().damier_affiche, start_position());
     }
 };

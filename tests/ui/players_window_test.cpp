@@ -93,11 +93,11 @@ class PlayersWindowTest : public WindowFixture {
         QCOMPARE(find_child<SidePanel>(w, "Panel7")->name(), QStringLiteral("Anne : "));
         // During the match the Joueurs menu is locked and resigning is offered.
         QVERIFY(!w.action("Joueurs1")->isEnabled());
-        QVERIFY(w.button("Abandon1")->isVisible());
+        QVERIFY(button("Abandon1")->isVisible());
 
         // Resigning asks first; cancelling leaves the match as it was.
         const auto answer = [&](QMessageBox::ButtonRole role) {
-            w.button("Abandon1")->click();
+            button("Abandon1")->click();
             auto* question = w.findChild<QMessageBox*>(QStringLiteral("ResignQuestion"));
             QVERIFY(question && question->isVisible());
             for (QAbstractButton* b : question->buttons())
@@ -124,7 +124,7 @@ class PlayersWindowTest : public WindowFixture {
         start_match(w);
         // Rated 1600, Anne has twice the three minutes, and thinks longer.
         m_time.advance_seconds(400);
-        w.ajouter_temps();
+        controller().ajouter_temps();
         click(22);
         click(18);
         settle();
@@ -163,11 +163,11 @@ class PlayersWindowTest : public WindowFixture {
                game().num_demi_coup < 24 && ++guard < 40) {
             const int ply = game().num_demi_coup;
             for (const char* key : locked) QVERIFY2(!w.action(key)->isEnabled(), key);
-            for (int k = 0; k < 4; ++k) QVERIFY(!w.navigation_button(k)->isEnabled());
+            for (int k = 0; k < 4; ++k) QVERIFY(!navigation_button(k)->isEnabled());
             QVERIFY(!find_child<QTabWidget>(w, "Liste")->isTabEnabled(problem_tab));
             QCOMPARE(w.action("Niveau1")->isEnabled(), ply <= 10);
-            QVERIFY(w.button("Proposernul")->isEnabled());
-            QVERIFY(w.button("Abandon1")->isVisible());
+            QVERIFY(button("Proposernul")->isEnabled());
+            QVERIFY(button("Abandon1")->isVisible());
             play_first_legal_move();
             QTRY_VERIFY(game().num_demi_coup == ply + 2 ||
                         find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible());
@@ -175,18 +175,18 @@ class PlayersWindowTest : public WindowFixture {
         QVERIFY(game().num_demi_coup > 10);
         if (!find_child<EndOfGamePanel>(w, "fin_de_parties")->isVisible()) {
             // Resigning a rated match is confirmed first.
-            w.button("Abandon1")->click();
+            button("Abandon1")->click();
             auto* question = w.findChild<QMessageBox*>(QStringLiteral("ResignQuestion"));
             QVERIFY(question && question->isVisible());
             for (QAbstractButton* b : question->buttons())
                 if (question->buttonRole(b) == QMessageBox::YesRole) b->click();
         }
         settle();
-        QVERIFY(!m_window->controller().match_in_progress());
+        QVERIFY(!controller().match_in_progress());
         for (const char* key : locked) QVERIFY2(w.action(key)->isEnabled(), key);
         QVERIFY(w.action("Niveau1")->isEnabled());
         QVERIFY(find_child<QTabWidget>(w, "Liste")->isTabEnabled(problem_tab));
-        QVERIFY(!w.button("Abandon1")->isVisible());
+        QVERIFY(!button("Abandon1")->isVisible());
     }
 
     void deletedPlayerLeavesBothFilesAndTheComputerStays() {

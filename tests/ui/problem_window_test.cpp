@@ -40,8 +40,8 @@ class ProblemWindowTest : public WindowFixture {
         QCOMPARE(game().damier_affiche[d4], WHITE_KING);
         QCOMPARE(
             page()->blancs()->text(),
-            QString::asprintf("Eval stat blancs:%4d", w.controller().editor().evaluation[WHITE]));
-        QVERIFY(w.controller().editor().evaluation[WHITE] > 0);
+            QString::asprintf("Eval stat blancs:%4d", controller().editor().evaluation[WHITE]));
+        QVERIFY(controller().editor().evaluation[WHITE] > 0);
         // SELVAKO_SNAPSHOT_DIR set: the picture of the tab for the documentation.
         if (const QString dir = qEnvironmentVariable("SELVAKO_SNAPSHOT_DIR"); !dir.isEmpty())
             QVERIFY(w.grab().save(QDir(dir).filePath(QStringLiteral("set-up-tab.png")), "PNG"));
@@ -58,11 +58,11 @@ class ProblemWindowTest : public WindowFixture {
         QCOMPARE(page()->bas_haut()->text(), QStringLiteral("Blancs:Bas->Haut"));
         page()->bas_haut()->click();
         QCOMPARE(page()->bas_haut()->text(), QStringLiteral("Blancs:Haut->Bas"));
-        QVERIFY(w.display().damier_inverse);
+        QVERIFY(inverted());
         QCOMPARE(game().damier_affiche[BOARD_CELLS - d4], WHITE_KING);
         page()->bas_haut()->click();
         QCOMPARE(page()->bas_haut()->text(), QStringLiteral("Blancs:Bas->Haut"));
-        QVERIFY(!w.display().damier_inverse);
+        QVERIFY(!inverted());
         QCOMPARE(game().damier_affiche, before);
 
         // A position pasted from the clipboard; bad text is said and changes nothing.

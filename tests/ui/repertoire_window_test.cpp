@@ -8,6 +8,8 @@
 #include "files/repertoire_files.h"
 #include "search/engine_tables.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/parameters/parameter_editor.h"
+#include "ui/repertoire/repertoire_editor.h"
 
 using namespace selvako;
 using namespace selvako::test;
@@ -108,7 +110,7 @@ class RepertoireWindowTest : public WindowFixture {
 
     void savingWithoutANameKeepsTheEdits() {
         MainWindow& w = start_2d();
-        w.answer_file_dialogs([] { return QString(); });
+        answer_file_dialogs([] { return QString(); });
         w.action("Ouverturespourlesblancs1")->trigger();
         RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form2");
         editor.line_edit()->setText(QStringLiteral("23-19 "));
@@ -128,7 +130,7 @@ class RepertoireWindowTest : public WindowFixture {
     void aLibrarySavedAndChosenAgainGivesTheSameLists() {
         MainWindow& w = start_2d();
         const QString marker = user("Parametres/club");
-        w.answer_file_dialogs([marker] { return marker; });
+        answer_file_dialogs([marker] { return marker; });
         w.action("Ouverturespourlesnoirs1")->trigger();
         RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form3");
         editor.line_edit()->setText(QStringLiteral("22-18 10-15 "));
@@ -144,13 +146,13 @@ class RepertoireWindowTest : public WindowFixture {
         // Another library becomes active, then the saved one again.
         QVERIFY(write_repertoire(user("Parametres/other_b.ouv").toStdString(), {"21-17 "}));
         QVERIFY(write_repertoire(user("Parametres/other_n.ouv").toStdString(), {"22-18 11-15 "}));
-        w.answer_file_dialogs([this] { return user("Parametres/other.ovv"); });
+        answer_file_dialogs([this] { return user("Parametres/other.ovv"); });
         w.action("Changerbibliothqueouvertures1")->trigger();
         QCOMPARE(engine_lists().white, RepertoireLines{"21-17 "});
         // "Paramétrage" names the library in play, in the language shown.
         const auto* active = w.findChild<QAction*>(QStringLiteral("BibliothequeActive"));
         QCOMPARE(active->text(), QStringLiteral("Bibliothèque active : other"));
-        QVERIFY(w.changer_bibliotheque(user("Parametres/club.ovv")));
+        QVERIFY(parametrage().changer_bibliotheque(user("Parametres/club.ovv")));
         QCOMPARE(active->text(), QStringLiteral("Bibliothèque active : club"));
         w.action("English1")->trigger();
         QCOMPARE(active->text(), QStringLiteral("Active library: club"));
@@ -163,8 +165,8 @@ class RepertoireWindowTest : public WindowFixture {
         MainWindow& w = start_2d();
         QVERIFY(write_repertoire(user("Parametres/half_b.ouv").toStdString(), {"21-17 "}));
         const Repertoires before = engine_lists();
-        QVERIFY(!w.changer_bibliotheque(user("Parametres/half.ovv")));
-        QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QVERIFY(!parametrage().changer_bibliotheque(user("Parametres/half.ovv")));
+        QCOMPARE(m_errors.last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
         QCOMPARE(w.findChild<QAction*>(QStringLiteral("BibliothequeActive"))->text(),
                  QStringLiteral("Bibliothèque active : fichiers actifs"));
         QCOMPARE(engine_lists().white, before.white);
@@ -176,14 +178,14 @@ class RepertoireWindowTest : public WindowFixture {
         MainWindow& w = start_2d();
         // A folder where the active file would be written.
         QVERIFY(QDir(m_user->path()).mkdir(QStringLiteral("Ouvert_b.ouv")));
-        w.answer_file_dialogs([] { return QString(); });
+        answer_file_dialogs([] { return QString(); });
         w.action("Ouverturespourlesblancs1")->trigger();
         RepertoireEditor& editor = *find_child<RepertoireEditor>(w, "Form2");
         const RepertoireLines before = engine_lists().white;
         editor.line_edit()->setText(QStringLiteral("23-19 "));
         editor.Valide_OuvertureClick();
         editor.BitBtn1Click();
-        QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
+        QCOMPARE(m_errors.last(), QStringLiteral("Impossible d'ouvrir ce fichier"));
         QVERIFY(editor.isVisible());
         QCOMPARE(engine_lists().white, before);
         QVERIFY(editor.edited() != before);
@@ -217,20 +219,20 @@ class RepertoireWindowTest : public WindowFixture {
         w.choisir_damier_2d();
         // On from the start.
         QVERIFY(w.action("Bibliothquesactives1")->isChecked());
-        QVERIFY(w.controller().options().repertoire);
+        QVERIFY(controller().options().repertoire);
         w.action("Niveau01")->trigger();
         w.action("Rflexionsurtempsadverse1")->trigger();
         settle();
         click(parse_square("c3"));
         click(parse_square("d4"));
         QTRY_COMPARE(game().num_demi_coup, std::uint8_t{2});
-        QCOMPARE(w.controller().last_search().answer, SearchAnswer::repertoire);
+        QCOMPARE(controller().last_search().answer, SearchAnswer::repertoire);
     }
 
     void andSearchesOnceTheyAreNot() {
         // The fixture unchecks "Bibliothèques actives".
         MainWindow& w = start_2d();
-        QVERIFY(!w.controller().options().repertoire);
+        QVERIFY(!controller().options().repertoire);
         QVERIFY(!w.action("Bibliothquesactives1")->isChecked());
         // The black repertoire has lines after 1.c3-d4, and is not asked.
         QVERIFY(repertoire_lookup(engine_lists().black, std::vector<PlayedMove>{{22, 18}}).count >
@@ -238,7 +240,7 @@ class RepertoireWindowTest : public WindowFixture {
         click(parse_square("c3"));
         click(parse_square("d4"));
         QTRY_COMPARE(game().num_demi_coup, std::uint8_t{2});
-        QCOMPARE(w.controller().last_search().answer, SearchAnswer::searched);
+        QCOMPARE(controller().last_search().answer, SearchAnswer::searched);
     }
 
     void theParameterEditorRoundTrip() {
@@ -283,25 +285,25 @@ class RepertoireWindowTest : public WindowFixture {
 
         // Saved and loaded back: the same set and the same 1162 bytes.
         const QString path = user("Parametres/mine.par");
-        QVERIFY(w.sauver_parametres(path));
+        QVERIFY(parametrage().sauver_parametres(path));
         const QByteArray saved = file_bytes(path);
         QCOMPARE(saved.size(), qsizetype(PARAMETER_FILE_SIZE));
         const EvalParameters edited = params;
         params = before;
-        QVERIFY(w.charger_parametres(path));
+        QVERIFY(parametrage().charger_parametres(path));
         QVERIFY(params == edited);
-        QVERIFY(w.sauver_parametres(path));
+        QVERIFY(parametrage().sauver_parametres(path));
         QCOMPARE(file_bytes(path), saved);
 
         // A file that cannot be read: the message, the set unchanged.
-        QVERIFY(!w.charger_parametres(user("Parametres/missing.par")));
-        QCOMPARE(w.reported_errors().last(), QStringLiteral("Impossible d'ouvrir ce fichier (") +
-                                                 user("Parametres/missing.par") +
-                                                 QStringLiteral(" : fichier introuvable)"));
+        QVERIFY(!parametrage().charger_parametres(user("Parametres/missing.par")));
+        QCOMPARE(m_errors.last(), QStringLiteral("Impossible d'ouvrir ce fichier (") +
+                                      user("Parametres/missing.par") +
+                                      QStringLiteral(" : fichier introuvable)"));
         QVERIFY(params == edited);
         // Nor written over a folder.
-        QVERIFY(!w.sauver_parametres(user("Parametres")));
-        QCOMPARE(w.reported_errors().size(), 2);
+        QVERIFY(!parametrage().sauver_parametres(user("Parametres")));
+        QCOMPARE(m_errors.size(), 2);
     }
 };
 

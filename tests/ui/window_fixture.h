@@ -3,6 +3,7 @@
 // player, a clock the test moves by hand, and clicks on board squares.
 
 #include <QAction>
+#include <QLayout>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +15,16 @@
 #include "files/game_file.h"
 #include "game/game_record.h"
 #include "game/saved_game.h"
+#include "ui/analysis/analysis_menus.h"
 #include "ui/board/board_geometry.h"
+#include "ui/game_files/game_file_handler.h"
+#include "ui/lessons/lesson_controls.h"
+#include "ui/panels/change_names_panel.h"
+#include "ui/panels/delete_player_panel.h"
+#include "ui/panels/new_game_panel.h"
+#include "ui/panels/new_player_panel.h"
+#include "ui/parameters/parametrage_menu.h"
+#include "ui/view3d/view_3d.h"
 #include "ui/window/main_window.h"
 
 namespace selvako::test {
@@ -58,12 +68,18 @@ class WindowFixture : public QObject {
     std::unique_ptr<MainWindow> m_window;
     RecordingSound m_sound;
     ManualTimeSource m_time{1'000'000};
+    // Every error message the window showed, in order.
+    QStringList m_errors;
+    // Answers the file dialogs of "Paramétrage"; none answered cancels them.
+    std::function<QString()> m_file_answer;
 
-    AppConfig config(const QString& data = QStringLiteral(SELVAKO_TEST_DATA_DIR)) const {
+    AppConfig config(const QString& data = QStringLiteral(SELVAKO_TEST_DATA_DIR)) {
         AppConfig c;
         c.data_dir = data;
         c.user_dir = m_user->path();
         c.headless = true;
+        c.error_sink = [this](const QString& text) { m_errors << text; };
+        c.file_answer = [this] { return m_file_answer ? m_file_answer() : QString(); };
         return c;
     }
 
@@ -72,6 +88,9 @@ class WindowFixture : public QObject {
         // The old window leaves its session before the session goes.
         m_window.reset();
         m_session = std::make_unique<GameSession>(m_time, std::random_device{}(), game_folders(c));
+        m_session->load_engine_data(engine_folders(c));
+        m_errors.clear();
+        m_file_answer = {};
         m_window = std::make_unique<MainWindow>(c, m_sound, *m_session);
         m_window->show();
         m_window->FormActivate();
@@ -105,20 +124,43 @@ class WindowFixture : public QObject {
         for (int k = 0; k < 3; ++k) QCoreApplication::processEvents();
     }
 
+    // The window's parts and widgets, found as a user finds them on screen.
+    GameController& controller() const { return m_session->controller(); }
+    GameFileHandler& files() const { return *find_child<GameFileHandler>(*m_window); }
+    View3d& view3d() const { return *find_child<View3d>(*m_window); }
+    AnalysisMenus& analysis() const { return *find_child<AnalysisMenus>(*m_window); }
+    ParametrageMenu& parametrage() const { return *find_child<ParametrageMenu>(*m_window); }
+    LessonControls& lessons() const { return *find_child<LessonControls>(*m_window); }
+    BoardView* board() const { return find_child<BoardView>(*m_window); }
+    QListWidget* move_list() const { return find_child<QListWidget>(*m_window, "ListeCoups"); }
+    QPushButton* button(const char* key) const { return find_child<QPushButton>(*m_window, key); }
+    QToolButton* navigation_button(int k) const {
+        return find_child<QToolButton>(*m_window,
+                                       qPrintable(QStringLiteral("Navigation%1").arg(k)));
+    }
+    bool capture_notice_visible() const {
+        return find_child<QLabel>(*m_window, "Label29")->isVisible();
+    }
+    // White's panel is on top when the board is turned over.
+    bool inverted() const {
+        QWidget* white = find_child<QWidget>(*m_window, "Panel7");
+        return white->parentWidget()->layout()->indexOf(white) == 0;
+    }
+    void answer_file_dialogs(std::function<QString()> answer) { m_file_answer = std::move(answer); }
+
     void click(Square s) {
-        BoardView* board = m_window->board_view();
-        const PixelPoint at = square_origin(s, m_window->display().damier_inverse);
+        BoardView* board = this->board();
+        const PixelPoint at = square_origin(s, inverted());
         const QPointF centre = board->logical_transform().map(QPointF(at.x + 30, at.y + 30));
         QTest::mouseClick(board, Qt::LeftButton, {}, centre.toPoint());
         settle();
     }
 
-    const GameState& game() const { return m_window->controller().game(); }
+    const GameState& game() const { return controller().game(); }
 
     QStringList lines() const {
         QStringList out;
-        for (int k = 0; k < m_window->move_list()->count(); ++k)
-            out << m_window->move_list()->item(k)->text();
+        for (int k = 0; k < move_list()->count(); ++k) out << move_list()->item(k)->text();
         return out;
     }
 
@@ -127,8 +169,8 @@ class WindowFixture : public QObject {
         const QString path =
             QDir(m_user->path()).filePath(QStringLiteral("Sauve/") + QString::fromLatin1(name));
         // The file carries the level in play, as a file saved now would.
-        write_position(path, fen, m_window->controller().game().settings);
-        QVERIFY(m_window->ouvrir_fichier(path));
+        write_position(path, fen, game().settings);
+        QVERIFY(files().ouvrir_fichier(path));
         settle();
     }
 

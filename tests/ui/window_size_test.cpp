@@ -38,7 +38,7 @@ class WindowSizeTest : public WindowFixture {
     // What must fit: the game's panels with all four buttons of play, as a
     // rated match with a refused draw shows them, and the menu bar.
     QStringList misfits(MainWindow& w) {
-        for (const char* key : {"Nulrefus", "Abandon1"}) w.button(key)->show();
+        for (const char* key : {"Nulrefus", "Abandon1"}) button(key)->show();
         settle();
         QStringList found = cut_off_texts(&w);
         for (const QString& menu : hidden_menus(w.menuBar()))
@@ -61,7 +61,8 @@ class WindowSizeTest : public WindowFixture {
         QFETCH(int, langue);
         QFETCH(QSize, size);
         MainWindow& w = start_at(size);
-        QVERIFY(w.coller_texte("[White \"Anne\"]\n[Black \"Bruno\"]\n1. c3-d4 f6-e5 2. d4xf6 *"));
+        QVERIFY(
+            files().coller_texte("[White \"Anne\"]\n[Black \"Bruno\"]\n1. c3-d4 f6-e5 2. d4xf6 *"));
         w.action(ITEM_KEYS[langue])->trigger();
         settle();
         QStringList cut;
@@ -91,12 +92,14 @@ class WindowSizeTest : public WindowFixture {
         // column beside it is down to the least width its contents need.
         QCOMPARE(board->height(), area->height());
         const QWidget* column = w.findChild<QWidget*>(QStringLiteral("Panel6"))->parentWidget();
-        const int by_height = static_cast<int>(
-            area->height() * double(BoardView::LOGICAL_WIDTH) / BoardView::LOGICAL_HEIGHT);
-        QVERIFY2(board->width() >= by_height - 1 ||
-                     column->width() <= std::max(column->minimumWidth(),
-                                                 column->minimumSizeHint().width()),
-                 qPrintable(QStringLiteral("board %1, column %2").arg(board->width()).arg(column->width())));
+        const int by_height = static_cast<int>(area->height() * double(BoardView::LOGICAL_WIDTH) /
+                                               BoardView::LOGICAL_HEIGHT);
+        QVERIFY2(
+            board->width() >= by_height - 1 ||
+                column->width() <=
+                    std::max(column->minimumWidth(), column->minimumSizeHint().width()),
+            qPrintable(
+                QStringLiteral("board %1, column %2").arg(board->width()).arg(column->width())));
         const QRectF drawn = board->logical_transform().mapRect(
             QRectF(0, 0, BoardView::LOGICAL_WIDTH, BoardView::LOGICAL_HEIGHT));
         QVERIFY(drawn.width() >= board->width() - 2 || drawn.height() >= board->height() - 2);
@@ -104,12 +107,14 @@ class WindowSizeTest : public WindowFixture {
         w.action("Damier3D1")->trigger();
         settle();
         auto* panel = w.findChild<Panel10*>();
-        QCOMPARE(panel->size(), area->size().expandedTo({Panel10::PANEL_WIDTH, Panel10::PANEL_HEIGHT}));
+        QCOMPARE(panel->size(),
+                 area->size().expandedTo({Panel10::PANEL_WIDTH, Panel10::PANEL_HEIGHT}));
         QCOMPARE(panel->image()->geometry(), panel->rect());
         const QImage shot = panel->grab().toImage();
         const QColor grey(0xC0, 0xC0, 0xC0);
-        for (const QPoint corner : {QPoint(1, shot.height() - 2), QPoint(shot.width() - 2, shot.height() - 2),
-                                    QPoint(shot.width() - 2, shot.height() / 2)})
+        for (const QPoint corner :
+             {QPoint(1, shot.height() - 2), QPoint(shot.width() - 2, shot.height() - 2),
+              QPoint(shot.width() - 2, shot.height() / 2)})
             QVERIFY(shot.pixelColor(corner) != grey);
     }
 
@@ -133,8 +138,8 @@ class WindowSizeTest : public WindowFixture {
             const PixelPoint at = square_origin(static_cast<Square>(s), inverse);
             // Near a corner of the square as well as at its centre.
             for (const QPoint inside : {QPoint(30, 30), QPoint(4, 54)}) {
-                const QPointF pixel = board->logical_transform().map(
-                    QPointF(at.x + inside.x(), at.y + inside.y()));
+                const QPointF pixel =
+                    board->logical_transform().map(QPointF(at.x + inside.x(), at.y + inside.y()));
                 QTest::mousePress(board, Qt::LeftButton, {}, pixel.toPoint());
                 QTest::mouseRelease(board, Qt::LeftButton, {}, pixel.toPoint());
                 QVERIFY(!clicks.isEmpty());
@@ -188,8 +193,9 @@ class WindowSizeTest : public WindowFixture {
         QTest::newRow("room on the right")
             << QRect(100, 50, 800, 607) << QSize(600, 460) << wide << QRect(908, 50, 600, 460);
         // The lesson text once opened at x = 1209 on a 1600-pixel screen.
-        QTest::newRow("room on the left only") << QRect(800, 100, 800, 607) << QSize(600, 460)
-                                               << QRect(0, 0, 1600, 900) << QRect(192, 100, 600, 460);
+        QTest::newRow("room on the left only")
+            << QRect(800, 100, 800, 607) << QSize(600, 460) << QRect(0, 0, 1600, 900)
+            << QRect(192, 100, 600, 460);
         QTest::newRow("no room: over the main window, whole on the screen")
             << QRect(0, 0, 1280, 800) << QSize(600, 460) << QRect(0, 0, 1280, 800)
             << QRect(680, 0, 600, 460);

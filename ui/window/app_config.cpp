@@ -51,4 +51,8 @@ GameFolders game_folders(const AppConfig& config) {
     return folders;
 }
 
+EngineFolders engine_folders(const AppConfig& config) {
+    return {config.data_dir.toStdString(), config.user_dir.toStdString()};
+}
+
 } // namespace selvako

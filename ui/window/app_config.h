@@ -3,7 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
 #include "game/game_controller.h"
+#include "search/engine.h"
 
 namespace selvako {
 
@@ -19,6 +22,10 @@ struct AppConfig {
     // The computer's moves blink and walk through their captures; tests that
     // play whole games turn this off.
     bool animations = true;
+    // Tests take the error messages here instead of the message box, and
+    // answer the file dialogs of "Paramétrage" (an empty name cancels).
+    std::function<void(const QString&)> error_sink;
+    std::function<QString()> file_answer;
 
     static AppConfig from_environment();
 };
@@ -30,5 +37,7 @@ bool prepare_user_folder(const AppConfig& config);
 
 // Where the controller keeps the players' ratings and "last32.dam": the user folder.
 GameFolders game_folders(const AppConfig& config);
+// Where the engine reads its keys, parameters, repertoires and tables.
+EngineFolders engine_folders(const AppConfig& config);
 
 } // namespace selvako

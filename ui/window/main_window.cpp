@@ -6,21 +6,20 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
-#include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <cstdio>
-
-#include "files/game_file.h"
+#include "ui/analysis/analysis_menus.h"
 #include "ui/board/board_geometry.h"
+#include "ui/game_files/game_file_handler.h"
 #include "ui/i18n/captions.h"
-#include "ui/i18n/file_refusal_text.h"
 #include "ui/i18n/shown_texts.h"
+#include "ui/lessons/lesson_controls.h"
+#include "ui/parameters/parametrage_menu.h"
+#include "ui/view3d/view_3d.h"
 
 namespace selvako {
 
@@ -38,11 +37,19 @@ QString from_std(const std::string& text) {
 MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession& session,
                        QWidget* parent)
     : QMainWindow(parent), m_config(config), m_sound(sound), m_session(session),
-      m_engine(session.engine()), m_controller(session.controller()),
+      m_controller(session.controller()),
+      m_errors(this, config.headless, config.error_sink, [this] { return langue_cochee(); }),
+      m_context{.window = this,
+                .config = m_config,
+                .controller = m_controller,
+                .items = m_items,
+                .errors = m_errors,
+                .send = [this](const Command& c) { send(c); },
+                .started = m_startup_done},
       m_loop([this] { m_controller.boucle_jeu(); }, this) {
     m_session.attach(*this);
     m_timer1.setInterval(1000);
-    connect(&m_timer1, &QTimer::timeout, this, &MainWindow::ajouter_temps);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { m_controller.ajouter_temps(); });
     // The start screen's board button shows the images before the start-up
     // sequence reads them; a missing one is reported then.
     m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1")));
@@ -54,8 +61,9 @@ MainWindow::MainWindow(const AppConfig& config, SoundPlayer& sound, GameSession&
             [this](int theme) { choisir_damier_3d(theme, true); });
     connect(m_intro, &IntroScreen::language_chosen, this, &MainWindow::choisir_langue);
     m_stack->addWidget(m_intro);
+    m_files = new GameFileHandler(m_context);
     build_game_area();
-    build_lessons();
+    m_lessons = new LessonControls(m_context, m_liste->parentWidget());
     m_stack->addWidget(m_game_area);
     setCentralWidget(m_stack);
     build_menus();
@@ -82,12 +90,6 @@ void MainWindow::send(const Command& c) {
     m_controller.command(c);
 }
 
-bool MainWindow::send_file_command(const Command& c) {
-    const qsizetype reported = m_reported.size();
-    send(c);
-    return m_reported.size() == reported;
-}
-
 void MainWindow::send_options() {
     GameOptions o = m_controller.options();
     o.reflexion_sur_temps_adverse = m_reflexion->isChecked();
@@ -95,7 +97,7 @@ void MainWindow::send_options() {
     o.decomposer_prises = m_decomposer->isChecked();
     o.bip = m_bip->isChecked();
     o.autres = m_autres->isChecked();
-    o.repertoire = m_bibliotheques->isChecked();
+    o.repertoire = m_parametrage->bibliotheques()->isChecked();
     send(command::SetOptions{o});
 }
 
@@ -118,12 +120,12 @@ void MainWindow::process_events() {
 }
 
 void MainWindow::thinking_started() {
-    m_panel10->image()->update();
+    m_view3d->panel()->image()->update();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void MainWindow::thinking_finished() {
-    m_panel10->image()->update();
+    m_view3d->panel()->image()->update();
     QApplication::restoreOverrideCursor();
 }
 
@@ -135,14 +137,13 @@ void MainWindow::clock_shown(int side, std::int32_t seconds) {
     const ClockLabels labels = clock_labels(seconds);
     (side == BLACK ? m_panel6 : m_panel7)
         ->set_clock(QString::fromStdString(labels.minutes), QString::fromStdString(labels.seconds));
-    m_panel10->set_clock(side, QString::fromStdString(labels.minutes),
-                         QString::fromStdString(labels.seconds));
+    m_view3d->panel()->set_clock(side, QString::fromStdString(labels.minutes),
+                                 QString::fromStdString(labels.seconds));
 }
 
 void MainWindow::move_played(const BoardArray& before, const Move& move,
                              const std::vector<Square>& walk, bool by_computer) {
-    // Blind play shows the computer's piece where it arrived, until the next click.
-    if (by_computer && m_panel10->image()->blind()) m_panel10->image()->reveal({move.to});
+    if (by_computer) m_view3d->computer_moved(move.to);
     if (by_computer) {
         if (m_config.animations) m_board->animate_computer_move(before, move.from, walk);
     } else if (!walk.empty()) {
@@ -165,16 +166,16 @@ void MainWindow::play_sound(std::string_view file) {
 }
 
 void MainWindow::refused(const FileRefusal& refusal) {
-    report_refusal(refusal);
+    m_errors.report_refusal(refusal);
 }
 
 void MainWindow::error(GameError kind) {
     switch (kind) {
     case GameError::file:
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+        m_errors.report(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
         break;
     case GameError::player_files:
-        report_error(texte(JOUEURS_REPARES, langue_cochee()));
+        m_errors.report(texte(JOUEURS_REPARES, langue_cochee()));
         break;
     case GameError::record_full:
         m_fin_de_parties->show_result(m_fin_de_parties->result_text(), {}, {},
@@ -206,24 +207,32 @@ void MainWindow::FormActivate() {
 void MainWindow::choisir_damier_2d() {
     if (m_startup_done) return;
     Introduction();
-    Damier2D1Click();
+    m_view3d->Damier2D1Click();
+}
+
+bool MainWindow::choisir_damier_3d(int theme, bool restore_last) {
+    if (m_startup_done || theme < 1 || theme > THEME_COUNT) return false;
+    Introduction();
+    const int shown = m_view3d->show_start_theme(theme);
+    if (restore_last) send(command::RestoreLastGame{});
+    return shown == theme;
 }
 
 void MainWindow::Introduction() {
     m_startup_done = true;
     m_stack->setCurrentWidget(m_game_area);
 
-    const std::vector<std::string> problems =
-        m_engine.load({m_config.data_dir.toStdString(), m_config.user_dir.toStdString()});
-    // The engine still plays without them, but worse: the user must know.
+    // The engine read its data when the session was built: the user must
+    // know what it plays without.
+    const std::vector<std::string>& problems = m_session.load_problems();
     if (!problems.empty()) {
         QString text = texte(IMPOSSIBLE_OUVRIR, langue_cochee());
         for (const std::string& problem : problems) text += QLatin1Char('\n') + from_std(problem);
-        report_error(text);
+        m_errors.report(text);
     }
     report_missing_images(
         m_images.load(QDir(m_config.data_dir).filePath(QStringLiteral("Images1"))));
-    check_theme_availability();
+    m_view3d->check_theme_availability();
     m_panel6->set_piece(m_images.square(BLACK_MAN), true);
     m_panel7->set_piece(m_images.square(WHITE_MAN), false);
 
@@ -252,10 +261,6 @@ void MainWindow::clic(int x, int y) {
     send(command::SquareClicked{square_from_click(x, y, m_display.damier_inverse)});
 }
 
-void MainWindow::ajouter_temps() {
-    m_controller.ajouter_temps();
-}
-
 void MainWindow::N8Autre1Click() {
     show_centred(m_panel9);
     m_panel9->field()->setFocus();
@@ -265,12 +270,12 @@ void MainWindow::N8Autre1Click() {
 // ---- Drawing -------------------------------------------------------------------
 
 void MainWindow::refresh() {
-    refresh_analysis();
+    m_analysis->refresh();
     const GameState& g = m_controller.game();
     const GameNotices& notices = m_controller.notices();
     m_panel6->set_name(shown_name(g.nom_noir, BLACK, langue_cochee()) + QStringLiteral(" : "));
     m_panel7->set_name(shown_name(g.nom_blanc, WHITE, langue_cochee()) + QStringLiteral(" : "));
-    for (QLabel* l : {m_label29, m_label30, m_label31}) l->setVisible(notices.capture);
+    for (QLabel* l : m_capture_notice) l->setVisible(notices.capture);
     m_zut->setVisible(notices.zut);
     m_nulrefus->setVisible(notices.draw_refused);
     if (notices.draw_offered && !m_match_nul->isVisible())
@@ -279,20 +284,22 @@ void MainWindow::refresh() {
         m_match_nul->hide();
     if (!notices.end_of_game) m_fin_de_parties->hide();
 
-    if (g.mode_match != MatchMode::none)
-        m_panel11->setText(caption("Match1", langue_cochee()));
-    else if (!m_controller.options().humain_contre_humain)
-        m_panel11->setText(texte(ENTRAINEMENT, langue_cochee()));
-    else
-        m_panel11->setText(caption("Humain", langue_cochee()));
+    m_panel11->setText(kind_of_game());
     show_options();
     compter_pions();
     show_turn();
     sync_move_list();
     show_problem_page();
-    show_lesson();
+    m_lessons->refresh();
     m_board->update();
-    refresh_3d();
+    m_view3d->refresh(kind_of_game());
+}
+
+QString MainWindow::kind_of_game() const {
+    if (m_controller.game().mode_match != MatchMode::none)
+        return caption("Match1", langue_cochee());
+    if (!m_controller.options().humain_contre_humain) return texte(ENTRAINEMENT, langue_cochee());
+    return caption("Humain", langue_cochee());
 }
 
 void MainWindow::show_options() {
@@ -304,7 +311,7 @@ void MainWindow::show_options() {
     m_decomposer->setChecked(o.decomposer_prises);
     m_bip->setChecked(o.bip);
     m_autres->setChecked(o.autres);
-    m_bibliotheques->setChecked(o.repertoire);
+    m_parametrage->bibliotheques()->setChecked(o.repertoire);
     m_pause2->setChecked(m_controller.clocks().paused());
     m_levels->check(m_controller.game().settings.niveau);
     for (std::size_t k = 0; k < m_tailles.size(); ++k)
@@ -365,14 +372,14 @@ void MainWindow::Inverser() {
     m_display.damier_inverse = !m_display.damier_inverse;
     place_side_panels();
     m_board->update();
-    m_panel10->image()->update();
+    m_view3d->panel()->image()->update();
 }
 
 void MainWindow::numerotation() {
     m_display.numerotation_active = !m_display.numerotation_active;
     m_numeroter->setChecked(m_display.numerotation_active);
     m_board->update();
-    m_panel10->image()->update();
+    m_view3d->panel()->image()->update();
 }
 
 void MainWindow::place_side_panels() {
@@ -383,7 +390,7 @@ void MainWindow::place_side_panels() {
     m_column->removeWidget(m_panel7);
     m_column->insertWidget(0, top);
     m_column->addWidget(bottom);
-    m_panel10->place_clocks(m_display.damier_inverse);
+    m_view3d->panel()->place_clocks(m_display.damier_inverse);
 }
 
 void MainWindow::sync_move_list() {
@@ -403,7 +410,7 @@ void MainWindow::sync_move_list() {
     if (list.selected >= 0) m_liste->scrollToItem(m_liste->item(list.selected));
 }
 
-// ---- Languages, errors, files ----------------------------------------------
+// ---- Languages ----------------------------------------------
 
 void MainWindow::choisir_langue(int langue) {
     if (langue < FRANCAIS || langue >= LANGUAGE_COUNT) langue = FRANCAIS;
@@ -431,82 +438,16 @@ void MainWindow::load_qt_translations(int langue) {
         QCoreApplication::installTranslator(&m_qt_translator);
 }
 
-int MainWindow::langue_cochee() const {
-    const int langue = m_controller.game().settings.langue;
-    return langue < LANGUAGE_COUNT ? langue : FRANCAIS;
-}
-
-QAction* MainWindow::action(std::string_view key) const {
-    for (const auto& [k, item] : m_captioned)
-        if (k == key) return item;
-    return nullptr;
-}
-
-QString MainWindow::user_path(const QString& name) const {
-    return QDir(m_config.user_dir).filePath(name);
-}
-
-void MainWindow::report_error(const QString& text) {
-    m_reported << text;
-    if (m_config.headless) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(texte(ERREUR, langue_cochee())),
-                     qPrintable(text));
-        return;
-    }
-    QMessageBox::critical(this, texte(ERREUR, langue_cochee()), text);
-}
-
-void MainWindow::report_refusal(const FileRefusal& refusal) {
-    const int langue = langue_cochee();
-    report_error(texte(IMPOSSIBLE_OUVRIR, langue) + QStringLiteral(" (") +
-                 QString::fromStdString(refusal_text(refusal, langue)) + QLatin1Char(')'));
-}
-
 void MainWindow::report_missing_images(const QStringList& missing) {
     if (missing.isEmpty() || m_images_reported) return;
     m_images_reported = true;
-    report_error(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
-                 missing.join(QStringLiteral(", ")));
-}
-
-bool MainWindow::sauver_fichier(const QString& path) {
-    const qsizetype errors = m_reported.size();
-    send(command::Save{path.toStdString()});
-    m_board->update();
-    return m_reported.size() == errors;
-}
-
-bool MainWindow::ouvrir_fichier(const QString& path) {
-    const auto image = read_game_file(path.toStdString());
-    if (!image) {
-        report_refusal(image.refusal);
-        return false;
-    }
-    m_board->stop_animation();
-    send(command::Open{*image});
-    return true;
-}
-
-void MainWindow::save() {
-    QFileDialog dialog(this, caption("Sauver1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")), texte(FILTRE_PARTIES, langue_cochee()));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dam"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        sauver_fichier(dialog.selectedFiles().first());
-}
-
-void MainWindow::ouvre() {
-    QFileDialog dialog(this, caption("Ouvrir1", langue_cochee()),
-                       user_path(QStringLiteral("Sauve")), texte(FILTRE_PARTIES, langue_cochee()));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        ouvrir_fichier(dialog.selectedFiles().first());
+    m_errors.report(texte(IMAGES_INTROUVABLES, langue_cochee()) + QLatin1Char(' ') +
+                    missing.join(QStringLiteral(", ")));
 }
 
 void MainWindow::Best1Click() {
-    if (!m_calcul->write_bestmove(user_path(QStringLiteral("Bestmove.txt"))))
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
+    if (!m_calcul->write_bestmove(m_context.user_path(QStringLiteral("Bestmove.txt"))))
+        m_errors.report(texte(IMPOSSIBLE_OUVRIR, langue_cochee()));
 }
 
 void MainWindow::quitter() {

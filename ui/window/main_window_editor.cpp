@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTabWidget>
 
+#include "ui/view3d/view_3d.h"
 #include "ui/window/main_window.h"
 
 namespace selvako {
@@ -54,7 +55,7 @@ void MainWindow::OngletChange(int index) {
 void MainWindow::Installeruneposition1Click() {
     const int problem = m_pages->indexOf(m_probleme);
     // The position is set up on the 2D board, whatever board was shown.
-    if (m_board_shown != 0) Damier2D1Click();
+    if (m_view3d->board_shown() != 0) m_view3d->Damier2D1Click();
     if (m_pages->currentIndex() == problem) {
         // Again: the set-up ends and the move list comes back.
         m_pages->setCurrentIndex(m_previous_tab == problem ? 0 : m_previous_tab);

@@ -21,8 +21,8 @@ void MainWindow::open_help(HelpBook book) {
     const QString folder = QDir(m_config.data_dir).filePath(QStringLiteral("help"));
     const QString page = help_page(folder, book, langue);
     if (page.isEmpty()) {
-        report_error(texte(IMPOSSIBLE_OUVRIR, langue) + QStringLiteral(" : ") +
-                     QDir::toNativeSeparators(folder));
+        m_errors.report(texte(IMPOSSIBLE_OUVRIR, langue) + QStringLiteral(" : ") +
+                        QDir::toNativeSeparators(folder));
         return;
     }
     const HelpBook other = book == HelpBook::guide ? HelpBook::rules : HelpBook::guide;

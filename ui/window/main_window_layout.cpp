@@ -12,10 +12,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/analysis/analysis_menus.h"
+#include "ui/game_files/game_file_handler.h"
 #include "ui/i18n/captions.h"
 #include "ui/i18n/shown_texts.h"
+#include "ui/lessons/lesson_controls.h"
+#include "ui/panels/player_panels.h"
 #include "ui/panels/resign_question.h"
-#include "ui/window/active_library.h"
+#include "ui/parameters/parametrage_menu.h"
+#include "ui/view3d/view_3d.h"
 #include "ui/window/board_row_layout.h"
 #include "ui/window/main_window.h"
 #include "ui/window/window_texts.h"
@@ -54,48 +59,42 @@ void fit_tabs(QTabWidget* pages) {
 
 } // namespace
 
-QMenu* MainWindow::add_menu(const char* key) {
-    QMenu* menu = menuBar()->addMenu(QString());
-    m_captioned.emplace_back(key, menu->menuAction());
-    return menu;
-}
-
-QAction* MainWindow::add_item(QMenu* menu, const char* key) {
-    QAction* item = menu->addAction(QString());
-    item->setObjectName(QString::fromLatin1(key));
-    m_captioned.emplace_back(key, item);
-    return item;
-}
-
 void MainWindow::build_menus() {
+    QMenuBar* bar = menuBar();
+    const auto add_menu = [this, bar](const char* key) { return m_items.add_menu(bar, key); };
+    const auto add_item = [this](QMenu* menu, const char* key) {
+        return m_items.add_item(menu, key);
+    };
+    const auto sends = [this](const Command& c) { return [this, c] { send(c); }; };
     m_fichier = add_menu("Fichier1");
     m_nouveau = add_item(m_fichier, "Nouveau2");
     m_nouveau->setShortcut(QKeySequence::New);
-    connect(m_nouveau, &QAction::triggered, this, &MainWindow::Nouveau2Click);
+    connect(m_nouveau, &QAction::triggered, m_players, &PlayerPanels::Nouveau2Click);
     m_hvh = add_item(m_fichier, "Humaincontrehumain1");
     m_hvh->setCheckable(true);
-    connect(m_hvh, &QAction::triggered, this, [this] { send(command::HumanAgainstHuman{}); });
+    connect(m_hvh, &QAction::triggered, this, sends(command::HumanAgainstHuman{}));
     m_cvc = add_item(m_fichier, "Ordinateurcontreordinateur1");
     m_cvc->setCheckable(true);
-    connect(m_cvc, &QAction::triggered, this, [this] { send(command::ComputerAgainstComputer{}); });
+    connect(m_cvc, &QAction::triggered, this, sends(command::ComputerAgainstComputer{}));
     m_fichier->addSeparator();
     m_ouvrir = add_item(m_fichier, "Ouvrir1");
     m_ouvrir->setShortcut(QKeySequence::Open);
-    connect(m_ouvrir, &QAction::triggered, this, &MainWindow::ouvre);
+    connect(m_ouvrir, &QAction::triggered, m_files, &GameFileHandler::ouvre);
     m_sauver = add_item(m_fichier, "Sauver1");
     m_sauver->setShortcut(QKeySequence::Save);
-    connect(m_sauver, &QAction::triggered, this, &MainWindow::save);
+    connect(m_sauver, &QAction::triggered, m_files, &GameFileHandler::save);
     m_imprimer = add_item(m_fichier, "Imprimer1");
     m_imprimer->setShortcut(QKeySequence::Print);
-    connect(m_imprimer, &QAction::triggered, this, &MainWindow::Imprimer1Click);
+    connect(m_imprimer, &QAction::triggered, m_files, &GameFileHandler::Imprimer1Click);
     QAction* creer_texte = add_item(m_fichier, "Crerunfichiertexte1");
     creer_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(creer_texte, &QAction::triggered, this, &MainWindow::Crerunfichiertexte1Click);
+    connect(creer_texte, &QAction::triggered, m_files, &GameFileHandler::Crerunfichiertexte1Click);
     QAction* ouvrir_texte = add_item(m_fichier, "Ouvrirunfichiertexte1");
     ouvrir_texte->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(ouvrir_texte, &QAction::triggered, this, &MainWindow::Ouvrirunfichiertexte1Click);
-    connect(add_item(m_fichier, "Problmes1"), &QAction::triggered, this,
-            &MainWindow::Problmes1Click);
+    connect(ouvrir_texte, &QAction::triggered, m_files,
+            &GameFileHandler::Ouvrirunfichiertexte1Click);
+    connect(add_item(m_fichier, "Problmes1"), &QAction::triggered, m_lessons,
+            &LessonControls::Problmes1Click);
     m_installer = add_item(m_fichier, "Installeruneposition1");
     m_installer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(m_installer, &QAction::triggered, this, &MainWindow::Installeruneposition1Click);
@@ -114,52 +113,50 @@ void MainWindow::build_menus() {
     for (const auto& [key, step] : steps) {
         QAction* item = add_item(m_edition, key);
         item->setShortcut(QKeySequence(step.first));
-        connect(item, &QAction::triggered, this, [this, c = step.second] { send(c); });
+        connect(item, &QAction::triggered, this, sends(step.second));
     }
     m_edition->addSeparator();
-    QAction* copier_position = add_item(m_edition, "Copierposition1");
-    connect(copier_position, &QAction::triggered, this, &MainWindow::copier_position);
+    connect(add_item(m_edition, "Copierposition1"), &QAction::triggered, m_files,
+            &GameFileHandler::copier_position);
     QAction* copier_partie = add_item(m_edition, "Copierpartie1");
     copier_partie->setShortcut(QKeySequence::Copy);
-    connect(copier_partie, &QAction::triggered, this, &MainWindow::copier_partie);
+    connect(copier_partie, &QAction::triggered, m_files, &GameFileHandler::copier_partie);
     QAction* coller = add_item(m_edition, "Coller1");
     coller->setShortcut(QKeySequence::Paste);
-    connect(coller, &QAction::triggered, this, &MainWindow::coller);
+    connect(coller, &QAction::triggered, m_files, &GameFileHandler::coller);
     // Ctrl+Z and Escape have no menu item: a take-back of the last move pair
     // and putting a picked-up piece back.
     m_reprendre_paire = new QAction(this);
     m_reprendre_paire->setObjectName(QStringLiteral("ReprendrePaire"));
     m_reprendre_paire->setShortcut(QKeySequence::Undo);
-    connect(m_reprendre_paire, &QAction::triggered, this, [this] { send(command::TakeBack{}); });
+    connect(m_reprendre_paire, &QAction::triggered, this, sends(command::TakeBack{}));
     addAction(m_reprendre_paire);
-    m_poser = new QAction(this);
-    m_poser->setObjectName(QStringLiteral("PoserPiece"));
-    m_poser->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(m_poser, &QAction::triggered, this, &MainWindow::poser_piece);
-    addAction(m_poser);
+    auto* poser = new QAction(this);
+    poser->setObjectName(QStringLiteral("PoserPiece"));
+    poser->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(poser, &QAction::triggered, this, &MainWindow::poser_piece);
+    addAction(poser);
 
-    QMenu* affichage = add_menu("Affichage1");
-    m_inverser = add_item(affichage, "Inverserdamier1");
+    m_affichage = add_menu("Affichage1");
+    m_inverser = add_item(m_affichage, "Inverserdamier1");
     m_inverser->setShortcut(QKeySequence(Qt::Key_F3));
     connect(m_inverser, &QAction::triggered, this, &MainWindow::Inverser);
 
     m_joueurs = add_menu("Joueurs1");
-    m_inverser_joueurs = add_item(m_joueurs, "Inverserlesjoueurs1");
-    connect(m_inverser_joueurs, &QAction::triggered, this,
-            [this] { send(command::SwapPlayers{}); });
-    connect(add_item(m_joueurs, "Match21"), &QAction::triggered, this, &MainWindow::Match21Click);
-    connect(add_item(m_joueurs, "Effacerunjoueur1"), &QAction::triggered, this,
-            &MainWindow::Effacerunjoueur1Click);
-    connect(add_item(m_joueurs, "Changerlesnoms1"), &QAction::triggered, this,
-            &MainWindow::Changerlesnoms1Click);
+    connect(add_item(m_joueurs, "Inverserlesjoueurs1"), &QAction::triggered, this,
+            sends(command::SwapPlayers{}));
+    connect(add_item(m_joueurs, "Match21"), &QAction::triggered, m_players,
+            &PlayerPanels::Match21Click);
+    connect(add_item(m_joueurs, "Effacerunjoueur1"), &QAction::triggered, m_players,
+            &PlayerPanels::Effacerunjoueur1Click);
+    connect(add_item(m_joueurs, "Changerlesnoms1"), &QAction::triggered, m_players,
+            &PlayerPanels::Changerlesnoms1Click);
 
     // The named levels first, then the timed ones and "Autre" under "Spécial".
     m_niveau = add_menu("Niveau1");
     auto* special = new QMenu(m_niveau);
-    m_captioned.emplace_back("XSpecial1", special->menuAction());
-    m_levels = new LevelMenu(
-        m_niveau, special, [this](QMenu* menu, const char* key) { return add_item(menu, key); },
-        this);
+    m_items.add("XSpecial1", special->menuAction());
+    m_levels = new LevelMenu(m_niveau, special, add_item, this);
     m_niveau->addSeparator();
     m_niveau->addMenu(special);
     connect(m_levels, &LevelMenu::level_chosen, this,
@@ -167,18 +164,19 @@ void MainWindow::build_menus() {
     connect(m_levels, &LevelMenu::autre_requested, this, &MainWindow::N8Autre1Click);
 
     QMenu* options = add_menu("Options1");
+    m_options = options;
     m_numeroter = add_item(options, "Numroterlescase1");
     m_numeroter->setCheckable(true);
     connect(m_numeroter, &QAction::triggered, this, &MainWindow::numerotation);
     m_pause1 = add_item(options, "Pause1");
-    connect(m_pause1, &QAction::triggered, this, [this] { send(command::StopThinking{}); });
+    connect(m_pause1, &QAction::triggered, this, sends(command::StopThinking{}));
     m_horloges = add_item(options, "Horlogeszro1");
-    connect(m_horloges, &QAction::triggered, this, [this] { send(command::ClocksToZero{}); });
+    connect(m_horloges, &QAction::triggered, this, sends(command::ClocksToZero{}));
     m_pause2 = add_item(options, "Pause2");
     m_pause2->setCheckable(true);
-    connect(m_pause2, &QAction::triggered, this, [this] { send(command::TogglePause{}); });
+    connect(m_pause2, &QAction::triggered, this, sends(command::TogglePause{}));
     auto* tailles = new QMenu(options);
-    m_captioned.emplace_back("Tailledestablesdetransposition1", tailles->menuAction());
+    m_items.add("Tailledestablesdetransposition1", tailles->menuAction());
     options->addMenu(tailles);
     auto* group = new QActionGroup(tailles);
     for (const TableSize& size : TABLE_SIZES) {
@@ -197,19 +195,22 @@ void MainWindow::build_menus() {
     m_indication = add_toggle(options, "Indicationdesmouvements1", true);
     m_decomposer = add_toggle(options, "Dcomposerlesprises1", true);
     auto* sons = new QMenu(options);
-    m_captioned.emplace_back("Bipchaquecoup1", sons->menuAction());
+    m_items.add("Bipchaquecoup1", sons->menuAction());
     options->addMenu(sons);
     m_bip = add_toggle(sons, "Bipchaquecoup2", true);
     m_autres = add_toggle(sons, "Commentaires1", true);
 
-    build_parametrage_menu();
+    m_parametrage = new ParametrageMenu(m_context, bar, m_session.engine().tables().repertoires,
+                                        m_session.engine().tables().eval.parameters);
+    connect(m_parametrage->bibliotheques(), &QAction::triggered, this, &MainWindow::send_options);
+    connect(m_parametrage, &ParametrageMenu::editor_closed, m_board, qOverload<>(&QWidget::update));
+    m_analysis = new AnalysisMenus(m_context, bar);
 
-    build_analysis_menus();
-    m_aide_menu = add_menu("Aide1");
-    connect(add_item(m_aide_menu, "Guide1"), &QAction::triggered, this, &MainWindow::Guide1Click);
-    connect(add_item(m_aide_menu, "Rgles1"), &QAction::triggered, this, &MainWindow::Rgles1Click);
-    m_aide_menu->addSeparator();
-    connect(add_item(m_aide_menu, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
+    QMenu* aide = add_menu("Aide1");
+    connect(add_item(aide, "Guide1"), &QAction::triggered, this, &MainWindow::Guide1Click);
+    connect(add_item(aide, "Rgles1"), &QAction::triggered, this, &MainWindow::Rgles1Click);
+    aide->addSeparator();
+    connect(add_item(aide, "Apropos1"), &QAction::triggered, this, &MainWindow::a_propos);
 
     m_langue_menu = add_menu("Langue1");
     auto* langues = new QActionGroup(m_langue_menu);
@@ -222,8 +223,9 @@ void MainWindow::build_menus() {
         m_langues[static_cast<std::size_t>(l.langue)] = item;
     }
 
-    build_3d_items(affichage, options);
-    m_game_menus = {m_fichier, m_edition, affichage, m_joueurs, m_niveau, options, m_parametrage};
+    m_view3d->build_items({m_affichage, m_inverser, m_fichier, m_quitter, options});
+    m_game_menus = {m_fichier, m_edition, m_affichage,          m_joueurs,
+                    m_niveau,  options,   m_parametrage->menu()};
 }
 
 void MainWindow::wire_permissions() {
@@ -242,43 +244,31 @@ void MainWindow::wire_permissions() {
            m_navigation[1], m_navigation[2], m_navigation[3]);
     enable(&PermissionSignals::players_allowed, m_joueurs->menuAction());
     enable(&PermissionSignals::level_allowed, m_niveau->menuAction());
-    enable(&PermissionSignals::parameters_allowed, m_parametrage->menuAction());
-    enable(&PermissionSignals::analysis_allowed, m_analyse_menu->menuAction(),
-           m_apprentissage_menu->menuAction());
+    enable(&PermissionSignals::parameters_allowed, m_parametrage->menu()->menuAction());
+    enable(&PermissionSignals::analysis_allowed, m_analysis->analyse_menu()->menuAction(),
+           m_analysis->apprentissage_menu()->menuAction());
     enable(&PermissionSignals::match_options_allowed, m_reflexion, m_horloges, m_pause1,
            m_arret_clic);
     enable(&PermissionSignals::position_editor_allowed, m_installer);
     connect(&m_permissions, &PermissionSignals::position_editor_allowed, this,
             [this](bool on) { m_pages->setTabEnabled(m_pages->indexOf(m_probleme), on); });
-    enable(&PermissionSignals::offer_draw_allowed, m_proposernul);
+    enable(&PermissionSignals::offer_draw_allowed, m_proposernul,
+           m_view3d->panel()->proposer_nul());
     connect(&m_permissions, &PermissionSignals::resign_offered, m_abandon1, &QWidget::setVisible);
+    connect(&m_permissions, &PermissionSignals::resign_offered, m_view3d->panel()->abandon(),
+            &QWidget::setVisible);
 }
 
 QAction* MainWindow::add_toggle(QMenu* menu, const char* key, bool checked) {
-    QAction* item = add_item(menu, key);
-    item->setCheckable(true);
-    item->setChecked(checked);
+    QAction* item = m_items.add_toggle(menu, key, checked);
     connect(item, &QAction::triggered, this, &MainWindow::send_options);
     return item;
 }
 
-QPushButton* MainWindow::add_button(QWidget* parent, const char* key) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(key));
-    m_buttons.emplace_back(key, b);
-    return b;
-}
-
-QPushButton* MainWindow::button(std::string_view key) const {
-    for (const auto& [k, b] : m_buttons)
-        if (k == key) return b;
-    return nullptr;
-}
-
 void MainWindow::build_game_area() {
     m_game_area = new QWidget(m_stack);
-    auto* row = new BoardRowLayout(m_game_area, double(BoardView::LOGICAL_WIDTH) /
-                                                    BoardView::LOGICAL_HEIGHT);
+    auto* row = new BoardRowLayout(m_game_area,
+                                   double(BoardView::LOGICAL_WIDTH) / BoardView::LOGICAL_HEIGHT);
     m_board = new BoardView(m_controller.game().damier_affiche, m_controller.input().frames,
                             m_display, m_images, m_game_area);
     connect(m_board, &BoardView::clicked, this, &MainWindow::clic);
@@ -312,6 +302,7 @@ void MainWindow::build_game_area() {
     auto* liste_layout = new QVBoxLayout(liste_page);
     liste_layout->setContentsMargins(4, 4, 4, 4);
     m_liste = new QListWidget(liste_page);
+    m_liste->setObjectName(QStringLiteral("ListeCoups"));
     m_liste->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // The arrows, Home and End walk through the game, not the list's lines.
     m_liste->setFocusPolicy(Qt::NoFocus);
@@ -328,6 +319,7 @@ void MainWindow::build_game_area() {
                                 command::ToEnd{}};
     for (int k = 0; k < 4; ++k) {
         m_navigation[k] = new QToolButton(liste_page);
+        m_navigation[k]->setObjectName(QStringLiteral("Navigation%1").arg(k));
         m_navigation[k]->setIcon(style()->standardIcon(icons[k]));
         connect(m_navigation[k], &QToolButton::clicked, this, [this, c = commands[k]] { send(c); });
         buttons->addWidget(m_navigation[k]);
@@ -349,10 +341,10 @@ void MainWindow::build_game_area() {
     middle_layout->addWidget(pages, 1);
 
     auto* notice = new QHBoxLayout;
-    m_label29 = new QLabel(middle);
-    m_label30 = new QLabel(middle);
-    m_label31 = new QLabel(middle);
-    for (QLabel* l : {m_label29, m_label30, m_label31}) {
+    const char* notice_names[] = {"Label29", "Label30", "Label31"};
+    for (std::size_t k = 0; k < m_capture_notice.size(); ++k) {
+        QLabel* l = m_capture_notice[k] = new QLabel(middle);
+        l->setObjectName(QString::fromLatin1(notice_names[k]));
         QFont font = l->font();
         font.setBold(true);
         l->setFont(font);
@@ -371,20 +363,20 @@ void MainWindow::build_game_area() {
     // Two to a row: the four side by side would cut their captions.
     auto* play_row = new QGridLayout;
     play_row->setSpacing(4);
-    m_joue = add_button(middle, "Joue");
-    connect(m_joue, &QPushButton::clicked, this, [this] { send(command::StopThinking{}); });
-    m_proposernul = add_button(middle, "Proposernul");
+    QPushButton* joue = m_items.add_button(middle, "Joue");
+    connect(joue, &QPushButton::clicked, this, [this] { send(command::StopThinking{}); });
+    m_proposernul = m_items.add_button(middle, "Proposernul");
     connect(m_proposernul, &QPushButton::clicked, this, [this] { send(command::OfferDraw{}); });
-    m_nulrefus = add_button(middle, "Nulrefus");
+    m_nulrefus = m_items.add_button(middle, "Nulrefus");
     m_nulrefus->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     connect(m_nulrefus, &QPushButton::clicked, this, [this] { send(command::OfferDraw{}); });
     m_nulrefus->hide();
-    m_abandon1 = add_button(middle, "Abandon1");
+    m_abandon1 = m_items.add_button(middle, "Abandon1");
     connect(m_abandon1, &QPushButton::clicked, this,
             [this] { ask_resign(this, langue_cochee(), [this] { send(command::Resign{}); }); });
     m_abandon1->hide();
     int place = 0;
-    for (QPushButton* b : {m_joue, m_proposernul, m_nulrefus, m_abandon1}) {
+    for (QPushButton* b : {joue, m_proposernul, m_nulrefus, m_abandon1}) {
         play_row->addWidget(b, place / 2, place % 2);
         ++place;
     }
@@ -412,8 +404,31 @@ void MainWindow::build_game_area() {
     connect(m_match_nul, &DrawOfferPanel::accepted, this, [this] { send(command::AcceptDraw{}); });
     connect(m_match_nul->decline_button(), &QPushButton::clicked, this,
             [this] { send(command::DeclineDraw{}); });
-    build_player_panels();
-    build_3d_view();
+    m_players = new PlayerPanels(m_context, m_board);
+    connect(m_players, &PlayerPanels::cancelled, m_board, qOverload<>(&QWidget::update));
+    connect(m_players, &PlayerPanels::game_starting, this, [this](int couleur_ordinateur) {
+        // The computer playing White plays up the board, as the human did.
+        if (m_display.damier_inverse != (couleur_ordinateur == WHITE)) Inverser();
+    });
+    std::vector<QWidget*> floating = {m_fin_de_parties, m_panel9, m_match_nul};
+    for (QWidget* panel : m_players->panels()) floating.push_back(panel);
+    m_view3d = new View3d(
+        m_context, m_game_area, m_board, m_display,
+        [this] { return !(m_controller.computer_thinking() && !m_indication->isChecked()); },
+        floating);
+    connect(m_view3d, &View3d::square_clicked, this,
+            [this](int square) { send(command::SquareClicked{static_cast<Square>(square)}); });
+    connect(m_view3d, &View3d::blind_play_started, this, [this] {
+        m_arret_clic->setChecked(false);
+        send_options();
+    });
+    Panel10* panel = m_view3d->panel();
+    connect(panel->proposer_nul(), &QPushButton::clicked, this,
+            [this] { send(command::OfferDraw{}); });
+    connect(panel->nul_refuse(), &QPushButton::clicked, this,
+            [this] { send(command::OfferDraw{}); });
+    connect(panel->abandon(), &QPushButton::clicked, this,
+            [this] { ask_resign(this, langue_cochee(), [this] { send(command::Resign{}); }); });
 }
 
 bool MainWindow::start_screen_shown() const {
@@ -421,7 +436,7 @@ bool MainWindow::start_screen_shown() const {
 }
 
 void MainWindow::apply_captions(int langue) {
-    for (auto& [key, item] : m_captioned) item->setText(caption(key, langue));
+    m_items.apply(langue);
     // Beside the game's menus the four-language caption would not fit the bar;
     // the start screen, with no other menu, keeps it.
     if (!start_screen_shown()) m_langue_menu->setTitle(caption("Langue1_court", langue));
@@ -432,23 +447,17 @@ void MainWindow::apply_captions(int langue) {
     fit_tabs(pages);
     m_probleme->set_captions(langue);
     m_calcul->set_captions(langue);
-    m_label29->setText(caption("Label29", langue));
-    m_label30->setText(caption("Label30", langue));
-    m_label31->setText(caption("Label31", langue));
+    for (QLabel* l : m_capture_notice) l->setText(caption(l->objectName().toStdString(), langue));
     for (int k = 0; k < 4; ++k) m_navigation[k]->setToolTip(texte(NAVIGATION_HINTS[k], langue));
-    for (auto& [key, b] : m_buttons) b->setText(caption(key, langue));
     m_zut->setText(caption("Zut", langue));
     m_panel9->set_captions(langue);
     m_match_nul->set_captions(langue);
-    m_nouvelle_partie->set_captions(langue);
-    m_nouveau_joueur->set_captions(langue);
-    m_efface_j->set_captions(langue);
-    m_joueurs_panel->set_captions(langue);
-    m_panel10->set_captions(langue);
+    m_players->set_captions(langue);
+    m_view3d->panel()->set_captions(langue);
     m_speedbutton3->setToolTip(texte(INVERSER_HINT, langue));
-    m_lesson_text->set_captions(langue);
-    caption_active_library(findChild<QAction*>(QStringLiteral("BibliothequeActive")), langue);
-    setWindowTitle(window_title(langue, start_screen_shown() ? -1 : m_board_shown));
+    m_lessons->set_captions(langue);
+    m_parametrage->set_captions(langue);
+    setWindowTitle(window_title(langue, start_screen_shown() ? -1 : m_view3d->board_shown()));
 }
 
 } // namespace selvako

@@ -1,4 +1,4 @@
-#include "ui/window/active_library.h"
+#include "ui/parameters/active_library.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,10 +1,13 @@
-// The new-game panel and the Joueurs menu: the panels show the controller's
-// player list and send what the user chose; the controller keeps the files.
+#include "ui/panels/player_panels.h"
 
 #include <optional>
 
 #include "game/new_game.h"
-#include "ui/window/main_window.h"
+#include "ui/panels/board_panels.h"
+#include "ui/panels/change_names_panel.h"
+#include "ui/panels/delete_player_panel.h"
+#include "ui/panels/new_game_panel.h"
+#include "ui/panels/new_player_panel.h"
 
 namespace selvako {
 
@@ -20,8 +23,9 @@ std::optional<std::string> latin1(const QString& text) {
 
 } // namespace
 
-void MainWindow::build_player_panels() {
-    m_nouvelle_partie = new NewGamePanel(m_board);
+PlayerPanels::PlayerPanels(const WindowContext& context, QWidget* board)
+    : QObject(context.window), m_context(context) {
+    m_nouvelle_partie = new NewGamePanel(board);
     connect(
         m_nouvelle_partie, &NewGamePanel::training_requested, this,
         [this](const QString& name, int couleur) {
@@ -32,7 +36,7 @@ void MainWindow::build_player_panels() {
     connect(m_nouvelle_partie, &NewGamePanel::match_requested, this,
             [this](const QString& name, int couleur) {
                 const auto nom = latin1(name);
-                if (!nom || !match_start(m_controller.players(), *nom)) return;
+                if (!nom || !match_start(m_context.controller.players(), *nom)) return;
                 command::StartMatch match;
                 match.name = *nom;
                 match.couleur_ordinateur = static_cast<std::uint8_t>(couleur);
@@ -43,74 +47,85 @@ void MainWindow::build_player_panels() {
             [this](const QString& blanc, const QString& noir) {
                 const auto b = latin1(blanc);
                 const auto n = latin1(noir);
-                if (!b || !n || !human_game_names_valid(m_controller.players(), *b, *n)) return;
+                if (!b || !n || !human_game_names_valid(m_context.controller.players(), *b, *n))
+                    return;
                 start_game(command::StartHumanGame{*b, *n}, BLACK);
             });
     connect(m_nouvelle_partie, &NewGamePanel::reset_computer_requested, this, [this] {
-        send(command::ResetComputerRating{});
-        m_nouvelle_partie->set_players(m_controller.players());
+        m_context.send(command::ResetComputerRating{});
+        m_nouvelle_partie->set_players(m_context.controller.players());
     });
-    connect(m_nouvelle_partie, &NewGamePanel::cancelled, m_board, qOverload<>(&QWidget::update));
+    connect(m_nouvelle_partie, &NewGamePanel::cancelled, this, &PlayerPanels::cancelled);
 
-    m_nouveau_joueur = new NewPlayerPanel(m_board);
+    m_nouveau_joueur = new NewPlayerPanel(board);
     connect(m_nouveau_joueur, &NewPlayerPanel::accepted, this,
             [this](const QString& name, int rating) {
                 const auto nom = latin1(name);
-                if (!nom || !new_player_valid(m_controller.players(), *nom)) return;
-                const std::size_t before = m_controller.players().players.size();
-                send(command::NewPlayer{*nom, rating});
+                if (!nom || !new_player_valid(m_context.controller.players(), *nom)) return;
+                const std::size_t before = m_context.controller.players().players.size();
+                m_context.send(command::NewPlayer{*nom, rating});
                 // Kept open when the files could not be written.
-                if (m_controller.players().players.size() == before) return;
+                if (m_context.controller.players().players.size() == before) return;
                 m_nouveau_joueur->hide();
                 m_nouveau_joueur->field()->clear();
             });
-    m_efface_j = new DeletePlayerPanel(m_board);
+    m_efface_j = new DeletePlayerPanel(board);
     connect(m_efface_j, &DeletePlayerPanel::accepted, this, [this](int index) {
         m_efface_j->hide();
-        send(command::DeletePlayer{index});
+        m_context.send(command::DeletePlayer{index});
     });
-    m_joueurs_panel = new ChangeNamesPanel(m_board);
+    m_joueurs_panel = new ChangeNamesPanel(board);
     connect(m_joueurs_panel, &ChangeNamesPanel::accepted, this,
             [this](const QString& blanc, const QString& noir) {
                 const auto b = latin1(blanc);
                 const auto n = latin1(noir);
                 if (!b || !n || !valid_player_name(*b) || !valid_player_name(*n)) return;
                 m_joueurs_panel->hide();
-                send(command::ChangeNames{*b, *n});
+                m_context.send(command::ChangeNames{*b, *n});
             });
 }
 
-void MainWindow::start_game(const Command& c, int couleur_ordinateur) {
-    m_nouvelle_partie->hide();
-    // The computer playing White plays up the board, as the human did.
-    if (m_display.damier_inverse != (couleur_ordinateur == WHITE)) Inverser();
-    send(c);
+std::vector<QWidget*> PlayerPanels::panels() const {
+    return {m_nouvelle_partie, m_nouveau_joueur, m_efface_j, m_joueurs_panel};
 }
 
-void MainWindow::Nouveau2Click() {
-    if (!m_startup_done) return;
-    send(command::LoadPlayers{true});
-    m_nouvelle_partie->set_players(m_controller.players());
+void PlayerPanels::set_captions(int langue) {
+    m_nouvelle_partie->set_captions(langue);
+    m_nouveau_joueur->set_captions(langue);
+    m_efface_j->set_captions(langue);
+    m_joueurs_panel->set_captions(langue);
+}
+
+void PlayerPanels::start_game(const Command& c, int couleur_ordinateur) {
+    m_nouvelle_partie->hide();
+    emit game_starting(couleur_ordinateur);
+    m_context.send(c);
+}
+
+void PlayerPanels::Nouveau2Click() {
+    if (!m_context.started) return;
+    m_context.send(command::LoadPlayers{true});
+    m_nouvelle_partie->set_players(m_context.controller.players());
     show_centred(m_nouvelle_partie);
 }
 
-void MainWindow::Match21Click() {
-    if (!m_startup_done) return;
-    send(command::LoadPlayers{});
+void PlayerPanels::Match21Click() {
+    if (!m_context.started) return;
+    m_context.send(command::LoadPlayers{});
     show_centred(m_nouveau_joueur);
     m_nouveau_joueur->field()->setFocus();
 }
 
-void MainWindow::Effacerunjoueur1Click() {
-    if (!m_startup_done) return;
-    send(command::LoadPlayers{});
-    m_efface_j->set_players(m_controller.players());
+void PlayerPanels::Effacerunjoueur1Click() {
+    if (!m_context.started) return;
+    m_context.send(command::LoadPlayers{});
+    m_efface_j->set_players(m_context.controller.players());
     show_centred(m_efface_j);
 }
 
-void MainWindow::Changerlesnoms1Click() {
-    if (!m_startup_done) return;
-    const GameState& g = m_controller.game();
+void PlayerPanels::Changerlesnoms1Click() {
+    if (!m_context.started) return;
+    const GameState& g = m_context.controller.game();
     m_joueurs_panel->set_names(QString::fromLatin1(name_text(g.nom_blanc).c_str()),
                                QString::fromLatin1(name_text(g.nom_noir).c_str()));
     show_centred(m_joueurs_panel);
