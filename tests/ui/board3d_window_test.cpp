@@ -124,6 +124,22 @@ class Board3dWindowTest : public WindowFixture {
         QCOMPARE(find_child<Panel10>(w, "Panel10")->image()->image(), before);
     }
 
+    // The copies at twice the size are read with the theme; one that is
+    // missing costs only sharpness: the theme loads with no error, and the
+    // view draws from the pictures at their own size.
+    void largeCopiesAreReadWithTheThemeAndAMissingOneIsNoError() {
+        const QString data = linked_data();
+        QVERIFY(!data.isEmpty());
+        MainWindow& w = start_3d(3, config(data));
+        QVERIFY(w.theme_images().fine());
+        QCOMPARE(w.theme_images().fine_sprite(BLACK_MAN, 1).size(), QSize(120, 120));
+        QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pn4_9@2x.png"))));
+        QVERIFY(w.choisir_theme(4));
+        QCOMPARE(w.theme_images().theme_3d(), 4);
+        QVERIFY(w.reported_errors().isEmpty());
+        QVERIFY(!w.theme_images().fine());
+    }
+
     void clicksOnThePictureLandOnTheirSquaresInBothOrientations() {
         MainWindow& w = start_3d(1, config());
         w.action("Humaincontrehumain1")->trigger();
@@ -177,7 +193,8 @@ class Board3dWindowTest : public WindowFixture {
 
     void thePictureIsSavedAsABitmap() {
         MainWindow& w = start_3d(7, config());
-        QCOMPARE(w.action("Editerlimagefichierbmp1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        QCOMPARE(w.action("Editerlimagefichierbmp1")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_E));
         const QString path = QDir(m_user->path()).filePath(QStringLiteral("board.bmp"));
         QVERIFY(w.editer_image(path));
         const QImage saved(path, "BMP");
