@@ -23,14 +23,22 @@ std::optional<int> parse_number(std::string_view s) {
     return value;
 }
 
-FenResult failure(std::string message) {
-    return FenResult{std::nullopt, std::move(message)};
+FenResult failure(FenFault fault, std::string message, std::string where = {}) {
+    return FenResult{std::nullopt, std::move(message), fault, std::move(where)};
 }
 
-// Adds one comma-separated item of a side's list ("c3", "K22", "21-32").
-std::string add_item(Position& pos, std::string_view item, int side) {
+std::string side_letter(int side) {
+    return side == WHITE ? "W" : "B";
+}
+
+// Adds one comma-separated item of a side's list ("c3", "K22", "21-32"); a
+// refusal when it cannot.
+std::optional<FenResult> add_item(Position& pos, std::string_view item, int side) {
     if (item.empty())
-        return "empty square in the list of " + std::string(side == WHITE ? "White" : "Black");
+        return failure(FenFault::empty_square,
+                       "empty square in the list of " +
+                           std::string(side == WHITE ? "White" : "Black"),
+                       side_letter(side));
     bool king = false;
     std::string_view body = item;
     if (body.front() == 'K' || body.front() == 'k') {
@@ -45,22 +53,27 @@ std::string add_item(Position& pos, std::string_view item, int side) {
         const auto a = parse_number(body.substr(0, dash));
         const auto b = parse_number(body.substr(dash + 1));
         if (!a || !b || *a < 1 || *b > NUM_SQUARES || *a > *b)
-            return "bad square range '" + std::string(item) + "'";
+            return failure(FenFault::bad_range, "bad square range '" + std::string(item) + "'",
+                           std::string(item));
         first = *a;
         last = *b;
     } else {
         const Square s = parse_square(body);
-        if (s == 0) return "unknown square '" + std::string(item) + "'";
+        if (s == 0)
+            return failure(FenFault::unknown_square, "unknown square '" + std::string(item) + "'",
+                           std::string(item));
         first = last = pdn_number(s);
     }
     const std::uint8_t code = king ? own_king(side) : own_man(side);
     for (int n = first; n <= last; ++n) {
         const Square s = square_of_pdn_number(n);
         if (pos.board[s] != EMPTY)
-            return "square " + std::string(SQUARE_NAMES[s]) + " listed twice";
+            return failure(FenFault::square_twice,
+                           "square " + std::string(SQUARE_NAMES[s]) + " listed twice",
+                           std::string(SQUARE_NAMES[s]));
         pos.board[s] = code;
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -97,55 +110,67 @@ FenResult parse_fen(std::string_view text) {
     text = trim(text);
     Position pos;
     const auto colon = text.find(':');
-    if (colon == std::string_view::npos) return failure("missing ':' after the side to move");
+    if (colon == std::string_view::npos)
+        return failure(FenFault::no_colon, "missing ':' after the side to move");
     const std::string_view side = text.substr(0, colon);
     if (side == "W" || side == "w")
         pos.side_to_move = WHITE;
     else if (side == "B" || side == "b")
         pos.side_to_move = BLACK;
     else
-        return failure("bad side letter '" + std::string(side) + "' (W or B)");
+        return failure(FenFault::bad_side, "bad side letter '" + std::string(side) + "' (W or B)",
+                       std::string(side));
 
     bool seen[2] = {false, false};
     std::string_view rest = text.substr(colon + 1);
     while (true) {
         const auto next = rest.find(':');
         const std::string_view section = rest.substr(0, next);
-        if (section.empty()) return failure("empty section (expected W<squares> or B<squares>)");
+        if (section.empty())
+            return failure(FenFault::empty_section,
+                           "empty section (expected W<squares> or B<squares>)");
         int owner;
         if (section.front() == 'W' || section.front() == 'w')
             owner = WHITE;
         else if (section.front() == 'B' || section.front() == 'b')
             owner = BLACK;
         else
-            return failure("bad side letter '" + std::string(1, section.front()) + "' in '" +
-                           std::string(section) + "'");
+            return failure(FenFault::bad_list_side,
+                           "bad side letter '" + std::string(1, section.front()) + "' in '" +
+                               std::string(section) + "'",
+                           std::string(section));
         if (seen[owner])
-            return failure(std::string(owner == WHITE ? "White" : "Black") + " listed twice");
+            return failure(FenFault::side_twice,
+                           std::string(owner == WHITE ? "White" : "Black") + " listed twice",
+                           side_letter(owner));
         seen[owner] = true;
         std::string_view items = section.substr(1);
         while (!items.empty()) {
             const auto comma = items.find(',');
             const std::string_view item = items.substr(0, comma);
-            if (std::string error = add_item(pos, item, owner); !error.empty())
-                return failure(error);
+            if (std::optional<FenResult> refused = add_item(pos, item, owner)) return *refused;
             if (comma == std::string_view::npos) break;
             items.remove_prefix(comma + 1);
-            if (items.empty()) return failure("trailing ',' in '" + std::string(section) + "'");
+            if (items.empty())
+                return failure(FenFault::trailing_comma,
+                               "trailing ',' in '" + std::string(section) + "'",
+                               std::string(section));
         }
         if (next == std::string_view::npos) break;
         rest.remove_prefix(next + 1);
     }
-    if (!seen[WHITE] || !seen[BLACK]) return failure("both W and B lists are needed");
+    if (!seen[WHITE] || !seen[BLACK])
+        return failure(FenFault::side_missing, "both W and B lists are needed");
     // The generators keep at most 15 captured squares; no side has more than its 12 pieces.
     const PieceCounts counts = count_pieces(pos.board);
     if (counts[WHITE_MAN] + counts[WHITE_KING] > 12)
-        return failure("White has more than 12 pieces");
+        return failure(FenFault::too_many_pieces, "White has more than 12 pieces", "W");
     if (counts[BLACK_MAN] + counts[BLACK_KING] > 12)
-        return failure("Black has more than 12 pieces");
+        return failure(FenFault::too_many_pieces, "Black has more than 12 pieces", "B");
     if (const Square s = man_on_promotion_row(pos.board); s != 0)
-        return failure(promotion_row_error(s));
-    return FenResult{pos, {}};
+        return failure(FenFault::promotion_row, promotion_row_error(s),
+                       std::string(SQUARE_NAMES[s]));
+    return FenResult{pos, {}, FenFault::none, {}};
 }
 
 std::string to_fen(const Position& position) {

@@ -139,7 +139,8 @@ void GameController::coller_fen(const std::string& text) {
     if (!m_game.mode_edition) return;
     const FenResult parsed = parse_fen(text);
     if (!parsed.position) {
-        m_editor.fen_error = parsed.error;
+        m_editor.fen_fault = parsed.fault;
+        m_editor.fen_where = parsed.where;
         refuse(EditorRefusal::bad_fen);
         return;
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/fen.h"
 
 namespace selvako {
 
@@ -28,8 +29,10 @@ struct PositionEditor {
     // The computer moves first once the set-up ends ("Ordinateur joue").
     bool computer_moves_first = false;
     EditorRefusal refusal = EditorRefusal::none;
-    // What the FEN reader found wrong, for EditorRefusal::bad_fen.
-    std::string fen_error;
+    // What the FEN reader found wrong, and where, for EditorRefusal::bad_fen;
+    // the window words it in its language.
+    FenFault fen_fault = FenFault::none;
+    std::string fen_where;
     // The static evaluation of the board for White and Black, halved (about
     // hundredths of a man), as "Eval stat blancs" and "Eval stat noirs" show it.
     std::array<int, 2> evaluation{};

@@ -75,36 +75,43 @@ TEST(Fen, RoundTripThroughText) {
 }
 
 TEST(Fen, MalformedTextIsRefusedWithAReason) {
+    // The reason in words, and what it is and where, for a reader that words
+    // it in another language.
     struct Case {
         const char* fen;
         const char* reason;
+        FenFault fault;
+        const char* where;
     };
     const Case cases[] = {
-        {"", "missing ':'"},
-        {"X:W21:B1", "bad side letter 'X'"},
-        {"W:W21:X1", "bad side letter 'X'"},
-        {"W:Wa8:B1", "unknown square 'a8'"}, // a light square
-        {"W:W33:B1", "unknown square '33'"},
-        {"W:W0:B1", "unknown square '0'"},
-        {"W:Wz9:B1", "unknown square 'z9'"},
-        {"W:W21,21:B1", "listed twice"},
-        {"W:W21:B21", "listed twice"},
-        {"W:W21:W22:B1", "White listed twice"},
-        {"W:W21,:B1", "trailing ','"},
-        {"W:W21,,22:B1", "empty square"},
-        {"W:W21", "both W and B"},
-        {"W:W21:B1:", "empty section"},
-        {"W:W21;:B1", "unknown square '21;'"},
-        {"W:W12-5:B1", "bad square range"},
-        {"W:WK:B1", "unknown square 'K'"},
-        {"W:W20-32:B1", "White has more than 12 pieces"},
-        {"W:W32:B1-13", "Black has more than 12 pieces"},
+        {"", "missing ':'", FenFault::no_colon, ""},
+        {"X:W21:B1", "bad side letter 'X'", FenFault::bad_side, "X"},
+        {"W:W21:X1", "bad side letter 'X'", FenFault::bad_list_side, "X1"},
+        {"W:Wa8:B1", "unknown square 'a8'", FenFault::unknown_square, "a8"}, // a light square
+        {"W:W33:B1", "unknown square '33'", FenFault::unknown_square, "33"},
+        {"W:W0:B1", "unknown square '0'", FenFault::unknown_square, "0"},
+        {"W:Wz9:B1", "unknown square 'z9'", FenFault::unknown_square, "z9"},
+        {"W:W21,21:B1", "listed twice", FenFault::square_twice, "b6"},
+        {"W:W21:B21", "listed twice", FenFault::square_twice, "b6"},
+        {"W:W21:W22:B1", "White listed twice", FenFault::side_twice, "W"},
+        {"W:W21,:B1", "trailing ','", FenFault::trailing_comma, "W21,"},
+        {"W:W21,,22:B1", "empty square", FenFault::empty_square, "W"},
+        {"W:W21", "both W and B", FenFault::side_missing, ""},
+        {"W:W21:B1:", "empty section", FenFault::empty_section, ""},
+        {"W:W21;:B1", "unknown square '21;'", FenFault::unknown_square, "21;"},
+        {"W:W12-5:B1", "bad square range", FenFault::bad_range, "12-5"},
+        {"W:WK:B1", "unknown square 'K'", FenFault::unknown_square, "K"},
+        {"W:W20-32:B1", "White has more than 12 pieces", FenFault::too_many_pieces, "W"},
+        {"W:W32:B1-13", "Black has more than 12 pieces", FenFault::too_many_pieces, "B"},
+        {"W:Wc3,h8:Bc1", "man on its promotion row at h8", FenFault::promotion_row, "h8"},
     };
     for (const Case& c : cases) {
         const FenResult r = parse_fen(c.fen);
         EXPECT_FALSE(r.position) << c.fen;
         EXPECT_NE(r.error.find(c.reason), std::string::npos) << c.fen << " gave: " << r.error;
         EXPECT_EQ(r.error.find('\n'), std::string::npos) << "one line";
+        EXPECT_EQ(r.fault, c.fault) << c.fen;
+        EXPECT_EQ(r.where, c.where) << c.fen;
     }
 }
 

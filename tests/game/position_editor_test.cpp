@@ -308,10 +308,11 @@ TEST_F(PositionEditorTest, PastedFenSetsUpThePositionAndBadTextChangesNothing) {
     }
     controller.command(command::PasteFen{"nonsense"});
     EXPECT_EQ(refusal(), EditorRefusal::bad_fen);
-    EXPECT_FALSE(controller.editor().fen_error.empty());
-    // The reader's own words for a man that would have been crowned.
+    EXPECT_EQ(controller.editor().fen_fault, FenFault::no_colon);
+    // What the reader found, and where, for a man that would have been crowned.
     controller.command(command::PasteFen{"W:Wc3,Kb8:Bf6,g1"});
-    EXPECT_EQ(controller.editor().fen_error, "man on its promotion row at g1");
+    EXPECT_EQ(controller.editor().fen_fault, FenFault::promotion_row);
+    EXPECT_EQ(controller.editor().fen_where, "g1");
     EXPECT_EQ(game().damier_affiche, before);
 }
 

@@ -124,6 +124,22 @@ class Board3dWindowTest : public WindowFixture {
         QCOMPARE(find_child<Panel10>(w, "Panel10")->image()->image(), before);
     }
 
+    // The copies at twice the size are read with the theme; one that is
+    // missing costs only sharpness: the theme loads with no error, and the
+    // view draws from the pictures at their own size.
+    void largeCopiesAreReadWithTheThemeAndAMissingOneIsNoError() {
+        const QString data = linked_data();
+        QVERIFY(!data.isEmpty());
+        start_3d(3, config(data));
+        QVERIFY(view3d().theme_images().fine());
+        QCOMPARE(view3d().theme_images().fine_sprite(BLACK_MAN, 1).size(), QSize(120, 120));
+        QVERIFY(QFile::remove(QDir(data).filePath(QStringLiteral("Images4/pn4_9@2x.png"))));
+        QVERIFY(view3d().choisir_theme(4));
+        QCOMPARE(view3d().theme_images().theme_3d(), 4);
+        QVERIFY(m_errors.isEmpty());
+        QVERIFY(!view3d().theme_images().fine());
+    }
+
     void clicksOnThePictureLandOnTheirSquaresInBothOrientations() {
         MainWindow& w = start_3d(1, config());
         w.action("Humaincontrehumain1")->trigger();

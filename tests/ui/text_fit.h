@@ -1,8 +1,9 @@
 #pragma once
 // Texts that do not fit the widget showing them, measured with the widget's
 // own font: a caption wider than its label or button, a tab behind the scroll
-// arrows, a widget reaching out of the parent that clips it, a menu of the
-// menu bar pushed behind the overflow arrow.
+// arrows, tabs drawn in a smaller font than their page although they would
+// fit at its own, a widget reaching out of the parent that clips it, a menu
+// of the menu bar pushed behind the overflow arrow.
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -12,9 +13,32 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 namespace selvako::test {
+
+// A tab bar whose font is smaller than its tab widget's although its tabs
+// would fit the widget's width at the widget's font: each tab measured as
+// its caption at that font plus the room the style gives around it now.
+inline QString needlessly_shrunk_tabs(const QTabBar* bar) {
+    const auto* pages = qobject_cast<const QTabWidget*>(bar->parentWidget());
+    if (!pages || !bar->isVisible() || bar->count() == 0) return {};
+    const QFontMetrics shown = bar->fontMetrics();
+    const QFontMetrics usual = pages->fontMetrics();
+    if (shown.height() >= usual.height()) return {};
+    int needed = 0;
+    for (int k = 0; k < bar->count(); ++k)
+        needed += bar->tabRect(k).width() - shown.horizontalAdvance(bar->tabText(k)) +
+                  usual.horizontalAdvance(bar->tabText(k));
+    if (needed > pages->width()) return {};
+    return QStringLiteral("tabs \"%1\" drawn %2 px high though %3 px would fit (%4 of %5 px)")
+        .arg(bar->tabText(0))
+        .arg(shown.height())
+        .arg(usual.height())
+        .arg(needed)
+        .arg(pages->width());
+}
 
 // The texts of the widgets that show one line and cannot grow to fit it,
 // with the width their box leaves them; where the text is wider it is cut.
@@ -50,6 +74,8 @@ inline QStringList cut_off_texts(QWidget* root) {
                        .arg(bar->tabText(0))
                        .arg(bar->tabRect(bar->count() - 1).right() + 1)
                        .arg(bar->width());
+        const QString shrunk = needlessly_shrunk_tabs(bar);
+        if (!shrunk.isEmpty()) cut << shrunk;
     }
     // A label or button cut by the edge of the widget it stands in.
     const auto clipped = [&](const QWidget* w, const QString& text) {

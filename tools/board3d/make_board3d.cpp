@@ -2,7 +2,9 @@
 // board in its setting), the overlay "damierNw.bmp" (the name plate on the
 // front of the frame; magenta where the picture shows through) and, for each
 // sprite set, the 160 sprites "Images<T>/<kind><T>_<p>.bmp": the part of the
-// picture at position p, rendered with that one piece on the board.
+// picture at position p, rendered with that one piece on the board. Each is
+// rendered at twice the size and written so ("damierN@2x.png", ...); the
+// picture itself is that rendering halved, four pixels averaged into one.
 //
 // Usage: make_board3d OUTPUT_FOLDER [THREADS]
 //
@@ -44,8 +46,9 @@ bool positions_match_camera() {
         int x = 0, y = 0;
         sprite_origin(camera, row, column, x, y);
         if (x != positions_3d[p].x || y != positions_3d[p].y) {
-            std::fprintf(stderr, "position %d: the camera puts it at (%d, %d), the table at (%d, %d)\n",
-                         p, x, y, positions_3d[p].x, positions_3d[p].y);
+            std::fprintf(stderr,
+                         "position %d: the camera puts it at (%d, %d), the table at (%d, %d)\n", p,
+                         x, y, positions_3d[p].x, positions_3d[p].y);
             ok = false;
         }
     }
@@ -60,11 +63,33 @@ QImage to_image(const std::vector<std::uint32_t>& pixels, int width, int height)
     return image;
 }
 
-// The name plate, placed on the front face of the frame below every sprite.
-QImage overlay(int theme) {
-    QImage image(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT, QImage::Format_RGB32);
+// Each pixel the average of the four it covers, rounded; every sprite halves
+// to exactly its part of the halved picture, as their renderings match.
+QImage halved(const QImage& fine) {
+    QImage image(fine.width() / FINE_3D, fine.height() / FINE_3D, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < FINE_3D; ++dy)
+                for (int dx = 0; dx < FINE_3D; ++dx) {
+                    const QRgb c = fine.pixel(FINE_3D * x + dx, FINE_3D * y + dy);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            constexpr int n = FINE_3D * FINE_3D;
+            image.setPixel(x, y, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
+        }
+    return image;
+}
+
+// The name plate, placed on the front face of the frame below every sprite,
+// drawn at `scale` pixels for each pixel of the picture.
+QImage overlay(int theme, int scale) {
+    QImage image(PICTURE_3D_WIDTH * scale, PICTURE_3D_HEIGHT * scale, QImage::Format_RGB32);
     image.fill(QColor(255, 0, 255));
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect plate(169, 460, 300, 20);
     QLinearGradient brass(plate.topLeft(), plate.bottomLeft());
@@ -82,10 +107,11 @@ QImage overlay(int theme) {
                QStringLiteral("SELVAKO 3D  \u2022  ") + QString::fromUtf8(look(theme).name));
     p.end();
     // Anti-aliasing must not leave near-magenta fringes that would show.
+    const QRect shown(plate.topLeft() * scale, plate.size() * scale);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if (!plate.contains(x, y)) line[x] = qRgb(255, 0, 255);
+            if (!shown.contains(x, y)) line[x] = qRgb(255, 0, 255);
     }
     return image;
 }
@@ -95,28 +121,36 @@ struct Job {
     int position; // 0: the background and overlay
 };
 
-bool save(const QImage& image, const QString& path) {
-    if (image.save(path, "BMP")) return true;
+bool save(const QImage& image, const QDir& out, const std::string& name) {
+    const QString path = out.filePath(QString::fromStdString(name));
+    if (image.save(path, name.ends_with(".png") ? "PNG" : "BMP")) return true;
     std::fprintf(stderr, "make_board3d: cannot write %s\n", qPrintable(path));
     return false;
+}
+
+// The part (x, y, width, height) of the picture, rendered at twice the size,
+// written as `name`'s large copy and, halved, as `name`.
+bool render_both(const QDir& out, const std::string& name, int theme, const Pieces& pieces, int x,
+                 int y, int width, int height) {
+    const QImage fine = to_image(
+        render(theme, pieces, FINE_3D * x, FINE_3D * y, FINE_3D * width, FINE_3D * height, FINE_3D),
+        FINE_3D * width, FINE_3D * height);
+    return save(fine, out, fine_file(name)) && save(halved(fine), out, name);
 }
 
 bool run_job(const QDir& out, const Job& job) {
     if (job.position == 0) {
         Pieces empty{};
-        const QImage picture =
-            to_image(render(job.theme, empty, 0, 0, PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT),
-                     PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
-        return save(picture, out.filePath(QString::fromStdString(background_file(job.theme))));
+        return render_both(out, background_file(job.theme), job.theme, empty, 0, 0,
+                           PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
     }
     const int set = THEMES_3D[static_cast<std::size_t>(job.theme - 1)].sprite_set;
     const PixelPoint at = positions_3d[static_cast<std::size_t>(job.position)];
     for (int code = 0; code <= 4; ++code) {
         Pieces pieces{};
         pieces[static_cast<std::size_t>(job.position)] = static_cast<std::uint8_t>(code);
-        const QImage sprite =
-            to_image(render(job.theme, pieces, at.x, at.y, SPRITE_3D, SPRITE_3D), SPRITE_3D, SPRITE_3D);
-        if (!save(sprite, out.filePath(QString::fromStdString(sprite_file(set, code, job.position)))))
+        if (!render_both(out, sprite_file(set, code, job.position), job.theme, pieces, at.x, at.y,
+                         SPRITE_3D, SPRITE_3D))
             return false;
     }
     return true;
@@ -150,7 +184,8 @@ int main(int argc, char** argv) {
     // The overlays' text is drawn here, on the main thread; the rendering
     // itself shares nothing and runs on every thread asked for.
     for (int theme = 1; theme <= THEME_COUNT; ++theme)
-        if (!save(overlay(theme), out.filePath(QString::fromStdString(overlay_file(theme)))))
+        if (!save(overlay(theme, 1), out, overlay_file(theme)) ||
+            !save(overlay(theme, FINE_3D), out, fine_file(overlay_file(theme))))
             return 1;
     const int threads = std::max(1, argc > 2 ? std::atoi(argv[2]) : 2);
     const auto start = std::chrono::steady_clock::now();

@@ -120,9 +120,7 @@ struct Scene {
         return hit;
     }
 
-    bool blocked(Vec o, Vec d) const {
-        return trace(o, d).t < NONE;
-    }
+    bool blocked(Vec o, Vec d) const { return trace(o, d).t < NONE; }
 };
 
 std::uint32_t mix_bits(std::uint32_t h) {
@@ -242,8 +240,7 @@ Vec shade(const Scene& scene, Vec o, Vec d, std::uint32_t& seed) {
     const double visible = double(lit) / SHADOW_SAMPLES;
     const double diffuse = std::max(0.0, dot(n, l)) * visible;
     const Vec h = normalised(l - d);
-    const double highlight =
-        specular * std::pow(std::max(0.0, dot(n, h)), shininess) * visible;
+    const double highlight = specular * std::pow(std::max(0.0, dot(n, h)), shininess) * visible;
     const double sky = 0.6 + 0.4 * n.z;
     Vec colour = base * (look.ambient * sky + look.light_colour * diffuse) +
                  look.light_colour * highlight + glow;
@@ -284,11 +281,12 @@ Scene build(int theme, const Pieces& pieces) {
 } // namespace
 
 std::vector<std::uint32_t> render(int theme, const Pieces& pieces, int x0, int y0, int width,
-                                  int height) {
+                                  int height, int scale) {
     const Scene scene = build(theme, pieces);
     const Camera camera = board_camera();
     std::vector<std::uint32_t> out(static_cast<std::size_t>(width) * height);
-    static constexpr double OFFSETS[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
+    static constexpr double OFFSETS[4][2] = {
+        {0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int px = x0 + x, py = y0 + y;
@@ -296,8 +294,10 @@ std::vector<std::uint32_t> render(int theme, const Pieces& pieces, int x0, int y
                                           static_cast<std::uint32_t>(py) * 19349663u);
             Vec sum{0, 0, 0};
             for (const auto& offset : OFFSETS)
-                sum = sum + shade(scene, camera.eye, camera.direction(px + offset[0], py + offset[1]),
-                                  seed);
+                sum = sum +
+                      shade(scene, camera.eye,
+                            camera.direction((px + offset[0]) / scale, (py + offset[1]) / scale),
+                            seed);
             sum = sum * 0.25;
             out[static_cast<std::size_t>(y) * width + x] =
                 0xff000000u | (std::uint32_t(channel(sum.x)) << 16) |

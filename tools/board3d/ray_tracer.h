@@ -17,8 +17,10 @@ namespace selvako::board3d {
 using Pieces = std::array<std::uint8_t, 33>;
 
 // The rectangle (x0, y0, width, height) of the picture of theme `theme`
-// with `pieces` on the board, as 0xffRRGGBB values row by row.
+// with `pieces` on the board, drawn at `scale` pixels for each pixel of the
+// picture (the rectangle counted in those pixels), as 0xffRRGGBB values row
+// by row.
 std::vector<std::uint32_t> render(int theme, const Pieces& pieces, int x0, int y0, int width,
-                                  int height);
+                                  int height, int scale = 1);
 
 } // namespace selvako::board3d

@@ -1,6 +1,8 @@
 // Draws the square and piece images of the 2D board ("Images1"), 60 x 60
 // each: the light and dark squares of a yellow board, and men and kings of
 // both colours with shading, a rim and a groove, the kings stacked and crowned.
+// The same drawings at four times the size ("1pba@4x.png", ...) let a large
+// or high-density board scale down rather than up, and stay sharp.
 //
 // Usage: make_images1 OUTPUT_FOLDER
 
@@ -32,8 +34,9 @@ const PieceColours WHITE_PIECE{QColor(255, 253, 240), QColor(236, 226, 198), QCo
 const PieceColours BLACK_PIECE{QColor(112, 104, 98), QColor(44, 38, 34), QColor(14, 12, 10),
                                QColor(0, 0, 0), QColor(86, 78, 70)};
 
-QImage blank() {
-    QImage image(SIZE, SIZE, QImage::Format_RGB32);
+// The drawings are made in 60 x 60 units; `scale` gives the pixels per unit.
+QImage blank(int scale) {
+    QImage image(SIZE * scale, SIZE * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     return image;
 }
@@ -104,9 +107,10 @@ void paint_crown(QPainter& p, QPointF centre, qreal width) {
     }
 }
 
-QImage piece(const PieceColours& colours, bool king) {
-    QImage image = blank();
+QImage piece(const PieceColours& colours, bool king, int scale = 1) {
+    QImage image = blank(scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     paint_dark_square(p);
     const qreal radius = 23;
@@ -121,9 +125,10 @@ QImage piece(const PieceColours& colours, bool king) {
     return image;
 }
 
-QImage square(bool light) {
-    QImage image = blank();
+QImage square(bool light, int scale = 1) {
+    QImage image = blank(scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     if (light)
         paint_square(p, QColor(250, 234, 160), QColor(232, 206, 120));
     else
@@ -145,6 +150,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
+    constexpr int FINE = 4;
     const struct {
         const char* name;
         QImage image;
@@ -161,10 +167,17 @@ int main(int argc, char** argv) {
         {"bd48.Bmp", symbol(piece(WHITE_PIECE, true))},
         {"n48.Bmp", symbol(piece(BLACK_PIECE, false))},
         {"nd48.Bmp", symbol(piece(BLACK_PIECE, true))},
+        {"1pva@4x.png", square(false, FINE)},
+        {"1cache@4x.png", square(true, FINE)},
+        {"1pba@4x.png", piece(WHITE_PIECE, false, FINE)},
+        {"1dba@4x.png", piece(WHITE_PIECE, true, FINE)},
+        {"1pna@4x.png", piece(BLACK_PIECE, false, FINE)},
+        {"1dna@4x.png", piece(BLACK_PIECE, true, FINE)},
     };
     for (const auto& out : outputs) {
         const QString path = folder + '/' + QString::fromLatin1(out.name);
-        if (!out.image.save(path, "BMP")) {
+        const char* format = path.endsWith(QLatin1String(".png")) ? "PNG" : "BMP";
+        if (!out.image.save(path, format)) {
             std::fprintf(stderr, "make_images1: cannot write %s\n", qPrintable(path));
             return 1;
         }

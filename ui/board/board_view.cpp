@@ -67,8 +67,29 @@ void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), SILVER);
     p.setTransform(logical_transform());
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     placer_pions(p, shown_board());
+}
+
+void BoardView::resizeEvent(QResizeEvent*) {
+    m_tiles.clear();
+}
+
+template <typename ImageFor>
+void BoardView::draw_tile(QPainter& p, const QRect& cell, ImageFor image_for) const {
+    // The square's corners on device pixels; neighbours round their shared
+    // edge alike, so they still meet with no seam.
+    const double ratio = p.device()->devicePixelRatioF();
+    const QRectF on_widget = p.transform().mapRect(QRectF(cell));
+    const QPoint from(qRound(on_widget.left() * ratio), qRound(on_widget.top() * ratio));
+    const QPoint to(qRound(on_widget.right() * ratio), qRound(on_widget.bottom() * ratio));
+    const QSize size(to.x() - from.x(), to.y() - from.y());
+    if (size.isEmpty()) return;
+    const QImage& image = image_for(std::max(size.width(), size.height()));
+    p.save();
+    p.resetTransform();
+    p.scale(1 / ratio, 1 / ratio);
+    p.drawPixmap(from, m_tiles.scaled(image, size));
+    p.restore();
 }
 
 void BoardView::placer_pions(QPainter& p, const BoardArray& board) const {
@@ -78,15 +99,17 @@ void BoardView::placer_pions(QPainter& p, const BoardArray& board) const {
         p.setPen(QColor(0x80, 0x80, 0x80));
         p.drawPolyline(QPolygon({{6, 6}, {508, 6}, {508, 508}, {6, 508}, {6, 6}}));
     }
-    const QImage& light = m_images.light_square();
+    const bool light_read = !m_images.light_square().isNull();
     for (int i = 1; i <= NUM_SQUARES; ++i) {
         const int t = i - 1;
         const int r = t / 4;
         const QRect cell(19 + 120 * (t % 4) + 60 * (r % 2), 25 + 60 * r, 60, 60);
-        if (light.isNull())
-            p.fillRect(cell, QColor(246, 226, 150));
+        if (light_read)
+            draw_tile(p, cell, [this](int pixels) -> const QImage& {
+                return m_images.light_square(pixels);
+            });
         else
-            p.drawImage(cell, light);
+            p.fillRect(cell, QColor(246, 226, 150));
     }
     p.setFont(board_font());
     p.setPen(Qt::black);
@@ -111,9 +134,10 @@ void BoardView::dessiner_case(QPainter& p, Square s, std::uint8_t code) const {
     if (s == 0 || code > BLACK_KING) return;
     const PixelPoint at = square_origin(s, m_display.damier_inverse);
     const QRect cell(at.x, at.y, SQUARE_PIXELS, SQUARE_PIXELS);
-    const QImage& image = m_images.square(code);
-    if (!image.isNull()) {
-        p.drawImage(cell, image);
+    if (!m_images.square(code).isNull()) {
+        draw_tile(p, cell, [this, code](int pixels) -> const QImage& {
+            return m_images.square(code, pixels);
+        });
     } else {
         p.fillRect(cell, plain_colour(EMPTY));
         if (code != EMPTY) {

@@ -3,7 +3,9 @@
 // the display copy of the board, square frames, square names and
 // coordinates. The board keeps its pixel geometry in logical coordinates and
 // scales uniformly with the widget; clicks are mapped back through the same
-// transform before they are decoded.
+// transform before they are decoded. Squares are drawn on whole device
+// pixels from images scaled to that size, so that they stay sharp at any
+// size and pixel density; lines and texts are drawn through the transform.
 
 #include <QTimer>
 #include <QTransform>
@@ -16,6 +18,7 @@
 #include "engine/board.h"
 #include "game/square_frames.h"
 #include "ui/board/board_images.h"
+#include "ui/board/scaled_tiles.h"
 
 namespace selvako {
 
@@ -52,7 +55,9 @@ class BoardView : public QWidget {
     bool animating() const { return !m_steps.empty(); }
     void stop_animation();
     // The board drawn now: the game's, or the step of a move being shown.
-    const BoardArray& shown_board() const { return m_steps.empty() ? m_damier : m_steps[m_step].board; }
+    const BoardArray& shown_board() const {
+        return m_steps.empty() ? m_damier : m_steps[m_step].board;
+    }
 
   signals:
     // A mouse press, in logical board pixels.
@@ -63,6 +68,7 @@ class BoardView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
@@ -77,6 +83,9 @@ class BoardView : public QWidget {
     void placer_pions(QPainter& p, const BoardArray& board) const;
     void dessiner_case(QPainter& p, Square s, std::uint8_t code) const;
     void marquer_case(QPainter& p, Square s, std::uint32_t rgb) const;
+    // Draws the drawing of `image_for(pixels)` over the logical square `cell`.
+    template <typename ImageFor>
+    void draw_tile(QPainter& p, const QRect& cell, ImageFor image_for) const;
 
     const BoardArray& m_damier;
     const SquareFrames& m_frames;
@@ -85,6 +94,7 @@ class BoardView : public QWidget {
     std::vector<Step> m_steps;
     std::size_t m_step = 0;
     QTimer m_timer;
+    mutable ScaledTiles m_tiles;
 };
 
 } // namespace selvako

@@ -40,7 +40,7 @@ QImage Board3dView::image() const {
     QImage out(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT, QImage::Format_RGB32);
     out.fill(Qt::black);
     QPainter p(&out);
-    draw(p);
+    draw(p, false);
     return out;
 }
 
@@ -54,11 +54,16 @@ void Board3dView::paintEvent(QPaintEvent*) {
     p.translate(at.offset);
     p.scale(at.scale, at.scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    draw(p);
+    // Shown larger than the picture, the images at twice its size are scaled
+    // down rather than the others up.
+    draw(p, m_images.fine() && at.scale * devicePixelRatioF() > 1);
 }
 
-void Board3dView::draw(QPainter& p) const {
-    p.drawImage(0, 0, m_images.picture());
+void Board3dView::draw(QPainter& p, bool fine) const {
+    if (fine)
+        p.drawImage(QRectF(0, 0, PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT), m_images.fine_picture());
+    else
+        p.drawImage(0, 0, m_images.picture());
     QFont font;
     font.setPixelSize(11);
     p.setFont(font);
@@ -66,23 +71,26 @@ void Board3dView::draw(QPainter& p) const {
     const BoardArray& board = m_shown();
     // Row by row from the back, so that nearer pieces stand in front.
     for (int position = 1; position <= NUM_SQUARES; ++position) {
-        const auto s = static_cast<Square>(position_of_square(static_cast<Square>(position),
-                                                              m_display.damier_inverse));
+        const auto s = static_cast<Square>(
+            position_of_square(static_cast<Square>(position), m_display.damier_inverse));
         std::uint8_t code = board[s];
         if (m_blind && std::find(m_revealed.begin(), m_revealed.end(), s) == m_revealed.end())
             code = EMPTY;
-        dessiner_case(p, s, code);
+        dessiner_case(p, s, code, fine);
     }
     if (!m_marks_shown()) return;
     for (int s = 1; s <= NUM_SQUARES; ++s)
         if (m_frames[s] != FRAME_NONE) marquer_case(p, static_cast<Square>(s), m_frames[s]);
 }
 
-void Board3dView::dessiner_case(QPainter& p, Square s, std::uint8_t code) const {
+void Board3dView::dessiner_case(QPainter& p, Square s, std::uint8_t code, bool fine) const {
     if (s == 0 || code > BLACK_KING) return;
     const int position = position_of_square(s, m_display.damier_inverse);
     const PixelPoint at = positions_3d[static_cast<std::size_t>(position)];
-    p.drawImage(at.x, at.y, m_images.sprite(code, position));
+    if (fine)
+        p.drawImage(QRectF(at.x, at.y, SPRITE_3D, SPRITE_3D), m_images.fine_sprite(code, position));
+    else
+        p.drawImage(at.x, at.y, m_images.sprite(code, position));
     if (m_display.numerotation_active) {
         const QString name = QString::fromLatin1(SQUARE_NAMES[s].data(), 2);
         const QFontMetrics metrics(p.font());
@@ -103,7 +111,8 @@ void Board3dView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const DesignFit at = fit();
     const QPointF picture = (event->position() - QPointF(at.offset)) / at.scale;
-    emit clicked(static_cast<int>(std::floor(picture.x())), static_cast<int>(std::floor(picture.y())));
+    emit clicked(static_cast<int>(std::floor(picture.x())),
+                 static_cast<int>(std::floor(picture.y())));
 }
 
 } // namespace selvako

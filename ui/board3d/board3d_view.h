@@ -52,8 +52,9 @@ class Board3dView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    void draw(QPainter& p) const;
-    void dessiner_case(QPainter& p, Square s, std::uint8_t code) const;
+    // `fine`: from the images at twice the picture's size.
+    void draw(QPainter& p, bool fine) const;
+    void dessiner_case(QPainter& p, Square s, std::uint8_t code, bool fine) const;
     void marquer_case(QPainter& p, Square s, std::uint32_t rgb) const;
 
     std::function<const BoardArray&()> m_shown;

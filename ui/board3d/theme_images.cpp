@@ -22,7 +22,23 @@ bool readable(const QString& path, QSize size) {
 QImage read(const QString& path, QSize size) {
     QImage image(path);
     if (image.size() != size) return {};
+    // Qt reads a density of 2 from an "@2x" name; the view places each image itself.
+    image.setDevicePixelRatio(1);
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The large copies of a sprite set, all of them or none.
+void read_fine_sprites(const QString& data_dir, int set,
+                       std::array<std::array<QImage, 33>, 5>& fine) {
+    const QSize size(FINE_3D * SPRITE_3D, FINE_3D * SPRITE_3D);
+    for (int p = 1; p <= 32; ++p)
+        for (int code = 0; code <= 4; ++code) {
+            fine[code][p] = read(path_of(data_dir, fine_file(sprite_file(set, code, p))), size);
+            if (fine[code][p].isNull()) {
+                fine = {};
+                return;
+            }
+        }
 }
 
 // The overlay shows the picture through its magenta pixels.
@@ -70,6 +86,7 @@ QStringList ThemeImages::apply(const QString& data_dir, const ThemeLoad& load) {
             }
     }
     QImage picture;
+    QImage fine_picture;
     if (load.background != 0) {
         const QSize size(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT);
         const QImage overlay = read(path_of(data_dir, overlay_file(load.background)), size);
@@ -77,19 +94,39 @@ QStringList ThemeImages::apply(const QString& data_dir, const ThemeLoad& load) {
         const QImage background = read(path_of(data_dir, background_file(load.background)), size);
         if (background.isNull()) failed << QString::fromStdString(background_file(load.background));
         if (!overlay.isNull() && !background.isNull()) picture = with_overlay(background, overlay);
+        const QImage fine_overlay =
+            read(path_of(data_dir, fine_file(overlay_file(load.background))), size * FINE_3D);
+        const QImage fine_background =
+            read(path_of(data_dir, fine_file(background_file(load.background))), size * FINE_3D);
+        if (!fine_overlay.isNull() && !fine_background.isNull())
+            fine_picture = with_overlay(fine_background, fine_overlay);
     }
     if (!failed.isEmpty()) return failed;
     if (load.sprite_set != 0) {
+        // Large sprites drawn over a picture of the other size would not match it.
+        Sprites fine;
+        read_fine_sprites(data_dir, load.sprite_set, fine);
         m_sprites = std::move(sprites);
+        m_fine_sprites = std::move(fine);
         m_set = load.sprite_set;
         ++m_sets_read;
     }
     if (load.background != 0) {
         m_picture = std::move(picture);
+        m_fine_picture = std::move(fine_picture);
         ++m_pictures_read;
     }
     m_theme = load.theme_after;
     return {};
+}
+
+bool ThemeImages::fine() const {
+    return !m_fine_picture.isNull() && !m_fine_sprites[EMPTY][1].isNull();
+}
+
+const QImage& ThemeImages::fine_sprite(int code, int position) const {
+    if (code < 0 || code > 4 || position < 1 || position > 32) return sprite(code, position);
+    return m_fine_sprites[static_cast<std::size_t>(code)][static_cast<std::size_t>(position)];
 }
 
 const QImage& ThemeImages::sprite(int code, int position) const {

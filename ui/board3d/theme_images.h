@@ -32,6 +32,12 @@ class ThemeImages {
     const QImage& sprite(int code, int position) const;
     // The picture with the overlay drawn over it at (0, 0).
     const QImage& picture() const { return m_picture; }
+    // Whether the picture and the sprites were also read at twice the size.
+    // The large copies are only finer, so one that is missing or of the wrong
+    // size is no error: the view draws the images above instead.
+    bool fine() const;
+    const QImage& fine_sprite(int code, int position) const;
+    const QImage& fine_picture() const { return m_fine_picture; }
 
     // How many sprite sets and pictures were read so far.
     int sprite_sets_read() const { return m_sets_read; }
@@ -41,6 +47,8 @@ class ThemeImages {
     using Sprites = std::array<std::array<QImage, 33>, 5>;
     Sprites m_sprites;
     QImage m_picture;
+    Sprites m_fine_sprites; // all null when the set's large copies were not all read
+    QImage m_fine_picture;
     int m_theme = 0;
     int m_set = 0;
     int m_sets_read = 0;

@@ -44,6 +44,12 @@ inline std::string background_file(int theme) {
 inline std::string overlay_file(int theme) {
     return "damier" + std::to_string(theme) + "w.bmp";
 }
+// Each picture, overlay and sprite also drawn at twice the size, beside it
+// ("damier1.bmp", "damier1@2x.png"), for a view shown larger than the picture.
+inline constexpr int FINE_3D = 2;
+inline std::string fine_file(const std::string& name) {
+    return name.substr(0, name.rfind('.')) + "@2x.png";
+}
 
 // What a change of board has to read: a sprite set (0 for none) and a
 // background (0 for none), and the theme number loaded afterwards.

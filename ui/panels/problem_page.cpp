@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/i18n/captions.h"
+#include "ui/i18n/fen_fault_text.h"
 
 namespace selvako {
 
@@ -228,7 +229,9 @@ void ProblemPage::show_state(const PositionEditor& editor, std::uint8_t couleur_
         m_message->setText(texte(ON_PROMOTION_ROW, m_langue));
         break;
     case EditorRefusal::bad_fen:
-        m_message->setText(texte(BAD_FEN, m_langue) + QString::fromStdString(editor.fen_error));
+        m_message->setText(
+            texte(BAD_FEN, m_langue) +
+            QString::fromStdString(fen_fault_text(editor.fen_fault, editor.fen_where, m_langue)));
         break;
     }
 }

@@ -3,13 +3,10 @@
 
 #include <QActionGroup>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStyle>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "ui/analysis/analysis_menus.h"
@@ -17,6 +14,7 @@
 #include "ui/i18n/captions.h"
 #include "ui/i18n/shown_texts.h"
 #include "ui/lessons/lesson_controls.h"
+#include "ui/panels/fitted_tabs.h"
 #include "ui/panels/player_panels.h"
 #include "ui/panels/resign_question.h"
 #include "ui/parameters/parametrage_menu.h"
@@ -39,23 +37,6 @@ struct LanguageItem {
 constexpr LanguageItem LANGUAGE_ITEMS[] = {{"Portugues1", PORTUGUES}, {"Franais1", FRANCAIS},
                                            {"English1", ENGLISH},     {"Nederlands1", NEDERLANDS},
                                            {"Espanol1", ESPANOL},     {"Italiano1", ITALIANO}};
-
-// The tabs share the narrow column beside the board: a long caption
-// (Spanish "Movimientos jugados") would push the last tab out of sight
-// behind scroll arrows, so the tabs' font shrinks until all of them fit.
-void fit_tabs(QTabWidget* pages) {
-    QTabBar* bar = pages->tabBar();
-    bar->setFont(QFont());
-    const int room = CLIENT_WIDTH - BoardView::LOGICAL_WIDTH - 7 - 4;
-    QFont font = bar->font();
-    for (int size = QFontInfo(font).pixelSize(); size > 8; --size) {
-        int needed = 0;
-        for (int k = 0; k < bar->count(); ++k) needed += bar->tabRect(k).width();
-        if (needed <= room) return;
-        font.setPixelSize(size - 1);
-        bar->setFont(font);
-    }
-}
 
 } // namespace
 
@@ -297,7 +278,7 @@ void MainWindow::build_game_area() {
     m_panel11->setFont(bold);
     middle_layout->addWidget(m_panel11);
 
-    auto* pages = new QTabWidget(middle);
+    auto* pages = new FittedTabs(middle);
     auto* liste_page = new QWidget(pages);
     auto* liste_layout = new QVBoxLayout(liste_page);
     liste_layout->setContentsMargins(4, 4, 4, 4);
@@ -440,11 +421,9 @@ void MainWindow::apply_captions(int langue) {
     // Beside the game's menus the four-language caption would not fit the bar;
     // the start screen, with no other menu, keeps it.
     if (!start_screen_shown()) m_langue_menu->setTitle(caption("Langue1_court", langue));
-    auto* pages = m_game_area->findChild<QTabWidget*>(QStringLiteral("Liste"));
-    pages->setTabText(0, caption("Liste", langue));
-    pages->setTabText(1, caption("Calcul", langue));
-    pages->setTabText(2, caption("Probleme0", langue));
-    fit_tabs(pages);
+    m_game_area->findChild<FittedTabs*>(QStringLiteral("Liste"))
+        ->set_tab_texts(
+            {caption("Liste", langue), caption("Calcul", langue), caption("Probleme0", langue)});
     m_probleme->set_captions(langue);
     m_calcul->set_captions(langue);
     for (QLabel* l : m_capture_notice) l->setText(caption(l->objectName().toStdString(), langue));

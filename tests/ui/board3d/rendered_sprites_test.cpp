@@ -17,7 +17,8 @@ namespace {
 using board3d::Pieces;
 
 QImage data_image(const std::string& name) {
-    return QImage(QDir(QStringLiteral(SELVAKO_TEST_DATA_DIR)).filePath(QString::fromStdString(name)))
+    return QImage(
+               QDir(QStringLiteral(SELVAKO_TEST_DATA_DIR)).filePath(QString::fromStdString(name)))
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -58,20 +59,34 @@ TEST(RenderedSprites, APartRenderedAloneIsThatPartOfTheWholePicture) {
             ASSERT_EQ(part[y * 20 + x], whole[(y + 20) * 80 + x + 30]) << x << "," << y;
 }
 
+// The files at the picture's size, or their copies at twice it.
+using FileName = std::string (*)(const std::string&);
+std::string as_is(const std::string& name) {
+    return name;
+}
+
+class BuiltImagesAtEachSize : public testing::TestWithParam<std::pair<int, FileName>> {};
+INSTANTIATE_TEST_SUITE_P(BuiltImages, BuiltImagesAtEachSize,
+                         testing::Values(std::make_pair(1, &as_is),
+                                         std::make_pair(FINE_3D, &fine_file)),
+                         // Stable names: ctest runs each case by its name.
+                         [](const auto& param) { return "scale" + std::to_string(param.param.first); });
+
 // Every sprite set as written at build time: the empty-square sprites laid
 // over the picture leave it as it was, so the sprites join without seams.
-TEST(BuiltImages, EmptySpritesReproduceThePicture) {
+TEST_P(BuiltImagesAtEachSize, EmptySpritesReproduceThePicture) {
+    const auto [scale, file] = GetParam();
     for (int theme = 1; theme <= THEME_COUNT; ++theme) {
-        const QImage picture = data_image(background_file(theme));
-        ASSERT_EQ(picture.size(), QSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT)) << theme;
+        const QImage picture = data_image(file(background_file(theme)));
+        ASSERT_EQ(picture.size(), QSize(PICTURE_3D_WIDTH, PICTURE_3D_HEIGHT) * scale) << theme;
         QImage composed = picture;
         const int set = THEMES_3D[theme - 1].sprite_set;
         for (int p = 1; p <= 32; ++p) {
-            const QImage sprite = data_image(sprite_file(set, EMPTY, p));
-            ASSERT_EQ(sprite.size(), QSize(SPRITE_3D, SPRITE_3D));
-            for (int y = 0; y < SPRITE_3D; ++y)
-                for (int x = 0; x < SPRITE_3D; ++x)
-                    composed.setPixel(positions_3d[p].x + x, positions_3d[p].y + y,
+            const QImage sprite = data_image(file(sprite_file(set, EMPTY, p)));
+            ASSERT_EQ(sprite.size(), QSize(SPRITE_3D, SPRITE_3D) * scale);
+            for (int y = 0; y < sprite.height(); ++y)
+                for (int x = 0; x < sprite.width(); ++x)
+                    composed.setPixel(scale * positions_3d[p].x + x, scale * positions_3d[p].y + y,
                                       sprite.pixel(x, y));
         }
         // No seam: not one pixel differs, in Nuit (which borrows set 1) too.
@@ -80,6 +95,36 @@ TEST(BuiltImages, EmptySpritesReproduceThePicture) {
             for (int x = 0; x < picture.width(); ++x)
                 if (composed.pixel(x, y) != picture.pixel(x, y)) ++differing;
         EXPECT_EQ(differing, 0) << "theme " << theme;
+    }
+}
+
+// The large copies are the same drawings: each picture and sprite is its
+// copy at twice the size with every four pixels averaged.
+TEST(BuiltImages, LargeCopiesHalveToThePictures) {
+    const auto halves_to = [](const std::string& name) {
+        const QImage image = data_image(name);
+        const QImage fine = data_image(fine_file(name));
+        if (fine.size() != image.size() * FINE_3D) return false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                int r = 0, g = 0, b = 0;
+                for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                    const QRgb c = fine.pixel(2 * x + d.x(), 2 * y + d.y());
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+                if (image.pixel(x, y) != qRgb((r + 2) / 4, (g + 2) / 4, (b + 2) / 4)) return false;
+            }
+        return true;
+    };
+    for (int theme = 1; theme <= THEME_COUNT; ++theme) {
+        EXPECT_TRUE(halves_to(background_file(theme))) << theme;
+        const int set = THEMES_3D[theme - 1].sprite_set;
+        for (const int p : {1, 14, 32})
+            for (int code = EMPTY; code <= BLACK_KING; ++code)
+                EXPECT_TRUE(halves_to(sprite_file(set, code, p)))
+                    << theme << " " << p << " " << code;
     }
 }
 
