@@ -74,6 +74,13 @@ std::optional<SprtResult> sprt(const MatchScore& score, const SprtSettings& sett
     return result;
 }
 
+std::optional<SprtResult> SequentialTest::after(const MatchScore& score) {
+    if (m_decided) return m_decided;
+    const auto now = sprt(score, m_settings);
+    if (now && now->verdict != SprtVerdict::continue_testing) m_decided = now;
+    return now;
+}
+
 std::string verdict_text(SprtVerdict verdict) {
     switch (verdict) {
     case SprtVerdict::accept_h0: return "H0 accepted";

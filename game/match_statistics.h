@@ -58,6 +58,22 @@ struct SprtResult {
 // (0, 1/2], or elo1 not above elo0.
 std::optional<SprtResult> sprt(const MatchScore& score, const SprtSettings& settings);
 
+// The test run game by game, as a match that stops at the verdict runs it:
+// it decides at the first score that crosses a bound, and the games already
+// begun then, counted afterwards, cannot take that decision back.
+class SequentialTest {
+  public:
+    explicit SequentialTest(const SprtSettings& settings) : m_settings(settings) {}
+    // The decision once made, else the test of `score`; nothing for settings
+    // that make no test.
+    std::optional<SprtResult> after(const MatchScore& score);
+    bool decided() const { return m_decided.has_value(); }
+
+  private:
+    SprtSettings m_settings;
+    std::optional<SprtResult> m_decided;
+};
+
 // "H0 accepted", "H1 accepted", "continue".
 std::string verdict_text(SprtVerdict verdict);
 

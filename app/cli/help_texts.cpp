@@ -121,7 +121,8 @@ constexpr std::array<CommandHelp, 12> COMMANDS{{
               "then \"a wins W draws D losses L games N score P%\", the same as White and\n"
               "as Black, \"elo E interval LOW HIGH\" and\n"
               "\"sprt elo0 E0 elo1 E1 alpha A beta B llr X lower L upper U VERDICT\".\n"
-              "--until-verdict begins no game once the test has accepted a hypothesis.\n"},
+              "--until-verdict begins no game once the test has accepted a hypothesis;\n"
+              "the sprt line then gives the test as it stood when it decided.\n"},
     {"analyse",
      "usage: selvako-cli analyse FILE [--depth D | --level N] [--pdn OUT] [--data FOLDER]\n"
      "Analyses the first game of a .dam, text or PDN file as the window does,\n"

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -275,6 +276,7 @@ int run_match(const Arguments& args) {
     std::map<int, GameLine> finished;
     int printed = 0;
     Tally tally;
+    SequentialTest test(sprt_settings);
     MoveTimes times_a;
     MoveTimes times_b;
     std::string failure;
@@ -305,9 +307,10 @@ int run_match(const Arguments& args) {
                 const GameLine& done = finished[printed];
                 tally.add(done);
                 // Games already begun are played out; no new one starts.
-                if (until_verdict &&
-                    sprt(tally.all, sprt_settings)->verdict != SprtVerdict::continue_testing)
-                    next = games;
+                if (until_verdict) {
+                    test.after(tally.all);
+                    if (test.decided()) next = games;
+                }
                 std::printf("game %d opening %d \"%s\" a=%s %s %zu %s\n", done.number,
                             done.opening + 1,
                             openings[static_cast<std::size_t>(done.opening)].text.c_str(),
@@ -335,12 +338,13 @@ int run_match(const Arguments& args) {
     const EloEstimate elo = estimate_elo(s);
     std::printf("elo %s interval %s %s\n", elo_text(elo.elo).c_str(), elo_text(elo.low).c_str(),
                 elo_text(elo.high).c_str());
-    const auto test = sprt(s, sprt_settings);
+    // Games begun before the verdict are in the score, not in the verdict.
+    const auto verdict = until_verdict ? test.after(s) : sprt(s, sprt_settings);
     std::printf("sprt elo0 %s elo1 %s alpha %s beta %s llr %s lower %s upper %s %s\n",
                 number(sprt_settings.elo0, 1).c_str(), number(sprt_settings.elo1, 1).c_str(),
                 number(sprt_settings.alpha, 3).c_str(), number(sprt_settings.beta, 3).c_str(),
-                number(test->llr, 3).c_str(), number(test->lower, 3).c_str(),
-                number(test->upper, 3).c_str(), verdict_text(test->verdict).c_str());
+                number(verdict->llr, 3).c_str(), number(verdict->lower, 3).c_str(),
+                number(verdict->upper, 3).c_str(), verdict_text(verdict->verdict).c_str());
     if (setup.limit.kind == MoveLimit::Kind::time) {
         for (auto [label, times] : {std::pair{"a", &times_a}, std::pair{"b", &times_b}}) {
             if (times->count == 0) continue;

@@ -70,6 +70,28 @@ TEST(MatchStatistics, SprtBoundsAndVerdicts) {
     EXPECT_EQ(verdict_text(uneven->verdict), "continue");
 }
 
+// A 1 s match crossed H1 at +66 =120 -39; the two games begun beside the
+// deciding one brought it to +66 =121 -40, below the bound again. Run game by
+// game, the test keeps the decision it made; the plain test of the final
+// score would say to continue.
+TEST(MatchStatistics, ASequentialTestKeepsItsDecision) {
+    const SprtSettings settings{0, 25, 0.05, 0.05};
+    SequentialTest test(settings);
+    EXPECT_EQ(test.after({65, 120, 39})->verdict, SprtVerdict::continue_testing);
+    EXPECT_FALSE(test.decided());
+    const auto crossed = test.after({66, 120, 39});
+    EXPECT_EQ(crossed->verdict, SprtVerdict::accept_h1);
+    EXPECT_NEAR(crossed->llr, 3.005, 0.001);
+    const auto later = test.after({66, 121, 40});
+    EXPECT_EQ(later->verdict, SprtVerdict::accept_h1);
+    EXPECT_EQ(later->llr, crossed->llr);
+    EXPECT_EQ(sprt({66, 121, 40}, settings)->verdict, SprtVerdict::continue_testing);
+    // Settings that make no test give no decision.
+    SequentialTest none({5, 5, 0.05, 0.05});
+    EXPECT_FALSE(none.after({10, 0, 0}));
+    EXPECT_FALSE(none.decided());
+}
+
 TEST(MatchStatistics, SettingsThatMakeNoTestAreRefused) {
     EXPECT_FALSE(sprt({}, {5, 5, 0.05, 0.05}));
     EXPECT_FALSE(sprt({}, {5, 0, 0.05, 0.05}));
