@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/make_move.h"
 #include "files/game_file.h"
 #include "game/game_rules.h"
@@ -49,7 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
         PositionCase{"W:Wb2,c1:Ba3", LAST_GAME_PLY, GameEnd::record_full, Outcome::draw},
         PositionCase{"W:Wb2,c1:Ba3", LAST_GAME_PLY - 1, GameEnd::none, Outcome::none},
         // ... but a side left without a move on it has still lost.
-        PositionCase{"B:Wb2,c1:Ba3", LAST_GAME_PLY, GameEnd::no_moves, Outcome::white_won}));
+        PositionCase{"B:Wb2,c1:Ba3", LAST_GAME_PLY, GameEnd::no_moves, Outcome::white_won}),
+    // Stable names: ctest runs each case by its name.
+    [](const testing::TestParamInfo<PositionCase>& param) {
+        return "case" + std::to_string(param.index);
+    });
 
 TEST(GameEndOutcome, DecisiveEndsGoToTheLosersOpponentAndTheRestAreDrawn) {
     for (GameEnd end : {GameEnd::no_moves, GameEnd::time, GameEnd::resignation,
