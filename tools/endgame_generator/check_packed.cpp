@@ -17,8 +17,10 @@
 #include "engine/engine_state.h"
 #include "engine/move_generation.h"
 #include "engine/packed_endgame_tables.h"
+#include "tools/endgame_generator/after_white_move.h"
 
 using namespace selvako;
+using selvako::tables::after_white_move;
 
 namespace {
 
@@ -38,14 +40,6 @@ std::optional<std::int8_t> value_after(const Tables& tables, const BoardArray& b
     if (const auto entry = locate_packed(board, c, BLACK))
         return packed_value(tables.packed, *entry);
     return std::nullopt;
-}
-
-BoardArray after_move(BoardArray board, const Move& move) {
-    const std::uint8_t piece = board[move.from];
-    board[move.from] = EMPTY;
-    for (int k = 0; k < move.taken; ++k) board[move.captured[k]] = EMPTY;
-    board[move.to] = piece == WHITE_MAN && move.to <= 4 ? WHITE_KING : piece;
-    return board;
 }
 
 int sign(int v) {
@@ -71,7 +65,7 @@ std::optional<Expected> expected_value(const Tables& tables, EngineState& st,
     bool draw = false;
     bool exact = true;
     for (int i = 0; i < count; ++i) {
-        const auto v = value_after(tables, after_move(board, st.list(1)[i]));
+        const auto v = value_after(tables, after_white_move(board, st.list(1)[i]));
         if (!v) return std::nullopt;
         if (*v == CLAMPED || *v == -CLAMPED) exact = false;
         if (*v < 0)

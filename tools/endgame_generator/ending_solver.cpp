@@ -8,6 +8,7 @@
 #include "engine/engine_state.h"
 #include "engine/move_generation.h"
 #include "engine/packed_endgame_index.h"
+#include "tools/endgame_generator/after_white_move.h"
 
 namespace selvako::tables {
 
@@ -34,15 +35,6 @@ std::vector<TableMaterial> solving_order(int max_pieces) {
                         list.push_back(m);
                 }
     return list;
-}
-
-// The position after a move of White, Black to move.
-BoardArray after_move(BoardArray board, const Move& move) {
-    const std::uint8_t piece = board[move.from];
-    board[move.from] = EMPTY;
-    for (int k = 0; k < move.taken; ++k) board[move.captured[k]] = EMPTY;
-    board[move.to] = piece == WHITE_MAN && move.to <= 4 ? WHITE_KING : piece;
-    return board;
 }
 
 constexpr std::uint16_t NONE = 0xFFFF;
@@ -129,7 +121,7 @@ class GroupSolver {
                     ++n.remaining;
                     continue;
                 }
-                const BoardArray child = after_move(board, move);
+                const BoardArray child = after_white_move(board, move);
                 const PieceCounts c = count_pieces(child);
                 if (c[BLACK_MAN] + c[BLACK_KING] == 0) {
                     n.win = 1;
