@@ -12,6 +12,7 @@
 #include "game/engine_player.h"
 #include "game/match_game.h"
 #include "search/time_budget.h"
+#include "../search/frozen_clock.h"
 
 namespace selvako {
 namespace {
@@ -128,10 +129,7 @@ TEST(MatchGame, AnIllegalMoveOrNoAnswerLosesAndTheOpeningIsPlayedFirst) {
     EXPECT_EQ(silent.end, GameEnd::no_answer);
 }
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 struct LoadedEngine {
     LoadedEngine() { engine.load({SELVAKO_TEST_DATA_DIR, {}}); }

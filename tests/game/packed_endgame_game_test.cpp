@@ -9,14 +9,12 @@
 #include "engine/packed_endgame_tables.h"
 #include "game/engine_player.h"
 #include "game/match_game.h"
+#include "../search/frozen_clock.h"
 
 namespace selvako {
 namespace {
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 struct LoadedEngine {
     LoadedEngine() { engine.load({SELVAKO_TEST_DATA_DIR, {}}); }

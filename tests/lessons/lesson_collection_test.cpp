@@ -17,14 +17,12 @@
 #include "search/engine.h"
 #include "search/time_budget.h"
 #include "tools/lessons/lesson_source.h"
+#include "../search/frozen_clock.h"
 
 namespace selvako {
 namespace {
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 const std::filesystem::path SHIPPED = std::filesystem::path(SELVAKO_TEST_DATA_DIR) / "Problemes";
 

@@ -18,6 +18,7 @@
 #include "search/time_budget.h"
 #include "tests/engine/temp_folder.h"
 #include "tests/search/search_request.h"
+#include "frozen_clock.h"
 
 namespace selvako {
 namespace {
@@ -26,10 +27,7 @@ using testing::request_for;
 
 namespace fs = std::filesystem;
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 struct LoadedEngine {
     LoadedEngine() { EXPECT_TRUE(engine.load({SELVAKO_TEST_DATA_DIR, {}}).empty()); }

@@ -10,16 +10,14 @@
 #include "search/search_evaluation.h"
 #include "tests/engine/turned_position.h"
 #include "tests/search/search_request.h"
+#include "frozen_clock.h"
 
 namespace selvako {
 namespace {
 
 using testing::request_for;
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 // The engine as the program loads it from the built data.
 struct FullEngine {

@@ -11,16 +11,14 @@
 #include "search/engine.h"
 #include "search/time_budget.h"
 #include "tests/search/search_request.h"
+#include "frozen_clock.h"
 
 namespace selvako {
 namespace {
 
 using testing::request_for;
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 bool same_move(const Move& a, const Move& b) {
     return a.from == b.from && a.to == b.to;

@@ -13,6 +13,7 @@
 #include "search/game_repetitions.h"
 #include "search/time_budget.h"
 #include "tests/search/search_request.h"
+#include "frozen_clock.h"
 
 namespace selvako {
 namespace {
@@ -72,10 +73,7 @@ TEST(ReversibleTail, TheBoardComesBackAfterAShuffle) {
     EXPECT_NE(tail[1], tail.back());
 }
 
-class FrozenClock final : public SearchClock {
-  public:
-    std::int32_t now_seconds() override { return 0; }
-};
+using test::FrozenClock;
 
 // The value the root list gives c1-d2, which brings back the position after
 // the game's first ply, once the kings have gone there and back.
