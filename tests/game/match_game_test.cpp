@@ -12,7 +12,7 @@
 #include "game/engine_player.h"
 #include "game/match_game.h"
 #include "search/time_budget.h"
-#include "../search/frozen_clock.h"
+#include "../search/loaded_engine.h"
 
 namespace selvako {
 namespace {
@@ -131,11 +131,7 @@ TEST(MatchGame, AnIllegalMoveOrNoAnswerLosesAndTheOpeningIsPlayedFirst) {
 
 using test::FrozenClock;
 
-struct LoadedEngine {
-    LoadedEngine() { engine.load({SELVAKO_TEST_DATA_DIR, {}}); }
-    FrozenClock clock;
-    Engine engine{clock, 1};
-};
+using test::LoadedEngine;
 
 TEST(MatchGame, EnginesAtDepthTwoPlayAGameToItsEnd) {
     LoadedEngine a;

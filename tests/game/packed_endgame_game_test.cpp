@@ -9,18 +9,14 @@
 #include "engine/packed_endgame_tables.h"
 #include "game/engine_player.h"
 #include "game/match_game.h"
-#include "../search/frozen_clock.h"
+#include "../search/loaded_engine.h"
 
 namespace selvako {
 namespace {
 
 using test::FrozenClock;
 
-struct LoadedEngine {
-    LoadedEngine() { engine.load({SELVAKO_TEST_DATA_DIR, {}}); }
-    FrozenClock clock;
-    Engine engine{clock, 1};
-};
+using test::LoadedEngine;
 
 class FivePieceGame : public ::testing::TestWithParam<const char*> {};
 

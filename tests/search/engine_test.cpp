@@ -18,7 +18,7 @@
 #include "search/time_budget.h"
 #include "tests/engine/temp_folder.h"
 #include "tests/search/search_request.h"
-#include "frozen_clock.h"
+#include "loaded_engine.h"
 
 namespace selvako {
 namespace {
@@ -29,11 +29,7 @@ namespace fs = std::filesystem;
 
 using test::FrozenClock;
 
-struct LoadedEngine {
-    LoadedEngine() { EXPECT_TRUE(engine.load({SELVAKO_TEST_DATA_DIR, {}}).empty()); }
-    FrozenClock clock;
-    Engine engine{clock, 1};
-};
+using test::LoadedEngine;
 
 TEST(Engine, MissingFilesAreReportedOnceEach) {
     testing::TempFolder empty;
