@@ -85,6 +85,12 @@ class LanguageWindowTest : public WindowFixture {
             QCOMPARE(w.action("Quitter1")->text(), caption("Quitter1", langue));
             QCOMPARE(w.action("Niveau081")->text(), caption("Niveau081", langue));
             QCOMPARE(button("Proposernul")->text(), caption("Proposernul", langue));
+            // The panels built in code cancel in the table's own word.
+            QCOMPARE(find_child<DeletePlayerPanel>(w, "Efface_j")->cancel_button()->text(),
+                     caption("BitBtn18", langue));
+            QCOMPARE(find_child<NewPlayerPanel>(w, "Nouveau_joueur")->cancel_button()->text(),
+                     caption("BitBtn18", langue));
+            QCOMPARE(button("Annul_nul")->text(), caption("BitBtn18", langue));
         }
         // Captions the table writes the same in every language, others not.
         QCOMPARE(w.action("Quitter1")->text(), QStringLiteral("Esci"));

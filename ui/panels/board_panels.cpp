@@ -16,8 +16,6 @@ constexpr Traductions MINUTES_ACCEPTEES = {"Entrez un nombre entier de minutes, 
                                            "Digite um número inteiro de minutos, de 1 a %1.",
                                            "Escriba un número entero de minutos, de 1 a %1.",
                                            "Inserisci un numero intero di minuti, da 1 a %1."};
-constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
-                                 "Cancelar", "Cancelar", "Annullare"};
 
 void style_panel(QFrame* panel, const char* name) {
     panel->setObjectName(QString::fromLatin1(name));

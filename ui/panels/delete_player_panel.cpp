@@ -7,13 +7,6 @@
 
 namespace selvako {
 
-namespace {
-
-constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
-                                 "Cancelar", "Cancelar", "Annullare"};
-
-} // namespace
-
 DeletePlayerPanel::DeletePlayerPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Efface_j"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);

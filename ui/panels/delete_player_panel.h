@@ -21,6 +21,7 @@ class DeletePlayerPanel : public QFrame {
     void set_players(const PlayerList& list);
     QListWidget* list() const { return m_list; }
     QPushButton* ok_button() const { return m_bitbtn20; }
+    QPushButton* cancel_button() const { return m_bitbtn12; }
 
   signals:
     void accepted(int index);

@@ -11,13 +11,6 @@
 
 namespace selvako {
 
-namespace {
-
-constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
-                                 "Cancelar", "Cancelar", "Annullare"};
-
-} // namespace
-
 NewPlayerPanel::NewPlayerPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Nouveau_joueur"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -18,6 +18,7 @@ class NewPlayerPanel : public QFrame {
     QLineEdit* field() const { return m_joueur; }
     QButtonGroup* ratings() const { return m_capital; }
     QPushButton* ok_button() const { return m_bitbtn7; }
+    QPushButton* cancel_button() const { return m_o; }
 
   signals:
     void accepted(const QString& name, int rating);
