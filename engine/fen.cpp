@@ -31,13 +31,15 @@ std::string side_letter(int side) {
     return side == WHITE ? "W" : "B";
 }
 
+std::string side_name(int side) {
+    return side == WHITE ? "White" : "Black";
+}
+
 // Adds one comma-separated item of a side's list ("c3", "K22", "21-32"); a
 // refusal when it cannot.
 std::optional<FenResult> add_item(Position& pos, std::string_view item, int side) {
     if (item.empty())
-        return failure(FenFault::empty_square,
-                       "empty square in the list of " +
-                           std::string(side == WHITE ? "White" : "Black"),
+        return failure(FenFault::empty_square, "empty square in the list of " + side_name(side),
                        side_letter(side));
     bool king = false;
     std::string_view body = item;
@@ -140,8 +142,7 @@ FenResult parse_fen(std::string_view text) {
                                std::string(section) + "'",
                            std::string(section));
         if (seen[owner])
-            return failure(FenFault::side_twice,
-                           std::string(owner == WHITE ? "White" : "Black") + " listed twice",
+            return failure(FenFault::side_twice, side_name(owner) + " listed twice",
                            side_letter(owner));
         seen[owner] = true;
         std::string_view items = section.substr(1);
