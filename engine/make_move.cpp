@@ -57,6 +57,21 @@ void make_move(EngineState& st, const Move& move) {
     st.last_destination = move.to;
 }
 
+std::uint32_t index_key_after(const EngineState& st, const Move& move) {
+    const std::uint8_t code = st.board[move.from];
+    std::uint32_t key = st.index_key ^ st.keys.index[key_slot(code, move.from)];
+    for (int i = 0; i < move.taken; ++i) {
+        const Square s = move.captured[i];
+        const std::uint8_t victim = st.board[s];
+        if (victim < WHITE_MAN || victim > BLACK_KING) continue;
+        key ^= st.keys.index[key_slot(victim, s)];
+    }
+    std::uint8_t arriving = code;
+    if (code == WHITE_MAN && move.to <= 4) arriving = WHITE_KING;
+    if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
+    return key ^ st.keys.index[key_slot(arriving, move.to)];
+}
+
 void make_move(EngineState& st, int index) {
     make_move(st, st.current_list()[index]);
 }

@@ -11,4 +11,8 @@ void make_move(EngineState& st, int index);
 // The same for a move record that is not in a list (game control, tools).
 void make_move(EngineState& st, const Move& move);
 
+// The index key the position will have once `move` is played, the board
+// left as it is: the search asks for a child's table slot ahead of time.
+std::uint32_t index_key_after(const EngineState& st, const Move& move);
+
 } // namespace selvako

@@ -209,8 +209,13 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
     const Move* best_move = nullptr;
     // The next ply's variation, emptied after each move.
     Move* const next_pv = p + 1 < NUM_PLY_LISTS ? &m_st.pv[p + 1][p + 1] : nullptr;
+    // Each child's table slot is asked for while its elder brother is
+    // searched: waiting for it at the child's probe cost an eighth of the time.
+    const bool children_probe = m_table.used_at(p + 1);
+    if (children_probe) m_table.prefetch(index_key_after(m_st, moves[0]));
     for (int i = 0; i < n; ++i) {
         const Move& move = moves[i];
+        if (children_probe && i + 1 < n) m_table.prefetch(index_key_after(m_st, moves[i + 1]));
         if (MAX && p == 1 && !arret_demande) {
             note_root_value(i, move, i == 0 ? previous_score : m_last_root_value, true);
             if (-32000 < move.key && move.key < 32000 && -32001 < best && best < 32001) {

@@ -6,6 +6,7 @@
 #include "engine/hash_keys.h"
 #include "engine/make_move.h"
 #include "engine/move_generation.h"
+#include "random_games.h"
 #include "temp_folder.h"
 
 namespace selvako {
@@ -98,6 +99,26 @@ TEST(HashKeys, MakeMoveKeepsThePositionKeys) {
         ASSERT_EQ(st.check_key, fresh.check) << "ply " << ply;
         side = 1 - side;
     }
+}
+
+// The key the search reads a child's slot with, before the move is made, is
+// the key make_move then gives, for every move of thousands of positions
+// (captures by kings and men, promotions, kings taken).
+TEST(HashKeys, KeyAfterAMoveIsTheKeyMakeMoveGives) {
+    int checked = 0;
+    testing::play_random_games(40, 2024, [&](EngineState& st, int side) {
+        const int n = generate_moves(st, side);
+        for (int i = 0; i < n; ++i) {
+            const BoardArray before = st.board;
+            const Move& move = st.current_list()[i];
+            const std::uint32_t predicted = index_key_after(st, move);
+            make_move(st, i);
+            ASSERT_EQ(predicted, st.index_key) << move_text(move);
+            st.set_position(before);
+            ++checked;
+        }
+    });
+    EXPECT_GT(checked, 10000);
 }
 
 } // namespace
