@@ -88,6 +88,8 @@ void Search::store(int score, int ply, int code, const Move* move) {
 namespace {
 // From this move of a quiet node on, moves are first searched a ply shallower.
 constexpr int LATE_MOVE = 3;
+// From this one on, two plies shallower where four or more are left to go.
+constexpr int VERY_LATE_MOVE = 8;
 } // namespace
 
 template <bool MAX> int Search::search(int alpha, int beta, int p) {
@@ -300,7 +302,7 @@ template <bool MAX> int Search::search(int alpha, int beta, int p) {
         const bool late =
             p > 1 && i >= LATE_MOVE && !captures && !promotes && !advanced && left >= 2;
         auto search_late = [&](int a, int b) {
-            m_late_reduction = saved.late_reduction - 1;
+            m_late_reduction = saved.late_reduction - (i >= VERY_LATE_MOVE && left >= 4 ? 2 : 1);
             int value = MAX ? search_min(a, b, p + 1) : search_max(a, b, p + 1);
             m_late_reduction = saved.late_reduction;
             if (MAX ? value > a : value < b) {
