@@ -14,6 +14,13 @@ int root_sign(const EngineState& st, std::uint8_t code) {
     return root_piece ? 1 : -1;
 }
 
+// A man that ends its move on the far row is crowned there.
+std::uint8_t arriving_code(std::uint8_t code, Square to) {
+    if (code == WHITE_MAN && to <= 4) return WHITE_KING;
+    if (code == BLACK_MAN && to >= 29) return BLACK_KING;
+    return code;
+}
+
 // Every change of a square's content goes through these two, which is where the
 // position keys and the evaluation's running terms follow the board.
 void remove_piece(EngineState& st, Square square, std::uint8_t code) {
@@ -46,9 +53,7 @@ void make_move(EngineState& st, const Move& move) {
         remove_piece(st, s, victim);
         st.material_balance -= root_sign(st, victim) * material_value(victim);
     }
-    std::uint8_t arriving = code;
-    if (code == WHITE_MAN && move.to <= 4) arriving = WHITE_KING;
-    if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
+    const std::uint8_t arriving = arriving_code(code, move.to);
     if (arriving != code) st.material_balance += root_sign(st, code) * 2;
     place_piece(st, move.to, arriving);
     if (arriving != code && st.term_tables)
@@ -66,10 +71,7 @@ std::uint32_t index_key_after(const EngineState& st, const Move& move) {
         if (victim < WHITE_MAN || victim > BLACK_KING) continue;
         key ^= st.keys.index[key_slot(victim, s)];
     }
-    std::uint8_t arriving = code;
-    if (code == WHITE_MAN && move.to <= 4) arriving = WHITE_KING;
-    if (code == BLACK_MAN && move.to >= 29) arriving = BLACK_KING;
-    return key ^ st.keys.index[key_slot(arriving, move.to)];
+    return key ^ st.keys.index[key_slot(arriving_code(code, move.to), move.to)];
 }
 
 void make_move(EngineState& st, int index) {
