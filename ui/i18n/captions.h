@@ -16,11 +16,6 @@ namespace selvako {
 QString caption(std::string_view key, int langue);
 QString texte(const Traductions& text, int langue);
 
-// The cancel button of the panels built in code, worded as the table's
-// "Annuler" buttons are.
-inline constexpr Traductions ANNULER = {"Annuler",  "Cancel",   "Annuleren",
-                                        "Cancelar", "Cancelar", "Annulla"};
-
 // The keys of the translators' table, in its order.
 std::vector<std::string_view> caption_keys();
 

@@ -141,7 +141,7 @@ DrawOfferPanel::DrawOfferPanel(QWidget* parent) : QFrame(parent) {
 void DrawOfferPanel::set_captions(int langue) {
     m_label13->setText(caption("Label13", langue));
     m_label14->setText(caption("Label14", langue));
-    m_annul_nul->setText(texte(ANNULER, langue));
+    m_annul_nul->setText(caption("BitBtn18", langue));
 }
 
 } // namespace selvako

@@ -47,7 +47,7 @@ void DeletePlayerPanel::set_players(const PlayerList& list) {
 
 void DeletePlayerPanel::set_captions(int langue) {
     m_label18->setText(caption("Label18", langue));
-    m_bitbtn12->setText(texte(ANNULER, langue));
+    m_bitbtn12->setText(caption("BitBtn18", langue));
 }
 
 } // namespace selvako

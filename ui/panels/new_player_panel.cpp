@@ -64,7 +64,7 @@ void NewPlayerPanel::set_captions(int langue) {
         else if (auto* radio = qobject_cast<QRadioButton*>(widget))
             radio->setText(caption(key, langue));
     }
-    m_o->setText(texte(ANNULER, langue));
+    m_o->setText(caption("BitBtn18", langue));
 }
 
 } // namespace selvako
